@@ -1,0 +1,57 @@
+// ComputeCircumstances per call in mode "E" (one ephemeris row): a comet and a minor planet.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "catalogs/LineFormats.h"
+#include "core/Circumstances.h"
+#include "core/Session.h"
+#include "core/Time.h"
+
+namespace {
+
+using namespace vagaris;
+
+// Real lines of the bundled samples.
+const char* kHaleBopp =
+    "C/1995 O1 (Hale-Bopp)                          1997 03 29.0299  0.922046       0.994905 "
+    "130.6979 281.7618  89.7572   -2.0   4.0";
+const char* kAtlas3I =
+    "3I/ATLAS                                       2025 10 29.4825  1.356507       6.139884 "
+    "128.0055 322.1535 175.1129   11.8   4.0";
+const char* kCeres =
+    "(1) Ceres                                      2025 11 21.0 231.5397  2.76562  0.079576  "
+    "73.2997  80.2496  10.5879  3.35   0.15";
+
+// Each iteration computes a new instant, one day after the previous one (wrapping after a
+// year), as an ephemeris table does.
+void RunRows(benchmark::State& state, const TOrbitalElements& el, Instant start) {
+    Session session;
+    session.clock = [] { return 0.0; };
+    session.Elements = el;
+    int day = 0;
+    for (auto _ : state) {
+        session.CurrentInstant = start + day;
+        day = (day + 1) % 365;
+        benchmark::DoNotOptimize(ComputeCircumstances(session, CircumstanceMode::E));
+        benchmark::DoNotOptimize(session.Circumstances);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+void BM_CircumstancesComet(benchmark::State& state) {
+    RunRows(state, ParseCometLine(kHaleBopp), EncodeDate(1997, 1, 1));
+}
+void BM_CircumstancesHyperbolicComet(benchmark::State& state) {
+    RunRows(state, ParseCometLine(kAtlas3I), EncodeDate(2025, 6, 1));
+}
+void BM_CircumstancesMinorPlanet(benchmark::State& state) {
+    RunRows(state, ParseMinorPlanetLine(kCeres), EncodeDate(2025, 6, 1));
+}
+
+}  // namespace
+
+BENCHMARK(BM_CircumstancesComet);
+BENCHMARK(BM_CircumstancesHyperbolicComet);
+BENCHMARK(BM_CircumstancesMinorPlanet);
+BENCHMARK_MAIN();

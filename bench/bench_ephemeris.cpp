@@ -1,0 +1,104 @@
+// The longest ephemeris table the page allows: 9999 rows at a one-minute step with the
+// default columns. The maximum-altitude search dominates: an object that culminates at night
+// needs no search, one that culminates in daylight walks the sidereal time until the Sun is
+// 18° down, row after row. Goals: well under 100 ms (night) and 250 ms (daylight).
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdio>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "catalogs/LineFormats.h"
+#include "core/Circumstances.h"
+#include "core/Session.h"
+#include "core/Time.h"
+#include "outputs/ephemeris/EphemerisTable.h"
+
+namespace {
+
+constexpr double kDeg = 180.0 / 3.14159265358979323846;
+
+// C/1995 O1 (Hale-Bopp) as the sample comet catalog lists it: over 1996-1998 its
+// elongation sweeps from conjunction to opposition, so both cases exist.
+constexpr const char* kCometLine =
+    "C/1995 O1 (Hale-Bopp)                          1997 03 29.0299  0.922046       0.994905 "
+    "130.6979 281.7618  89.7572   -2.0   4.0";
+
+vagaris::Session CometSession() {
+    vagaris::Session session;
+    session.CatalogKind = 'C';
+    session.Elements = vagaris::ParseCometLine(kCometLine);
+    if (session.Elements.Fecha.empty()) throw std::runtime_error("comet line not read");
+    return session;
+}
+
+// Start day within 1996-1998 whose elongation is largest (culmination at night, no search)
+// or smallest (culmination in daylight, the longest search).
+vagaris::Instant StartFor(vagaris::Session session, bool night) {
+    vagaris::Instant best = 0;
+    double bestScore = -1e9;
+    const vagaris::Instant from = vagaris::EncodeDate(1996, 1, 1);
+    for (vagaris::Instant t = from; t < from + 3 * 365; t += 1) {
+        session.CurrentInstant = t;
+        vagaris::ComputeCircumstances(session, vagaris::CircumstanceMode::E);
+        const double elongation = session.Circumstances.Elongation * kDeg;
+        const double score = night ? elongation : -elongation;
+        if (score > bestScore) bestScore = score, best = t;
+    }
+    return best;
+}
+
+void BuildTable(benchmark::State& state, bool night) {
+    vagaris::Session session = CometSession();
+    const vagaris::Instant start = StartFor(session, night);
+    const auto day = vagaris::DecodeInstant(start);
+    char date[16];
+    std::snprintf(date, sizeof date, "%02d/%02d/%04d", day.day, day.month, day.year);
+    vagaris::EphemerisRangeTexts texts{date, "00:00:00", "01.0",
+                                       vagaris::EphemerisStepUnit::Minutes, "9999"};
+    const vagaris::EphemerisLayout layout;  // the page's defaults
+    std::vector<std::string> lines;
+    double maxAltitudeDeg = 0;
+    for (auto _ : state) {
+        vagaris::BuildEphemerisTable(session, session.Elements.Name, layout, texts, lines);
+        benchmark::DoNotOptimize(lines.data());
+        maxAltitudeDeg = session.Circumstances.MaxAltitude * kDeg;
+    }
+    state.SetLabel(std::string(date) + (night ? " night" : " daylight"));
+    state.counters["rows"] = static_cast<double>(lines.size() - 6);
+    state.counters["elongation_deg"] = session.Circumstances.Elongation * kDeg;
+    state.counters["max_altitude_deg"] = maxAltitudeDeg;
+}
+
+void BM_EphemerisTable9999MinutesNightCulmination(benchmark::State& state) {
+    BuildTable(state, true);
+}
+void BM_EphemerisTable9999MinutesDaylightCulmination(benchmark::State& state) {
+    BuildTable(state, false);
+}
+
+// The layout share of the cost: 9999 data lines from one record, without computing.
+void BM_EphemerisFormatting9999Lines(benchmark::State& state) {
+    vagaris::Session session = CometSession();
+    session.CurrentInstant = vagaris::EncodeDate(1997, 3, 1);
+    vagaris::ComputeCircumstances(session, vagaris::CircumstanceMode::E);
+    const vagaris::EphemerisLayout layout;
+    std::vector<std::string> lines;
+    for (auto _ : state) {
+        lines.clear();
+        vagaris::Instant t = session.CurrentInstant;
+        for (int row = 0; row < 9999; ++row, t += vagaris::kMinute)
+            lines.push_back(vagaris::EphemerisDataLine(t, session.Circumstances, layout));
+        benchmark::DoNotOptimize(lines.data());
+    }
+}
+
+BENCHMARK(BM_EphemerisTable9999MinutesNightCulmination)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EphemerisTable9999MinutesDaylightCulmination)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EphemerisFormatting9999Lines)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

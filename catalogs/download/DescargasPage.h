@@ -1,0 +1,47 @@
+#pragma once
+// "Descarga de archivos": one button and one progress bar per element catalog. A download
+// replaces the catalog file in ProgramDir; it does not reload it (the catalog's radio button
+// on the Selección page does that).
+#include <QtGlobal>
+#include <array>
+
+#include "shell/Page.h"
+
+class CatalogDownloader;
+class QProgressBar;
+class QPushButton;
+
+class DescargasPage : public Page {
+    Q_OBJECT
+public:
+    explicit DescargasPage(AppController& app, QWidget* parent = nullptr);
+    ~DescargasPage() override;
+
+    // The row (1..5) of the download in progress, or of the last one.
+    int DownloadSlot = 0;
+    // The size the transfer announced [bytes]; ≤ 0 when it announced none.
+    qint64 DownloadSize = 0;
+
+    // Start-of-transfer event: the announced size.
+    void IdHTTP1WorkBegin(qint64 announcedSize);
+    // Progress event: moves the bar of DownloadSlot when the size is known.
+    void IdHTTP1Work(qint64 bytesSoFar);
+
+signals:
+    // The end of the download of row `slot`, after the bar, cursor and message.
+    void downloadFinished(int slot, bool ok);
+
+private:
+    void Button25Click() { download(1); }
+    void Button26Click() { download(2); }
+    void Button27Click() { download(3); }
+    void Button28Click() { download(4); }
+    void Button29Click() { download(5); }
+    void download(int slot);
+    void downloadEnded(bool ok);
+    void setButtonsEnabled(bool enabled);
+
+    CatalogDownloader* downloader_ = nullptr;
+    std::array<QPushButton*, 5> buttons_{};
+    std::array<QProgressBar*, 5> bars_{};
+};

@@ -1,0 +1,257 @@
+#include "cli/CommonOptions.h"
+
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <system_error>
+
+#include "catalogs/CatalogInfo.h"
+#include "catalogs/LineFormats.h"
+#include "core/Errors.h"
+#include "core/TextForms.h"
+#include "shell/settings/SettingsFile.h"
+
+namespace vagaris::cli {
+
+namespace fs = std::filesystem;
+
+const std::set<std::string> kObjectValued{"--catalog", "--kind", "--object", "--name", "--at"};
+const std::set<std::string> kSettingsValued{"--lat", "--alt", "--res", "--fwhm",
+                                            "--exposure-format"};
+const std::set<std::string> kSettingsSwitches{"--polar", "--cartesian", "--per-minute",
+                                              "--per-hour"};
+
+std::string ParsedArgs::value(const std::string& name, const std::string& fallback) const {
+    const auto it = values.find(name);
+    return it == values.end() ? fallback : it->second;
+}
+
+std::set<std::string> Union(std::initializer_list<std::set<std::string>> sets) {
+    std::set<std::string> all;
+    for (const auto& s : sets) all.insert(s.begin(), s.end());
+    return all;
+}
+
+ParsedArgs ParseArgs(const CliArgList& args, std::set<std::string> valued,
+                     std::set<std::string> switches) {
+    ParsedArgs parsed;
+    for (std::size_t k = 0; k < args.size(); ++k) {
+        const std::string& arg = args[k];
+        if (arg.size() < 2 || arg[0] != '-') {
+            parsed.positional.push_back(arg);
+            continue;
+        }
+        // "--name=value" is accepted as well as "--name value".
+        std::string name = arg;
+        std::string inlineValue;
+        bool hasInline = false;
+        if (const auto eq = arg.find('='); arg.rfind("--", 0) == 0 && eq != std::string::npos) {
+            name = arg.substr(0, eq);
+            inlineValue = arg.substr(eq + 1);
+            hasInline = true;
+        }
+        if (valued.count(name)) {
+            if (hasInline) {
+                parsed.values[name] = inlineValue;
+            } else {
+                if (k + 1 >= args.size()) throw UsageError("falta el valor de " + name);
+                parsed.values[name] = args[++k];
+            }
+        } else if (switches.count(name) && !hasInline) {
+            parsed.flags.insert(name);
+        } else {
+            throw UsageError("opción desconocida: " + arg);
+        }
+    }
+    return parsed;
+}
+
+namespace {
+
+// The folder of the running executable (vagaris and vagaris-cli sit side by side).
+std::string ExecutableDir() {
+    std::error_code ec;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    if (!ec && !exe.empty()) return exe.parent_path().string();
+    return fs::current_path(ec).string();
+}
+
+int IntegerFlag(const ParsedArgs& args, const std::string& name, int lo, int hi) {
+    const std::string text = args.value(name);
+    int v;
+    try {
+        v = ParseInt(text);
+    } catch (const EConvertError&) {
+        throw UsageError(name + " espera un número entero: '" + text + "'");
+    }
+    if (v < lo || v > hi)
+        throw UsageError(name + " fuera de rango (" + std::to_string(lo) + " a " +
+                         std::to_string(hi) + "): '" + text + "'");
+    return v;
+}
+
+void RequireNumber(const ParsedArgs& args, const std::string& name) {
+    const std::string text = args.value(name);
+    try {
+        ParseFloat(text);
+    } catch (const EConvertError&) {
+        throw UsageError(name + " espera un número: '" + text + "'");
+    }
+}
+
+void Exclusive(const ParsedArgs& args, const std::string& a, const std::string& b) {
+    if (args.has(a) && args.has(b)) throw UsageError(a + " y " + b + " se excluyen");
+}
+
+std::string Lower(std::string s) {
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return s;
+}
+
+}  // namespace
+
+void SetupSessionSettings(Session& session, const ParsedArgs& args) {
+    Exclusive(args, "--res", "--fwhm");
+    Exclusive(args, "--polar", "--cartesian");
+    Exclusive(args, "--per-minute", "--per-hour");
+    if (!session.clock) session.clock = SystemNowUtc;
+
+    session.ProgramDir = ResolveProgramDir(ExecutableDir());
+    session.ExtendedMode = DecideExtendedMode(session.ProgramDir);
+    Settings& s = session.settings;
+    LoadSettings(session.ProgramDir, s);
+
+    // The flags are written in the form the Configuración boxes hold: the latitude as a sign
+    // and two digits ("+40", "-05"), the height as four digits.
+    char buf[16];
+    if (args.has("--lat")) {
+        std::snprintf(buf, sizeof buf, "%+03d", IntegerFlag(args, "--lat", -90, 90));
+        s.Lat = buf;
+    }
+    if (args.has("--alt")) {
+        std::snprintf(buf, sizeof buf, "%04d", IntegerFlag(args, "--alt", 0, 9999));
+        s.Alt = buf;
+    }
+    if (args.has("--res")) {
+        RequireNumber(args, "--res");
+        s.Res = Trim(args.value("--res"));
+        s.UseResolution = true;
+    }
+    if (args.has("--fwhm")) {
+        RequireNumber(args, "--fwhm");
+        s.FWHM = Trim(args.value("--fwhm"));
+        s.UseResolution = false;
+    }
+    if (args.has("--exposure-format")) {
+        const std::string f = args.value("--exposure-format");
+        if (f == "seconds")
+            s.ExposureFormat = 0;
+        else if (f == "minsec")
+            s.ExposureFormat = 1;
+        else
+            throw UsageError("--exposure-format espera seconds o minsec: '" + f + "'");
+    }
+    if (args.has("--polar")) s.Polar = true;
+    if (args.has("--cartesian")) s.Polar = false;
+    if (args.has("--per-minute")) s.PerMinute = true;
+    if (args.has("--per-hour")) s.PerMinute = false;
+}
+
+void SetupSessionObject(Session& session, const ParsedArgs& args) {
+    if (!args.has("--catalog")) throw UsageError("falta --catalog ARCHIVO");
+    Exclusive(args, "--object", "--name");
+    if (!args.has("--object") && !args.has("--name"))
+        throw UsageError("falta --object N o --name TEXTO");
+
+    // A relative name that does not exist where the user stands is looked for in ProgramDir,
+    // where the program keeps its catalogs.
+    fs::path path = args.value("--catalog");
+    std::error_code ec;
+    if (!fs::exists(path, ec) && path.is_relative() && !session.ProgramDir.empty() &&
+        fs::exists(fs::path(session.ProgramDir) / path, ec))
+        path = fs::path(session.ProgramDir) / path;
+
+    char kind = KindForFileName(path.filename().string());
+    if (args.has("--kind")) {
+        const std::string k = args.value("--kind");
+        if (k != "C" && k != "A") throw UsageError("--kind espera C o A: '" + k + "'");
+        kind = k[0];
+    }
+    if (kind == 0)
+        throw UsageError("no se reconoce el formato de '" + path.filename().string() +
+                         "': indique --kind C o --kind A");
+
+    if (!fs::is_regular_file(path, ec))
+        throw std::runtime_error("Archivo de elementos orbitales no encontrado: " +
+                                 path.string());
+    std::vector<std::string> lines = ReadCatalogLines(path.string());
+
+    int index = -1;
+    std::vector<std::string> names;
+    names.reserve(lines.size());
+    for (const auto& line : lines) names.push_back(Trim(Columns(line, 1, 40)));
+    if (args.has("--object")) {
+        const std::string text = args.value("--object");
+        int n;
+        try {
+            n = ParseInt(text);
+        } catch (const EConvertError&) {
+            throw UsageError("--object espera un número entero: '" + text + "'");
+        }
+        if (n < 0 || n >= static_cast<int>(lines.size()))
+            throw std::runtime_error("No existe el objeto " + text + " en " +
+                                     path.filename().string() + " (" +
+                                     std::to_string(lines.size()) + " objetos)");
+        index = n;
+    } else {
+        const std::string wanted = Lower(args.value("--name"));
+        for (std::size_t k = 0; k < names.size() && index < 0; ++k)
+            if (Lower(names[k]).find(wanted) != std::string::npos) index = static_cast<int>(k);
+        if (index < 0)
+            throw std::runtime_error("Ningún objeto de " + path.filename().string() +
+                                     " contiene '" + args.value("--name") + "'");
+    }
+
+    session.CatalogKind = kind;
+    session.CatalogLines = std::move(lines);
+    session.CometLines = kind == 'C' ? session.CatalogLines : std::vector<std::string>{};
+    session.SelectorNames = std::move(names);
+    session.SelectorsEnabled = true;
+    session.SelectorIndex = index;
+    ++session.CatalogGeneration;
+    CutCatalogLine(session, index);
+}
+
+Instant InstantOption(const Session& session, const ParsedArgs& args, const std::string& name) {
+    if (!args.has(name)) return session.Now();
+    const std::string text = Trim(args.value(name));
+    const auto blank = text.find_first_of(" \t");
+    if (blank == std::string::npos) return ParseDateText(text);
+    const Instant day = ParseDateText(text.substr(0, blank));
+    return day + ParseTimeText(Trim(text.substr(blank)));
+}
+
+void PrintLines(const std::vector<std::string>& lines) {
+    for (const auto& l : lines) {
+        std::fwrite(l.data(), 1, l.size(), stdout);
+        std::fputc('\n', stdout);
+    }
+    std::fflush(stdout);
+}
+
+int RunGuarded(const std::function<int()>& body) {
+    try {
+        return body();
+    } catch (const UsageError& e) {
+        std::fflush(stdout);
+        std::fprintf(stderr, "%s\n", e.what());
+        return 2;
+    } catch (const std::exception& e) {
+        std::fflush(stdout);
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+}
+
+}  // namespace vagaris::cli

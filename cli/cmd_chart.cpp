@@ -1,0 +1,111 @@
+// vagaris-cli chart: the Tablas page's samples as text, or its picture drawn offscreen.
+#include <QApplication>
+#include <QString>
+#include <cstdlib>
+#include <string>
+
+#include "cli/Commands.h"
+#include "cli/CommonOptions.h"
+#include "core/Errors.h"
+#include "core/TextForms.h"
+#include "orbitview/PictureExport.h"
+#include "outputs/charts/ChartCsv.h"
+#include "outputs/charts/ChartSampling.h"
+#include "outputs/charts/ChartView.h"
+
+using namespace vagaris;
+using namespace vagaris::cli;
+
+namespace {
+
+int QuantityOption(const ParsedArgs& args, const std::string& option, int fallback) {
+    if (!args.has(option)) return fallback;
+    const std::string name = args.value(option);
+    const auto item = ChartQuantityFromCliName(name);
+    if (!item)
+        throw UsageError("chart: " + option + " '" + name +
+                         "' no es magnitud, altura, dtierra, dsol, vel, ar, dec, elon, afase "
+                         "ni ninguna");
+    return *item;
+}
+
+int SpanOption(const ParsedArgs& args) {
+    if (!args.has("--span")) return 320;
+    const std::string text = args.value("--span");
+    int span = 0;
+    try {
+        span = ParseInt(text);
+    } catch (const EConvertError&) {
+        span = 0;
+    }
+    if (span < 1 || span > kMaxChartSpanDays)
+        throw UsageError("chart: --span '" + text + "' debe ser un número de días entre 1 y " +
+                         std::to_string(kMaxChartSpanDays));
+    return span;
+}
+
+ChartTwilight TwilightOption(const ParsedArgs& args) {
+    const std::string name = args.value("--twilight", "astro");
+    if (name == "astro") return ChartTwilight::Astronomical;
+    if (name == "nautical") return ChartTwilight::Nautical;
+    if (name == "civil") return ChartTwilight::Civil;
+    throw UsageError("chart: --twilight '" + name + "' no es astro, nautical ni civil");
+}
+
+// Draws the chart as the page shows it, without a display, and saves it.
+void WritePicture(const ChartSamples& samples, const std::string& title,
+                  const std::string& path) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char programName[] = "vagaris-cli";
+    static char* argv[] = {programName, nullptr};
+    if (!QApplication::instance()) new QApplication(argc, argv);  // lives until exit
+
+    ChartView view;
+    view.setAttribute(Qt::WA_DontShowOnScreen);
+    view.showSamples(samples, QString::fromStdString(title));
+    view.show();
+    QApplication::processEvents();
+    SavePicture(view.picture(), QString::fromStdString(path));
+}
+
+}  // namespace
+
+int RunChart(const CliArgList& argList) {
+    return RunGuarded([&] {
+        const ParsedArgs args =
+            ParseArgs(argList,
+                      Union({kObjectValued, kSettingsValued,
+                             {"--left", "--right", "--span", "--twilight", "-o"}}),
+                      Union({kSettingsSwitches, {"--csv"}}));
+        if (!args.positional.empty())
+            throw UsageError("chart: argumento inesperado '" + args.positional.front() + "'");
+        const bool toPicture = args.has("-o");
+        const bool toCsv = args.has("--csv");
+        if (toPicture == toCsv)
+            throw UsageError(
+                "uso: vagaris-cli chart --catalog FICHERO [--kind C|A] (--object N | --name "
+                "TEXTO) [--at \"dd/mm/aaaa hh:nn:ss\"] [--left DATO] [--right DATO] "
+                "[--span 320] [--twilight astro|nautical|civil] (-o FICHERO.gif|FICHERO.bmp | "
+                "--csv)");
+
+        ChartRequest request;
+        request.leftItem = QuantityOption(args, "--left", kQuantityMagnitude);
+        request.rightItem = QuantityOption(args, "--right", kQuantityMaxAltitude);
+        request.spanDays = SpanOption(args);
+        request.twilight = TwilightOption(args);
+
+        Session session;
+        SetupSessionSettings(session, args);
+        SetupSessionObject(session, args);
+        request.t0 = InstantOption(session, args, "--at");
+        session.CurrentInstant = request.t0;
+        const ChartSamples samples = SampleChart(session, request);
+
+        if (toCsv)
+            PrintLines(ChartCsvLines(samples, request.leftItem, request.rightItem));
+        else
+            WritePicture(samples, ChartTitle(session), args.value("-o"));
+        return 0;
+    });
+}

@@ -1,0 +1,201 @@
+// vagaris-cli orbit: the orbit view's picture (or a numbered sequence of pictures) for one
+// object at one instant, exactly as the Orbita page saves it, rendered offscreen.
+#include <QByteArray>
+#include <QGuiApplication>
+#include <QString>
+#include <charconv>
+#include <cstdlib>
+#include <memory>
+#include <sstream>
+
+#include "cli/CommonOptions.h"
+#include "core/Angles.h"
+#include "core/Circumstances.h"
+#include "orbitview/InstantStep.h"
+#include "orbitview/OrbitPainter.h"
+#include "orbitview/PictureExport.h"
+#include "orbitview/PictureNames.h"
+
+namespace {
+
+using vagaris::cli::UsageError;
+
+const char* const kOrbitUsage =
+    "uso: vagaris-cli orbit --catalog FILE [--kind C|A] (--object N | --name TEXT)\n"
+    "        [--at \"dd/mm/yyyy hh:nn:ss\"] [--tilt DEG] [--azimuth DEG] [--scale AU]\n"
+    "        [--pan X,Y] [--planets mer,ven,mar,jup,sat,ura,nep|all] [--plane] [--web]\n"
+    "        [--frames N --step K --unit anos|meses|semanas|dias|horas|minutos]\n"
+    "        -o FILE.gif|FILE.bmp";
+
+// The paint box's sizes [px]: the page at start, and "Para web".
+constexpr int kPageWidth = 430, kPageHeight = 469, kWebSize = 326;
+constexpr int kMaxFrames = 100;             // the range of UpDown1
+constexpr int kMaxPan = 1000000;            // [px] far beyond any visible shift
+
+// A whole integer, optional sign; nothing else.
+bool ParseWholeInt(const std::string& text, int& value) {
+    std::string digits = text;
+    if (!digits.empty() && digits[0] == '+') digits.erase(0, 1);
+    if (digits.empty()) return false;
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    return ec == std::errc() && end == digits.data() + digits.size();
+}
+
+// An integer option within [low, high], as a scroll bar or a spin box takes it.
+int IntOption(const vagaris::cli::ParsedArgs& args, const std::string& name, int fallback,
+              int low, int high) {
+    if (!args.values.count(name)) return fallback;
+    int value = 0;
+    if (!ParseWholeInt(args.value(name), value) || value < low || value > high) {
+        std::ostringstream message;
+        message << name << ": se espera un entero de " << low << " a " << high << ", no '"
+                << args.value(name) << "'";
+        throw UsageError(message.str());
+    }
+    return value;
+}
+
+// --scale AU in tenths as ScrollBar2 moves: 0.5 … 100 with at most one decimal. Returns the
+// bar's position.
+int ScalePosition(const vagaris::cli::ParsedArgs& args) {
+    if (!args.values.count("--scale")) return 40;
+    const std::string text = args.value("--scale");
+    const auto dot = text.find('.');
+    const std::string whole = text.substr(0, dot);
+    const std::string tenth = dot == std::string::npos ? "0" : text.substr(dot + 1);
+    auto digitsOnly = [](const std::string& s) {
+        return !s.empty() && s.size() <= 4 && s.find_first_not_of("0123456789") == std::string::npos;
+    };
+    int position = -1;
+    if (digitsOnly(whole) && digitsOnly(tenth) && tenth.size() == 1)
+        position = std::atoi(whole.c_str()) * 10 + (tenth[0] - '0');
+    if (position < 5 || position > 1000)
+        throw UsageError("--scale: se espera una escala de 0.5 a 100 UA en décimas, no '" + text + "'");
+    return position;
+}
+
+void PanOption(const vagaris::cli::ParsedArgs& args, vagaris::OrbitView& view) {
+    if (!args.values.count("--pan")) return;
+    const std::string text = args.value("--pan");
+    const auto comma = text.find(',');
+    int x = 0, y = 0;
+    if (comma == std::string::npos || !ParseWholeInt(text.substr(0, comma), x) ||
+        !ParseWholeInt(text.substr(comma + 1), y) || std::abs(x) > kMaxPan || std::abs(y) > kMaxPan)
+        throw UsageError("--pan: se espera X,Y en píxeles, no '" + text + "'");
+    view.PanX = x;
+    view.PanY = y;
+}
+
+void PlanetsOption(const vagaris::cli::ParsedArgs& args, vagaris::OrbitSceneOptions& options) {
+    if (!args.values.count("--planets")) return;
+    static const char* const kNames[vagaris::kPlanetToggleCount] = {"mer", "ven", "mar", "jup",
+                                                                     "sat", "ura", "nep"};
+    const std::string text = args.value("--planets");
+    if (text == "all") {
+        options.planets.fill(true);
+        return;
+    }
+    std::istringstream list(text);
+    std::string name;
+    bool any = false;
+    while (std::getline(list, name, ',')) {
+        bool known = false;
+        for (int p = 0; p < vagaris::kPlanetToggleCount; ++p)
+            if (name == kNames[p]) options.planets[p] = known = true;
+        if (!known) throw UsageError("--planets: planeta desconocido '" + name + "'");
+        any = true;
+    }
+    if (!any) throw UsageError("--planets: lista vacía");
+}
+
+vagaris::StepUnit UnitOption(const vagaris::cli::ParsedArgs& args) {
+    if (!args.values.count("--unit")) return vagaris::kStepDays;
+    static const char* const kUnits[] = {"anos", "meses", "semanas", "dias", "horas", "minutos"};
+    const std::string text = args.value("--unit");
+    for (int u = 0; u < 6; ++u)
+        if (text == kUnits[u]) return static_cast<vagaris::StepUnit>(u);
+    throw UsageError("--unit: se espera anos, meses, semanas, dias, horas o minutos, no '" + text + "'");
+}
+
+int StepOption(const vagaris::cli::ParsedArgs& args) {
+    if (!args.values.count("--step")) return vagaris::kStepAmounts[0];
+    int value = 0;
+    if (ParseWholeInt(args.value("--step"), value))
+        for (int amount : vagaris::kStepAmounts)
+            if (value == amount) return value;
+    throw UsageError("--step: se espera 1, 2, 3, 5, 10, 15 o 30, no '" + args.value("--step") + "'");
+}
+
+// Text needs a GUI application; the command line draws offscreen without a display.
+std::unique_ptr<QGuiApplication> StartOffscreenApplication() {
+    if (QGuiApplication::instance()) return nullptr;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "vagaris-cli";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+// Renders the current state and writes it (GIF when the extension is ".gif" in any case).
+void WritePicture(vagaris::Session& session, const vagaris::OrbitSceneOptions& options,
+                  const std::string& path) {
+    SavePicture(vagaris::RenderOrbitPicture(session, options), QString::fromStdString(path));
+    vagaris::cli::PrintLines({path});
+}
+
+}  // namespace
+
+int RunOrbit(const CliArgList& rawArgs) {
+    return vagaris::cli::RunGuarded([&]() -> int {
+        using namespace vagaris::cli;
+        const ParsedArgs args = ParseArgs(
+            rawArgs,
+            Union({kObjectValued, kSettingsValued,
+                   {"--tilt", "--azimuth", "--scale", "--pan", "--planets", "--frames", "--step",
+                    "--unit", "-o"}}),
+            Union({kSettingsSwitches, {"--plane", "--web"}}));
+        if (!args.positional.empty()) throw UsageError(kOrbitUsage);
+        const std::string output = args.value("-o");
+        if (output.empty()) throw UsageError(kOrbitUsage);
+
+        vagaris::OrbitSceneOptions options;
+        options.view.Tilt = vagaris::Rad(IntOption(args, "--tilt", 0, -90, 90));
+        options.view.Azimuth = vagaris::Rad(IntOption(args, "--azimuth", 0, 0, 360));
+        options.view.Scale = ScalePosition(args) / 10.0;
+        PanOption(args, options.view);
+        PlanetsOption(args, options);
+        options.eclipticSquare = args.flags.count("--plane") > 0;
+        options.web = args.flags.count("--web") > 0;
+        options.width = options.web ? kWebSize : kPageWidth;
+        options.height = options.web ? kWebSize : kPageHeight;
+        options.dateLine = vagaris::RedrawMode::Recompute;
+
+        const bool sequence = args.values.count("--frames") > 0;
+        if (!sequence && (args.values.count("--step") || args.values.count("--unit")))
+            throw UsageError("--step y --unit solo sirven con --frames");
+        const int frames = IntOption(args, "--frames", 1, 0, kMaxFrames);
+        const int step = StepOption(args);
+        const vagaris::StepUnit unit = UnitOption(args);
+
+        vagaris::Session session;
+        if (!session.clock) session.clock = vagaris::SystemNowUtc;
+        SetupSessionSettings(session, args);
+        vagaris::FillPlanetRecords(session);
+        SetupSessionObject(session, args);
+        session.CurrentInstant = InstantOption(session, args, "--at");
+
+        const auto application = StartOffscreenApplication();
+        if (!sequence) {
+            vagaris::ComputeCircumstances(session, vagaris::CircumstanceMode::R);
+            WritePicture(session, options, output);
+            return 0;
+        }
+        // A sequence: frame k shows the instant k − 1 steps after --at.
+        for (int k = 1; k <= frames; ++k) {
+            vagaris::ComputeCircumstances(session, vagaris::CircumstanceMode::R);
+            WritePicture(session, options, vagaris::SequenceFramePath(output, k).path);
+            session.CurrentInstant = vagaris::SteppedInstant(session.CurrentInstant, step, unit);
+        }
+        return 0;
+    });
+}

@@ -1,0 +1,245 @@
+#include "core/Circumstances.h"
+
+#include <climits>
+#include <cmath>
+
+#include "catalogs/ElementRecord.h"
+#include "catalogs/LineFormats.h"
+#include "core/Angles.h"
+#include "core/Errors.h"
+#include "core/Kepler.h"
+#include "core/Session.h"
+#include "core/Sun.h"
+#include "core/TextForms.h"
+
+namespace vagaris {
+
+namespace {
+
+constexpr double kSiderealStep = 0.0218;   // [rad] of local sidereal time per search step
+constexpr double kKmPerAuMillions = 149.611;  // 10^6 km per AU on the Selección page
+constexpr double kOrbitalSpeedAt1Au = 29.8;   // [km/s]
+
+// Difference of two right ascensions reduced into (−π, π], so that crossing 0h within the
+// minute does not turn into a jump of a whole turn.
+double ReduceHalfTurn(double d) {
+    d = std::remainder(d, kTwoPi);
+    if (d <= -kPi) d += kTwoPi;
+    return d;
+}
+
+struct SunRect {
+    double X, Y, Z;
+};
+SunRect SunRectangular(const SunPlace& sun, double eps) {
+    return {sun.R * std::cos(sun.lambda), sun.R * std::sin(sun.lambda) * std::cos(eps),
+            sun.R * std::sin(sun.lambda) * std::sin(eps)};
+}
+
+struct Direction {
+    double alpha, delta, distance;
+};
+Direction DirectionOf(double xi, double eta, double zeta) {
+    const double d = std::sqrt(xi * xi + eta * eta + zeta * zeta);
+    return {NormalizeAngle(std::atan2(eta, xi)), ArcSine(zeta / d), d};
+}
+
+// First `count` characters of a UTF-8 text.
+std::string Utf8Prefix(const std::string& s, std::size_t count) {
+    std::size_t chars = 0, k = 0;
+    for (; k < s.size(); ++k) {
+        if ((static_cast<unsigned char>(s[k]) & 0xC0) != 0x80) {
+            if (chars == count) break;
+            ++chars;
+        }
+    }
+    return s.substr(0, k);
+}
+
+// Latitude from the meLat text: characters 2-3 as whole degrees, negative when the first
+// character is "-". Throws the integer conversion message.
+double LatitudeFromText(const std::string& lat) {
+    const std::string digits = lat.size() > 1 ? lat.substr(1, 2) : std::string();
+    int degrees = ParseInt(digits);
+    if (!lat.empty() && lat[0] == '-') degrees = -degrees;
+    return Rad(degrees);
+}
+
+double MaxAltitude(double alpha, double delta, double phi, double alphaSun, double deltaSun,
+                   double limit) {
+    const double theta0 = alpha;
+    double candidate = EquatorialToHorizontal(alpha, delta, phi, theta0).altitude;
+    const HorizontalPlace sun0 = EquatorialToHorizontal(alphaSun, deltaSun, phi, theta0);
+    if (!(sun0.altitude <= -limit)) {
+        // Step the sidereal time towards the night: forwards while the Sun is in the western
+        // half of the sky, backwards otherwise.
+        const double step = NormalizeAngle(sun0.azimuth) <= kPi ? kSiderealStep : -kSiderealStep;
+        double theta = theta0;
+        while (true) {
+            theta += step;
+            const double hs = EquatorialToHorizontal(alphaSun, deltaSun, phi, theta).altitude;
+            if (hs < -limit || std::fabs(theta - theta0) > kPi) break;
+        }
+        candidate = std::fabs(theta - theta0) > kPi
+                        ? 0.0
+                        : EquatorialToHorizontal(alpha, delta, phi, theta).altitude;
+    }
+    return candidate < 0 ? 0.0 : candidate;
+}
+
+}  // namespace
+
+bool ComputeCircumstances(Session& s, CircumstanceMode mode, double twilightLimit) {
+    const TOrbitalElements& el = s.Elements;
+    if (el.Fecha.empty()) return false;  // no object chosen
+    const Instant t = s.CurrentInstant;
+
+    const SunPlace sun = SunPosition(t);
+    s.Orbits[kEarth].Anomaly = sun.lambda + kPi;  // the Earth's heliocentric longitude
+
+    TOrbitRecord& object = s.Orbits[kObject];
+    const TElementValues v = ReadElements(el, object);
+    s.ObjectName = Trim(Utf8Prefix(el.Name, 40));
+
+    const double eps = Obliquity(t);
+    const OrbitPosition p = PropagateOrbit(v, t, eps);
+    object.Anomaly = p.anomaly;
+
+    const SunRect S = SunRectangular(sun, eps);
+    const Direction geo = DirectionOf(S.X + p.x, S.Y + p.y, S.Z + p.z);
+    const double R = sun.R, r = p.r, Delta = geo.distance;
+
+    TCircumstances c = s.Circumstances;
+    c.Delta = Delta;
+    c.RightAscension = geo.alpha;
+    c.Declination = geo.delta;
+    c.SunDistance = r;
+    c.Elongation = ArcCosine((r * r - Delta * Delta - R * R) / (-2 * R * Delta));
+    c.PhaseAngle = ArcCosine((R * R - r * r - Delta * Delta) / (-2 * Delta * r));
+    c.Magnitude = v.IsMinorPlanet
+                      ? v.H + 5 * std::log10(r * Delta) + 0.03 * Deg(c.PhaseAngle)
+                      : v.H + 5 * std::log10(Delta) + 2.5 * v.G * std::log10(r);
+    const double speedSquared = kOrbitalSpeedAt1Au * kOrbitalSpeedAt1Au * (2 / r - 1 / v.a);
+    c.Speed = std::sqrt(speedSquared > 0 ? speedSquared : 0.0);
+
+    // Position angle of the prolonged radius vector: the direction away from the Sun.
+    const Direction outward = DirectionOf(S.X + 1.001 * p.x, S.Y + 1.001 * p.y, S.Z + 1.001 * p.z);
+    c.RadiusVectorPA = NormalizeAngle(
+        std::atan2(outward.delta - geo.delta,
+                   std::cos(geo.delta) * ReduceHalfTurn(geo.alpha - outward.alpha)) -
+        kPi / 2);
+
+    // One minute later.
+    const Instant t1 = t + kMinute;
+    const double eps1 = Obliquity(t1);
+    const SunPlace sun1 = SunPosition(t1);
+    const OrbitPosition p1 = PropagateOrbit(v, t1, eps1);
+    object.Anomaly = p1.anomaly;
+    const SunRect S1 = SunRectangular(sun1, eps1);
+    const Direction geo1 = DirectionOf(S1.X + p1.x, S1.Y + p1.y, S1.Z + p1.z);
+
+    const double dAlpha = ReduceHalfTurn(geo1.alpha - geo.alpha);
+    const double dDelta = geo1.delta - geo.delta;
+    // Haversine form: stable for the tiny angles of slow objects.
+    const double hav = std::pow(std::sin(dDelta / 2), 2) +
+                       std::cos(geo.delta) * std::cos(geo1.delta) * std::pow(std::sin(dAlpha / 2), 2);
+    c.Motion = Deg(2 * ArcSine(std::sqrt(hav))) * 3600;
+    c.MotionPA = NormalizeAngle(std::atan2(dDelta, std::cos(geo.delta) * -dAlpha) - kPi / 2);
+    c.MotionRA = Deg(dAlpha) * 3600;
+    c.MotionDec = Deg(dDelta) * 3600;
+    c.ReverseMotionPA = NormalizeAngle(kPi + c.MotionPA);
+    s.Circumstances = c;  // everything but the maximum altitude is known now
+
+    const double limit = mode == CircumstanceMode::T ? twilightLimit : kTwilightAstronomical;
+    const double phi = LatitudeFromText(s.settings.Lat);
+    const double alphaSun =
+        NormalizeAngle(std::atan2(std::sin(sun1.lambda) * std::cos(eps1), std::cos(sun1.lambda)));
+    const double deltaSun = ArcSine(std::sin(eps1) * std::sin(sun1.lambda));
+    s.Circumstances.MaxAltitude = MaxAltitude(geo.alpha, geo.delta, phi, alphaSun, deltaSun, limit);
+    return true;
+}
+
+SelectionTexts SelectionPageTexts(const Session& s) {
+    const TCircumstances& c = s.Circumstances;
+    const Settings& set = s.settings;
+    const TOrbitRecord& object = s.Orbits[kObject];
+    SelectionTexts out;
+    auto add = [&](const char* label, const std::string& caption, const std::string& text) {
+        out.labels.push_back({label, caption, text});
+    };
+    auto distance = [](double au) {
+        return FormatNumber("0.0000 UA  ", au) + "(" + FormatNumber("0.0", kKmPerAuMillions * au) +
+               "  10^6 km)";
+    };
+    add("Label34", "Distancia:", distance(c.Delta));
+    add("Label12", "Ar:", HoursText(4, c.RightAscension));
+    add("Label13", "Dec:", DegreesText(3, c.Declination));
+    add("Label35", "Radio vector:", distance(c.SunDistance));
+    add("Label14", "Elongación:", FormatNumber("0.0", Deg(c.Elongation)) + "°");
+    add("Label15", "Ang. de fase:", FormatNumber("0.0", Deg(c.PhaseAngle)) + "°");
+    add("Label38", "Magnitud:", FormatNumber("0.0", c.Magnitude));
+    add("Label39", "Velocidad",
+        FormatNumber("0.00", c.Speed) + "  km/s  -  " + FormatNumber("0", c.Speed * 3600) +
+            "  km/h");
+    add("Label69", "Altura máxima (Sol -18°):", FormatNumber("0.0", Deg(c.MaxAltitude)) + "°");
+
+    std::string caption66, caption67, text70, text71;
+    if (set.Polar) {
+        caption66 = "Velocidad aparente:";
+        caption67 = "A.P:";
+        text70 = set.PerMinute ? FormatNumber("0.00", c.Motion) + "\"/minuto"
+                               : FormatNumber("0.0", c.Motion * 60) + "\"/hora";
+        text71 = FormatNumber("0.0", Deg(c.MotionPA)) + "°";
+    } else {
+        caption66 = "Vel. aparente AR:";
+        caption67 = "Vel. aparente Dec:";
+        if (set.PerMinute) {
+            text70 = FormatNumber("+0.00;-0.00", c.MotionRA) + "\"/minuto";
+            text71 = FormatNumber("+0.00;-0.00", c.MotionDec) + "\"/minuto";
+        } else {
+            text70 = FormatNumber("+0.0;-0.0", c.MotionRA * 60) + "\"/hora";
+            text71 = FormatNumber("+0.0;-0.0", c.MotionDec * 60) + "\"/hora";
+        }
+    }
+    add("Label66", "", caption66);
+    add("Label67", "", caption67);
+    add("Label70", caption66, text70);
+    add("Label71", caption67, text71);
+
+    // Longest exposure before the object moves one pixel (or half the seeing disc) [s].
+    double scale = 0;
+    try {
+        scale = set.UseResolution ? ParseFloat(set.Res) : ParseFloat(set.FWHM) / 2;
+    } catch (const EConvertError& e) {
+        out.error = e.what();
+        return out;
+    }
+    const double seconds = scale / c.Motion * 60;
+    std::string exposure = "---";  // no finite exposure for an object that does not move
+    if (std::isfinite(seconds) && std::fabs(seconds) < static_cast<double>(INT_MAX)) {
+        const long long E = RoundHalfEven(seconds);
+        exposure = set.ExposureFormat == 1
+                       ? std::to_string(E / 60) + "m  " + std::to_string(E % 60) + "s"
+                       : std::to_string(E) + " seg";
+    }
+    add("Label72", "Exposición máxima:", exposure);
+    add("Label16", "",
+        object.e < 1 ? FormatNumber("P:   0.000 años", std::sqrt(std::pow(object.a, 3)))
+                     : std::string());
+    return out;
+}
+
+CometLineEvaluation EvaluateCometLine(const std::string& line, Instant t) {
+    const TElementValues v = ReadElements(ParseCometLine(line));
+    const double eps = Obliquity(t);
+    const SunPlace sun = SunPosition(t);
+    const OrbitPosition p = PropagateOrbit(v, t, eps);
+    const SunRect S = SunRectangular(sun, eps);
+    const double xi = S.X + p.x, eta = S.Y + p.y, zeta = S.Z + p.z;
+    const double Delta = std::sqrt(xi * xi + eta * eta + zeta * zeta);
+    const double R = sun.R, r = p.r;
+    const double beta = ArcCosine((R * R - r * r - Delta * Delta) / (-2 * Delta * r));
+    return {Deg(beta), v.H + 5 * std::log10(Delta) + 2.5 * v.G * std::log10(r)};
+}
+
+}  // namespace vagaris

@@ -1,0 +1,70 @@
+#pragma once
+// Position and observing circumstances of the current object at the current instant.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/Time.h"
+
+namespace vagaris {
+
+struct Session;
+
+enum class CircumstanceMode { R, E, T };
+
+// Sun depression limits for the maximum altitude [rad]; exactly these values.
+inline constexpr double kTwilightAstronomical = 0.31416;  // 18°
+inline constexpr double kTwilightNautical = 0.20944;      // 12°
+inline constexpr double kTwilightCivil = 0.10472;         // 6°
+
+struct TCircumstances {
+    double RightAscension = 0;  // [rad], [0, 2π]
+    double Declination = 0;     // [rad]
+    double Delta = 0;           // distance from the Earth [AU]
+    double SunDistance = 0;     // distance from the Sun r [AU]
+    double Elongation = 0;      // [rad]
+    double PhaseAngle = 0;      // [rad]
+    double Magnitude = 0;
+    double Speed = 0;           // heliocentric [km/s]
+    double MaxAltitude = 0;     // [rad], ≥ 0
+    double Motion = 0;          // ["/min]
+    double MotionRA = 0;        // ["/min], not multiplied by cos δ
+    double MotionDec = 0;       // ["/min]
+    double MotionPA = 0;        // [rad], [0, 2π]
+    double ReverseMotionPA = 0; // [rad]
+    double RadiusVectorPA = 0;  // [rad]
+};
+
+// Runs the whole computation for session.Elements at session.CurrentInstant and fills
+// session.Circumstances, the object's and the Earth's orbit records and ObjectName.
+// Returns false and changes nothing when no object is chosen (empty Fecha).
+// twilightLimit is used in mode T only (modes R and E use kTwilightAstronomical).
+// Throws EConvertError; fields written before the failing step keep their new values.
+bool ComputeCircumstances(Session& session, CircumstanceMode mode,
+                          double twilightLimit = kTwilightAstronomical);
+
+// The Selección page texts that mode R writes, in writing order.
+struct LabelText {
+    std::string label;    // objectName of the value label: "Label34", ..., "Label16"
+    std::string caption;  // caption beside it as the page shows it ("Distancia:", ...)
+    std::string text;
+};
+struct SelectionTexts {
+    std::vector<LabelText> labels;  // Label34 … Label71, then Label72 and Label16
+    // Set when a setting did not convert: the labels stop where the page output stops and
+    // the caller shows this message after writing them.
+    std::optional<std::string> error;
+};
+// Builds the page texts from session.Circumstances, the object's orbit record and
+// session.settings. Never throws.
+SelectionTexts SelectionPageTexts(const Session& session);
+
+// Phase angle [deg] and magnitude (comet law) of a raw comet catalog line at t, touching no
+// shared state. Throws EConvertError for a malformed line.
+struct CometLineEvaluation {
+    double phaseAngleDeg;
+    double magnitude;
+};
+CometLineEvaluation EvaluateCometLine(const std::string& line, Instant t);
+
+}  // namespace vagaris

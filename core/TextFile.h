@@ -1,0 +1,16 @@
+#pragma once
+// Writing files: whole contents replaced atomically; text tables in Windows-1252 with CR LF.
+#include <string>
+#include <vector>
+
+namespace vagaris {
+
+// Every line followed by CR LF (the last one too), converted from UTF-8 to Windows-1252.
+// Characters that Windows-1252 cannot hold become "?".
+std::string EncodeTextFile(const std::vector<std::string>& utf8Lines);
+
+// Replaces `path` with `bytes` through a temporary file in the same folder and a rename, so
+// a failure never leaves a half-written file. Throws std::runtime_error with the reason.
+void WriteFileAtomically(const std::string& path, const std::string& bytes);
+
+}  // namespace vagaris

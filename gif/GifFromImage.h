@@ -1,0 +1,19 @@
+#pragma once
+// The bridge between the window's pictures (QImage) and the GIF library, which knows only
+// plain pixel buffers.
+#include <QImage>
+#include <string>
+
+#include "gif/PixelBitmap.h"
+
+// The picture's pixels as the library reads them: rows from the top, each pixel a 32-bit
+// colour value with red in the lowest byte, then green, then blue (alpha dropped).
+vagaris::TPixelBitmap PixelBitmapFromImage(const QImage& image);
+
+// Writes `image` as a single-image GIF87a file through TGifFile/AddBitmap/WriteToFile,
+// atomically. Throws EGifException (derived from std::exception) with the library's message.
+void WriteImageAsGif(const QImage& image, const std::string& path);
+
+// Reads the first image of a GIF file as an 8-bit indexed picture with its palette.
+// Throws EGifException with the library's message.
+QImage ReadGifAsImage(const std::string& path);

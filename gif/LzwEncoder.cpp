@@ -1,0 +1,58 @@
+#include "gif/LzwEncoder.h"
+
+#include <memory>
+
+#include "gif/GifErrors.h"
+
+namespace vagaris {
+
+TByteBuffer EncodeLzw(const std::uint8_t* indices, std::size_t count, int minCodeSize) {
+    const std::uint32_t clearCode = 1u << minCodeSize;
+    const std::uint32_t endCode = clearCode + 1;
+
+    if (minCodeSize < 2 || minCodeSize > 8) throw EGifException("Bad code Size");
+    // The dictionary (16 KB of codes, up to 2 MB of pairs) lives on the heap.
+    auto table = std::make_unique<TCodeTable>();
+    table->Reset(minCodeSize);
+    TEncodedBytes out;
+
+    out.Emit(clearCode, table->Width);
+    std::size_t taken = 0;
+    if (count > 0) {
+        std::uint32_t prev = indices[taken++];
+        out.Emit(prev, table->Width);
+        ReportProgress(0.0f);
+
+        while (taken < count) {
+            // The pair (previous match, next pixel) enters the dictionary before the next
+            // match is sought, so that match may already use it.
+            const std::uint32_t k = indices[taken++];
+            table->Add(prev, k);
+
+            // The longest match starting at k.
+            std::uint32_t cur = k;
+            while (taken < count) {
+                const int code = table->Find(cur, indices[taken]);
+                if (code < 0) break;
+                cur = static_cast<std::uint32_t>(code);
+                ++taken;
+            }
+            out.Emit(cur, table->Width);
+            prev = cur;
+
+            if (table->Full && taken < count) {
+                out.Emit(clearCode, table->Width);
+                table->Reset(minCodeSize);
+                prev = indices[taken++];
+                out.Emit(prev, table->Width);
+                ReportProgress(static_cast<float>(taken + 1) / static_cast<float>(count));
+            }
+        }
+    }
+    out.Emit(endCode, table->Width);
+    out.Finish();
+    ReportProgress(1.0f);
+    return std::move(out.Output);
+}
+
+}  // namespace vagaris

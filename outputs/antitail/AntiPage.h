@@ -1,0 +1,50 @@
+#pragma once
+// The "Anticola?" page: the Earth's passages through the orbital planes of the loaded comets
+// in one year, listed as the search finds them; a listed passage can be taken over as the
+// current object and instant. The list itself lives in the session (AntiTailLines and the
+// parallel AntiTailHits); ListBox2 shows it.
+#include <cstdint>
+
+#include "shell/Page.h"
+
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+class QToolButton;
+
+class AntiPage : public Page {
+    Q_OBJECT
+public:
+    explicit AntiPage(AppController& app, QWidget* parent = nullptr);
+
+    // An empty list searches the year of the Selección date; a filled one is shown as it is.
+    void pageEntered() override;
+
+private:
+    void udAnoChange(int year);
+    void Button5Click();
+    void Button7Click();
+    void ListBox2Click();
+    void SpeedButton1Click();
+    // A catalog or MPCOrb.dat object was loaded: the hits belong to the old catalog.
+    void antiTailListCleared();
+
+    void runSearch();
+    // Empties the list (session and widget) and stops a search in progress.
+    void clearList();
+    int selectedRow() const;
+
+    QLineEdit* Edit4 = nullptr;
+    QSpinBox* udAno = nullptr;
+    QPushButton* Button5 = nullptr;
+    QPushButton* Button7 = nullptr;
+    QListWidget* ListBox2 = nullptr;
+    QToolButton* SpeedButton1 = nullptr;
+
+    // Counts clearings of the list: a running search stops as soon as it changes.
+    std::uint64_t listGeneration_ = 0;
+    // The catalog load the shown hits were found in.
+    std::uint64_t listCatalogGeneration_ = 0;
+    int runningSearches_ = 0;
+};

@@ -1,0 +1,253 @@
+#include "outputs/ephemeris/EphemerisTable.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "core/Circumstances.h"
+#include "core/Session.h"
+#include "core/TextForms.h"
+
+namespace vagaris {
+
+namespace {
+
+constexpr double kDegreesPerRadian = 180.0 / std::numbers::pi;
+
+// Column pieces: the header and separator texts of each column, blanks included. The
+// separator's dashes stand over the cells, and every piece ends in the two blanks that
+// follow every cell.
+constexpr std::string_view kTimeHeader = "T.U.               ";
+constexpr std::string_view kTimeSeparator = "-----------------  ";
+constexpr std::string_view kPositionHeader = "AR          DEC        ";
+constexpr std::string_view kPositionSeparator = "----------  ---------  ";
+constexpr std::string_view kMagnitudeHeader = " MAG  ";
+constexpr std::string_view kMagnitudeSeparator = "----  ";
+constexpr std::string_view kPolarMotionHeaderPerMinute = " \"/min  ";
+constexpr std::string_view kPolarMotionHeaderPerHour = "\"/hora  ";
+constexpr std::string_view kPolarMotionSeparator = "------  ";
+constexpr std::string_view kMotionPAHeader = "  AP   ";
+constexpr std::string_view kMotionPASeparator = "-----  ";
+constexpr std::string_view kCartesianMotionHeaderPerMinute = "  \"/min  ";
+constexpr std::string_view kCartesianMotionHeaderPerHour = " \"/hora  ";
+constexpr std::string_view kCartesianMotionSeparator = "-------  ";
+constexpr std::string_view kAltitudeHeader = "AM  ";
+constexpr std::string_view kAltitudeSeparator = "--  ";
+constexpr std::string_view kDeltaHeader = "  D(UA)  ";
+constexpr std::string_view kSunDistanceHeader = "  R(UA)  ";
+constexpr std::string_view kDistanceSeparator = "-------  ";
+constexpr std::string_view kElongationHeader = "ELN  ";
+constexpr std::string_view kPhaseHeader = " AF  ";
+constexpr std::string_view kThreeDigitSeparator = "---  ";
+constexpr std::string_view kTailHeader = "APC  APA  DIF  ";
+constexpr std::string_view kTailSeparator = "-------------  ";
+
+// 52 blanks, then the names of the two cartesian motion columns.
+constexpr std::string_view kCartesianLabelLine =
+    "                                                    AR      DEC";
+
+// The time cell: 24-hour clock, seconds dropped after rounding to the millisecond.
+const std::string kTimePattern = "dd/mm/yyyy  hh:nn";
+
+// Header or separator: the pieces of the columns that are on, left to right.
+template <typename Pick>
+std::string AssembleColumns(const EphemerisLayout& layout, Pick pick) {
+    std::string out;
+    out.reserve(128);
+    out += pick(kTimeHeader, kTimeSeparator);
+    out += pick(kPositionHeader, kPositionSeparator);
+    out += pick(kMagnitudeHeader, kMagnitudeSeparator);
+    if (layout.Vel) {
+        if (layout.Polar) {
+            out += pick(layout.PerMinute ? kPolarMotionHeaderPerMinute : kPolarMotionHeaderPerHour,
+                        kPolarMotionSeparator);
+            out += pick(kMotionPAHeader, kMotionPASeparator);
+        } else {
+            const auto header = layout.PerMinute ? kCartesianMotionHeaderPerMinute
+                                                 : kCartesianMotionHeaderPerHour;
+            out += pick(header, kCartesianMotionSeparator);
+            out += pick(header, kCartesianMotionSeparator);
+        }
+    }
+    if (layout.Altura) out += pick(kAltitudeHeader, kAltitudeSeparator);
+    if (layout.Delta) out += pick(kDeltaHeader, kDistanceSeparator);
+    if (layout.R) out += pick(kSunDistanceHeader, kDistanceSeparator);
+    if (layout.Elo) out += pick(kElongationHeader, kThreeDigitSeparator);
+    if (layout.Fase) out += pick(kPhaseHeader, kThreeDigitSeparator);
+    if (layout.Cola) out += pick(kTailHeader, kTailSeparator);
+    return out;
+}
+
+// Characters of a UTF-8 text (continuation bytes not counted).
+std::size_t CharacterCount(std::string_view text) {
+    std::size_t n = 0;
+    for (unsigned char ch : text)
+        if ((ch & 0xC0) != 0x80) ++n;
+    return n;
+}
+
+// Puts CurrentInstant back when the row loop ends, whichever way it ends.
+class BorrowedInstant {
+public:
+    explicit BorrowedInstant(Session& session)
+        : session_(session), saved_(session.CurrentInstant) {}
+    ~BorrowedInstant() { session_.CurrentInstant = saved_; }
+    BorrowedInstant(const BorrowedInstant&) = delete;
+    BorrowedInstant& operator=(const BorrowedInstant&) = delete;
+
+private:
+    Session& session_;
+    Instant saved_;
+};
+
+}  // namespace
+
+void ApplyEphemerisSettings(EphemerisLayout& layout, const Settings& settings) {
+    layout.Polar = settings.Polar;
+    layout.PerMinute = settings.PerMinute;
+    layout.LatitudeText = settings.Lat;
+}
+
+double EphemerisStepDays(double value, EphemerisStepUnit unit) {
+    switch (unit) {
+        case EphemerisStepUnit::Hours:
+            return value / 24;
+        case EphemerisStepUnit::Minutes:
+            return value / 24 / 60;
+        case EphemerisStepUnit::Days:
+            break;
+    }
+    return value;
+}
+
+EphemerisRange ReadEphemerisRange(const EphemerisRangeTexts& texts) {
+    EphemerisRange range;
+    const Instant date = ParseDateText(texts.StartDate);
+    range.Start = date + ParseTimeText(texts.StartTime);
+    range.Rows = ParseInt(texts.Rows);
+    range.StepDays = EphemerisStepDays(ParseFloat(texts.Step), texts.Unit);
+    return range;
+}
+
+std::string EphemerisColumnHeader(const EphemerisLayout& layout) {
+    return AssembleColumns(layout, [](std::string_view header, std::string_view) {
+        return header;
+    });
+}
+
+std::string EphemerisSeparator(const EphemerisLayout& layout) {
+    return AssembleColumns(layout, [](std::string_view, std::string_view separator) {
+        return separator;
+    });
+}
+
+std::vector<std::string> EphemerisHeaderLines(const std::string& objectName,
+                                              const EphemerisLayout& layout) {
+    std::vector<std::string> lines;
+    lines.reserve(7);
+    lines.push_back(objectName);
+    lines.emplace_back("Posiciones para centro de la Tierra");
+    if (layout.Altura)
+        lines.push_back("Altura máxima para Sol a -18º y Lat " + layout.LatitudeText);
+    lines.emplace_back();
+    if (layout.Vel && !layout.Polar) lines.emplace_back(kCartesianLabelLine);
+    lines.push_back(EphemerisColumnHeader(layout));
+    lines.push_back(EphemerisSeparator(layout));
+    return lines;
+}
+
+void AppendCell(std::string& line, std::string_view cell, int width) {
+    const std::size_t length = CharacterCount(cell);
+    if (length < static_cast<std::size_t>(width)) line.append(width - length, ' ');
+    line += cell;
+    line += "  ";
+}
+
+std::string MagnitudeCell(double magnitude) {
+    std::string cell;
+    AppendCell(cell, FormatNumber("0.0;-0.0", magnitude), 4);
+    cell.resize(cell.size() - 2);
+    return cell;
+}
+
+std::string MaxAltitudeCell(double maxAltitudeRad) {
+    std::string cell;
+    AppendCell(cell, FormatNumber("0", maxAltitudeRad * kDegreesPerRadian), 2);
+    cell.resize(cell.size() - 2);
+    return cell;
+}
+
+double TailDifferenceDeg(double apcDeg, double apaDeg) {
+    double dif = apaDeg - apcDeg;
+    if (dif < 0) dif += 360;
+    if (dif > 180) dif = 360 - dif;
+    return dif;
+}
+
+void AppendEphemerisDataLine(std::string& line, Instant t, const TCircumstances& c,
+                             const EphemerisLayout& layout) {
+    AppendCell(line, FormatInstant(kTimePattern, t), 17);
+    AppendCell(line, HoursText(1, c.RightAscension), 10);
+    AppendCell(line, DegreesText(1, c.Declination), 9);
+    AppendCell(line, FormatNumber("0.0;-0.0", c.Magnitude), 4);
+    if (layout.Vel) {
+        if (layout.Polar) {
+            AppendCell(line,
+                       layout.PerMinute ? FormatNumber("0.00", c.Motion)
+                                        : FormatNumber("0.0", c.Motion * 60),
+                       6);
+            AppendCell(line, FormatNumber("0.0", c.MotionPA * kDegreesPerRadian), 5);
+        } else {
+            for (double rate : {c.MotionRA, c.MotionDec})
+                AppendCell(line,
+                           layout.PerMinute ? FormatNumber("+0.00;-0.00", rate)
+                                            : FormatNumber("+0.0;-0.0", rate * 60),
+                           7);
+        }
+    }
+    if (layout.Altura)
+        AppendCell(line, FormatNumber("0", c.MaxAltitude * kDegreesPerRadian), 2);
+    if (layout.Delta) AppendCell(line, FormatNumber("0.000", c.Delta), 7);
+    if (layout.R) AppendCell(line, FormatNumber("0.000", c.SunDistance), 7);
+    if (layout.Elo) AppendCell(line, FormatNumber("0", c.Elongation * kDegreesPerRadian), 3);
+    if (layout.Fase) AppendCell(line, FormatNumber("0", c.PhaseAngle * kDegreesPerRadian), 3);
+    if (layout.Cola) {
+        const double apc = c.RadiusVectorPA * kDegreesPerRadian;
+        const double apa = c.ReverseMotionPA * kDegreesPerRadian;
+        AppendCell(line, FormatNumber("0", apc), 3);
+        AppendCell(line, FormatNumber("0", apa), 3);
+        AppendCell(line, FormatNumber("0", TailDifferenceDeg(apc, apa)), 3);
+    }
+}
+
+std::string EphemerisDataLine(Instant t, const TCircumstances& c, const EphemerisLayout& layout) {
+    std::string line;
+    line.reserve(128);
+    AppendEphemerisDataLine(line, t, c, layout);
+    return line;
+}
+
+void AppendEphemerisRows(Session& session, const EphemerisLayout& layout,
+                         const EphemerisRange& range, std::vector<std::string>& lines) {
+    BorrowedInstant borrowed(session);
+    lines.reserve(lines.size() + static_cast<std::size_t>(std::max(range.Rows, 0)));
+    session.CurrentInstant = range.Start;
+    for (int row = 0; row < range.Rows; ++row) {
+        ComputeCircumstances(session, CircumstanceMode::E);
+        std::string& line = lines.emplace_back();
+        line.reserve(128);
+        AppendEphemerisDataLine(line, session.CurrentInstant, session.Circumstances, layout);
+        // The step is added to the running instant, row after row.
+        session.CurrentInstant += range.StepDays;
+    }
+}
+
+void BuildEphemerisTable(Session& session, const std::string& objectName,
+                         const EphemerisLayout& layout, const EphemerisRangeTexts& rangeTexts,
+                         std::vector<std::string>& lines) {
+    lines = EphemerisHeaderLines(objectName, layout);
+    const EphemerisRange range = ReadEphemerisRange(rangeTexts);
+    AppendEphemerisRows(session, layout, range, lines);
+}
+
+}  // namespace vagaris

@@ -1,0 +1,201 @@
+#include "shell/AppController.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QCursor>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QSignalBlocker>
+
+#include "catalogs/CatalogInfo.h"
+#include "catalogs/LineFormats.h"
+#include "core/Circumstances.h"
+#include "core/TextForms.h"
+#include "orbitview/InstantStep.h"
+#include "shell/Dialogs.h"
+#include "shell/TFCalen.h"
+
+namespace {
+
+// Shows the busy cursor until the end of the scope, whatever way it is left.
+class BusyCursor {
+  public:
+    BusyCursor() {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        // Let the window draw the cursor before the work starts.
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+// Days between 1899-12-30 and 1970-01-01.
+constexpr double kUnixEpochInstant = 25569.0;
+constexpr double kMillisecondsPerDay = 86400000.0;
+
+vagaris::Instant InstantOfFileTime(const QDateTime& modified) {
+    return kUnixEpochInstant + double(modified.toMSecsSinceEpoch()) / kMillisecondsPerDay;
+}
+
+QDate DateOfInstant(vagaris::Instant t) {
+    const auto f = vagaris::DecodeInstant(t);
+    return QDate(f.year, f.month, f.day);
+}
+
+}  // namespace
+
+AppController::AppController(vagaris::Session& session, Dialogs& dialogs, QObject* parent)
+    : QObject(parent), session_(session), dialogs_(dialogs) {}
+
+bool AppController::guarded(const std::function<void()>& handler) {
+    try {
+        handler();
+        return true;
+    } catch (const std::exception& e) {
+        dialogs_.error(dialogParent_, QString::fromStdString(e.what()));
+        return false;
+    }
+}
+
+bool AppController::computeR() {
+    bool computed = false;
+    guarded([&] {
+        if (!vagaris::ComputeCircumstances(session_, vagaris::CircumstanceMode::R)) return;
+        computed = true;
+        emit selectionTextsChanged(vagaris::SelectionPageTexts(session_));
+        emit circumstancesComputed();
+    });
+    return computed;
+}
+
+void AppController::setNowAndCompute() {
+    session_.CurrentInstant = session_.Now();
+    showCurrentInstant();
+    computeR();
+}
+
+void AppController::showCurrentInstant() {
+    emit currentInstantShown();
+}
+
+void AppController::chooseObject(int index) {
+    session_.CurrentInstant = session_.Now();
+    showCurrentInstant();
+    if (index < 0 || index >= int(session_.CatalogLines.size())) return;
+    session_.SelectorIndex = index;
+    emit selectorIndexChanged(index);
+    vagaris::CutCatalogLine(session_, index);
+    emit elementsChanged();
+    computeR();
+}
+
+void AppController::loadCatalog(int catalogIndex) {
+    BusyCursor busy;
+    if (catalogIndex < 0 || catalogIndex >= int(vagaris::kCatalogs.size())) return;
+    const vagaris::CatalogInfo& catalog = vagaris::kCatalogs[std::size_t(catalogIndex)];
+    const QString path =
+        QString::fromStdString(session_.ProgramDir) + QString::fromLatin1(catalog.fileName);
+    const QFileInfo file(path);
+    if (!file.exists()) {
+        dialogs_.message(dialogParent_, QStringLiteral("Archivo no encontrado"));
+        dialogs_.error(dialogParent_,
+                       QStringLiteral("Archivo de elementos orbitales no encontrado"));
+        requestPage(QStringLiteral("tsDescargas"));
+        return;
+    }
+    emit searchTextCleared();
+
+    // Age from the file's modification time to the session's present, both absolute; a
+    // file from the future gives a negative age and no warning.
+    const double ageDays = session_.Now() - InstantOfFileTime(file.lastModified());
+    const long long days = vagaris::RoundHalfEven(ageDays);
+    if (days > 10)
+        dialogs_.warning(dialogParent_,
+                         QStringLiteral("Archivo descargado hace %1 días").arg(days));
+
+    // Read first: an unreadable file leaves the previous catalog in place.
+    std::vector<std::string> lines = vagaris::ReadCatalogLines(path.toStdString());
+
+    session_.CatalogKind = catalog.kind;
+    session_.CatalogLines = std::move(lines);
+    session_.CometLines.clear();
+    session_.AntiTailLines.clear();
+    session_.AntiTailHits.clear();
+    emit antiTailListCleared();
+    session_.SelectorNames.clear();
+    session_.SelectorsEnabled = true;
+    for (const std::string& line : session_.CatalogLines) {
+        session_.SelectorNames.push_back(vagaris::Trim(vagaris::Columns(line, 1, 40)));
+        if (catalog.kind == 'C') session_.CometLines.push_back(line);
+    }
+    ++session_.CatalogGeneration;
+    session_.SelectorIndex = session_.CatalogLines.empty() ? -1 : 0;
+    emit selectorsReset();
+
+    if (session_.CatalogLines.empty()) {
+        // No object 0: the element boxes are emptied, so nothing is computed until the
+        // user loads a catalog that has objects.
+        session_.Elements = {};
+        emit elementsChanged();
+        return;
+    }
+    chooseObject(0);
+}
+
+void AppController::setStepAmountIndex(int index) {
+    if (index == stepAmountIndex_) return;
+    stepAmountIndex_ = index;
+    emit stepControlsChanged();
+}
+
+void AppController::setStepUnitIndex(int index) {
+    if (index == stepUnitIndex_) return;
+    stepUnitIndex_ = index;
+    emit stepControlsChanged();
+}
+
+void AppController::stepInstant(bool forward) {
+    if (stepAmountIndex_ < 0 || stepAmountIndex_ >= int(vagaris::kStepAmounts.size())) return;
+    const int amount = vagaris::kStepAmounts[std::size_t(stepAmountIndex_)];
+    if (stepUnitIndex_ < vagaris::kStepYears || stepUnitIndex_ > vagaris::kStepMinutes) return;
+    session_.CurrentInstant = vagaris::SteppedInstant(
+        session_.CurrentInstant, forward ? amount : -amount, vagaris::StepUnit(stepUnitIndex_));
+    showCurrentInstant();
+    computeR();
+}
+
+void AppController::requestPage(const QString& name) {
+    emit pageRequested(name);
+}
+
+void AppController::bindObjectSelector(QComboBox* selector, std::function<void()> afterChange) {
+    auto refill = [this, selector] {
+        const QSignalBlocker block(selector);
+        selector->clear();
+        for (const std::string& name : session_.SelectorNames)
+            selector->addItem(QString::fromStdString(name));
+        selector->setEnabled(session_.SelectorsEnabled);
+        selector->setCurrentIndex(session_.SelectorIndex);
+    };
+    refill();
+    connect(this, &AppController::selectorsReset, selector, refill);
+    connect(this, &AppController::selectorIndexChanged, selector, [selector](int index) {
+        const QSignalBlocker block(selector);
+        selector->setCurrentIndex(index);
+    });
+    // `activated` comes only from the user's choice, never from setCurrentIndex.
+    connect(selector, &QComboBox::activated, this, [this, afterChange](int index) {
+        guarded([&] {
+            chooseObject(index);
+            if (afterChange) afterChange();
+        });
+    });
+}
+
+std::optional<QDate> AppController::pickDate(const QDate& initial) {
+    TFCalen picker([this] { return DateOfInstant(session_.Now()); }, dialogParent_);
+    picker.setDate(initial);
+    if (dialogs_.exec(picker) != QDialog::Accepted) return std::nullopt;
+    return picker.date();
+}

@@ -1,0 +1,94 @@
+#pragma once
+// The window's program-wide operations over the session: choosing objects, computing,
+// showing the current instant, stepping it, loading catalogs. Pages call these and listen to
+// the signals; they never compute astronomy themselves.
+#include <QDate>
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "core/Session.h"
+
+class Dialogs;
+class QComboBox;
+class QWidget;
+
+class AppController : public QObject {
+    Q_OBJECT
+public:
+    AppController(vagaris::Session& session, Dialogs& dialogs, QObject* parent = nullptr);
+
+    vagaris::Session& session() { return session_; }
+    Dialogs& dialogs() { return dialogs_; }
+    // Parent for message boxes (the main window).
+    void setDialogParent(QWidget* w) { dialogParent_ = w; }
+    QWidget* dialogParent() const { return dialogParent_; }
+
+    // Runs `handler`; an EConvertError (or other std::exception) ends it and its text is shown
+    // in an error box titled with the application title. Returns false when it failed.
+    bool guarded(const std::function<void()>& handler);
+
+    // ComputeCircumstances in mode R and the Selección labels (selectionTextsChanged);
+    // errors shown. Emits circumstancesComputed after a successful computation.
+    bool computeR();
+    // CurrentInstant := now; ShowCurrentInstant; computeR.
+    void setNowAndCompute();
+    // Emits currentInstantShown: the Selección page writes meFecha/meHora.
+    void showCurrentInstant();
+    // ChooseObject: instant := now, shown; all selectors to `index`; line cut into the
+    // element boxes (elementsChanged); computeR.
+    void chooseObject(int index);
+    // LoadCatalog for catalog 0..4 of kCatalogs (the radio button released).
+    void loadCatalog(int catalogIndex);
+    // Button3Click: the MPCOrb.dat search for the text typed in the search box. A hit
+    // becomes the current object alone in the selectors (disabled); CurrentInstant stays.
+    void searchMpcOrb(const QString& typed);
+
+    // Step controls shared by the Orbita and Selección twins (cbDias/cbDias2, cbClase/cbClase2).
+    int stepAmountIndex() const { return stepAmountIndex_; }
+    int stepUnitIndex() const { return stepUnitIndex_; }
+    void setStepAmountIndex(int index);
+    void setStepUnitIndex(int index);
+    // StepInstant: moves CurrentInstant by one step, shows it and recomputes (the orbit view
+    // redraws on circumstancesComputed).
+    void stepInstant(bool forward);
+
+    // Makes the tab with this objectName the active page.
+    void requestPage(const QString& tabObjectName);
+
+    // One of the four object selectors (ComboBox1, ComboBox2, ComboBox4, ComboBox3): it is
+    // filled from the session and follows the common index without running change handlers;
+    // the user's choice copies the index to the others, runs chooseObject, then `afterChange`
+    // (the page's extra action: clear the table, rebuild the chart, ...).
+    void bindObjectSelector(QComboBox* selector, std::function<void()> afterChange = {});
+
+    // The date picker TFCalen, shown through the Dialogs seam on `initial`; the chosen day
+    // after "Aceptar", nothing otherwise.
+    std::optional<QDate> pickDate(const QDate& initial);
+
+signals:
+    void currentInstantShown();
+    void selectionTextsChanged(const vagaris::SelectionTexts& texts);
+    void circumstancesComputed();
+    void elementsChanged();
+    // The four selectors: refill from session.SelectorNames / SelectorsEnabled.
+    void selectorsReset();
+    // The four selectors: select session.SelectorIndex (without running change handlers).
+    void selectorIndexChanged(int index);
+    // The anti-tail list was emptied (catalog load, MPCOrb.dat object).
+    void antiTailListCleared();
+    void stepControlsChanged();
+    void pageRequested(const QString& tabObjectName);
+    // Catalog radio buttons: uncheck all (after an MPCOrb.dat search).
+    void catalogChoiceCleared();
+    // The MPCOrb.dat search box Edit5 is emptied (a catalog file is being loaded).
+    void searchTextCleared();
+
+private:
+    vagaris::Session& session_;
+    Dialogs& dialogs_;
+    QWidget* dialogParent_ = nullptr;
+    int stepAmountIndex_ = 0;
+    int stepUnitIndex_ = 3;
+};

@@ -1,0 +1,367 @@
+#include "shell/SueloPage.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "catalogs/CatalogInfo.h"
+#include "core/Time.h"
+#include "orbitview/InstantStep.h"
+#include "shell/AppController.h"
+#include "shell/DateTimeBoxes.h"
+#include "shell/Dialogs.h"
+#include "shell/MaskedEdit.h"
+
+namespace {
+
+// A catalog radio button that reports the release of the mouse button, and of the Space
+// key, so that keyboard users can load a catalog too. Arrow keys only move the check mark.
+class CatalogRadioButton : public QRadioButton {
+  public:
+    CatalogRadioButton(const QString& text, std::function<void()> released, QWidget* parent)
+        : QRadioButton(text, parent), released_(std::move(released)) {}
+
+  protected:
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        QRadioButton::mouseReleaseEvent(event);
+        if (event->button() == Qt::LeftButton) released_();
+    }
+    void keyReleaseEvent(QKeyEvent* event) override {
+        QRadioButton::keyReleaseEvent(event);
+        if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) released_();
+    }
+
+  private:
+    std::function<void()> released_;
+};
+
+QLabel* NewLabel(const QString& text, const QString& objectName = {}) {
+    auto* label = new QLabel(text);
+    if (!objectName.isEmpty()) label->setObjectName(objectName);
+    return label;
+}
+
+QString FromStd(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+}  // namespace
+
+SueloPage::SueloPage(AppController& app, QWidget* parent) : Page(app, parent) {
+    setObjectName(QStringLiteral("Suelo"));
+
+    // The left column keeps to a narrow width so that the results have room.
+    auto* leftColumn = new QWidget;
+    leftColumn->setFixedWidth(196);
+    auto* left = new QVBoxLayout(leftColumn);
+    left->setContentsMargins(0, 0, 0, 0);
+    left->setSpacing(4);
+    left->addWidget(buildCatalogChoice());
+    left->addWidget(buildSearch());
+    left->addWidget(buildElementsPanel(), 1);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(6);
+    layout->addWidget(leftColumn);
+    layout->addWidget(buildDateAndResultsPanel(), 1);
+
+    connect(&app_, &AppController::currentInstantShown, this, &SueloPage::showCurrentInstant);
+    connect(&app_, &AppController::elementsChanged, this, &SueloPage::showElements);
+    connect(&app_, &AppController::selectionTextsChanged, this, &SueloPage::showSelectionTexts);
+    connect(&app_, &AppController::stepControlsChanged, this, &SueloPage::showStepControls);
+    connect(&app_, &AppController::catalogChoiceCleared, this, &SueloPage::uncheckCatalogs);
+    connect(&app_, &AppController::searchTextCleared, edit5_, &QLineEdit::clear);
+    showStepControls();
+}
+
+QWidget* SueloPage::buildCatalogChoice() {
+    auto* box = new QGroupBox(QStringLiteral("Catálogo"));
+    box->setObjectName(QStringLiteral("GroupBoxCatalogos"));
+    auto* layout = new QVBoxLayout(box);
+    layout->setSpacing(2);
+    layout->setContentsMargins(8, 4, 8, 4);
+    for (const vagaris::CatalogInfo& catalog : vagaris::kCatalogs) {
+        auto* button = new CatalogRadioButton(
+            QString::fromUtf8(catalog.caption), [this] { rbComMouseUp(); }, box);
+        button->setObjectName(QString::fromLatin1(catalog.radioName));
+        catalogButtons_ << button;
+        layout->addWidget(button);
+    }
+    return box;
+}
+
+QWidget* SueloPage::buildSearch() {
+    auto* panel = new QWidget;
+    auto* layout = new QGridLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(3);
+    layout->addWidget(NewLabel(QStringLiteral("MPCOrb.dat:"), QStringLiteral("Label18")), 0, 0, 1,
+                      2);
+    edit5_ = new QLineEdit;
+    edit5_->setObjectName(QStringLiteral("Edit5"));
+    // Every typed letter becomes upper case.
+    connect(edit5_, &QLineEdit::textEdited, edit5_, [this](const QString& text) {
+        const QString upper = text.toUpper();
+        if (upper == text) return;
+        const int cursor = edit5_->cursorPosition();
+        edit5_->setText(upper);
+        edit5_->setCursorPosition(cursor);
+    });
+    connect(edit5_, &QLineEdit::returnPressed, this, &SueloPage::Button3Click);
+    layout->addWidget(edit5_, 1, 0);
+    auto* buscar = new QPushButton(QStringLiteral("Buscar"));
+    buscar->setObjectName(QStringLiteral("Button3"));
+    connect(buscar, &QPushButton::clicked, this, &SueloPage::Button3Click);
+    layout->addWidget(buscar, 1, 1);
+    layout->setColumnStretch(0, 1);
+    return panel;
+}
+
+QWidget* SueloPage::buildElementsPanel() {
+    auto* panel = new QFrame;
+    panel->setObjectName(QStringLiteral("Panel3"));
+    panel->setFrameShape(QFrame::StyledPanel);
+    auto* layout = new QGridLayout(panel);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setVerticalSpacing(3);
+
+    auto* selector = new QComboBox;
+    selector->setObjectName(QStringLiteral("ComboBox1"));
+    selector->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    selector->setMinimumContentsLength(12);
+    layout->addWidget(selector, 0, 0, 1, 2);
+    app_.bindObjectSelector(selector);
+
+    // Caption, box; ω, Ω and i are the argument of perihelion, the node and the inclination.
+    const struct {
+        const char* caption;
+        const char* box;
+    } rows[] = {{"Epoca", "eFecha"}, {"M", "eM"}, {"a", "ea"}, {"q", "eq"}, {"e:", "ee"},
+                {"ω", "ew"},         {"Ω", "eO"}, {"i", "ei"}, {"H", "eH"}, {"G", "eG"}};
+    int row = 1;
+    for (const auto& r : rows) {
+        layout->addWidget(NewLabel(QString::fromUtf8(r.caption)), row, 0);
+        auto* box = new QLineEdit;
+        box->setObjectName(QString::fromLatin1(r.box));
+        box->setReadOnly(true);
+        elementBoxes_.insert(box->objectName(), box);
+        layout->addWidget(box, row, 1);
+        ++row;
+    }
+    layout->addWidget(NewLabel(QStringLiteral("P"), QStringLiteral("Label16")), row, 0, 1, 2);
+    layout->setRowStretch(row + 1, 1);
+    return panel;
+}
+
+QWidget* SueloPage::buildDateAndResultsPanel() {
+    auto* panel = new QFrame;
+    panel->setObjectName(QStringLiteral("Panel4"));
+    panel->setFrameShape(QFrame::StyledPanel);
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setSpacing(6);
+
+    // Date and time of the computation (Universal Time).
+    auto* dateRow = new QHBoxLayout;
+    dateRow->setSpacing(4);
+    dateRow->addWidget(NewLabel(QStringLiteral("T.U:"), QStringLiteral("Label11")));
+    meFecha_ = NewMaskedEdit(QStringLiteral("meFecha"), QStringLiteral("00/00/0000"),
+                             QStringLiteral("01/01/2009"));
+    meHora_ = NewMaskedEdit(QStringLiteral("meHora"), QStringLiteral("00:00:00;1;_"),
+                            QStringLiteral("00:00:00"));
+    const int dateWidth =
+        meFecha_->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) + 12;
+    meFecha_->setFixedWidth(dateWidth);
+    meHora_->setFixedWidth(meHora_->fontMetrics().horizontalAdvance(QStringLiteral("00:00:000")) +
+                           12);
+    InstallExitCheck(meFecha_,
+                     [](const QString& t) { return vagaris::IsValidDateBoxText(t.toStdString()); });
+    InstallExitCheck(meHora_,
+                     [](const QString& t) { return vagaris::IsValidTimeBoxText(t.toStdString()); });
+    dateRow->addWidget(meFecha_);
+    dateRow->addWidget(meHora_);
+    auto* picker = new QPushButton(QStringLiteral("..."));
+    picker->setObjectName(QStringLiteral("Button10"));
+    picker->setFixedWidth(picker->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 14);
+    connect(picker, &QPushButton::clicked, this, &SueloPage::Button10Click);
+    dateRow->addWidget(picker);
+    dateRow->addStretch(1);
+    layout->addLayout(dateRow);
+
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->setSpacing(4);
+    auto* calcular = new QPushButton(QStringLiteral("Calcular"));
+    calcular->setObjectName(QStringLiteral("Button1"));
+    connect(calcular, &QPushButton::clicked, this, &SueloPage::Button1Click);
+    auto* ahora = new QPushButton(QStringLiteral("Ahora"));
+    ahora->setObjectName(QStringLiteral("Button6"));
+    connect(ahora, &QPushButton::clicked, this, &SueloPage::Button6Click);
+    buttonRow->addWidget(calcular);
+    buttonRow->addWidget(ahora);
+    buttonRow->addSpacing(12);
+
+    // Time step: "-" and "+" move the instant by the amount and unit chosen here.
+    auto* back = new QToolButton;
+    back->setObjectName(QStringLiteral("SpeedButton10"));
+    back->setText(QStringLiteral("-"));
+    cbDias2_ = new QComboBox;
+    cbDias2_->setObjectName(QStringLiteral("cbDias2"));
+    for (int amount : vagaris::kStepAmounts) cbDias2_->addItem(QString::number(amount));
+    cbClase2_ = new QComboBox;
+    cbClase2_->setObjectName(QStringLiteral("cbClase2"));
+    cbClase2_->addItems({QStringLiteral("Años"), QStringLiteral("Meses"), QStringLiteral("Semanas"),
+                         QStringLiteral("Días"), QStringLiteral("Horas"),
+                         QStringLiteral("Minutos")});
+    auto* forward = new QToolButton;
+    forward->setObjectName(QStringLiteral("SpeedButton5"));
+    forward->setText(QStringLiteral("+"));
+    connect(back, &QToolButton::clicked, this,
+            [this] { app_.guarded([&] { app_.stepInstant(false); }); });
+    connect(forward, &QToolButton::clicked, this,
+            [this] { app_.guarded([&] { app_.stepInstant(true); }); });
+    connect(cbDias2_, &QComboBox::currentIndexChanged, this,
+            [this](int i) { app_.setStepAmountIndex(i); });
+    connect(cbClase2_, &QComboBox::currentIndexChanged, this,
+            [this](int i) { app_.setStepUnitIndex(i); });
+    buttonRow->addWidget(back);
+    buttonRow->addWidget(cbDias2_);
+    buttonRow->addWidget(cbClase2_);
+    buttonRow->addWidget(forward);
+    buttonRow->addStretch(1);
+    layout->addLayout(buttonRow);
+
+    // Results: caption and value, the value starting as "---".
+    auto* results = new QGridLayout;
+    results->setHorizontalSpacing(8);
+    results->setVerticalSpacing(5);
+    const struct {
+        const char* caption;
+        const char* captionName;
+        const char* value;
+    } rows[] = {
+        {"Ar:", "LabelAr", "Label12"},
+        {"Dec:", "LabelDec", "Label13"},
+        {"Distancia:", "LabelDistancia", "Label34"},
+        {"Radio vector:", "LabelRadioVector", "Label35"},
+        {"Magnitud:", "LabelMagnitud", "Label38"},
+        {"Velocidad", "LabelVelocidad", "Label39"},
+        {"Elongación:", "LabelElongacion", "Label14"},
+        {"Ang. de fase:", "LabelFase", "Label15"},
+        {"Altura máxima (Sol -18°):", "LabelAltura", "Label69"},
+        {"Velocidad aparente:", "Label66", "Label70"},
+        {"A.P:", "Label67", "Label71"},
+        {"Exposición máxima:", "LabelExposicion", "Label72"},
+    };
+    int row = 0;
+    for (const auto& r : rows) {
+        auto* caption = NewLabel(QString::fromUtf8(r.caption), QString::fromLatin1(r.captionName));
+        auto* value = NewLabel(QStringLiteral("---"), QString::fromLatin1(r.value));
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        captionOf_.insert(value->objectName(), caption);
+        results->addWidget(caption, row, 0);
+        results->addWidget(value, row, 1);
+        ++row;
+    }
+    results->setColumnStretch(1, 1);
+    layout->addLayout(results);
+    layout->addStretch(1);
+    return panel;
+}
+
+void SueloPage::pageEntered() {
+    app_.computeR();
+}
+
+void SueloPage::rbComMouseUp() {
+    int checked = -1;
+    for (int i = 0; i < catalogButtons_.size(); ++i)
+        if (catalogButtons_[i]->isChecked()) checked = i;
+    app_.guarded([&] { app_.loadCatalog(checked); });
+}
+
+void SueloPage::Button1Click() {
+    app_.guarded([&] {
+        // Both texts are converted before anything changes.
+        const vagaris::Instant day = vagaris::ParseDateText(MaskedText(meFecha_).toStdString());
+        const double time = vagaris::ParseTimeText(MaskedText(meHora_).toStdString());
+        app_.session().CurrentInstant = day + time;
+        app_.computeR();
+    });
+}
+
+void SueloPage::Button6Click() {
+    app_.guarded([&] { app_.setNowAndCompute(); });
+}
+
+void SueloPage::Button10Click() {
+    app_.guarded([&] {
+        const vagaris::Instant shown = vagaris::ParseDateText(MaskedText(meFecha_).toStdString());
+        const auto f = vagaris::DecodeInstant(shown);
+        const std::optional<QDate> chosen = app_.pickDate(QDate(f.year, f.month, f.day));
+        if (!chosen) return;
+        // The chosen day at 00:00: the time of day is dropped.
+        app_.session().CurrentInstant =
+            vagaris::EncodeDate(chosen->year(), chosen->month(), chosen->day());
+        app_.showCurrentInstant();
+        app_.computeR();
+    });
+}
+
+void SueloPage::Button3Click() {
+    app_.guarded([&] { app_.searchMpcOrb(edit5_->text()); });
+}
+
+void SueloPage::showCurrentInstant() {
+    const vagaris::Instant t = app_.session().CurrentInstant;
+    meFecha_->setText(FromStd(vagaris::FormatInstant("dd/mm/yyyy", t)));
+    meHora_->setText(FromStd(vagaris::FormatInstant("hh:nn:ss", t)));
+}
+
+void SueloPage::showElements() {
+    const vagaris::TOrbitalElements& el = app_.session().Elements;
+    const std::pair<const char*, const std::string*> fields[] = {
+        {"eFecha", &el.Fecha}, {"eM", &el.M}, {"ea", &el.a}, {"eq", &el.q}, {"ee", &el.e},
+        {"ew", &el.w},         {"eO", &el.O}, {"ei", &el.i}, {"eH", &el.H}, {"eG", &el.G}};
+    for (const auto& [box, text] : fields) {
+        QLineEdit* edit = elementBoxes_.value(QString::fromLatin1(box));
+        edit->setText(FromStd(*text));
+        edit->setCursorPosition(0);
+    }
+}
+
+void SueloPage::showSelectionTexts(const vagaris::SelectionTexts& texts) {
+    for (const vagaris::LabelText& entry : texts.labels) {
+        const QString name = FromStd(entry.label);
+        if (auto* label = findChild<QLabel*>(name)) label->setText(FromStd(entry.text));
+        if (QLabel* caption = captionOf_.value(name); caption && !entry.caption.empty())
+            caption->setText(FromStd(entry.caption));
+    }
+    if (texts.error) app_.dialogs().error(app_.dialogParent(), FromStd(*texts.error));
+}
+
+void SueloPage::showStepControls() {
+    const QSignalBlocker blockDias(cbDias2_);
+    const QSignalBlocker blockClase(cbClase2_);
+    cbDias2_->setCurrentIndex(app_.stepAmountIndex());
+    cbClase2_->setCurrentIndex(app_.stepUnitIndex());
+}
+
+void SueloPage::uncheckCatalogs() {
+    for (QRadioButton* button : catalogButtons_) {
+        button->setAutoExclusive(false);
+        button->setChecked(false);
+        button->setAutoExclusive(true);
+    }
+}

@@ -1,0 +1,108 @@
+#include "shell/TFAtmo.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFont>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTabWidget>
+
+#include "catalogs/download/DescargasPage.h"
+#include "orbitview/OrbitaPage.h"
+#include "outputs/antitail/AntiPage.h"
+#include "outputs/charts/TablasPage.h"
+#include "outputs/ea/AEPage.h"
+#include "outputs/ephemeris/EfePage.h"
+#include "shell/AppController.h"
+#include "shell/ConfPage.h"
+#include "shell/Dialogs.h"
+#include "shell/SueloPage.h"
+#include "shell/settings/SettingsFile.h"
+
+namespace {
+
+constexpr int kClientWidth = 568;
+constexpr int kClientHeight = 545;
+
+QString WindowCaption() {
+#if defined(VAGARIS_VERSION_MAJOR) && defined(VAGARIS_VERSION_BUILD)
+    return QStringLiteral("Vagaris %1.%2").arg(VAGARIS_VERSION_MAJOR).arg(VAGARIS_VERSION_BUILD);
+#else
+    return QStringLiteral("Vagaris ");
+#endif
+}
+
+}  // namespace
+
+TFAtmo::TFAtmo(vagaris::Session& session, Dialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), session_(session) {
+    setObjectName(QStringLiteral("FAtmo"));
+    // System menu and minimise button, no maximise button; the size never changes.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(WindowCaption());
+    setFixedSize(kClientWidth, kClientHeight);
+    // The fixed client area is laid out for small 8-point text.
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
+    if (!session_.clock) session_.clock = vagaris::SystemNowUtc;
+
+    app_ = new AppController(session, dialogs, this);
+    app_->setDialogParent(this);
+
+    const std::string executableDir = QCoreApplication::applicationDirPath().toStdString();
+    if (!app_->guarded([&] { session_.ProgramDir = vagaris::ResolveProgramDir(executableDir); }))
+        session_.ProgramDir = executableDir + "/";  // told; catalogs are then looked for here
+    // Text conventions need nothing here: every conversion of the program is locale-free.
+    session_.ExtendedMode = vagaris::DecideExtendedMode(session_.ProgramDir);
+
+    // The pages read ExtendedMode as they are built.
+    pages_ = new QTabWidget(this);
+    pages_->setObjectName(QStringLiteral("PageControl1"));
+    pages_->addTab(new SueloPage(*app_), QStringLiteral("Selección"));
+    pages_->addTab(new OrbitaPage(*app_), QStringLiteral("Orbita"));
+    const int aeTab = pages_->addTab(new AEPage(*app_), QStringLiteral("e/a"));
+    pages_->addTab(new TablasPage(*app_), QStringLiteral("Tablas"));
+    pages_->addTab(new EfePage(*app_), QStringLiteral("Efemérides"));
+    const int antiTab = pages_->addTab(new AntiPage(*app_), QStringLiteral("Anticola?"));
+    pages_->addTab(new DescargasPage(*app_), QStringLiteral("Descarga de archivos"));
+    auto* conf = new ConfPage(*app_);
+    pages_->addTab(conf, QStringLiteral("Configuración"));
+    pages_->setTabVisible(aeTab, session_.ExtendedMode);
+    pages_->setTabVisible(antiTab, session_.ExtendedMode);
+    setCentralWidget(pages_);
+    pages_->setCurrentIndex(0);
+    connect(pages_, &QTabWidget::currentChanged, this, &TFAtmo::PageControl1Change);
+    connect(app_, &AppController::pageRequested, this, [this](const QString& name) {
+        if (auto* page = pages_->findChild<QWidget*>(name)) pages_->setCurrentWidget(page);
+    });
+
+    vagaris::LoadSettings(session_.ProgramDir, session_.settings);
+    conf->showSettings();
+    app_->guarded([&] { conf->computeSite(); });
+    vagaris::FillPlanetRecords(session_);
+    app_->setNowAndCompute();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(kClientWidth / 2, kClientHeight / 2));
+    }
+}
+
+TFAtmo::~TFAtmo() = default;
+
+void TFAtmo::closeEvent(QCloseEvent* event) {
+    try {
+        vagaris::SaveSettings(session_.ProgramDir, session_.settings);
+    } catch (const std::exception& e) {
+        // The values are lost, but the user is told and the window still closes.
+        app_->dialogs().error(this, QStringLiteral("No se pudo guardar la configuración: ") +
+                                        QString::fromStdString(e.what()));
+    }
+    event->accept();
+}
+
+void TFAtmo::PageControl1Change(int index) {
+    if (auto* page = qobject_cast<Page*>(pages_->widget(index))) page->pageEntered();
+}

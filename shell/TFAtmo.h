@@ -1,0 +1,30 @@
+#pragma once
+// The main window: a fixed-size window whose client area is the page control PageControl1.
+#include <QMainWindow>
+
+#include "core/Session.h"
+
+class AppController;
+class Dialogs;
+class QTabWidget;
+
+class TFAtmo : public QMainWindow {
+    Q_OBJECT
+public:
+    // Start-up in the order the program defines (caption, ProgramDir, ExtendedMode,
+    // Selección active, orbit view state, settings, site, planets, now and compute).
+    TFAtmo(vagaris::Session& session, Dialogs& dialogs, QWidget* parent = nullptr);
+    ~TFAtmo() override;
+
+    AppController& app() { return *app_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void PageControl1Change(int index);
+
+    vagaris::Session& session_;
+    AppController* app_ = nullptr;
+    QTabWidget* pages_ = nullptr;
+};

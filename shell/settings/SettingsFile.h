@@ -1,0 +1,32 @@
+#pragma once
+// "vagaris.ini": nine lines, CR LF; the observer's site constants; the extended mode.
+#include <string>
+
+#include "core/Session.h"
+
+namespace vagaris {
+
+inline constexpr const char* kSettingsFileName = "vagaris.ini";
+
+// Reads ProgramDir + "vagaris.ini" into `settings`; nothing when absent; a damaged line
+// ends the reading silently (values read before it stay).
+void LoadSettings(const std::string& programDir, Settings& settings);
+// Writes the nine lines atomically. Throws std::runtime_error with the reason on failure.
+void SaveSettings(const std::string& programDir, const Settings& settings);
+
+struct SiteConstants {
+    double RhoCosPhi = 0, RhoSinPhi = 0;
+    std::string RhoCosPhiText, RhoSinPhiText;  // "0.000000"
+};
+// From the meLat and meAlt texts. Throws EConvertError for a text that is not an integer.
+SiteConstants ComputeSite(const std::string& latText, const std::string& altText);
+
+// True when "modext.txt" or "457.txt" exists in programDir.
+bool DecideExtendedMode(const std::string& programDir);
+
+// The program directory: VAGARIS_HOME when set; else the executables' directory when it is
+// writable; else the per-user data directory (XDG_DATA_HOME or ~/.local/share, + "vagaris").
+// Created when missing; always ends with a path separator.
+std::string ResolveProgramDir(const std::string& executableDir);
+
+}  // namespace vagaris

@@ -1,0 +1,299 @@
+// The "Descarga de archivos" page against a local HTTP server: files replaced only by a
+// complete transfer, the progress bars, the single error message, the bright-objects year.
+#include <gtest/gtest.h>
+
+#include <utime.h>
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <cstdlib>
+#include <memory>
+
+#include "catalogs/download/DescargasPage.h"
+#include "catalogs/download/LocalHttpServer.h"
+#include "core/Time.h"
+#include "shell/TFAtmo.h"
+#include "support/FakeDialogs.h"
+#include "support/TestHome.h"
+
+namespace {
+
+const QByteArray kCometsPath = "/iau/Ephemerides/Comets/Soft01Cmt.txt";
+const QByteArray kNeosPath = "/iau/Ephemerides/Unusual/Soft01Unusual.txt";
+const QString kError = QStringLiteral("Error descargando archivo");
+
+// Unix time ↔ Instant (days from 1899-12-30; 1970-01-01 is day 25569).
+double InstantOfUnixSeconds(double s) { return 25569.0 + s / 86400.0; }
+time_t UnixSecondsOfInstant(double t) { return time_t((t - 25569.0) * 86400.0); }
+
+class DownloadPage : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ::setenv("VAGARIS_MPC_URL", server.baseUrl().toUtf8().constData(), 1);
+        ::setenv("VAGARIS_MPC_BRIGHT_URL", server.baseUrl().toUtf8().constData(), 1);
+        session.clock = [this] { return now; };
+        window = std::make_unique<TFAtmo>(session, dialogs);
+        page = window->findChild<DescargasPage*>(QStringLiteral("tsDescargas"));
+        ASSERT_NE(page, nullptr);
+        dialogs.clear();
+    }
+    void TearDown() override {
+        window.reset();
+        ::unsetenv("VAGARIS_MPC_URL");
+        ::unsetenv("VAGARIS_MPC_BRIGHT_URL");
+    }
+
+    QPushButton* button(const char* name) { return page->findChild<QPushButton*>(name); }
+    QProgressBar* bar(int n) {
+        return page->findChild<QProgressBar*>(QStringLiteral("ProgressBar%1").arg(n));
+    }
+    // Clicks a download button and waits for the end of the transfer.
+    bool download(const char* buttonName) {
+        QEventLoop loop;
+        bool ended = false;
+        QObject::connect(page, &DescargasPage::downloadFinished, &loop, [&] {
+            ended = true;
+            loop.quit();
+        });
+        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+        button(buttonName)->click();
+        if (!ended) loop.exec();
+        return ended;
+    }
+    void spin(int ms) {
+        QEventLoop loop;
+        QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    QByteArray fileBytes(const char* name) {
+        QFile f(QString::fromStdString(home.programDir()) + name);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    void writeFile(const char* name, const QByteArray& bytes) {
+        QFile f(QString::fromStdString(home.programDir()) + name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    // Files of the program folder other than the settings file: no temporary file may stay.
+    QStringList folderFiles() {
+        QStringList files = QDir(QString::fromStdString(home.programDir()))
+                                .entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+        files.removeAll(QStringLiteral("vagaris.ini"));
+        return files;
+    }
+
+    TestHome home;
+    LocalHttpServer server;
+    vagaris::Session session;
+    double now = vagaris::EncodeDate(2011, 6, 15) + 0.5;
+    FakeDialogs dialogs;
+    std::unique_ptr<TFAtmo> window;
+    DescargasPage* page = nullptr;
+};
+
+TEST_F(DownloadPage, SuccessReplacesTheFileAndMovesTheBar) {
+    writeFile("CometsCR.dat", "old catalog\r\n");
+    CannedResponse r;
+    r.body = CatalogBody(2000);
+    r.splitAt = 500;  // 500 of 2000 bytes first: 25 %
+    server.answer(kCometsPath, r);
+    QList<int> shown;
+    QObject::connect(bar(1), &QProgressBar::valueChanged, [&](int v) { shown << v; });
+
+    ASSERT_TRUE(download("Button25"));
+    EXPECT_EQ(fileBytes("CometsCR.dat"), r.body);
+    EXPECT_EQ(shown, (QList<int>{25, 100}));
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(folderFiles(), QStringList{"CometsCR.dat"});
+    ASSERT_EQ(server.requests.size(), 1u);
+    EXPECT_EQ(server.requests[0].path, kCometsPath);
+    EXPECT_EQ(server.requests[0].headers.value("accept"), "text/html, */*");
+    EXPECT_EQ(server.requests[0].headers.value("user-agent"),
+              "Mozilla/3.0 (compatible; Indy Library)");
+    EXPECT_TRUE(button("Button25")->isEnabled());
+}
+
+TEST_F(DownloadPage, WithoutAnnouncedSizeTheBarGoesFromZeroTo100) {
+    CannedResponse r;
+    r.body = CatalogBody(3000);
+    r.length = CannedResponse::Length::None;
+    r.splitAt = 1000;
+    server.answer(kNeosPath, r);
+    QList<int> shown;
+    QObject::connect(bar(2), &QProgressBar::valueChanged, [&](int v) { shown << v; });
+    ASSERT_TRUE(download("Button26"));
+    EXPECT_EQ(fileBytes("NeosAndUnusualCR.dat"), r.body);
+    EXPECT_EQ(shown, QList<int>{100});
+}
+
+TEST_F(DownloadPage, FailuresKeepThePreviousFileAndShowOneMessage) {
+    struct Case {
+        const char* what;
+        CannedResponse response;
+    };
+    std::vector<Case> cases;
+    CannedResponse notFound;
+    notFound.status = 404;
+    notFound.body = "missing";
+    cases.push_back({"404", notFound});
+    CannedResponse serverError;
+    serverError.status = 500;
+    serverError.body = CatalogBody(300);
+    cases.push_back({"500", serverError});
+    CannedResponse cut;
+    cut.cutBeforeAnswer = true;
+    cases.push_back({"cut connection", cut});
+    CannedResponse shortBody;
+    shortBody.body = CatalogBody(500);
+    shortBody.length = CannedResponse::Length::Larger;
+    shortBody.announced = 2000;
+    cases.push_back({"short body", shortBody});
+    CannedResponse redirect;  // to plain HTTP: not followed
+    redirect.status = 301;
+    redirect.location = server.baseUrl().toUtf8() + "/elsewhere.txt";
+    cases.push_back({"redirect to http", redirect});
+
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeFile("CometsCR.dat", "previous catalog\r\n");
+        server.answer(kCometsPath, c.response);
+        server.requests.clear();
+        dialogs.clear();
+        ASSERT_TRUE(download("Button25"));
+        EXPECT_EQ(fileBytes("CometsCR.dat"), "previous catalog\r\n");
+        EXPECT_EQ(dialogs.texts("error"), QStringList{kError});
+        EXPECT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_LT(bar(1)->value(), 100);
+        EXPECT_EQ(folderFiles(), QStringList{"CometsCR.dat"});
+        // Nothing retried and no redirect followed. Only a connection dropped before any
+        // answer is sent again once, by the HTTP layer itself, as HTTP/1.1 clients do.
+        EXPECT_GE(server.requests.size(), 1u);
+        EXPECT_LE(server.requests.size(), c.response.cutBeforeAnswer ? 2u : 1u);
+    }
+}
+
+TEST_F(DownloadPage, BrightObjectsPathCarriesTheYearOrFallsBackOneYear) {
+    CannedResponse r;
+    r.body = CatalogBody(700, 'b');
+    server.answer("/iau/Ephemerides/Bright/2011/Soft01Bright.txt", r);
+    ASSERT_TRUE(download("Button29"));
+    EXPECT_EQ(fileBytes("BrightMinorPlanetsCR.dat"), r.body);
+    ASSERT_EQ(server.requests.size(), 1u);
+
+    // On 1 January the new year's file may not exist yet: last year's is taken.
+    now = vagaris::EncodeDate(2012, 1, 1) + 0.1;
+    server.requests.clear();
+    r.body = CatalogBody(900, 'c');
+    server.answer("/iau/Ephemerides/Bright/2011/Soft01Bright.txt", r);
+    ASSERT_TRUE(download("Button29"));
+    ASSERT_EQ(server.requests.size(), 2u);
+    EXPECT_EQ(server.requests[0].path, "/iau/Ephemerides/Bright/2012/Soft01Bright.txt");
+    EXPECT_EQ(server.requests[1].path, "/iau/Ephemerides/Bright/2011/Soft01Bright.txt");
+    EXPECT_EQ(fileBytes("BrightMinorPlanetsCR.dat"), r.body);
+    EXPECT_EQ(bar(5)->value(), 100);
+    EXPECT_TRUE(dialogs.shown.empty());
+
+    // Neither year there: one message, the file as it was.
+    now = vagaris::EncodeDate(2014, 3, 1);
+    ASSERT_TRUE(download("Button29"));
+    EXPECT_EQ(dialogs.texts("error"), QStringList{kError});
+    EXPECT_EQ(fileBytes("BrightMinorPlanetsCR.dat"), r.body);
+}
+
+TEST_F(DownloadPage, ProgressRoundsHalfToEvenAndNeedsTheSize) {
+    page->DownloadSlot = 3;
+    page->IdHTTP1WorkBegin(2000);
+    page->IdHTTP1Work(500);
+    EXPECT_EQ(bar(3)->value(), 25);
+    page->IdHTTP1Work(5);  // 0.25 % → 0
+    EXPECT_EQ(bar(3)->value(), 0);
+    page->IdHTTP1Work(1010);  // 50.5 % → 50
+    EXPECT_EQ(bar(3)->value(), 50);
+    page->IdHTTP1Work(1030);  // 51.5 % → 52
+    EXPECT_EQ(bar(3)->value(), 52);
+    page->IdHTTP1WorkBegin(-1);  // no size: the bar stays
+    page->IdHTTP1Work(1900);
+    EXPECT_EQ(bar(3)->value(), 52);
+    EXPECT_EQ(bar(1)->value(), 0);
+}
+
+TEST_F(DownloadPage, ASecondDownloadCannotStartWhileOneRuns) {
+    CannedResponse slow;
+    slow.body = CatalogBody(400);
+    slow.hold = true;
+    server.answer(kCometsPath, slow);
+    CannedResponse other;
+    other.body = CatalogBody(300, 'n');
+    server.answer(kNeosPath, other);
+
+    bool ended = false;
+    QObject::connect(page, &DescargasPage::downloadFinished, [&] { ended = true; });
+    button("Button25")->click();
+    for (int k = 0; k < 50 && server.requests.empty(); ++k) spin(20);
+    ASSERT_EQ(server.requests.size(), 1u);
+    EXPECT_FALSE(button("Button26")->isEnabled());
+    button("Button26")->click();
+    spin(100);
+    EXPECT_EQ(server.requests.size(), 1u);
+    EXPECT_FALSE(ended);
+
+    server.releaseHeld();
+    for (int k = 0; k < 250 && !ended; ++k) spin(20);
+    ASSERT_TRUE(ended);
+    EXPECT_EQ(fileBytes("CometsCR.dat"), slow.body);
+    EXPECT_EQ(fileBytes("NeosAndUnusualCR.dat"), "<missing>");
+    ASSERT_TRUE(download("Button26"));
+    EXPECT_EQ(fileBytes("NeosAndUnusualCR.dat"), other.body);
+}
+
+TEST_F(DownloadPage, ReleasingTheRadioButtonAfterADownloadLoadsTheNewFileWithoutWarning) {
+    // An old copy, a month older than the session's present: loading it warns.
+    home.copySample("NeosAndUnusualCR.dat");
+    const std::string path = home.programDir() + "NeosAndUnusualCR.dat";
+    const utimbuf old{UnixSecondsOfInstant(now - 30), UnixSecondsOfInstant(now - 30)};
+    ASSERT_EQ(::utime(path.c_str(), &old), 0);
+    auto* radio = window->findChild<QRadioButton*>(QStringLiteral("rbNEO"));
+    auto* combo = window->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+    ASSERT_TRUE(radio && combo);
+    const auto release = [&] {
+        radio->setChecked(true);
+        QMouseEvent up(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                       Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(radio, &up);
+    };
+    release();
+    EXPECT_EQ(dialogs.texts("warning"), QStringList{"Archivo descargado hace 30 días"});
+    const int neosCount = combo->count();
+    ASSERT_GT(neosCount, 0);
+
+    // The server now holds another catalog (the bright objects, other names).
+    QFile bright(QStringLiteral(VAGARIS_SAMPLES_DIR "/BrightMinorPlanetsCR.dat"));
+    ASSERT_TRUE(bright.open(QIODevice::ReadOnly));
+    CannedResponse r;
+    r.body = bright.readAll();
+    server.answer(kNeosPath, r);
+    ASSERT_TRUE(download("Button26"));
+    EXPECT_EQ(combo->count(), neosCount);  // a download does not reload the selectors
+
+    // A few hours after the download, by the file's own time.
+    now = InstantOfUnixSeconds(double(QFileInfo(QString::fromStdString(path))
+                                          .lastModified()
+                                          .toSecsSinceEpoch())) + 0.2;
+    dialogs.clear();
+    release();
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(combo->count(), r.body.count('\n'));
+    EXPECT_NE(combo->count(), neosCount);
+    EXPECT_EQ(combo->itemText(0).toUtf8(), r.body.left(40).trimmed());
+}
+
+}  // namespace

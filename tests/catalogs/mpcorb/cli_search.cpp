@@ -1,0 +1,77 @@
+// vagaris-cli search over the sample excerpt.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "support/TestHome.h"
+
+namespace {
+
+struct Outcome {
+    int exitCode = -1;
+    std::string out, err;
+};
+
+Outcome RunCli(const std::string& args) {
+    const TestHome home;  // no settings of the machine
+    const std::string errPath = home.dir.string() + "/stderr.txt";
+    const std::string cmd = std::string(VAGARIS_CLI_PATH) + " search " + args + " 2>" + errPath;
+    Outcome o;
+    FILE* pipe = ::popen(cmd.c_str(), "r");
+    std::array<char, 4096> buf{};
+    std::size_t n;
+    while ((n = std::fread(buf.data(), 1, buf.size(), pipe)) > 0) o.out.append(buf.data(), n);
+    const int status = ::pclose(pipe);
+    o.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::ifstream err(errPath);
+    std::stringstream ss;
+    ss << err.rdbuf();
+    o.err = ss.str();
+    return o;
+}
+
+const std::string kExcerpt = "--mpcorb '" VAGARIS_SAMPLES_DIR "/MPCORB.excerpt.dat' ";
+
+TEST(CliSearch, PrintsTheElementTextsOfTheFirstHit) {
+    const Outcome o = RunCli(kExcerpt + "a1955");
+    EXPECT_EQ(o.exitCode, 0) << o.err;
+    EXPECT_EQ(o.out.substr(0, o.out.find('\n')), "Name: (101955) Bennu");
+    const Outcome ceres = RunCli(kExcerpt + "1");
+    EXPECT_EQ(ceres.out,
+              "Name: (1) Ceres\nFecha: 2023 02 25.0\nM: 17.21569\na: 2.7671817\nq: \n"
+              "e: 0.0788175\nw: 73.47045\nO: 80.26013\ni: 10.58634\nH: 3.33\nG: 0.15\n");
+}
+
+TEST(CliSearch, JsonKeysAreTheElementFieldNames) {
+    const Outcome o = RunCli(kExcerpt + "--json '1999 hv1'");
+    EXPECT_EQ(o.exitCode, 0) << o.err;
+    EXPECT_EQ(o.out.rfind("{\"Name\": \"1999 HV1\", \"Fecha\": ", 0), 0u) << o.out;
+    EXPECT_NE(o.out.find("\"q\": \"\""), std::string::npos);
+    EXPECT_NE(o.out.find("\"G\": \"0.15\"}"), std::string::npos);
+}
+
+TEST(CliSearch, WithAnInstantAlsoPrintsTheCircumstances) {
+    const Outcome o = RunCli(kExcerpt + "ceres --at '01/03/2023 00:00:00'");
+    EXPECT_EQ(o.exitCode, 0) << o.err;
+    EXPECT_NE(o.out.find("G: 0.15\n\n"), std::string::npos);
+    EXPECT_NE(o.out.find("Ar: "), std::string::npos) << o.out;
+}
+
+TEST(CliSearch, FailuresAndUsage) {
+    const Outcome miss = RunCli(kExcerpt + "nadie");
+    EXPECT_EQ(miss.exitCode, 1);
+    EXPECT_NE(miss.err.find("Asteroide NADIE no encontrado"), std::string::npos) << miss.err;
+    EXPECT_TRUE(miss.out.empty());
+    const Outcome noFile = RunCli("--mpcorb /nonexistent/MPCOrb.dat 1");
+    EXPECT_EQ(noFile.exitCode, 1);
+    EXPECT_NE(noFile.err.find("MPCOrb.dat no encontrado"), std::string::npos);
+    EXPECT_EQ(RunCli(kExcerpt).exitCode, 2);
+    EXPECT_EQ(RunCli(kExcerpt + "1 --bogus").exitCode, 2);
+}
+
+}  // namespace

@@ -1,0 +1,104 @@
+// `vagaris-cli tisserand` prints the e/a page's label for a typed orbit or a catalog object.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "tests/outputs/antitail/SyntheticComets.h"
+#include "tests/support/TestHome.h"
+
+namespace {
+
+struct CliResult {
+    int exitCode;
+    std::string out, err;
+};
+
+std::string ReadBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::string Quoted(const std::string& arg) {
+    std::string q = "'";
+    for (char ch : arg) q += ch == '\'' ? std::string("'\\''") : std::string(1, ch);
+    return q + "'";
+}
+
+class CliTisserandTest : public ::testing::Test {
+protected:
+    TestHome home;
+    CliResult Run(const std::vector<std::string>& args) {
+        std::string command = Quoted(VAGARIS_CLI_PATH) + " tisserand";
+        for (const auto& a : args) command += " " + Quoted(a);
+        const auto out = home.dir / "stdout.txt", err = home.dir / "stderr.txt";
+        command += " >" + Quoted(out.string()) + " 2>" + Quoted(err.string());
+        const int status = std::system(command.c_str());
+        return {WEXITSTATUS(status), ReadBytes(out), ReadBytes(err)};
+    }
+};
+
+TEST_F(CliTisserandTest, TypedOrbits) {
+    struct Case {
+        std::vector<std::string> args;
+        const char* out;
+    };
+    const Case cases[] = {
+        {{"--a", "3.0000", "--e", "0.50000", "--i", "020.000"},
+         "Calculado     a: 3.00     e: 0.50     Tj: 2.97\n"},
+        {{"--a", "3.5", "--e", "0.6", "--i", "10", "--title", "Mi orbita"},
+         "Mi orbita     a: 3.50     e: 0.60     Tj: 2.78\n"},
+        {{"--a", "0", "--e", "0.5", "--i", "20"}, "Calculado     a: 0.00     e: 0.50     Tj: ---\n"},
+    };
+    for (const auto& c : cases) {
+        const CliResult r = Run(c.args);
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_EQ(r.out, c.out);
+    }
+}
+
+TEST_F(CliTisserandTest, CatalogObjectByIndexOrName) {
+    synthetic::Comet parabolic;
+    parabolic.name = "C/2011 P1 (Parabolico)";
+    parabolic.q = 0.5, parabolic.e = 1.0, parabolic.i = 10.0;
+    synthetic::Comet elliptic;
+    elliptic.name = "P/2011 E1 (Eliptico)";
+    elliptic.q = 1.5, elliptic.e = 0.5, elliptic.i = 0.0;
+    const auto catalog = home.dir / "CometsCR.dat";
+    {
+        std::ofstream file(catalog, std::ios::binary);
+        file << synthetic::Line(parabolic) << "\r\n" << synthetic::Line(elliptic) << "\r\n";
+    }
+    CliResult r = Run({"--catalog", catalog.string(), "--object", "0"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("C/2011 P1 (Parabolico)     a: -4993", 0), 0u) << r.out;
+    EXPECT_TRUE(r.out.ends_with("     e: 1.00     Tj: 0.86\n")) << r.out;
+
+    r = Run({"--catalog", catalog.string(), "--kind", "C", "--name", "eliptico"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("P/2011 E1 (Eliptico)     a: 3.00     e: 0.50     Tj: ", 0), 0u) << r.out;
+}
+
+TEST_F(CliTisserandTest, UsageErrors) {
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"--a", "3"},                                              // e and i missing
+        {"--a", "3", "--e", "0.5", "--i", "1", "--catalog", "x"},  // both forms
+        {"--catalog", "x.dat"},                                    // no object
+        {"--catalog", "x.dat", "--object", "0", "--name", "y"},    // two objects
+    };
+    for (const auto& args : cases) {
+        const CliResult r = Run(args);
+        EXPECT_EQ(r.exitCode, 2) << (args.empty() ? "" : args.front());
+        EXPECT_FALSE(r.err.empty());
+    }
+    EXPECT_EQ(Run({"--a", "x", "--e", "0.5", "--i", "1"}).exitCode, 1);
+}
+
+}  // namespace

@@ -1,0 +1,212 @@
+// The "e/a" page and the Tisserand calculator driven through their widgets.
+#include <gtest/gtest.h>
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QTabWidget>
+#include <QValueAxis>
+#include <fstream>
+#include <memory>
+
+#include "core/Session.h"
+#include "core/Time.h"
+#include "shell/AppController.h"
+#include "shell/TFAtmo.h"
+#include "tests/outputs/antitail/SyntheticComets.h"
+#include "tests/support/FakeDialogs.h"
+#include "tests/support/TestHome.h"
+
+using namespace vagaris;
+
+namespace {
+
+class EaPageTest : public ::testing::Test {
+protected:
+    TestHome home;
+    FakeDialogs dialogs;
+    Session session;
+    std::unique_ptr<TFAtmo> window;
+
+    // A window in extended mode; with comets, their catalog is loaded (object 0 chosen).
+    void start(const std::vector<synthetic::Comet>& comets = {}) {
+        std::ofstream(home.dir / "457.txt").flush();
+        session.clock = [] { return EncodeDate(2011, 3, 10) + 0.5; };
+        if (!comets.empty()) {
+            std::ofstream file(home.dir / "CometsCR.dat", std::ios::binary);
+            for (const auto& c : comets) file << synthetic::Line(c) << "\r\n";
+        }
+        window = std::make_unique<TFAtmo>(session, dialogs);
+        if (!comets.empty()) window->app().loadCatalog(0);
+    }
+    template <class T>
+    T* find(const char* name) {
+        T* w = window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QTabWidget* tabs() { return find<QTabWidget>("PageControl1"); }
+    void enterPage() { tabs()->setCurrentWidget(find<QWidget>("tsAE")); }
+    QChart* chart() { return find<QChartView>("Chart1")->chart(); }
+    QScatterSeries* series3() { return chart()->findChild<QScatterSeries*>("Series3"); }
+    QString label() { return find<QLabel>("Label63")->text(); }
+    int visibleOutlineSegments() {
+        int n = 0;
+        for (auto* s : chart()->series())
+            if (s->objectName().startsWith("Outline") && s->isVisible()) ++n;
+        return n;
+    }
+    // Fills the calculator's fields, then closes it with "Cerrar" or otherwise.
+    void answerCalculator(const QString& e, const QString& a, const QString& i, bool cerrar,
+                          const QString& name = {}) {
+        dialogs.onExec = [=](QDialog& d) {
+            if (!name.isEmpty()) d.findChild<QLineEdit*>("Edit1")->setText(name);
+            if (!e.isEmpty()) d.findChild<QLineEdit*>("MaskEdit1")->setText(e);
+            if (!a.isEmpty()) d.findChild<QLineEdit*>("MaskEdit2")->setText(a);
+            if (!i.isEmpty()) d.findChild<QLineEdit*>("MaskEdit3")->setText(i);
+            if (cerrar) d.findChild<QPushButton*>("Button1")->click();
+            else d.reject();
+            return d.result();
+        };
+    }
+    void repaintWindow() {
+        window->show();
+        window->repaint();
+        QCoreApplication::processEvents();
+    }
+};
+
+synthetic::Comet Parabolic() {
+    synthetic::Comet c;
+    c.name = "C/2011 P1 (Parabolico)";
+    c.q = 0.5, c.e = 1.0, c.i = 10.0;
+    return c;
+}
+
+synthetic::Comet Elliptic() {
+    synthetic::Comet c;
+    c.name = "P/2011 E1 (Eliptico)";
+    c.q = 1.5, c.e = 0.5, c.i = 20.0;  // a = 3
+    return c;
+}
+
+TEST_F(EaPageTest, FixedAxesAndOutlineWithoutAnObject) {
+    start();
+    enterPage();
+    EXPECT_TRUE(label().isEmpty());
+    EXPECT_EQ(series3()->count(), 0);
+    EXPECT_EQ(visibleOutlineSegments(), 7);
+    EXPECT_FALSE(chart()->legend()->isVisible());
+    auto* axisA = qobject_cast<QValueAxis*>(chart()->axes(Qt::Horizontal).value(0));
+    auto* axisE = qobject_cast<QValueAxis*>(chart()->axes(Qt::Vertical).value(0));
+    ASSERT_TRUE(axisA && axisE);
+    EXPECT_EQ(axisA->min(), 0.0);
+    EXPECT_EQ(axisA->max(), 10.0);
+    EXPECT_EQ(axisA->tickCount(), 11);
+    EXPECT_EQ(axisE->min(), 0.0);
+    EXPECT_EQ(axisE->max(), 1.0);
+    EXPECT_EQ(axisE->tickCount(), 11);
+    EXPECT_TRUE(find<QLabel>("Label63")->font().bold());
+}
+
+TEST_F(EaPageTest, CerrarPlotsTheDialogDefaults) {
+    start();
+    enterPage();
+    answerCalculator({}, {}, {}, true);
+    find<QPushButton>("Button8")->click();
+    EXPECT_EQ(label(), "Calculado     a: 3.00     e: 0.50     Tj: 2.97");
+    ASSERT_EQ(series3()->count(), 1);
+    EXPECT_FLOAT_EQ(series3()->at(0).x(), 3.0f);
+    EXPECT_FLOAT_EQ(series3()->at(0).y(), 0.5f);
+    EXPECT_EQ(visibleOutlineSegments(), 7);
+}
+
+TEST_F(EaPageTest, OtherClosingChangesNothingAndFieldsAreKept) {
+    start();
+    enterPage();
+    QDialog* first = nullptr;
+    answerCalculator("0.60000", "3.5000", "010.000", false);
+    dialogs.onExec = [&, inner = dialogs.onExec](QDialog& d) {
+        first = &d;
+        return inner(d);
+    };
+    find<QPushButton>("Button8")->click();
+    EXPECT_TRUE(label().isEmpty());
+    EXPECT_EQ(series3()->count(), 0);
+
+    // The same dialog again, with the values typed last time: "Cerrar" computes them.
+    QString typedA;
+    dialogs.onExec = [&](QDialog& d) {
+        EXPECT_EQ(&d, first);
+        typedA = d.findChild<QLineEdit*>("MaskEdit2")->text();
+        d.findChild<QPushButton*>("Button1")->click();
+        return d.result();
+    };
+    find<QPushButton>("Button8")->click();
+    EXPECT_EQ(typedA, "3.5000");
+    EXPECT_EQ(label(), "Calculado     a: 3.50     e: 0.60     Tj: 2.78");
+}
+
+TEST_F(EaPageTest, UndefinedTjFromTheDialog) {
+    start();
+    enterPage();
+    answerCalculator("0.50000", "0.0000", "020.000", true, "Cero");
+    find<QPushButton>("Button8")->click();
+    EXPECT_EQ(label(), "Cero     a: 0.00     e: 0.50     Tj: ---");
+}
+
+TEST_F(EaPageTest, EntryAndObjectChangeRebuildRepaintDoesNot) {
+    start({Parabolic(), Elliptic()});
+    enterPage();
+    EXPECT_TRUE(label().startsWith("C/2011 P1 (Parabolico)     a: -4993")) << label().toStdString();
+    EXPECT_TRUE(label().endsWith("     e: 1.00     Tj: 0.86")) << label().toStdString();
+    ASSERT_EQ(series3()->count(), 1);  // off the plot
+    EXPECT_LT(series3()->at(0).x(), 0.0);
+
+    // The typed orbit stays through repaints of the window.
+    answerCalculator("0.60000", "3.5000", "010.000", true);
+    find<QPushButton>("Button8")->click();
+    repaintWindow();
+    EXPECT_EQ(label(), "Calculado     a: 3.50     e: 0.60     Tj: 2.78");
+
+    // The user's choice in ComboBox3 makes object 1 current everywhere and rebuilds.
+    auto* combo = find<QComboBox>("ComboBox3");
+    combo->setCurrentIndex(1);
+    emit combo->activated(1);
+    EXPECT_EQ(session.SelectorIndex, 1);
+    EXPECT_EQ(find<QComboBox>("ComboBox1")->currentIndex(), 1);
+    EXPECT_TRUE(label().startsWith("P/2011 E1 (Eliptico)     a: 3.00     e: 0.50     Tj: "))
+        << label().toStdString();
+    EXPECT_FLOAT_EQ(series3()->at(0).x(), 3.0f);
+
+    // Leaving and entering again rebuilds from the selected object.
+    answerCalculator({}, {}, {}, true);
+    find<QPushButton>("Button8")->click();
+    tabs()->setCurrentIndex(0);
+    enterPage();
+    EXPECT_TRUE(label().startsWith("P/2011 E1 (Eliptico)")) << label().toStdString();
+}
+
+TEST_F(EaPageTest, ConversionErrorIsReportedOnceAndEmptiesTheChart) {
+    start();
+    session.Elements.Name = "Roto";
+    session.Elements.q = "1.0";
+    session.Elements.e = "0.5x";
+    session.Elements.i = "3";
+    enterPage();
+    EXPECT_EQ(dialogs.texts("error"), QStringList({"'0.5x' is not a valid floating point value"}));
+    EXPECT_EQ(series3()->count(), 0);
+    EXPECT_TRUE(label().isEmpty());
+    EXPECT_EQ(visibleOutlineSegments(), 0);
+    repaintWindow();
+    EXPECT_EQ(dialogs.texts("error").size(), 1);
+}
+
+}  // namespace

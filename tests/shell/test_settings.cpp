@@ -1,0 +1,201 @@
+// "vagaris.ini", the observer's site constants, the extended mode and the program folder.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+
+#include "core/Errors.h"
+#include "shell/settings/SettingsFile.h"
+
+using namespace vagaris;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadAll(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A fresh program folder for each test.
+class SettingsDir : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::path(::testing::TempDir()) /
+               ("settings-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        programDir_ = dir_.string() + "/";
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+    void WriteIni(const std::string& bytes) const {
+        std::ofstream(dir_ / "vagaris.ini", std::ios::binary) << bytes;
+    }
+    Settings Load() const {
+        Settings s;
+        LoadSettings(programDir_, s);
+        return s;
+    }
+    fs::path dir_;
+    std::string programDir_;
+};
+
+// Sets or clears an environment variable for one test and puts it back afterwards.
+class EnvOverride {
+public:
+    EnvOverride(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old;
+        value ? ::setenv(name, value, 1) : ::unsetenv(name);
+    }
+    ~EnvOverride() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+}  // namespace
+
+TEST(ComputeSite, WorkedExamples) {
+    struct Case {
+        const char *lat, *alt, *rhoCos, *rhoSin;
+    } cases[] = {
+        {"+40", "0000", "0.767106", "0.639369"},
+        {"+40", "1000", "0.767226", "0.639470"},
+        {"-33", "0500", "0.839570", "-0.541574"},
+        {"+00", "0000", "1.000000", "0.000000"},
+        {"+40xyz", "0000", "0.767106", "0.639369"},  // only the first three characters count
+    };
+    for (const auto& c : cases) {
+        const SiteConstants s = ComputeSite(c.lat, c.alt);
+        EXPECT_EQ(s.RhoCosPhiText, c.rhoCos) << c.lat << " " << c.alt;
+        EXPECT_EQ(s.RhoSinPhiText, c.rhoSin) << c.lat << " " << c.alt;
+    }
+    EXPECT_NEAR(ComputeSite("+40", "0000").RhoCosPhi, 0.767106, 5e-7);
+}
+
+TEST(ComputeSite, TextsThatAreNotIntegersFail) {
+    auto message = [](const char* lat, const char* alt) -> std::string {
+        try {
+            ComputeSite(lat, alt);
+        } catch (const EConvertError& e) {
+            return e.what();
+        }
+        return "";
+    };
+    EXPECT_EQ(message("+4x", "0000"), "'+4x' is not a valid integer value");
+    EXPECT_EQ(message("", "0000"), "'' is not a valid integer value");
+    EXPECT_EQ(message("+40", "12.5"), "'12.5' is not a valid integer value");
+}
+
+TEST_F(SettingsDir, NoFileKeepsTheDefaultsAndSavingWritesThem) {
+    EXPECT_EQ(Load(), Settings{});
+    SaveSettings(programDir_, Settings{});
+    EXPECT_EQ(ReadAll(dir_ / "vagaris.ini"),
+              "+40\r\n0000\r\n2.7\r\n5.0\r\n000\r\n0\r\n\r\nPOL\r\nSM\r\n");
+}
+
+TEST_F(SettingsDir, RoundTripKeepsTheTextsAsTyped) {
+    Settings s;
+    s.Lat = "-05";
+    s.Alt = "2400";
+    s.Res = "1.5";
+    s.FWHM = "3.0";
+    s.ExposureFormat = 1;
+    s.MpcOrbPath = "/datos/órbitas/MPCORB.DAT";  // a non-ASCII path is kept in UTF-8
+    s.Polar = false;
+    s.PerMinute = false;
+    SaveSettings(programDir_, s);
+    EXPECT_EQ(ReadAll(dir_ / "vagaris.ini"),
+              "-05\r\n2400\r\n1.5\r\n3.0\r\n000\r\n1\r\n/datos/órbitas/MPCORB.DAT\r\nCARTE\r\nSH\r\n");
+    EXPECT_EQ(Load(), s);
+    // The resolution/FWHM choice is not stored: every run starts with the resolution.
+    s.UseResolution = false;
+    SaveSettings(programDir_, s);
+    EXPECT_TRUE(Load().UseResolution);
+}
+
+TEST_F(SettingsDir, DamagedLine6StopsTheReadingSilently) {
+    WriteIni("+10\r\n0100\r\n1.5\r\n3.0\r\n000\r\nx\r\n/p/MPCORB.DAT\r\nCARTE\r\nSH\r\n");
+    Settings expected;
+    expected.Lat = "+10";
+    expected.Alt = "0100";
+    expected.Res = "1.5";
+    expected.FWHM = "3.0";
+    EXPECT_EQ(Load(), expected);  // format, path and motion keep their defaults
+}
+
+TEST_F(SettingsDir, ShortFileReadsMissingLinesAsEmpty) {
+    WriteIni("+10\r\n");
+    Settings expected;
+    expected.Lat = "+10";
+    expected.Alt = "";
+    expected.Res = "";
+    expected.FWHM = "";  // taken as they stand; the empty line 6 then ends the reading
+    EXPECT_EQ(Load(), expected);
+}
+
+TEST_F(SettingsDir, OnlyExactCarteAndShChangeTheMotionFormat) {
+    struct Case {
+        const char *line8, *line9;
+        bool polar, perMinute;
+    } cases[] = {
+        {"CARTE", "SH", false, false}, {"carte", "sh", true, true},  {"CARTE ", "SH ", true, true},
+        {"POL", "SM", true, true},     {"", "", true, true},         {"x", "SH", true, false},
+    };
+    for (const auto& c : cases) {
+        WriteIni(std::string("+40\r\n0000\r\n2.7\r\n5.0\r\n000\r\n0\r\n\r\n") + c.line8 + "\r\n" +
+                 c.line9 + "\r\n");
+        const Settings s = Load();
+        EXPECT_EQ(s.Polar, c.polar) << "'" << c.line8 << "'";
+        EXPECT_EQ(s.PerMinute, c.perMinute) << "'" << c.line9 << "'";
+    }
+}
+
+TEST_F(SettingsDir, LfEndsReadLikeCrLf) {
+    WriteIni("+12\n0010\n2.0\n4.0\n000\n1\n/x\nCARTE\nSH\n");
+    const Settings s = Load();
+    EXPECT_EQ(s.Lat, "+12");
+    EXPECT_EQ(s.ExposureFormat, 1);
+    EXPECT_EQ(s.MpcOrbPath, "/x");
+    EXPECT_FALSE(s.Polar);
+    EXPECT_FALSE(s.PerMinute);
+}
+
+TEST_F(SettingsDir, SavingIntoAMissingFolderFailsWithoutAFile) {
+    EXPECT_THROW(SaveSettings(programDir_ + "nope/", Settings{}), std::runtime_error);
+    EXPECT_FALSE(fs::exists(dir_ / "nope"));
+}
+
+TEST_F(SettingsDir, ExtendedModeFromEitherMarkerFile) {
+    EXPECT_FALSE(DecideExtendedMode(programDir_));
+    std::ofstream(dir_ / "457.txt").close();  // an empty file is enough
+    EXPECT_TRUE(DecideExtendedMode(programDir_));
+    fs::remove(dir_ / "457.txt");
+    std::ofstream(dir_ / "modext.txt") << "x";
+    EXPECT_TRUE(DecideExtendedMode(programDir_));
+}
+
+TEST_F(SettingsDir, ProgramDirComesFromVagarisHome) {
+    const fs::path home = dir_ / "home" / "nested";
+    EnvOverride env("VAGARIS_HOME", home.c_str());
+    EXPECT_EQ(ResolveProgramDir(programDir_), home.string() + "/");
+    EXPECT_TRUE(fs::is_directory(home));  // created when missing
+}
+
+TEST_F(SettingsDir, ProgramDirIsTheWritableExecutableFolder) {
+    EnvOverride env("VAGARIS_HOME", nullptr);
+    EXPECT_EQ(ResolveProgramDir(dir_.string()), dir_.string() + "/");
+    EXPECT_EQ(ResolveProgramDir(programDir_), programDir_);  // one separator only
+}
+
+TEST_F(SettingsDir, ProgramDirFallsBackToTheUserDataFolder) {
+    EnvOverride env("VAGARIS_HOME", nullptr);
+    EnvOverride xdg("XDG_DATA_HOME", (dir_ / "data").c_str());
+    const std::string result = ResolveProgramDir((dir_ / "no-such-folder").string());
+    EXPECT_EQ(result, (dir_ / "data" / "vagaris").string() + "/");
+    EXPECT_TRUE(fs::is_directory(dir_ / "data" / "vagaris"));
+}
