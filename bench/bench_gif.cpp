@@ -30,7 +30,7 @@ struct IndexedPicture {
 // as the orbit view draws them.
 IndexedPicture LineDrawing() {
     IndexedPicture p{1920, 1080, 3, std::vector<std::uint8_t>(1920 * 1080, 0), {}};
-    p.colours = {{0, 0, 0},     {0, 0, 128},   {0, 255, 255}, {255, 0, 255},
+    p.colours = {{0, 0, 0},       {0, 0, 128}, {0, 255, 255}, {255, 0, 255},
                  {128, 128, 128}, {255, 0, 0}, {255, 255, 0}, {255, 255, 255}};
     auto set = [&](int x, int y, std::uint8_t c) {
         if (x >= 0 && x < p.width && y >= 0 && y < p.height) p.indices[y * p.width + x] = c;
@@ -147,7 +147,7 @@ BENCHMARK(BM_Giflib)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The console report, keeping each run's time for the ratios printed at the end.
 class RatioReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs)
             if (run.run_type == Run::RT_Iteration && !run.error_occurred)

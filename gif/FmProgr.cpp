@@ -12,9 +12,8 @@ constexpr int kClientHeight = 18;  // [px]
 }  // namespace
 
 TProgressForm::TProgressForm(QWidget* parent)
-    : QWidget(parent,
-              Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                  Qt::WindowTitleHint),
+    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint),
       gauge_(new QProgressBar(this)) {
     setObjectName(QStringLiteral("ProgressForm"));
     setWindowTitle(QStringLiteral("Un momento..."));

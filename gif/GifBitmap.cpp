@@ -29,7 +29,8 @@ void TGifBitmap::LoadFromBytes(const std::string& bytes) {
 
     const TColorTable& table = image.HasLocalTable ? image.ColorTable : file.GlobalTable;
     Palette.fill(TColorEntry{});
-    for (int i = 0; i < table.Count && i < TColorTable::kCapacity; ++i) Palette[i] = table.Entries[i];
+    for (int i = 0; i < table.Count && i < TColorTable::kCapacity; ++i)
+        Palette[i] = table.Entries[i];
 
     Width = image.Pixels.Width();
     Height = image.Pixels.Height();
@@ -37,8 +38,8 @@ void TGifBitmap::LoadFromBytes(const std::string& bytes) {
 }
 
 void TGifBitmap::LoadFromStream(std::istream& stream) {
-    LoadFromBytes(std::string((std::istreambuf_iterator<char>(stream)),
-                              std::istreambuf_iterator<char>()));
+    LoadFromBytes(
+        std::string((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>()));
 }
 
 void TGifBitmap::LoadFromFile(const std::string& path) {

@@ -17,7 +17,7 @@ namespace {
 // A cursor over the file's bytes; reads past the end give zeros and leave the cursor at
 // the end, as a short stream read would.
 class ByteCursor {
-public:
+  public:
     explicit ByteCursor(const std::string& bytes)
         : data_(reinterpret_cast<const std::uint8_t*>(bytes.data())), size_(bytes.size()) {}
 
@@ -38,7 +38,7 @@ public:
         return out;
     }
 
-private:
+  private:
     const std::uint8_t* data_;
     std::size_t size_;
     std::size_t pos_ = 0;
@@ -125,8 +125,7 @@ void PlacePixels(TGifSubImage& image, const std::vector<std::uint8_t>& decoded) 
     }
 }
 
-std::unique_ptr<TGifSubImage> ReadImage(ByteCursor& in, TGifFile& file,
-                                        GraphicControl& control) {
+std::unique_ptr<TGifSubImage> ReadImage(ByteCursor& in, TGifFile& file, GraphicControl& control) {
     auto image = std::make_unique<TGifSubImage>();
     image->Owner = &file;
     image->Left = in.U16();
@@ -166,8 +165,8 @@ void TGifFile::ReadFromBytes(const std::string& bytes) {
     ByteCursor in(bytes);
 
     const auto header = in.Bytes(6);
-    const std::string version = header.size() == 6 ? std::string(header.begin() + 3, header.end())
-                                                   : std::string();
+    const std::string version =
+        header.size() == 6 ? std::string(header.begin() + 3, header.end()) : std::string();
     if (version != "87a" && version != "89a" && version != "87A" && version != "89A")
         throw EGifException("Gif Version must be 87a or 89a");
     std::copy(header.begin(), header.end(), Signature.begin());

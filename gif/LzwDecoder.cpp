@@ -22,7 +22,7 @@ struct DecoderTable {
 
 // Reads codes of varying width, least significant bit first.
 class CodeReader {
-public:
+  public:
     CodeReader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
 
     // False when the data runs out before a whole code.
@@ -38,7 +38,7 @@ public:
         return true;
     }
 
-private:
+  private:
     const std::uint8_t* data_;
     std::size_t size_;
     std::size_t pos_ = 0;
@@ -46,7 +46,9 @@ private:
     int bitCount_ = 0;
 };
 
-[[noreturn]] void ThrowBadCode() { throw EGifException("Bad code"); }
+[[noreturn]] void ThrowBadCode() {
+    throw EGifException("Bad code");
+}
 
 }  // namespace
 
@@ -77,8 +79,8 @@ std::vector<std::uint8_t> DecodeLzw(const std::uint8_t* data, std::size_t size, 
         int depth = 0;
         for (std::uint32_t c = code; c >= firstFree; c = table->prefix[c])
             table->stack[depth++] = static_cast<std::uint8_t>(table->suffix[c]);
-        table->stack[depth++] = static_cast<std::uint8_t>(code >= firstFree ? table->first[code]
-                                                                          : code);
+        table->stack[depth++] =
+            static_cast<std::uint8_t>(code >= firstFree ? table->first[code] : code);
         while (depth > 0 && out.size() < maxPixels) out.push_back(table->stack[--depth]);
     };
 
@@ -116,7 +118,8 @@ std::vector<std::uint8_t> DecodeLzw(const std::uint8_t* data, std::size_t size, 
         }
         table->prefix[next] = static_cast<std::uint16_t>(prev);
         table->suffix[next] = firstOfCode;
-        table->first[next] = prev >= firstFree ? table->first[prev] : static_cast<std::uint16_t>(prev);
+        table->first[next] =
+            prev >= firstFree ? table->first[prev] : static_cast<std::uint16_t>(prev);
         ++next;
         if (next >= static_cast<std::uint32_t>(kMaxCodes))
             fullTable = true;

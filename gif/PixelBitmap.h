@@ -17,7 +17,9 @@ struct TPixelBitmap {
     TPixelBitmap(std::uint32_t width, std::uint32_t height, std::uint32_t fill = 0)
         : Width(width), Height(height), Pixels(std::size_t(width) * height, fill) {}
 
-    std::uint32_t& at(std::uint32_t x, std::uint32_t y) { return Pixels[std::size_t(y) * Width + x]; }
+    std::uint32_t& at(std::uint32_t x, std::uint32_t y) {
+        return Pixels[std::size_t(y) * Width + x];
+    }
     std::uint32_t at(std::uint32_t x, std::uint32_t y) const {
         return Pixels[std::size_t(y) * Width + x];
     }

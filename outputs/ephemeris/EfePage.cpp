@@ -61,7 +61,7 @@ EfePage::EfePage(AppController& app, QWidget* parent) : Page(app, parent) {
 
     ComboBox2 = new QComboBox(this);
     ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
-    ComboBox2->setMinimumWidth(260);
+    ComboBox2->setMinimumWidth(200);
 
     meFecha2 = MaskedEdit("meFecha2", kDateMask, QStringLiteral("01/01/2009"), 90, this);
     meHora2 = MaskedEdit("meHora2", kTimeMask, QStringLiteral("00:00:00"), 70, this);

@@ -21,8 +21,8 @@ using vagaris::TPixelBitmap;
 
 // The orbit view's seven colours: navy, aqua, fuchsia, gray, red, yellow, black.
 inline const std::vector<std::uint32_t> kOrbitColours = {
-    RgbValue(0, 0, 128),   RgbValue(0, 255, 255), RgbValue(255, 0, 255), RgbValue(128, 128, 128),
-    RgbValue(255, 0, 0),   RgbValue(255, 255, 0), RgbValue(0, 0, 0)};
+    RgbValue(0, 0, 128), RgbValue(0, 255, 255), RgbValue(255, 0, 255), RgbValue(128, 128, 128),
+    RgbValue(255, 0, 0), RgbValue(255, 255, 0), RgbValue(0, 0, 0)};
 
 // `n` distinct colour values (n <= 65536); 97 is odd, so i * 97 mod 256 and i / 256 tell
 // every i apart.
@@ -97,7 +97,7 @@ inline std::vector<std::uint32_t> DecodeWithLibrary(const std::string& gif, std:
 
 // A folder of its own under the system's temporary folder, removed at the end.
 class TempDir {
-public:
+  public:
     TempDir() {
         std::string pattern = (std::filesystem::temp_directory_path() / "vagaris-gif-XXXXXX");
         if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
@@ -110,7 +110,7 @@ public:
     std::string file(const std::string& name) const { return (path_ / name).string(); }
     const std::filesystem::path& path() const { return path_; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
@@ -228,7 +228,8 @@ inline std::vector<Code> ReadCodes(const std::vector<std::uint8_t>& data, int m)
 }
 
 // Packs codes of the given widths, least significant bit first, into image data.
-inline std::vector<std::uint8_t> PackCodes(const std::vector<std::pair<std::uint32_t, int>>& codes) {
+inline std::vector<std::uint8_t> PackCodes(
+    const std::vector<std::pair<std::uint32_t, int>>& codes) {
     std::vector<std::uint8_t> out;
     std::uint64_t bits = 0;
     int held = 0;

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QPainter>
 #include <QProgressBar>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "GifTestSupport.h"
@@ -28,8 +28,8 @@ QImage OrbitColoursImage() {
     image.fill(Qt::black);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, false);
-    const QColor colours[] = {QColor(0, 0, 128), QColor(0, 255, 255), QColor(255, 0, 255),
-                              QColor(128, 128, 128), QColor(255, 0, 0), QColor(255, 255, 0)};
+    const QColor colours[] = {QColor(0, 0, 128),     QColor(0, 255, 255), QColor(255, 0, 255),
+                              QColor(128, 128, 128), QColor(255, 0, 0),   QColor(255, 255, 0)};
     int k = 0;
     for (const QColor& c : colours) {
         p.setPen(c);
@@ -41,7 +41,7 @@ QImage OrbitColoursImage() {
 }
 
 class GifWindow : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override {
         vagaris::ProgressHook = nullptr;
         vagaris::BusyCursorHook = nullptr;
@@ -65,7 +65,7 @@ TEST_F(GifWindow, ProgressFormHasItsCaptionSizeAndPercentageBar) {
         float fraction;
         bool visible;
         int percent;
-    } steps[] = {{0.0f, true, 0}, {0.5f, true, 50}, {0.125f, true, 12} /* half to even */,
+    } steps[] = {{0.0f, true, 0},    {0.5f, true, 50},     {0.125f, true, 12} /* half to even */,
                  {0.135f, true, 14}, {0.9999f, true, 100}, {1.0f, false, 100}};
     for (const auto& s : steps) {
         form.ShowFraction(s.fraction);

@@ -105,12 +105,13 @@ TEST(GifIndependentReaders, WrittenFilesDecodeToTheSourcePixels) {
     TempDir dir;
     int n = 0;
     for (const auto& c : cases) {
-        const std::string gif = dir.file("p" + std::to_string(n) + ".gif");
+        const std::string stem = std::string("p").append(std::to_string(n));
+        const std::string gif = dir.file(stem + ".gif");
         TGifFile file;
         file.AddBitmap(c.picture);
         file.WriteToFile(gif);
         for (const auto& d : decoders) {
-            const std::string rgb = dir.file("p" + std::to_string(n) + "-" + d.name + ".rgb");
+            const std::string rgb = dir.file(stem + "-" + d.name + ".rgb");
             ASSERT_TRUE(d.decode(gif, rgb)) << d.name << " cannot read " << c.name;
             EXPECT_TRUE(ReadFileBytes(rgb) == RgbBytes(c.picture)) << d.name << ": " << c.name;
         }

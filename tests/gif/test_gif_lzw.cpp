@@ -43,16 +43,13 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         LzwCase{"two_pixels", 2, 2, 1, 2}, LzwCase{"three_pixels", 3, 2, 1, 2},
         LzwCase{"two_colours_random", 3000, 2, 1, 2},
-        LzwCase{"three_colours_in_runs", 5000, 3, 6, 2},
-        LzwCase{"five_colours", 4000, 5, 2, 3},
-        LzwCase{"sixteen_colours", 6000, 16, 1, 4},
-        LzwCase{"thirty_two_colours", 6000, 32, 2, 5},
+        LzwCase{"three_colours_in_runs", 5000, 3, 6, 2}, LzwCase{"five_colours", 4000, 5, 2, 3},
+        LzwCase{"sixteen_colours", 6000, 16, 1, 4}, LzwCase{"thirty_two_colours", 6000, 32, 2, 5},
         LzwCase{"sixty_four_colours", 6000, 64, 1, 6},
         LzwCase{"two_colours_with_code_size_7", 20000, 2, 1, 7},
         LzwCase{"two_colours_fill_the_dictionary_several_times", 40000, 2, 1, 2},
         LzwCase{"eight_colours_long_runs_fill_it_too", 60000, 8, 40, 3},
-        LzwCase{"256_colours", 12000, 256, 1, 8},
-        LzwCase{"256_colours_in_runs", 20000, 256, 3, 8}),
+        LzwCase{"256_colours", 12000, 256, 1, 8}, LzwCase{"256_colours_in_runs", 20000, 256, 3, 8}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LzwEncoder, OneRunOfASingleIndexGrowsTheMatchesToTheEnd) {

@@ -44,9 +44,9 @@ TEST(GifReader, WrittenPicturesReadBackToTheirPixels) {
         std::vector<std::uint32_t> palette;
         int meanRun;
     } cases[] = {
-        {2, 1, DistinctColours(2), 1},      {1, 700, DistinctColours(3), 2},
-        {700, 1, kOrbitColours, 1},         {123, 77, kOrbitColours, 20},
-        {64, 64, DistinctColours(256), 1},  {300, 200, DistinctColours(2), 1},
+        {2, 1, DistinctColours(2), 1},     {1, 700, DistinctColours(3), 2},
+        {700, 1, kOrbitColours, 1},        {123, 77, kOrbitColours, 20},
+        {64, 64, DistinctColours(256), 1}, {300, 200, DistinctColours(2), 1},
         {50, 40, DistinctColours(130), 4},
     };
     for (const auto& c : cases) {
@@ -76,11 +76,15 @@ TEST(GifReader, InterlacedImagesArePlacedInTheirRows) {
 }
 
 TEST(GifReader, ExtensionBlocksAreReadAndTheGraphicControlGoesToTheNextImage) {
-    const std::string control = std::string("!\xF9\x04\x09\x0A\x00\x03\x00", 8);  // disposal 2, transparent
-    const std::string comment = std::string("!\xFE\x05hello\x03" "abc\x00", 13);
+    const std::string control =
+        std::string("!\xF9\x04\x09\x0A\x00\x03\x00", 8);  // disposal 2, transparent
+    const std::string comment = std::string(
+        "!\xFE\x05hello\x03"
+        "abc\x00",
+        13);
     const std::string loop = std::string("!\xFF\x0BNETSCAPE2.0\x03\x01\x00\x00\x00", 19);
-    const std::string text = std::string("!\x01\x0C", 3) + std::string(12, '\x01') +
-                             std::string("\x02hi\x00", 4);
+    const std::string text =
+        std::string("!\x01\x0C", 3) + std::string(12, '\x01') + std::string("\x02hi\x00", 4);
     const auto data = PackCodes({{4, 3}, {1, 3}, {2, 3}, {5, 3}});
     const std::string gif = HandMadeGif(2, 1, 2, data, "89a", loop + comment + text + control);
 

@@ -68,8 +68,8 @@ class GifColourTable : public ::testing::TestWithParam<ColourCase> {};
 
 TEST_P(GifColourTable, TableSizeFlagsAndCodeSizeFollowTheColoursUsed) {
     const ColourCase& c = GetParam();
-    const auto palette = std::string(c.name) == "orbit view" ? kOrbitColours
-                                                             : DistinctColours(c.colours);
+    const auto palette =
+        std::string(c.name) == "orbit view" ? kOrbitColours : DistinctColours(c.colours);
     const auto picture = RandomPicture(23, 17, palette, 7);
     const std::string gif = WriteGif(picture);
     const Layout layout{c.tableCount};
@@ -82,27 +82,27 @@ TEST_P(GifColourTable, TableSizeFlagsAndCodeSizeFollowTheColoursUsed) {
     EXPECT_EQ(Byte(gif, layout.codeSize()), c.minCodeSize);
     // The table: colours in order of first appearance, then black.
     for (int i = 0; i < c.tableCount; ++i) {
-        const std::uint32_t rgb = RgbValue(Byte(gif, 13 + 3 * i), Byte(gif, 14 + 3 * i),
-                                           Byte(gif, 15 + 3 * i));
+        const std::uint32_t rgb =
+            RgbValue(Byte(gif, 13 + 3 * i), Byte(gif, 14 + 3 * i), Byte(gif, 15 + 3 * i));
         EXPECT_EQ(rgb, i < c.colours ? palette[i] : 0u) << "entry " << i;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Counts, GifColourTable,
-    ::testing::Values(ColourCase{"two colours", 2, 2, 0x80, 2},
-                      ColourCase{"three colours", 3, 4, 0x91, 2},
-                      ColourCase{"five colours: three black entries", 5, 8, 0xA2, 3},
-                      ColourCase{"orbit view", 7, 8, 0xA2, 3},
-                      ColourCase{"seventeen colours", 17, 32, 0xC4, 5},
-                      ColourCase{"129 colours", 129, 256, 0xF7, 8},
-                      ColourCase{"256 colours", 256, 256, 0xF7, 8}),
-    [](const auto& info) {
-        std::string n = info.param.name;
-        for (char& ch : n)
-            if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-        return n;
-    });
+INSTANTIATE_TEST_SUITE_P(Counts, GifColourTable,
+                         ::testing::Values(ColourCase{"two colours", 2, 2, 0x80, 2},
+                                           ColourCase{"three colours", 3, 4, 0x91, 2},
+                                           ColourCase{"five colours: three black entries", 5, 8,
+                                                      0xA2, 3},
+                                           ColourCase{"orbit view", 7, 8, 0xA2, 3},
+                                           ColourCase{"seventeen colours", 17, 32, 0xC4, 5},
+                                           ColourCase{"129 colours", 129, 256, 0xF7, 8},
+                                           ColourCase{"256 colours", 256, 256, 0xF7, 8}),
+                         [](const auto& info) {
+                             std::string n = info.param.name;
+                             for (char& ch : n)
+                                 if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+                             return n;
+                         });
 
 struct RefusedCase {
     const char* name;
@@ -226,11 +226,15 @@ TEST(GifWriter, LaterImagesGetLocalTablesAndTheScreenTakesTheLargestSize) {
 namespace {
 std::vector<float> progressSeen;
 std::vector<bool> cursorSeen;
-void RecordProgress(float f) { progressSeen.push_back(f); }
-void RecordCursor(bool busy) { cursorSeen.push_back(busy); }
+void RecordProgress(float f) {
+    progressSeen.push_back(f);
+}
+void RecordCursor(bool busy) {
+    cursorSeen.push_back(busy);
+}
 
 class GifHooks : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         progressSeen.clear();
         cursorSeen.clear();
@@ -284,7 +288,8 @@ TEST(GifWriteToFile, ReplacesAFileAndLeavesNothingWhenThePictureIsRefused) {
     nowhere.AddBitmap(picture);
     EXPECT_THROW(nowhere.WriteToFile(dir.file("missing/folder/x.gif")), EGifException);
     std::size_t entries = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++entries;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path()))
+        ++entries;
     EXPECT_EQ(entries, 1u) << "no temporary file is left behind";
 }
 
@@ -295,7 +300,7 @@ TEST(GifColourTablePresets, SizesPresetTheirStandardEntries) {
     EXPECT_EQ(TColorTable(2).Entries[1], (TColorEntry{255, 255, 255}));
     EXPECT_EQ(TColorTable(0).Entries[1], (TColorEntry{255, 255, 255}));
     const TColorTable sixteen(16);
-    EXPECT_EQ(sixteen.Entries[1], (TColorEntry{128, 0, 0}));    // maroon
+    EXPECT_EQ(sixteen.Entries[1], (TColorEntry{128, 0, 0}));      // maroon
     EXPECT_EQ(sixteen.Entries[8], (TColorEntry{192, 192, 192}));  // silver
     EXPECT_EQ(sixteen.Entries[14], (TColorEntry{0, 255, 255}));   // aqua
     EXPECT_EQ(TColorTable(256).Entries[77], (TColorEntry{77, 77, 77}));
@@ -304,10 +309,9 @@ TEST(GifColourTablePresets, SizesPresetTheirStandardEntries) {
 }
 
 TEST(GifRoundUpCount, CountsBecomeTheNextTableSize) {
-    const std::pair<int, int> cases[] = {{0, 0},    {1, 1},    {2, 2},     {3, 4},    {4, 4},
-                                         {5, 8},    {8, 8},    {9, 16},    {17, 32},  {33, 64},
-                                         {65, 128}, {128, 128}, {129, 256}, {255, 256}, {256, 256},
-                                         {257, 257}};
+    const std::pair<int, int> cases[] = {
+        {0, 0},   {1, 1},   {2, 2},    {3, 4},     {4, 4},     {5, 8},     {8, 8},     {9, 16},
+        {17, 32}, {33, 64}, {65, 128}, {128, 128}, {129, 256}, {255, 256}, {256, 256}, {257, 257}};
     for (auto [count, size] : cases) EXPECT_EQ(RoundUpCount(count), size) << count;
 }
 
@@ -332,7 +336,9 @@ TEST(GifByteArrays, IndicesFromOneAreCheckedAndRowsMustMatchTheWidth) {
     EXPECT_EQ(message([&] { m.Get(4, 1); }), outOfBounds);
     EXPECT_EQ(message([&] { m.Set(1, 3, 0); }), outOfBounds);
     EXPECT_EQ(message([&] { m.Block().Get(7); }), outOfBounds);
-    EXPECT_EQ(message([&] { m.CopyRowIn(2, {1, 2}); }),
+    EXPECT_EQ(message([&] {
+                  m.CopyRowIn(2, {1, 2});
+              }),
               "Row doesn't have equal number of elements as Matrix row");
 }
 
