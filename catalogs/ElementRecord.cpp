@@ -10,13 +10,6 @@ namespace vagaris {
 
 namespace {
 
-bool AllDigits(const std::string& s) {
-    if (s.empty()) return false;
-    for (char c : s)
-        if (c < '0' || c > '9') return false;
-    return true;
-}
-
 std::string Chars(const std::string& s, std::size_t from1, std::size_t count) {
     if (from1 - 1 >= s.size()) return {};
     return s.substr(from1 - 1, count);

@@ -41,7 +41,11 @@ std::string NumberScan(const std::string& text, std::size_t& cursor) {
     // on it so that the next call continues after it.
     if (cursor <= n) number += text[cursor - 1];
     // A minus sign directly before the number belongs to it (negative magnitudes).
-    if (start >= 2 && text[start - 2] == '-') number.insert(0, "-");
+    if (start >= 2 && text[start - 2] == '-') {
+        std::string signedNumber(1, '-');
+        signedNumber.append(number);
+        return Trim(signedNumber);
+    }
     return Trim(number);
 }
 

@@ -44,18 +44,6 @@ Direction DirectionOf(double xi, double eta, double zeta) {
     return {NormalizeAngle(std::atan2(eta, xi)), ArcSine(zeta / d), d};
 }
 
-// First `count` characters of a UTF-8 text.
-std::string Utf8Prefix(const std::string& s, std::size_t count) {
-    std::size_t chars = 0, k = 0;
-    for (; k < s.size(); ++k) {
-        if ((static_cast<unsigned char>(s[k]) & 0xC0) != 0x80) {
-            if (chars == count) break;
-            ++chars;
-        }
-    }
-    return s.substr(0, k);
-}
-
 // Latitude from the meLat text: characters 2-3 as whole degrees, negative when the first
 // character is "-". Throws the integer conversion message.
 double LatitudeFromText(const std::string& lat) {

@@ -73,6 +73,31 @@ std::string Trim(const std::string& s) {
     return s.substr(b, e - b);
 }
 
+bool AllDigits(const std::string& s) {
+    if (s.empty()) return false;
+    for (char c : s)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
+std::size_t Utf8Length(std::string_view text) {
+    std::size_t n = 0;
+    for (unsigned char ch : text)
+        if ((ch & 0xC0) != 0x80) ++n;
+    return n;
+}
+
+std::string Utf8Prefix(const std::string& text, std::size_t maxChars) {
+    std::size_t chars = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        // Continuation bytes (10xxxxxx) belong to the character before them.
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
+        if (chars == maxChars) return text.substr(0, i);
+        ++chars;
+    }
+    return text;
+}
+
 std::string FormatNumber(const std::string& pattern, double value) {
     if (!std::isfinite(value)) return std::isnan(value) ? "NAN" : (value > 0 ? "INF" : "-INF");
     const std::string_view whole(pattern);

@@ -1,6 +1,8 @@
 #pragma once
 // Numbers to text and back, independent of the machine's locale ("." is the decimal point).
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace vagaris {
 
@@ -27,5 +29,14 @@ int ParseInt(const std::string& text);
 long long RoundHalfEven(double x);
 
 std::string Trim(const std::string& s);
+
+// True for a non-empty text of ASCII digits only.
+bool AllDigits(const std::string& s);
+
+// Characters of a UTF-8 text (continuation bytes not counted).
+std::size_t Utf8Length(std::string_view text);
+
+// The first `maxChars` characters of a UTF-8 text (a character is never split).
+std::string Utf8Prefix(const std::string& text, std::size_t maxChars);
 
 }  // namespace vagaris

@@ -44,13 +44,6 @@ std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
     return q;
 }
 
-bool AllDigits(const std::string& s) {
-    if (s.empty()) return false;
-    for (char c : s)
-        if (c < '0' || c > '9') return false;
-    return true;
-}
-
 std::string Pad(int value, int width) {
     std::string s = std::to_string(value < 0 ? -value : value);
     while (static_cast<int>(s.size()) < width) s.insert(s.begin(), '0');

@@ -18,6 +18,7 @@
 #include "orbitview/PictureExport.h"
 #include "orbitview/PictureNames.h"
 #include "shell/AppController.h"
+#include "shell/BusyCursor.h"
 #include "shell/Dialogs.h"
 
 using vagaris::RedrawMode;
@@ -98,12 +99,6 @@ QToolButton* FlatButton(QWidget* parent, const QString& name, const QString& hin
     button->setProperty("hint", hint);
     return button;
 }
-
-// Shows the busy cursor while a picture is written, and restores it on every way out.
-struct BusyCursor {
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 }  // namespace
 

@@ -12,23 +12,11 @@
 #include "core/Circumstances.h"
 #include "core/TextForms.h"
 #include "orbitview/InstantStep.h"
+#include "shell/BusyCursor.h"
 #include "shell/Dialogs.h"
 #include "shell/TFCalen.h"
 
 namespace {
-
-// Shows the busy cursor until the end of the scope, whatever way it is left.
-class BusyCursor {
-  public:
-    BusyCursor() {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        // Let the window draw the cursor before the work starts.
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 // Days between 1899-12-30 and 1970-01-01.
 constexpr double kUnixEpochInstant = 25569.0;
@@ -92,6 +80,8 @@ void AppController::chooseObject(int index) {
 
 void AppController::loadCatalog(int catalogIndex) {
     BusyCursor busy;
+    // Let the window draw the cursor before the work starts.
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     if (catalogIndex < 0 || catalogIndex >= int(vagaris::kCatalogs.size())) return;
     const vagaris::CatalogInfo& catalog = vagaris::kCatalogs[std::size_t(catalogIndex)];
     const QString path =

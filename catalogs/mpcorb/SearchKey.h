@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <string>
 
+#include "core/TextForms.h"  // Utf8Prefix, which cuts the texts to kSearchKeyMaxChars
+
 namespace vagaris {
 
 // Longest search box text taken, and longest key [characters].
@@ -21,8 +23,5 @@ std::string UpperCaseAscii(std::string text);
 //   anything else           "CERES"    → "CERES"      a name or part of one
 // and the result is cut to 30 characters again. An empty text gives an empty key.
 std::string MpcOrbSearchKey(const std::string& boxText);
-
-// The first `maxChars` characters of a UTF-8 text (a character is never split).
-std::string Utf8Prefix(const std::string& text, std::size_t maxChars);
 
 }  // namespace vagaris

@@ -2,29 +2,12 @@
 
 #include <algorithm>
 
+#include "core/BorrowedInstant.h"
 #include "core/Circumstances.h"
 #include "core/Session.h"
 #include "core/TextForms.h"
 
 namespace vagaris {
-
-namespace {
-
-// Puts the borrowed CurrentInstant back on every way out.
-class InstantRestorer {
-public:
-    explicit InstantRestorer(Session& session)
-        : session_(session), saved_(session.CurrentInstant) {}
-    ~InstantRestorer() { session_.CurrentInstant = saved_; }
-    InstantRestorer(const InstantRestorer&) = delete;
-    InstantRestorer& operator=(const InstantRestorer&) = delete;
-
-private:
-    Session& session_;
-    Instant saved_;
-};
-
-}  // namespace
 
 ChartAxisRange ChartAxisRangeFor(int item, const std::vector<float>& values) {
     ChartAxisRange range;
@@ -80,7 +63,7 @@ ChartSamples SampleChart(Session& session, const ChartRequest& request) {
     const double span = request.spanDays;
     const double step = span / kChartSampleCount;  // [days]
     {
-        InstantRestorer restore(session);
+        BorrowedInstant restore(session);
         // A tenth of the span lies before t0, nine tenths after it.
         session.CurrentInstant = request.t0 - span / 10;
         for (int k = 0; k < kChartSampleCount; ++k) {

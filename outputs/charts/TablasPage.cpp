@@ -23,6 +23,7 @@
 #include "orbitview/PictureExport.h"
 #include "outputs/charts/ChartView.h"
 #include "shell/AppController.h"
+#include "shell/BusyCursor.h"
 #include "shell/Dialogs.h"
 
 using namespace vagaris;
@@ -57,12 +58,6 @@ QLabel* ReadoutLabel(QWidget* parent, const char* name, const QColor& colour) {
     label->setPalette(palette);
     return label;
 }
-
-// Shows the busy cursor while a picture is written; restored on every way out.
-struct BusyCursor {
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 }  // namespace
 

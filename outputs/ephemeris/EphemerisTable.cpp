@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "core/BorrowedInstant.h"
 #include "core/Circumstances.h"
 #include "core/Session.h"
 #include "core/TextForms.h"
@@ -78,28 +79,6 @@ std::string AssembleColumns(const EphemerisLayout& layout, Pick pick) {
     return out;
 }
 
-// Characters of a UTF-8 text (continuation bytes not counted).
-std::size_t CharacterCount(std::string_view text) {
-    std::size_t n = 0;
-    for (unsigned char ch : text)
-        if ((ch & 0xC0) != 0x80) ++n;
-    return n;
-}
-
-// Puts CurrentInstant back when the row loop ends, whichever way it ends.
-class BorrowedInstant {
-public:
-    explicit BorrowedInstant(Session& session)
-        : session_(session), saved_(session.CurrentInstant) {}
-    ~BorrowedInstant() { session_.CurrentInstant = saved_; }
-    BorrowedInstant(const BorrowedInstant&) = delete;
-    BorrowedInstant& operator=(const BorrowedInstant&) = delete;
-
-private:
-    Session& session_;
-    Instant saved_;
-};
-
 }  // namespace
 
 void ApplyEphemerisSettings(EphemerisLayout& layout, const Settings& settings) {
@@ -157,7 +136,7 @@ std::vector<std::string> EphemerisHeaderLines(const std::string& objectName,
 }
 
 void AppendCell(std::string& line, std::string_view cell, int width) {
-    const std::size_t length = CharacterCount(cell);
+    const std::size_t length = Utf8Length(cell);
     if (length < static_cast<std::size_t>(width)) line.append(width - length, ' ');
     line += cell;
     line += "  ";

@@ -9,20 +9,13 @@
 #include "catalogs/LineFormats.h"
 #include "core/Errors.h"
 #include "core/Time.h"
+#include "support/ConversionError.h"
 
 using namespace vagaris;
 
 namespace {
 
-template <class F>
-std::string ErrorOf(F f) {
-    try {
-        f();
-    } catch (const EConvertError& e) {
-        return e.what();
-    }
-    return "";
-}
+using vagaris::test::ErrorOf;
 
 // Real lines of the sample catalogs (CometsCR.dat line 2, BrightMinorPlanetsCR.dat line 1).
 const std::string kHaleBopp =

@@ -2,46 +2,22 @@
 // folder. Reference values are worked out here from the catalog lines, not from the program.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "support/RunCli.h"
 #include "support/TestHome.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
-struct Result {
-    int exitCode = -1;
-    std::string out, err;
-    std::vector<std::string> lines() const {
-        std::vector<std::string> v;
-        std::istringstream in(out);
-        for (std::string l; std::getline(in, l);) v.push_back(l);
-        return v;
-    }
-};
-
-std::string ReadAll(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
+using vagaris::test::CliResult;
+using vagaris::test::SplitLf;
 
 class CliCircumstances : public ::testing::Test {
 protected:
@@ -49,17 +25,8 @@ protected:
 
     // Runs "vagaris-cli circumstances ARGS" from the build folder (the catalogs are found in
     // the program folder).
-    Result Run(const std::vector<std::string>& args) const {
-        std::string cmd = Quote(VAGARIS_CLI_PATH) + " circumstances";
-        for (const auto& a : args) cmd += " " + Quote(a);
-        const fs::path out = home_.dir / "stdout.txt", err = home_.dir / "stderr.txt";
-        cmd += " >" + Quote(out.string()) + " 2>" + Quote(err.string());
-        Result r;
-        const int status = std::system(cmd.c_str());
-        r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        r.out = ReadAll(out);
-        r.err = ReadAll(err);
-        return r;
+    CliResult Run(const std::vector<std::string>& args) const {
+        return vagaris::test::RunCli("circumstances", args);
     }
     void WriteHomeFile(const std::string& name, const std::string& bytes) const {
         std::ofstream(home_.dir / name, std::ios::binary) << bytes;
@@ -93,11 +60,11 @@ const std::vector<std::string> kHaleBoppAtPerihelion = {
 }  // namespace
 
 TEST_F(CliCircumstances, CometPageRowsInTheirOrder) {
-    const Result r = Run(kHaleBoppAtPerihelion);
+    const CliResult r = Run(kHaleBoppAtPerihelion);
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.out.find('\r'), std::string::npos);  // LF line ends
-    const auto lines = r.lines();
+    const auto lines = SplitLf(r.out);
     const char* captions[] = {"Distancia: ", "Ar: ", "Dec: ", "Radio vector: ", "Elongación: ",
                               "Ang. de fase: ", "Magnitud: ", "Velocidad ",
                               "Altura máxima (Sol -18°): ", "Velocidad aparente: ", "A.P: ",
@@ -119,8 +86,8 @@ TEST_F(CliCircumstances, CometPageRowsInTheirOrder) {
 }
 
 TEST_F(CliCircumstances, NameSearchIgnoresCase) {
-    const Result byIndex = Run(kHaleBoppAtPerihelion);
-    const Result byName =
+    const CliResult byIndex = Run(kHaleBoppAtPerihelion);
+    const CliResult byName =
         Run({"--catalog", "CometsCR.dat", "--name", "hale-BOPP", "--at", "29/03/1997 00:43:03"});
     ASSERT_EQ(byName.exitCode, 0) << byName.err;
     EXPECT_EQ(byName.out, byIndex.out);
@@ -131,9 +98,9 @@ TEST_F(CliCircumstances, MinorPlanetRecordInModeEAndJson) {
     // equation, solved here by bisection.
     const std::vector<std::string> args = {"--catalog", "BrightMinorPlanetsCR.dat", "--object", "0",
                                            "--at", "21/11/2025", "--mode", "E"};
-    const Result text = Run(args);
+    const CliResult text = Run(args);
     ASSERT_EQ(text.exitCode, 0) << text.err;
-    const auto lines = text.lines();
+    const auto lines = SplitLf(text.out);
     const char* fields[] = {"RightAscension", "Declination", "Delta", "SunDistance", "Elongation",
                             "PhaseAngle", "Magnitude", "Speed", "MaxAltitude", "Motion", "MotionRA",
                             "MotionDec", "MotionPA", "ReverseMotionPA", "RadiusVectorPA"};
@@ -153,7 +120,7 @@ TEST_F(CliCircumstances, MinorPlanetRecordInModeEAndJson) {
 
     std::vector<std::string> jsonArgs = args;
     jsonArgs.push_back("--json");
-    const Result json = Run(jsonArgs);
+    const CliResult json = Run(jsonArgs);
     ASSERT_EQ(json.exitCode, 0) << json.err;
     EXPECT_EQ(json.out.rfind("{\"name\": \"(1) Ceres\", \"instant\": 45982, \"record\": {", 0), 0u)
         << json.out;
@@ -168,7 +135,7 @@ TEST_F(CliCircumstances, MinorPlanetRecordInModeEAndJson) {
 TEST_F(CliCircumstances, JsonInModeRCarriesTheLabels) {
     std::vector<std::string> args = kHaleBoppAtPerihelion;
     args.push_back("--json");
-    const Result r = Run(args);
+    const CliResult r = Run(args);
     ASSERT_EQ(r.exitCode, 0) << r.err;
     for (const char* label : {"Label34", "Label12", "Label13", "Label35", "Label14", "Label15",
                               "Label38", "Label39", "Label69", "Label70", "Label71", "Label72",
@@ -181,9 +148,9 @@ TEST_F(CliCircumstances, JsonInModeRCarriesTheLabels) {
 
 TEST_F(CliCircumstances, SettingsFileThenFlags) {
     WriteHomeFile("vagaris.ini", "+40\r\n0000\r\n2.7\r\n5.0\r\n000\r\n1\r\n\r\nCARTE\r\nSH\r\n");
-    const Result fromFile = Run(kHaleBoppAtPerihelion);
+    const CliResult fromFile = Run(kHaleBoppAtPerihelion);
     ASSERT_EQ(fromFile.exitCode, 0) << fromFile.err;
-    const auto lines = fromFile.lines();
+    const auto lines = SplitLf(fromFile.out);
     ASSERT_GE(lines.size(), 12u);
     EXPECT_TRUE(std::regex_match(lines[9], std::regex("Vel\\. aparente AR: [+-]\\d+\\.\\d\"/hora")))
         << lines[9];
@@ -193,13 +160,13 @@ TEST_F(CliCircumstances, SettingsFileThenFlags) {
 
     std::vector<std::string> args = kHaleBoppAtPerihelion;
     for (const char* flag : {"--polar", "--per-minute", "--exposure-format", "seconds"}) args.push_back(flag);
-    const Result overridden = Run(args);
+    const CliResult overridden = Run(args);
     ASSERT_EQ(overridden.exitCode, 0) << overridden.err;
     EXPECT_NE(overridden.out.find("Velocidad aparente: "), std::string::npos);
     EXPECT_NE(overridden.out.find("\"/minuto"), std::string::npos);
     EXPECT_TRUE(std::regex_search(overridden.out, std::regex("Exposición máxima: \\d+ seg")));
     // The file itself is not rewritten by the command.
-    EXPECT_EQ(ReadAll(home_.dir / "vagaris.ini"),
+    EXPECT_EQ(vagaris::test::ReadBytes(home_.dir / "vagaris.ini"),
               "+40\r\n0000\r\n2.7\r\n5.0\r\n000\r\n1\r\n\r\nCARTE\r\nSH\r\n");
 }
 
@@ -211,7 +178,7 @@ TEST_F(CliCircumstances, OtherFileNamesNeedTheKind) {
     std::vector<std::string> withKind = base;
     withKind.push_back("--kind");
     withKind.push_back("C");
-    const Result r = Run(withKind);
+    const CliResult r = Run(withKind);
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, Run(kHaleBoppAtPerihelion).out);
 }
@@ -231,7 +198,7 @@ TEST_F(CliCircumstances, UsageErrorsExit2) {
         {"--catalog", "CometsCR.dat", "--object"},
     };
     for (const auto& args : cases) {
-        const Result r = Run(args);
+        const CliResult r = Run(args);
         EXPECT_EQ(r.exitCode, 2) << ::testing::PrintToString(args);
         EXPECT_FALSE(r.err.empty()) << ::testing::PrintToString(args);
     }
@@ -261,7 +228,7 @@ TEST_F(CliCircumstances, FailuresExit1WithTheWindowsMessage) {
          "'25:00:00' is not a valid time\n"},
     };
     for (const auto& c : cases) {
-        const Result r = Run(c.args);
+        const CliResult r = Run(c.args);
         EXPECT_EQ(r.exitCode, 1) << ::testing::PrintToString(c.args);
         EXPECT_EQ(r.err, c.message) << ::testing::PrintToString(c.args);
     }
@@ -272,10 +239,10 @@ TEST_F(CliCircumstances, FailuresExit1WithTheWindowsMessage) {
 
 TEST_F(CliCircumstances, BadResolutionInTheSettingsFileShowsTheRowsBeforeIt) {
     WriteHomeFile("vagaris.ini", "+40\r\n0000\r\nx\r\n5.0\r\n000\r\n0\r\n\r\nPOL\r\nSM\r\n");
-    const Result r = Run(kHaleBoppAtPerihelion);
+    const CliResult r = Run(kHaleBoppAtPerihelion);
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err, "'x' is not a valid floating point value\n");
-    const auto lines = r.lines();
+    const auto lines = SplitLf(r.out);
     ASSERT_EQ(lines.size(), 11u) << r.out;  // up to the motion rows; no exposure, no period
     EXPECT_EQ(lines.back().rfind("A.P: ", 0), 0u);
 }
@@ -286,7 +253,7 @@ TEST_F(CliCircumstances, TwilightChoiceServesModeTOnly) {
     auto with = [&](std::initializer_list<const char*> extra) {
         std::vector<std::string> args = base;
         args.insert(args.end(), extra.begin(), extra.end());
-        const Result r = Run(args);
+        const CliResult r = Run(args);
         EXPECT_EQ(r.exitCode, 0) << r.err;
         return r.out;
     };

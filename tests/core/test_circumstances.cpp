@@ -3,7 +3,6 @@
 // distant object placed at a chosen right ascension and declination), not from the code.
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -17,6 +16,8 @@
 #include "core/Session.h"
 #include "core/Sun.h"
 #include "core/Time.h"
+#include "support/ConversionError.h"
+#include "support/LocaleSwitch.h"
 
 using namespace vagaris;
 
@@ -94,15 +95,7 @@ bool SameRecord(const TCircumstances& a, const TCircumstances& b) {
            a.ReverseMotionPA == b.ReverseMotionPA && a.RadiusVectorPA == b.RadiusVectorPA;
 }
 
-template <class F>
-std::string ErrorOf(F f) {
-    try {
-        f();
-    } catch (const EConvertError& e) {
-        return e.what();
-    }
-    return "";
-}
+using vagaris::test::ErrorOf;
 
 std::string Text(const SelectionTexts& t, const std::string& label) {
     for (const auto& l : t.labels)
@@ -542,12 +535,12 @@ TEST(CometLines, EvaluateCometLineUsesTheHyperbolicBranchToo) {
 // The machine's locale changes nothing.
 
 TEST(Locale, CommaLocaleGivesTheSameResultsAndTexts) {
-    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    vagaris::test::LocaleSwitch locale;
     const TOrbitalElements el = Circular(2.5, 7.5, 33.3, 44.4, 55.5, 2024, 6, 21);
     Session a = MakeSession(el, EncodeDate(2024, 6, 21) + 0.25);
     ASSERT_TRUE(ComputeCircumstances(a, CircumstanceMode::R));
     const SelectionTexts ta = SelectionPageTexts(a);
-    if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 not installed";
+    if (!locale.select("de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 not installed";
     Session b = MakeSession(el, EncodeDate(2024, 6, 21) + 0.25);
     bool ok = false;
     try {
@@ -555,7 +548,7 @@ TEST(Locale, CommaLocaleGivesTheSameResultsAndTexts) {
     } catch (...) {
     }
     const SelectionTexts tb = SelectionPageTexts(b);
-    std::setlocale(LC_ALL, saved.c_str());
+    locale.restore();
     ASSERT_TRUE(ok);
     EXPECT_TRUE(SameRecord(a.Circumstances, b.Circumstances));
     ASSERT_EQ(ta.labels.size(), tb.labels.size());

@@ -7,30 +7,24 @@
 #include <stdexcept>
 
 #include "core/TextFile.h"
+#include "support/FileBytes.h"
+#include "support/TempFolder.h"
 
 using namespace vagaris;
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadAll(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using vagaris::test::ReadBytes;
 
+// A fresh folder for each test.
 class TempDir : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::path(::testing::TempDir()) /
-               ("textfile-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
     std::size_t EntryCount() const {
         return std::distance(fs::directory_iterator(dir_), fs::directory_iterator());
     }
-    fs::path dir_;
+    const vagaris::test::TempFolder folder_{"vagaris-textfile"};
+    const fs::path dir_ = folder_.dir;
 };
 
 }  // namespace
@@ -50,9 +44,9 @@ TEST(EncodeTextFile, Windows1252WithCrLfAfterEveryLine) {
 TEST_F(TempDir, WriteCreatesAndReplaces) {
     const fs::path target = dir_ / "tabla.txt";
     WriteFileAtomically(target.string(), "first\r\n");
-    EXPECT_EQ(ReadAll(target), "first\r\n");
+    EXPECT_EQ(ReadBytes(target), "first\r\n");
     WriteFileAtomically(target.string(), "2");
-    EXPECT_EQ(ReadAll(target), "2");
+    EXPECT_EQ(ReadBytes(target), "2");
     EXPECT_EQ(EntryCount(), 1u);  // no temporary file left behind
 }
 
@@ -66,6 +60,6 @@ TEST_F(TempDir, AFailedWriteLeavesNothingHalfWritten) {
     std::ofstream(target / "keep") << "k";
     EXPECT_THROW(WriteFileAtomically(target.string(), "data"), std::runtime_error);
     EXPECT_TRUE(fs::is_directory(target));
-    EXPECT_EQ(ReadAll(target / "keep"), "k");
+    EXPECT_EQ(ReadBytes(target / "keep"), "k");
     EXPECT_EQ(EntryCount(), 1u);
 }

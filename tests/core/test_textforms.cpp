@@ -8,20 +8,14 @@
 #include "core/Angles.h"
 #include "core/Errors.h"
 #include "core/TextForms.h"
+#include "support/ConversionError.h"
+#include "support/LocaleSwitch.h"
 
 using namespace vagaris;
 
 namespace {
 
-template <class F>
-std::string ErrorOf(F f) {
-    try {
-        f();
-    } catch (const EConvertError& e) {
-        return e.what();
-    }
-    return "";
-}
+using vagaris::test::ErrorOf;
 
 // An angle of h hours, m minutes, s seconds [rad].
 double Hms(double h, double m, double s) { return Rad(15.0 * (h + m / 60.0 + s / 3600.0)); }
@@ -109,7 +103,7 @@ TEST(ParseFloat, AcceptedForms) {
 TEST(ParseFloat, RejectedFormsCarryTheirText) {
     for (const char* bad : {"", "x", "1,5", "1.5.2", "1e999", "nan", "inf", "0x10", "--1", "1 2"})
         EXPECT_EQ(ErrorOf([&] { ParseFloat(bad); }),
-                  "'" + std::string(bad) + "' is not a valid floating point value");
+                  std::string("'").append(bad).append("' is not a valid floating point value"));
 }
 
 TEST(ParseInt, AcceptedAndRejected) {
@@ -119,7 +113,7 @@ TEST(ParseInt, AcceptedAndRejected) {
     EXPECT_EQ(ParseInt("0000"), 0);
     for (const char* bad : {"", "4.0", "x", "4x", "99999999999"})
         EXPECT_EQ(ErrorOf([&] { ParseInt(bad); }),
-                  "'" + std::string(bad) + "' is not a valid integer value");
+                  std::string("'").append(bad).append("' is not a valid integer value"));
 }
 
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
@@ -134,12 +128,10 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
 class CommaLocale : public ::testing::Test {
 protected:
     void SetUp() override {
-        saved_ = std::setlocale(LC_ALL, nullptr);
-        if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 not installed";
+        if (!locale_.select("de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 not installed";
         ASSERT_EQ(std::localeconv()->decimal_point[0], ',');
     }
-    void TearDown() override { std::setlocale(LC_ALL, saved_.c_str()); }
-    std::string saved_;
+    vagaris::test::LocaleSwitch locale_;  // puts the locale back at the end of the test
 };
 
 TEST_F(CommaLocale, TextsKeepThePoint) {

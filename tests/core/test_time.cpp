@@ -4,23 +4,11 @@
 #include "catalogs/ElementRecord.h"
 #include "core/Errors.h"
 #include "core/Time.h"
+#include "support/ConversionError.h"
 
 using namespace vagaris;
 
-namespace {
-
-// Runs f and returns the EConvertError's message ("" when nothing was thrown).
-template <class F>
-std::string ErrorOf(F f) {
-    try {
-        f();
-    } catch (const EConvertError& e) {
-        return e.what();
-    }
-    return "";
-}
-
-}  // namespace
+using vagaris::test::ErrorOf;
 
 TEST(Instant, CountsDaysFrom1899December30) {
     EXPECT_EQ(EncodeDate(1899, 12, 30), 0.0);

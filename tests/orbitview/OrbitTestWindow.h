@@ -11,7 +11,6 @@
 #include <QToolButton>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 
@@ -21,6 +20,7 @@
 #include "shell/AppController.h"
 #include "shell/TFAtmo.h"
 #include "support/FakeDialogs.h"
+#include "support/FileBytes.h"
 #include "support/TestHome.h"
 
 struct OrbitTestWindow {
@@ -77,7 +77,4 @@ struct OrbitTestWindow {
     std::string path(const std::string& name) const { return (home.dir / name).string(); }
 };
 
-inline std::string ReadFileBytes(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+inline std::string ReadFileBytes(const std::filesystem::path& p) { return vagaris::test::ReadBytes(p); }

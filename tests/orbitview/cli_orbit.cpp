@@ -2,12 +2,9 @@
 // same bytes as the Orbita page saves for the same state.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <QApplication>
 #include <QScrollBar>
 #include <QSpinBox>
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -16,6 +13,7 @@
 #include "core/Time.h"
 #include "gif/GifFromImage.h"
 #include "orbitview/OrbitTestWindow.h"
+#include "support/RunCli.h"
 
 namespace fs = std::filesystem;
 
@@ -42,31 +40,9 @@ ApplicationEnvironment* const gApplication = static_cast<ApplicationEnvironment*
 
 void EnsureApplication() { gApplication->Ensure(); }
 
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
+using vagaris::test::CliResult;
 
-struct Result {
-    int exitCode = -1;
-    std::string out, err;
-};
-
-Result RunOrbit(const fs::path& dir, const std::vector<std::string>& args) {
-    std::string cmd = Quote(VAGARIS_CLI_PATH) + " orbit";
-    for (const auto& a : args) cmd += " " + Quote(a);
-    const fs::path out = dir / "stdout.txt", err = dir / "stderr.txt";
-    cmd += " >" + Quote(out.string()) + " 2>" + Quote(err.string());
-    const int status = std::system(cmd.c_str());
-    Result r;
-    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.out = ReadFileBytes(out);
-    r.err = ReadFileBytes(err);
-    fs::remove(out);
-    fs::remove(err);
-    return r;
-}
+CliResult RunOrbit(const std::vector<std::string>& args) { return vagaris::test::RunCli("orbit", args); }
 
 class CliOrbit : public ::testing::Test {
 protected:
@@ -96,7 +72,7 @@ TEST_F(CliOrbit, UsageErrors) {
         {"--catalog", catalog(), "--object", "0", "--bogus", "-o", at("a.gif")},
     };
     for (const auto& args : cases) {
-        const Result r = RunOrbit(home_.dir, args);
+        const CliResult r = RunOrbit(args);
         std::string joined;
         for (const auto& a : args) joined += a + " ";
         EXPECT_EQ(r.exitCode, 2) << joined << r.err;
@@ -106,12 +82,12 @@ TEST_F(CliOrbit, UsageErrors) {
 }
 
 TEST_F(CliOrbit, PictureSizesAndFormats) {
-    Result r = RunOrbit(home_.dir, {"--catalog", catalog(), "--name", "hale-bopp", "--at",
-                                    "01/04/1997 00:00:00", "--planets", "all", "--plane", "-o", at("hb.GIF")});
+    CliResult r = RunOrbit({"--catalog", catalog(), "--name", "hale-bopp", "--at",
+                           "01/04/1997 00:00:00", "--planets", "all", "--plane", "-o", at("hb.GIF")});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(ReadFileBytes(at("hb.GIF")).substr(0, 6), "GIF87a");
     EXPECT_EQ(ReadGifAsImage(at("hb.GIF")).size(), QSize(430, 469));
-    r = RunOrbit(home_.dir, {"--catalog", catalog(), "--object", "0", "--web", "-o", at("w.bmp")});
+    r = RunOrbit({"--catalog", catalog(), "--object", "0", "--web", "-o", at("w.bmp")});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(ReadFileBytes(at("w.bmp")).substr(0, 2), "BM");
     EXPECT_EQ(QImage(QString::fromStdString(at("w.bmp"))).size(), QSize(326, 326));
@@ -120,9 +96,9 @@ TEST_F(CliOrbit, PictureSizesAndFormats) {
 TEST_F(CliOrbit, HyperbolicInterstellarComets) {
     // 2I/Borisov and 3I/ATLAS have a node beyond an asymptote.
     for (const char* name : {"2I/Borisov", "3I/ATLAS", "1I/"}) {
-        const Result r = RunOrbit(home_.dir, {"--catalog", catalog(), "--name", name, "--at",
-                                              "01/11/2025 00:00:00", "--tilt", "60", "--scale", "2.5",
-                                              "-o", at("i.gif")});
+        const CliResult r = RunOrbit({"--catalog", catalog(), "--name", name, "--at",
+                                     "01/11/2025 00:00:00", "--tilt", "60", "--scale", "2.5",
+                                     "-o", at("i.gif")});
         ASSERT_EQ(r.exitCode, 0) << name << r.err;
         // The global table holds at most 8 entries: only the view's colours.
         const std::string gif = ReadFileBytes(at("i.gif"));
@@ -132,14 +108,14 @@ TEST_F(CliOrbit, HyperbolicInterstellarComets) {
 }
 
 TEST_F(CliOrbit, SequenceNamesAndCountZero) {
-    Result r = RunOrbit(home_.dir, {"--catalog", catalog(), "--object", "2", "--at", "01/01/2011",
-                                    "--frames", "3", "--step", "15", "--unit", "minutos", "-o",
-                                    at("seq.gif")});
+    CliResult r = RunOrbit({"--catalog", catalog(), "--object", "2", "--at", "01/01/2011",
+                           "--frames", "3", "--step", "15", "--unit", "minutos", "-o",
+                           at("seq.gif")});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     for (const char* frame : {"seq_01.gif", "seq_02.gif", "seq_03.gif"})
         EXPECT_TRUE(fs::exists(home_.dir / frame)) << frame;
     EXPECT_FALSE(fs::exists(home_.dir / "seq_04.gif"));
-    r = RunOrbit(home_.dir, {"--catalog", catalog(), "--object", "2", "--frames", "0", "-o", at("zero.gif")});
+    r = RunOrbit({"--catalog", catalog(), "--object", "2", "--frames", "0", "-o", at("zero.gif")});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_FALSE(fs::exists(home_.dir / "zero_01.gif"));
 }
@@ -162,10 +138,10 @@ TEST(PageAndCli, SamePictureForTheSameState) {
     ASSERT_TRUE(w.dialogs.texts("error").isEmpty());
 
     const std::string instant = vagaris::FormatInstant("dd/mm/yyyy hh:nn:ss", w.now);
-    const Result r = RunOrbit(w.home.dir, {"--catalog", w.path("CometsCR.dat"), "--object", "1",
-                                           "--at", instant, "--tilt", "30", "--azimuth", "45",
-                                           "--scale", "6.5", "--pan", "20,-10", "--planets", "all",
-                                           "--plane", "-o", w.path("cli.gif")});
+    const CliResult r = RunOrbit({"--catalog", w.path("CometsCR.dat"), "--object", "1",
+                                 "--at", instant, "--tilt", "30", "--azimuth", "45",
+                                 "--scale", "6.5", "--pan", "20,-10", "--planets", "all",
+                                 "--plane", "-o", w.path("cli.gif")});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const std::string page = ReadFileBytes(w.home.dir / "page.gif");
     ASSERT_FALSE(page.empty());
@@ -187,9 +163,9 @@ TEST(PageAndCli, SameWebSequence) {
     ASSERT_TRUE(w.dialogs.texts("error").isEmpty());
 
     const std::string instant = vagaris::FormatInstant("dd/mm/yyyy hh:nn:ss", w.now);
-    const Result r = RunOrbit(w.home.dir, {"--catalog", w.path("CometsCR.dat"), "--object", "0",
-                                           "--at", instant, "--web", "--planets", "jup", "--frames",
-                                           "2", "--step", "5", "--unit", "horas", "-o", w.path("c.bmp")});
+    const CliResult r = RunOrbit({"--catalog", w.path("CometsCR.dat"), "--object", "0",
+                                 "--at", instant, "--web", "--planets", "jup", "--frames",
+                                 "2", "--step", "5", "--unit", "horas", "-o", w.path("c.bmp")});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     for (const char* k : {"_01.bmp", "_02.bmp"}) {
         const std::string page = ReadFileBytes(w.home.dir / (std::string("p") + k));

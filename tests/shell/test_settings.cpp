@@ -4,33 +4,23 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 
 #include "core/Errors.h"
 #include "shell/settings/SettingsFile.h"
+#include "support/FileBytes.h"
+#include "support/TempFolder.h"
 
 using namespace vagaris;
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadAll(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using vagaris::test::ReadBytes;
 
 // A fresh program folder for each test.
 class SettingsDir : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::path(::testing::TempDir()) /
-               ("settings-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        programDir_ = dir_.string() + "/";
-    }
-    void TearDown() override { fs::remove_all(dir_); }
     void WriteIni(const std::string& bytes) const {
         std::ofstream(dir_ / "vagaris.ini", std::ios::binary) << bytes;
     }
@@ -39,8 +29,9 @@ protected:
         LoadSettings(programDir_, s);
         return s;
     }
-    fs::path dir_;
-    std::string programDir_;
+    const vagaris::test::TempFolder folder_{"vagaris-settings"};
+    const fs::path dir_ = folder_.dir;
+    const std::string programDir_ = dir_.string() + "/";
 };
 
 // Sets or clears an environment variable for one test and puts it back afterwards.
@@ -94,7 +85,7 @@ TEST(ComputeSite, TextsThatAreNotIntegersFail) {
 TEST_F(SettingsDir, NoFileKeepsTheDefaultsAndSavingWritesThem) {
     EXPECT_EQ(Load(), Settings{});
     SaveSettings(programDir_, Settings{});
-    EXPECT_EQ(ReadAll(dir_ / "vagaris.ini"),
+    EXPECT_EQ(ReadBytes(dir_ / "vagaris.ini"),
               "+40\r\n0000\r\n2.7\r\n5.0\r\n000\r\n0\r\n\r\nPOL\r\nSM\r\n");
 }
 
@@ -109,7 +100,7 @@ TEST_F(SettingsDir, RoundTripKeepsTheTextsAsTyped) {
     s.Polar = false;
     s.PerMinute = false;
     SaveSettings(programDir_, s);
-    EXPECT_EQ(ReadAll(dir_ / "vagaris.ini"),
+    EXPECT_EQ(ReadBytes(dir_ / "vagaris.ini"),
               "-05\r\n2400\r\n1.5\r\n3.0\r\n000\r\n1\r\n/datos/órbitas/MPCORB.DAT\r\nCARTE\r\nSH\r\n");
     EXPECT_EQ(Load(), s);
     // The resolution/FWHM choice is not stored: every run starts with the resolution.

@@ -1,21 +1,15 @@
 #pragma once
 // A fresh program directory for one test: VAGARIS_HOME points at a temporary folder, into
 // which sample catalogs can be copied.
-#include <cstdlib>
+#include <stdlib.h>
+
 #include <filesystem>
 #include <string>
 
-struct TestHome {
-    std::filesystem::path dir;
-    TestHome() {
-        char tmpl[] = "/tmp/vagaris-test-XXXXXX";
-        dir = ::mkdtemp(tmpl);
-        ::setenv("VAGARIS_HOME", dir.c_str(), 1);
-    }
-    ~TestHome() {
-        std::error_code ec;
-        std::filesystem::remove_all(dir, ec);
-    }
+#include "support/TempFolder.h"
+
+struct TestHome : vagaris::test::TempFolder {
+    TestHome() { ::setenv("VAGARIS_HOME", dir.c_str(), 1); }
     // Copies a sample catalog (by file name) from data/samples into the folder.
     void copySample(const std::string& name, const std::string& as = "") const {
         std::filesystem::copy_file(std::filesystem::path(VAGARIS_SAMPLES_DIR) / name,

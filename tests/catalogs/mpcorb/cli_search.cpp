@@ -1,38 +1,18 @@
 // vagaris-cli search over the sample excerpt.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 
+#include "support/RunCli.h"
 #include "support/TestHome.h"
 
 namespace {
 
-struct Outcome {
-    int exitCode = -1;
-    std::string out, err;
-};
+using Outcome = vagaris::test::CliResult;
 
 Outcome RunCli(const std::string& args) {
     const TestHome home;  // no settings of the machine
-    const std::string errPath = home.dir.string() + "/stderr.txt";
-    const std::string cmd = std::string(VAGARIS_CLI_PATH) + " search " + args + " 2>" + errPath;
-    Outcome o;
-    FILE* pipe = ::popen(cmd.c_str(), "r");
-    std::array<char, 4096> buf{};
-    std::size_t n;
-    while ((n = std::fread(buf.data(), 1, buf.size(), pipe)) > 0) o.out.append(buf.data(), n);
-    const int status = ::pclose(pipe);
-    o.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ifstream err(errPath);
-    std::stringstream ss;
-    ss << err.rdbuf();
-    o.err = ss.str();
-    return o;
+    return vagaris::test::RunCliShell("search", args);
 }
 
 const std::string kExcerpt = "--mpcorb '" VAGARIS_SAMPLES_DIR "/MPCORB.excerpt.dat' ";

@@ -9,6 +9,7 @@
 
 #include "catalogs/mpcorb/MpcOrbSearch.h"
 #include "catalogs/mpcorb/SearchKey.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -35,20 +36,13 @@ std::string OrbitLine(const std::string& designation) {
 class TempFile {
 public:
     explicit TempFile(const std::string& bytes) {
-        char tmpl[] = "/tmp/vagaris-mpcorb-XXXXXX";
-        dir_ = ::mkdtemp(tmpl);
-        path_ = (dir_ / "MPCOrb.dat").string();
         std::ofstream(path_, std::ios::binary) << bytes;
-    }
-    ~TempFile() {
-        std::error_code ec;
-        std::filesystem::remove_all(dir_, ec);
     }
     const std::string& path() const { return path_; }
 
 private:
-    std::filesystem::path dir_;
-    std::string path_;
+    const vagaris::test::TempFolder folder_{"vagaris-mpcorb"};
+    const std::string path_ = (folder_.dir / "MPCOrb.dat").string();
 };
 
 std::string Lines(const std::vector<std::string>& lines, const char* end = "\n") {

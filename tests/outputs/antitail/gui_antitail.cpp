@@ -21,8 +21,9 @@
 #include "shell/AppController.h"
 #include "shell/TFAtmo.h"
 #include "tests/outputs/antitail/SyntheticComets.h"
-#include "tests/support/FakeDialogs.h"
-#include "tests/support/TestHome.h"
+#include "support/FakeDialogs.h"
+#include "support/FindWidget.h"
+#include "support/TestHome.h"
 
 using namespace vagaris;
 
@@ -77,9 +78,7 @@ protected:
     }
     template <class T>
     T* find(const char* name) {
-        T* w = window->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
+        return vagaris::test::FindWidget<T>(*window, name);
     }
     QTabWidget* tabs() { return find<QTabWidget>("PageControl1"); }
     void enterPage() { tabs()->setCurrentWidget(find<QWidget>("tsAnti")); }

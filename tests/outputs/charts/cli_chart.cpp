@@ -2,11 +2,7 @@
 // the chart's size, and the options are checked.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -15,6 +11,7 @@
 #include "outputs/charts/ChartCsv.h"
 #include "outputs/charts/ChartSampling.h"
 #include "outputs/charts/ChartView.h"
+#include "support/RunCli.h"
 #include "support/TestHome.h"
 
 using namespace vagaris;
@@ -29,19 +26,10 @@ struct CliResult {
 };
 
 CliResult RunCli(const std::string& arguments) {
+    const vagaris::test::CliResult run = vagaris::test::RunCliShell("chart", arguments);
     CliResult result;
-    const std::string command = std::string("\"") + VAGARIS_CLI_PATH + "\" chart " + arguments +
-                                " 2>/dev/null";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return result;
-    std::string out;
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-    const int status = ::pclose(pipe);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::istringstream in(out);
-    for (std::string line; std::getline(in, line);) {
+    result.exitCode = run.exitCode;
+    for (std::string line : vagaris::test::SplitLf(run.out)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         result.lines.push_back(line);
     }

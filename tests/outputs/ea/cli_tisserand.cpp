@@ -1,46 +1,24 @@
 // `vagaris-cli tisserand` prints the e/a page's label for a typed orbit or a catalog object.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "tests/outputs/antitail/SyntheticComets.h"
+#include "support/RunCli.h"
 #include "tests/support/TestHome.h"
 
 namespace {
 
-struct CliResult {
-    int exitCode;
-    std::string out, err;
-};
-
-std::string ReadBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string Quoted(const std::string& arg) {
-    std::string q = "'";
-    for (char ch : arg) q += ch == '\'' ? std::string("'\\''") : std::string(1, ch);
-    return q + "'";
-}
+using vagaris::test::CliResult;
 
 class CliTisserandTest : public ::testing::Test {
 protected:
     TestHome home;
     CliResult Run(const std::vector<std::string>& args) {
-        std::string command = Quoted(VAGARIS_CLI_PATH) + " tisserand";
-        for (const auto& a : args) command += " " + Quoted(a);
-        const auto out = home.dir / "stdout.txt", err = home.dir / "stderr.txt";
-        command += " >" + Quoted(out.string()) + " 2>" + Quoted(err.string());
-        const int status = std::system(command.c_str());
-        return {WEXITSTATUS(status), ReadBytes(out), ReadBytes(err)};
+        return vagaris::test::RunCli("tisserand", args);
     }
 };
 

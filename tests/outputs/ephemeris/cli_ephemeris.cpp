@@ -2,13 +2,8 @@
 // bytes with -o.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -27,42 +22,19 @@
 #include "shell/AppController.h"
 #include "shell/TFAtmo.h"
 #include "support/FakeDialogs.h"
+#include "support/RunCli.h"
 #include "support/TestHome.h"
 
 namespace {
 
-struct CliResult {
-    int exitCode;
-    std::string out, err;
-};
-
-std::string ReadBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string Quoted(const std::string& arg) {
-    std::string q = "'";
-    for (char ch : arg) q += ch == '\'' ? std::string("'\\''") : std::string(1, ch);
-    return q + "'";
-}
-
-std::vector<std::string> SplitLf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
+using vagaris::test::CliResult;
+using vagaris::test::ReadBytes;
+using vagaris::test::SplitLf;
 
 class CliEphemerisTest : public ::testing::Test {
 protected:
     CliResult Run(const std::vector<std::string>& args) {
-        std::string command = Quoted(VAGARIS_CLI_PATH) + " ephemeris";
-        for (const auto& a : args) command += " " + Quoted(a);
-        const auto out = home.dir / "stdout.txt", err = home.dir / "stderr.txt";
-        command += " >" + Quoted(out.string()) + " 2>" + Quoted(err.string());
-        const int status = std::system(command.c_str());
-        return {WEXITSTATUS(status), ReadBytes(out), ReadBytes(err)};
+        return vagaris::test::RunCli("ephemeris", args);
     }
     // The pure table for comet 1 of the sample catalog (C/1995 O1); the latitude enters the
     // maximum altitude as well as the heading line.

@@ -12,7 +12,6 @@
 #include <QToolButton>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <memory>
 
 #include "core/Session.h"
@@ -22,6 +21,7 @@
 #include "shell/AppController.h"
 #include "shell/TFAtmo.h"
 #include "support/FakeDialogs.h"
+#include "support/FileBytes.h"
 #include "support/TestHome.h"
 
 namespace {
@@ -29,10 +29,7 @@ namespace {
 // The test's clock: 15/03/2010 18:30:00 UT.
 const vagaris::Instant kNow = vagaris::EncodeDate(2010, 3, 15) + 18.5 / 24;
 
-std::string ReadBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using vagaris::test::ReadBytes;
 
 class EfePageTest : public ::testing::Test {
 protected:
