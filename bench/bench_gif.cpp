@@ -169,7 +169,7 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const char* names[2] = {"line drawing 1920x1080, 8 colours", "random 1024x1024, 256 colours"};
     for (int which = 0; which < 2; ++which) {
-        const std::string arg = "/" + std::to_string(which);
+        const std::string arg = std::string("/").append(std::to_string(which));
         const auto ours = reporter.times.find("BM_Ours" + arg);
         const auto theirs = reporter.times.find("BM_Giflib" + arg);
         if (ours == reporter.times.end() || theirs == reporter.times.end()) continue;
