@@ -183,8 +183,7 @@ void SetupSessionObject(Session& session, const ParsedArgs& args) {
                          "': indique --kind C o --kind A");
 
     if (!fs::is_regular_file(path, ec))
-        throw std::runtime_error("Archivo de elementos orbitales no encontrado: " +
-                                 path.string());
+        throw std::runtime_error("Archivo de elementos orbitales no encontrado");
     std::vector<std::string> lines = ReadCatalogLines(path.string());
 
     int index = -1;

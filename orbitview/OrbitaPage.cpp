@@ -357,7 +357,8 @@ void OrbitaPage::cbWebClick(bool checked) {
         paintBox_->resize(kPlainWidth, kPlainHeight);
         sbPlano_->setChecked(true);
     }
-    repaint(lastMode_);
+    // The size change repaints the box, and a paint shows the full date and time.
+    repaint(RedrawMode::Recompute);
 }
 
 void OrbitaPage::ScrollBar1Change(int position) {

@@ -1,8 +1,12 @@
 #include "shell/MaskedEdit.h"
 
 #include <QEvent>
+#include <QApplication>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QPointer>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTimer>
 
 QString QtInputMask(const QString& classicMask) {
@@ -61,7 +65,13 @@ class ExitCheck : public QObject {
         : QObject(edit),
           edit_(edit),
           isValid_(std::move(isValid)),
-          onValidExit_(std::move(onValidExit)) {}
+          onValidExit_(std::move(onValidExit)) {
+        setObjectName(QStringLiteral("ExitCheck"));
+    }
+
+    bool textMayStay() const {
+        return edit_->hasAcceptableInput() && (!isValid_ || isValid_(MaskedText(edit_)));
+    }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -69,9 +79,7 @@ class ExitCheck : public QObject {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
         if (gReclaiming && gReclaiming != edit_) return false;
-        const bool valid =
-            edit_->hasAcceptableInput() && (!isValid_ || isValid_(MaskedText(edit_)));
-        if (!valid) {
+        if (!textMayStay()) {
             // Taking the focus back from inside its own focus-out confuses the widget that is
             // receiving it; do it once the change is over.
             gReclaiming = edit_;
@@ -92,7 +100,56 @@ class ExitCheck : public QObject {
     std::function<void()> onValidExit_;
 };
 
+// False when `w` is a box whose exit check would keep the focus in it.
+bool FocusMayLeave(const QWidget* w) {
+    if (!w) return true;
+    const auto* check = w->findChild<QObject*>(QStringLiteral("ExitCheck"), Qt::FindDirectChildrenOnly);
+    return !check || static_cast<const ExitCheck*>(check)->textMayStay();
+}
+
+// Swallows the page changes the user asks for while the focused box may not be left.
+class PageChangeGuard : public QObject {
+  public:
+    explicit PageChangeGuard(QTabWidget* pages) : QObject(pages), tabs_(pages->tabBar()) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // The tab bar changes page on a click or a wheel turn; the page control on Ctrl+Tab
+        // and Ctrl+PgUp/PgDown that the focused box passes on.
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::Wheel:
+                if (watched != tabs_) return false;
+                break;
+            case QEvent::KeyPress: {
+                if (watched == tabs_) return false;
+                const auto* key = static_cast<QKeyEvent*>(event);
+                const bool pageKey = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ||
+                                     key->key() == Qt::Key_PageUp ||
+                                     key->key() == Qt::Key_PageDown;
+                if (!pageKey || !(key->modifiers() & Qt::ControlModifier)) return false;
+                break;
+            }
+            default:
+                return false;
+        }
+        QWidget* focus = QApplication::focusWidget();
+        if (FocusMayLeave(focus)) return false;
+        return true;
+    }
+
+  private:
+    QTabBar* tabs_;
+};
+
 }  // namespace
+
+void KeepInvalidBoxOnItsPage(QTabWidget* pages) {
+    auto* guard = new PageChangeGuard(pages);
+    pages->tabBar()->installEventFilter(guard);
+    pages->installEventFilter(guard);
+}
 
 void InstallExitCheck(QLineEdit* edit, std::function<bool(const QString&)> isValid,
                       std::function<void()> onValidExit) {

@@ -7,6 +7,8 @@
 #include <QString>
 #include <functional>
 
+class QTabWidget;
+
 // "00/00/0000" → "99/99/9999;_"; "#00;1;_" → "#99;_". The blank character is "_" unless
 // the mask names another.
 QString QtInputMask(const QString& classicMask);
@@ -25,3 +27,7 @@ QString MaskedText(const QLineEdit* edit);
 // nothing.
 void InstallExitCheck(QLineEdit* edit, std::function<bool(const QString&)> isValid,
                       std::function<void()> onValidExit = {});
+
+// The page control does not change page (tab click, wheel over the tabs, Ctrl+Tab) while the
+// focused box's exit check fails, so a box cannot be left half-filled by going to another page.
+void KeepInvalidBoxOnItsPage(QTabWidget* pages);

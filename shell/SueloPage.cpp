@@ -144,12 +144,12 @@ QWidget* SueloPage::buildElementsPanel() {
     layout->addWidget(selector, 0, 0, 1, 2);
     app_.bindObjectSelector(selector);
 
-    // Caption, box; ω, Ω and i are the argument of perihelion, the node and the inclination.
+    // Caption, box; ω, Ω and ι are the argument of perihelion, the node and the inclination.
     const struct {
         const char* caption;
         const char* box;
     } rows[] = {{"Epoca", "eFecha"}, {"M", "eM"}, {"a", "ea"}, {"q", "eq"}, {"e:", "ee"},
-                {"ω", "ew"},         {"Ω", "eO"}, {"i", "ei"}, {"H", "eH"}, {"G", "eG"}};
+                {"ω", "ew"},         {"Ω", "eO"}, {"ι", "ei"}, {"H", "eH"}, {"G", "eG"}};
     int row = 1;
     for (const auto& r : rows) {
         layout->addWidget(NewLabel(QString::fromUtf8(r.caption)), row, 0);

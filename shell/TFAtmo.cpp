@@ -16,6 +16,7 @@
 #include "shell/AppController.h"
 #include "shell/ConfPage.h"
 #include "shell/Dialogs.h"
+#include "shell/MaskedEdit.h"
 #include "shell/SueloPage.h"
 #include "shell/settings/SettingsFile.h"
 
@@ -73,6 +74,7 @@ TFAtmo::TFAtmo(vagaris::Session& session, Dialogs& dialogs, QWidget* parent)
     pages_->setTabVisible(antiTab, session_.ExtendedMode);
     setCentralWidget(pages_);
     pages_->setCurrentIndex(0);
+    KeepInvalidBoxOnItsPage(pages_);
     connect(pages_, &QTabWidget::currentChanged, this, &TFAtmo::PageControl1Change);
     connect(app_, &AppController::pageRequested, this, [this](const QString& name) {
         if (auto* page = pages_->findChild<QWidget*>(name)) pages_->setCurrentWidget(page);

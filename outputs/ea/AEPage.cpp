@@ -143,4 +143,7 @@ void AEPage::Button8Click() {
         const vagaris::EaPoint& p = tj_->typedPoint();
         showPoint(p.a, p.e, QString::fromStdString(tj_->typedLabel()));
     }
+    // However the calculator was closed, the outline is drawn again (also after a rebuild
+    // that a conversion error stopped).
+    setOutlineVisible(true);
 }

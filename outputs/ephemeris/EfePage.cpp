@@ -171,6 +171,9 @@ EfePage::EfePage(AppController& app, QWidget* parent) : Page(app, parent) {
     InstallExitCheck(meHora2, [](const QString& text) {
         return vagaris::IsValidTimeBoxText(text.toStdString());
     });
+    // The step and row count cannot be left with a required digit missing either.
+    InstallExitCheck(meInter, {});
+    InstallExitCheck(MaskEdit1, {});
     app_.bindObjectSelector(ComboBox2, [this] { Memo1->clear(); });
 }
 

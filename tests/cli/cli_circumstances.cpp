@@ -232,7 +232,9 @@ TEST_F(CliCircumstances, FailuresExit1WithTheWindowsMessage) {
         EXPECT_EQ(r.exitCode, 1) << ::testing::PrintToString(c.args);
         EXPECT_EQ(r.err, c.message) << ::testing::PrintToString(c.args);
     }
-    EXPECT_EQ(Run({"--catalog", "NoExiste.dat", "--kind", "A", "--object", "0"}).exitCode, 1);
+    const CliResult missing = Run({"--catalog", "NoExiste.dat", "--kind", "A", "--object", "0"});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.err, "Archivo de elementos orbitales no encontrado\n");
     EXPECT_EQ(Run({"--catalog", "CometsCR.dat", "--object", "100000", "--at", "01/01/2024"}).exitCode, 1);
     EXPECT_EQ(Run({"--catalog", "CometsCR.dat", "--name", "zzzz-nada", "--at", "01/01/2024"}).exitCode, 1);
 }

@@ -72,6 +72,14 @@ TEST_F(SelectionPage, ResultsStartAsPlaceholdersAndTheDateShowsTheClock) {
     EXPECT_TRUE(w.dialogs.shown.empty());
 }
 
+TEST_F(SelectionPage, ElementCaptionsDrawOmegaNodeAndInclinationAsGreekLetters) {
+    w.open();
+    QStringList captions;
+    for (const QLabel* label : w.find<QWidget>("Panel3")->findChildren<QLabel*>())
+        if (label->objectName().isEmpty()) captions << label->text();
+    EXPECT_EQ(captions, (QStringList{"Epoca", "M", "a", "q", "e:", "ω", "Ω", "ι", "H", "G"}));
+}
+
 TEST_F(SelectionPage, MouseReleaseOnCometasLoadsTheCatalogAndComputesObjectZero) {
     w.home.copySample("CometsCR.dat");
     w.open();

@@ -254,4 +254,80 @@ TEST_F(AntiPageTest, SaveWritesTheListWithCrLfOrNothingWhenCancelled) {
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
+// Every control of the page with odd input: no crash, no hang, an error box where a text
+// does not convert, and the page still works afterwards.
+TEST_F(AntiPageTest, EveryControlWithOddInputKeepsThePageUsable) {
+    // Comet 1 carries a node that does not convert: the search stops there with its message.
+    synthetic::Comet broken = Filler(1);
+    std::vector<synthetic::Comet> comets{MarchCrosser("C/2011 A1 (Uno)"), broken};
+    start(comets);
+    {
+        std::string line = synthetic::Line(broken);
+        line.replace(97, 8, "   12x.0");
+        session.CometLines[1] = line;
+    }
+    auto* procesar = find<QPushButton>("Button5");
+    auto* fijar = find<QPushButton>("Button7");
+    auto* year = find<QSpinBox>("udAno");
+    auto* list = find<QListWidget>("ListBox2");
+
+    // A Selección date whose year is blank: the entry search reports the conversion error.
+    auto* meFecha = find<QLineEdit>("meFecha");
+    meFecha->setText(QStringLiteral("05/03/"));
+    enterPage();
+    ASSERT_EQ(dialogs.texts("error").size(), 1);
+    EXPECT_TRUE(dialogs.texts("error")[0].contains("is not a valid integer value"))
+        << dialogs.texts("error")[0].toStdString();
+    EXPECT_TRUE(year->isEnabled());
+    dialogs.clear();
+
+    // Procesar over the broken line: the headings stay, the message once, Procesar stays
+    // disabled until the year changes, the arrows answer again.
+    year->setValue(2011);
+    ASSERT_TRUE(procesar->isEnabled());
+    procesar->click();
+    EXPECT_EQ(dialogs.texts("error"), QStringList{"'   12x.0' is not a valid floating point value"});
+    EXPECT_EQ(shownLines().mid(0, 2), QStringList({kAntiTailHeading1, kAntiTailHeading2}));
+    EXPECT_FALSE(procesar->isEnabled());
+    EXPECT_TRUE(year->isEnabled());
+    dialogs.clear();
+
+    // Fijar fecha without a selection, on a heading: nothing changes.
+    const auto before = session.Elements;
+    fijar->click();
+    clickRow(1);
+    fijar->click();
+    EXPECT_EQ(session.Elements, before);
+    EXPECT_FALSE(fijar->isEnabled());
+
+    // The arrows stop at their limits; each change empties the list and enables Procesar.
+    year->setValue(3000);
+    year->stepUp();
+    EXPECT_EQ(year->value(), 3000);
+    EXPECT_EQ(find<QLineEdit>("Edit4")->text(), "3000");
+    year->setValue(1000);
+    year->stepDown();
+    EXPECT_EQ(year->value(), 1000);
+    EXPECT_EQ(list->count(), 0);
+    EXPECT_TRUE(procesar->isEnabled());
+
+    // Saving where no file can be written: the error box, nothing else.
+    dialogs.saveAnswers = {QString::fromStdString((home.dir / "no-such-folder" / "x.txt").string())};
+    find<QToolButton>("SpeedButton1")->click();
+    EXPECT_EQ(dialogs.texts("error").size(), 1);
+    dialogs.clear();
+
+    // The page still works: without the broken line the year is searched in full.
+    session.CometLines.pop_back();
+    year->setValue(2011);
+    procesar->click();
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(shownLines(), expectedLines(2011));
+    const int row = rowStartingWith("000  05/03/2011 18:24h  ");
+    ASSERT_GE(row, 0);
+    clickRow(row);
+    fijar->click();
+    EXPECT_DOUBLE_EQ(session.CurrentInstant, At(2011, 3, 5, 18, 0));
+}
+
 }  // namespace

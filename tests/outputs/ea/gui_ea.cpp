@@ -208,4 +208,102 @@ TEST_F(EaPageTest, ConversionErrorIsReportedOnceAndEmptiesTheChart) {
     EXPECT_EQ(dialogs.texts("error").size(), 1);
 }
 
+// After a rebuild stopped by a conversion error, closing the calculator (any way) draws the
+// outline again, as it does after every opening.
+TEST_F(EaPageTest, OutlineIsDrawnAgainWhenTheCalculatorCloses) {
+    start();
+    session.Elements.Name = "Roto";
+    session.Elements.a = "2.5";
+    session.Elements.e = "0.1";
+    session.Elements.i = "x";
+    enterPage();
+    ASSERT_EQ(visibleOutlineSegments(), 0);
+    answerCalculator({}, {}, {}, false);
+    find<QPushButton>("Button8")->click();
+    EXPECT_EQ(visibleOutlineSegments(), 7);
+    EXPECT_EQ(series3()->count(), 0);
+
+    enterPage();  // nothing happens: already the page
+    tabs()->setCurrentIndex(0);
+    enterPage();
+    EXPECT_EQ(visibleOutlineSegments(), 0);
+    answerCalculator({}, {}, {}, true);
+    find<QPushButton>("Button8")->click();
+    EXPECT_EQ(visibleOutlineSegments(), 7);
+    EXPECT_EQ(label(), "Calculado     a: 3.00     e: 0.50     Tj: 2.97");
+}
+
+// Puts `shown` into a masked box as a user would leave it: "_" marks a position the user
+// emptied with the Delete key (setText alone would close such gaps).
+void typeMasked(QLineEdit* edit, const QString& shown) {
+    QString filled = shown;
+    filled.replace(QLatin1Char('_'), QLatin1Char('0'));
+    edit->setText(filled);
+    for (int k = 0; k < shown.size(); ++k)
+        if (shown[k] == QLatin1Char('_')) {
+            edit->setCursorPosition(k);
+            edit->del();
+        }
+}
+
+// The calculator with odd values in every field and every way of closing: an error box where
+// a field does not convert (the dialog stays open and nothing is plotted), "---" where Tj is
+// undefined, and the page still answers.
+TEST_F(EaPageTest, CalculatorWithOddValuesNeverCrashes) {
+    start({Elliptic()});
+    enterPage();
+    const QString objectLabel = label();
+    struct Case {
+        const char* e;
+        const char* a;
+        const char* i;
+        const char* label;  // nullptr: a conversion error, nothing plotted
+    };
+    const Case cases[] = {
+        {"1.5_5__", "3.0000", "020.000", nullptr},  // a blank inside the number
+        {"0.50000", "3._5__", "020.000", nullptr},
+        {"0.50000", "3.0000", "0_0.000", nullptr},
+        {"_._____", "3.0000", "000.000", "X     a: 3.00     e: 0.00     Tj: 3.25"},  // all blank: 0
+        {"0.50000", "0.0000", "020.000", "X     a: 0.00     e: 0.50     Tj: ---"},
+        {"0.50000", "_.____", "020.000", "X     a: 0.00     e: 0.50     Tj: ---"},
+        {"1.50000", "3.0000", "020.000", "X     a: 3.00     e: 1.50     Tj: ---"},
+        {"1.00000", "3.0000", "020.000", "X     a: 3.00     e: 1.00     Tj: ---"},
+        {"9.99999", "9.9999", "999.999", "X     a: 10.00     e: 10.00     Tj: ---"},
+        {"0.00000", "9.9999", "180.000", "X     a: 10.00     e: 0.00     Tj: -2.25"},
+        {"abcdefg", "3.0000", "020.000", "X     a: 3.00     e: 0.00     Tj: 3.16"},  // letters kept out
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.e) + " " + c.a + " " + c.i);
+        dialogs.clear();
+        find<QComboBox>("ComboBox3")->activated(0);  // back to the object's point
+        ASSERT_EQ(label(), objectLabel);
+        int result = -1;
+        dialogs.onExec = [&](QDialog& d) {
+            d.setResult(0);  // as exec() does on every opening
+            d.findChild<QLineEdit*>("Edit1")->setText("X");
+            typeMasked(d.findChild<QLineEdit*>("MaskEdit1"), c.e);
+            typeMasked(d.findChild<QLineEdit*>("MaskEdit2"), c.a);
+            typeMasked(d.findChild<QLineEdit*>("MaskEdit3"), c.i);
+            d.findChild<QPushButton*>("Button1")->click();
+            result = d.result();
+            if (result != QDialog::Accepted) d.reject();  // the title bar's close button
+            return d.result();
+        };
+        find<QPushButton>("Button8")->click();
+        if (c.label) {
+            EXPECT_EQ(result, QDialog::Accepted);
+            EXPECT_TRUE(dialogs.shown.empty());
+            EXPECT_EQ(label().toStdString(), c.label);
+            EXPECT_EQ(series3()->count(), 1);
+        } else {
+            EXPECT_NE(result, QDialog::Accepted);
+            ASSERT_EQ(dialogs.texts("error").size(), 1);
+            EXPECT_TRUE(dialogs.texts("error")[0].endsWith("is not a valid floating point value"))
+                << dialogs.texts("error")[0].toStdString();
+            EXPECT_EQ(label(), objectLabel);
+        }
+        EXPECT_EQ(visibleOutlineSegments(), 7);
+    }
+}
+
 }  // namespace
