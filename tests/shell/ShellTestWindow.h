@@ -78,6 +78,28 @@ inline void ChooseWithKeys(QComboBox* box, int index) {
     while (box->currentIndex() > index) PressKey(box, Qt::Key_Up);
 }
 
+// Keys as a user types them into an emptied box, one press and release per character; the
+// box's mask decides what it takes.
+inline void TypeKeys(QLineEdit* box, const QString& keys) {
+    box->setFocus(Qt::MouseFocusReason);
+    box->selectAll();
+    PressKey(box, Qt::Key_Delete);
+    PressKey(box, Qt::Key_Home);
+    for (QChar c : keys) {
+        const int key = c.toUpper().unicode();
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(box, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(box, &release);
+    }
+}
+
+// Tab out of the box, as the keyboard does, and let the exit check run.
+inline void TabOut(QLineEdit* box) {
+    PressKey(box, Qt::Key_Tab);
+    for (int i = 0; i < 3; ++i) QApplication::processEvents();
+}
+
 // Puts the focus into `box`, replaces its text and moves the focus to `next`.
 inline void TypeAndLeave(QLineEdit* box, const QString& text, QWidget* next) {
     box->setFocus(Qt::MouseFocusReason);

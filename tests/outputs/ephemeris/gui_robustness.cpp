@@ -19,27 +19,6 @@
 
 namespace {
 
-// Keys as a user types them into an emptied box; the box's mask decides what it takes.
-void TypeKeys(QLineEdit* box, const QString& keys) {
-    box->setFocus(Qt::MouseFocusReason);
-    box->selectAll();
-    PressKey(box, Qt::Key_Delete);
-    PressKey(box, Qt::Key_Home);
-    for (QChar c : keys) {
-        const int key = c.toUpper().unicode();
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(box, &press);
-        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(box, &release);
-    }
-}
-
-// Tab out of the box, as the keyboard does, and let the exit check run.
-void TabOut(QLineEdit* box) {
-    PressKey(box, Qt::Key_Tab);
-    for (int i = 0; i < 3; ++i) QApplication::processEvents();
-}
-
 class EfeRobustness : public ::testing::Test {
 protected:
     ShellTestWindow w;
