@@ -1,7 +1,7 @@
 #include "shell/MaskedEdit.h"
 
-#include <QEvent>
 #include <QApplication>
+#include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPointer>
@@ -134,9 +134,7 @@ class PageChangeGuard : public QObject {
             default:
                 return false;
         }
-        QWidget* focus = QApplication::focusWidget();
-        if (FocusMayLeave(focus)) return false;
-        return true;
+        return !FocusMayLeave(QApplication::focusWidget());
     }
 
   private:

@@ -1,6 +1,8 @@
 #pragma once
 // The main window on a temporary program directory with a fixed clock, answered by
 // FakeDialogs, and small helpers that act on controls the way a user does.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -13,6 +15,7 @@
 
 #include "core/Session.h"
 #include "core/Time.h"
+#include "shell/AppController.h"
 #include "shell/TFAtmo.h"
 #include "support/FakeDialogs.h"
 #include "support/TestHome.h"
@@ -48,8 +51,28 @@ struct ShellTestWindow {
         return QStringLiteral("<missing %1>").arg(QString::fromLatin1(labelOrEdit));
     }
     QTabWidget* pages() const { return find<QTabWidget>("PageControl1"); }
+    // Opens the window on the sample comet catalog (object 0 current, the file's age warning
+    // dismissed) and makes the tab `tabName` the active page. Returns that page.
+    QWidget* openOnPage(const char* tabName) {
+        home.copySample("CometsCR.dat");
+        open();
+        window->app().loadCatalog(0);
+        dialogs.clear();
+        QWidget* page = find<QWidget>(tabName);
+        if (page) pages()->setCurrentWidget(page);
+        QApplication::processEvents();
+        return page;
+    }
     QString currentPage() const { return pages()->currentWidget()->objectName(); }
 };
+
+// A control of one page by name (several pages reuse names); a missing one fails the test.
+template <class T>
+T* PageChild(QWidget* page, const char* name) {
+    T* c = page->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(c, nullptr) << name;
+    return c;
+}
 
 // A press and release of the left mouse button near the left end of `w` (on the mark of a
 // radio button or check box, whose caption may be shorter than the widget).

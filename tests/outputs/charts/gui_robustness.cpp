@@ -32,22 +32,14 @@ protected:
     ChartView* chart = nullptr;
 
     void SetUp() override {
-        w.home.copySample("CometsCR.dat");
-        w.open();
-        w.window->app().loadCatalog(0);
-        w.dialogs.clear();  // the sample file's age warning
-        page = w.find<QWidget>("tsTablas");
+        page = w.openOnPage("tsTablas");
         ASSERT_NE(page, nullptr);
-        w.pages()->setCurrentWidget(page);
-        QApplication::processEvents();
         chart = child<ChartView>("cTabla");
     }
 
     template <class T>
     T* child(const char* name) {
-        T* c = page->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(c, nullptr) << name;
-        return c;
+        return PageChild<T>(page, name);
     }
     QString text(const char* name) { return child<QLineEdit>(name)->text(); }
     void click(const char* name) { child<QAbstractButton>(name)->click(); }

@@ -26,22 +26,14 @@ protected:
     QPlainTextEdit* memo = nullptr;
 
     void SetUp() override {
-        w.home.copySample("CometsCR.dat");
-        w.open();
-        w.window->app().loadCatalog(0);
-        w.dialogs.clear();  // the sample file's age warning
-        page = w.find<QWidget>("tsEfe");
+        page = w.openOnPage("tsEfe");
         ASSERT_NE(page, nullptr);
-        w.pages()->setCurrentWidget(page);
-        QApplication::processEvents();
         memo = child<QPlainTextEdit>("Memo1");
     }
 
     template <class T>
     T* child(const char* name) {
-        T* c = page->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(c, nullptr) << name;
-        return c;
+        return PageChild<T>(page, name);
     }
     QLineEdit* box(const char* name) { return child<QLineEdit>(name); }
     void click(const char* name) { child<QAbstractButton>(name)->click(); }
