@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libqt6charts6-dev libgl-dev
+    qt6-base-dev libqt6charts6-dev libqt6opengl6-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libgif-dev giflib-tools python3 python3-pil
     locales-all fonts-dejavu-core
