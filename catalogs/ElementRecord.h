@@ -12,15 +12,15 @@ struct TOrbitalElements {
 };
 
 struct TElementValues {
-    double a = 0;      // semi-major axis [AU], negative for e > 1
-    double e = 0;      // eccentricity, after the near-parabolic adjustment
-    double q = 0;      // perihelion distance [AU]
-    double w = 0;      // argument of perihelion [deg]
-    double O = 0;      // longitude of the ascending node [deg]
-    double i = 0;      // inclination [deg]
+    double a = 0;          // semi-major axis [AU], negative for e > 1
+    double e = 0;          // eccentricity, after the near-parabolic adjustment
+    double q = 0;          // perihelion distance [AU]
+    double w = 0;          // argument of perihelion [deg]
+    double O = 0;          // longitude of the ascending node [deg]
+    double i = 0;          // inclination [deg]
     double EpochTime = 0;  // Instant of Fecha: perihelion time, or epoch of M0
     bool HasM = false;
-    double M0 = 0;     // mean anomaly at EpochTime [deg]
+    double M0 = 0;  // mean anomaly at EpochTime [deg]
     double H = 0, G = 0;
     bool IsMinorPlanet = false;  // the a text is not empty
 };
@@ -29,7 +29,7 @@ struct TElementValues {
 struct TOrbitRecord {
     double a = 0, e = 0, q = 0, w = 0, O = 0, i = 0;
     double Spare1 = 0;
-    double Anomaly = 0;      // [rad]
+    double Anomaly = 0;  // [rad]
     double Spare2 = 0;
     double MeanAnomaly = 0;  // [deg], planets only
 };

@@ -87,8 +87,10 @@ std::string UnpackEpoch(const std::string& packed) {
 std::string StripLineEnd(const std::string& line) {
     std::size_t e = line.size();
     // Only one line end: CR LF, LF or CR.
-    if (e >= 2 && line[e - 2] == '\r' && line[e - 1] == '\n') e -= 2;
-    else if (e >= 1 && (line[e - 1] == '\n' || line[e - 1] == '\r')) e -= 1;
+    if (e >= 2 && line[e - 2] == '\r' && line[e - 1] == '\n')
+        e -= 2;
+    else if (e >= 1 && (line[e - 1] == '\n' || line[e - 1] == '\r'))
+        e -= 1;
     return line.substr(0, e);
 }
 

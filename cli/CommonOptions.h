@@ -36,9 +36,10 @@ ParsedArgs ParseArgs(const CliArgList& args, std::set<std::string> valued,
                      std::set<std::string> switches);
 
 // The shared option names, to add to a subcommand's own.
-extern const std::set<std::string> kObjectValued;     // --catalog --kind --object --name --at
-extern const std::set<std::string> kSettingsValued;   // --lat --alt --res --fwhm --exposure-format
-extern const std::set<std::string> kSettingsSwitches; // --polar --cartesian --per-minute --per-hour
+extern const std::set<std::string> kObjectValued;    // --catalog --kind --object --name --at
+extern const std::set<std::string> kSettingsValued;  // --lat --alt --res --fwhm --exposure-format
+extern const std::set<std::string>
+    kSettingsSwitches;  // --polar --cartesian --per-minute --per-hour
 std::set<std::string> Union(std::initializer_list<std::set<std::string>> sets);
 
 // ProgramDir (as the window resolves it), settings from vagaris.ini, then the flags' overrides.

@@ -53,8 +53,7 @@ ChartTwilight TwilightOption(const ParsedArgs& args) {
 }
 
 // Draws the chart as the page shows it, without a display, and saves it.
-void WritePicture(const ChartSamples& samples, const std::string& title,
-                  const std::string& path) {
+void WritePicture(const ChartSamples& samples, const std::string& title, const std::string& path) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char programName[] = "vagaris-cli";
@@ -75,7 +74,8 @@ int RunChart(const CliArgList& argList) {
     return RunGuarded([&] {
         const ParsedArgs args =
             ParseArgs(argList,
-                      Union({kObjectValued, kSettingsValued,
+                      Union({kObjectValued,
+                             kSettingsValued,
                              {"--left", "--right", "--span", "--twilight", "-o"}}),
                       Union({kSettingsSwitches, {"--csv"}}));
         if (!args.positional.empty())

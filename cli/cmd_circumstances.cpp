@@ -22,27 +22,35 @@ constexpr const char* kUsage =
     "       [--per-minute | --per-hour] [--json]";
 
 int Run(const CliArgList& argList) {
-    const ParsedArgs args = ParseArgs(
-        argList, Union({kObjectValued, kSettingsValued, {"--mode", "--twilight"}}),
-        Union({kSettingsSwitches, {"--json"}}));
+    const ParsedArgs args =
+        ParseArgs(argList, Union({kObjectValued, kSettingsValued, {"--mode", "--twilight"}}),
+                  Union({kSettingsSwitches, {"--json"}}));
     if (!args.positional.empty()) throw UsageError("argumento inesperado: " + args.positional[0]);
 
     CircumstanceMode mode = CircumstanceMode::R;
     if (args.has("--mode")) {
         const std::string m = args.value("--mode");
-        if (m == "R") mode = CircumstanceMode::R;
-        else if (m == "E") mode = CircumstanceMode::E;
-        else if (m == "T") mode = CircumstanceMode::T;
-        else throw UsageError("--mode espera R, E o T: '" + m + "'");
+        if (m == "R")
+            mode = CircumstanceMode::R;
+        else if (m == "E")
+            mode = CircumstanceMode::E;
+        else if (m == "T")
+            mode = CircumstanceMode::T;
+        else
+            throw UsageError("--mode espera R, E o T: '" + m + "'");
     }
     // The limit is a Tablas page choice, so it serves mode T only (R and E always use 18°).
     double twilight = kTwilightAstronomical;
     if (args.has("--twilight")) {
         const std::string t = args.value("--twilight");
-        if (t == "astro") twilight = kTwilightAstronomical;
-        else if (t == "nautical") twilight = kTwilightNautical;
-        else if (t == "civil") twilight = kTwilightCivil;
-        else throw UsageError("--twilight espera astro, nautical o civil: '" + t + "'");
+        if (t == "astro")
+            twilight = kTwilightAstronomical;
+        else if (t == "nautical")
+            twilight = kTwilightNautical;
+        else if (t == "civil")
+            twilight = kTwilightCivil;
+        else
+            throw UsageError("--twilight espera astro, nautical o civil: '" + t + "'");
     }
 
     Session session;
@@ -52,7 +60,8 @@ int Run(const CliArgList& argList) {
     FillPlanetRecords(session);
 
     if (!ComputeCircumstances(session, mode, twilight))
-        throw std::runtime_error("El objeto elegido no tiene fecha de elementos: nada que calcular");
+        throw std::runtime_error(
+            "El objeto elegido no tiene fecha de elementos: nada que calcular");
 
     const bool json = args.has("--json");
     if (mode == CircumstanceMode::R) {

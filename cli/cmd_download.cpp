@@ -17,12 +17,10 @@ namespace {
 
 using namespace vagaris;
 
-constexpr const char* kUsage =
-    "uso: vagaris-cli download comets|neos|critical|distant|bright|all";
+constexpr const char* kUsage = "uso: vagaris-cli download comets|neos|critical|distant|bright|all";
 
 // Command-line names, in the order of the catalogs.
-constexpr std::array<const char*, 5> kCliNames{"comets", "neos", "critical", "distant",
-                                               "bright"};
+constexpr std::array<const char*, 5> kCliNames{"comets", "neos", "critical", "distant", "bright"};
 
 std::vector<int> CatalogsNamed(const std::string& name) {
     if (name == "all") return {0, 1, 2, 3, 4};

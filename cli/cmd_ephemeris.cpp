@@ -34,7 +34,8 @@ void SplitStart(const std::string& start, vagaris::EphemerisRangeTexts& texts) {
     const std::string trimmed = vagaris::Trim(start);
     const auto blank = trimmed.find(' ');
     texts.StartDate = trimmed.substr(0, blank);
-    texts.StartTime = blank == std::string::npos ? "00:00:00" : vagaris::Trim(trimmed.substr(blank));
+    texts.StartTime =
+        blank == std::string::npos ? "00:00:00" : vagaris::Trim(trimmed.substr(blank));
 }
 
 vagaris::EphemerisRangeTexts RangeOptions(const ParsedArgs& args) {
@@ -85,10 +86,9 @@ int Run(const CliArgList& argList) {
     const vagaris::EphemerisRangeTexts range = RangeOptions(args);
     SetupSessionObject(session, args);
     const int index = session.SelectorIndex;
-    const std::string name =
-        index >= 0 && index < static_cast<int>(session.SelectorNames.size())
-            ? session.SelectorNames[index]
-            : session.Elements.Name;
+    const std::string name = index >= 0 && index < static_cast<int>(session.SelectorNames.size())
+                                 ? session.SelectorNames[index]
+                                 : session.Elements.Name;
 
     std::vector<std::string> lines;
     try {

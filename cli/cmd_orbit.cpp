@@ -29,8 +29,8 @@ const char* const kOrbitUsage =
 
 // The paint box's sizes [px]: the page at start, and "Para web".
 constexpr int kPageWidth = 430, kPageHeight = 469, kWebSize = 326;
-constexpr int kMaxFrames = 100;             // the range of UpDown1
-constexpr int kMaxPan = 1000000;            // [px] far beyond any visible shift
+constexpr int kMaxFrames = 100;   // the range of UpDown1
+constexpr int kMaxPan = 1000000;  // [px] far beyond any visible shift
 
 // A whole integer, optional sign; nothing else.
 bool ParseWholeInt(const std::string& text, int& value) {
@@ -42,8 +42,8 @@ bool ParseWholeInt(const std::string& text, int& value) {
 }
 
 // An integer option within [low, high], as a scroll bar or a spin box takes it.
-int IntOption(const vagaris::cli::ParsedArgs& args, const std::string& name, int fallback,
-              int low, int high) {
+int IntOption(const vagaris::cli::ParsedArgs& args, const std::string& name, int fallback, int low,
+              int high) {
     if (!args.values.count(name)) return fallback;
     int value = 0;
     if (!ParseWholeInt(args.value(name), value) || value < low || value > high) {
@@ -64,13 +64,15 @@ int ScalePosition(const vagaris::cli::ParsedArgs& args) {
     const std::string whole = text.substr(0, dot);
     const std::string tenth = dot == std::string::npos ? "0" : text.substr(dot + 1);
     auto digitsOnly = [](const std::string& s) {
-        return !s.empty() && s.size() <= 4 && s.find_first_not_of("0123456789") == std::string::npos;
+        return !s.empty() && s.size() <= 4 &&
+               s.find_first_not_of("0123456789") == std::string::npos;
     };
     int position = -1;
     if (digitsOnly(whole) && digitsOnly(tenth) && tenth.size() == 1)
         position = std::atoi(whole.c_str()) * 10 + (tenth[0] - '0');
     if (position < 5 || position > 1000)
-        throw UsageError("--scale: se espera una escala de 0.5 a 100 UA en décimas, no '" + text + "'");
+        throw UsageError("--scale: se espera una escala de 0.5 a 100 UA en décimas, no '" + text +
+                         "'");
     return position;
 }
 
@@ -89,7 +91,7 @@ void PanOption(const vagaris::cli::ParsedArgs& args, vagaris::OrbitView& view) {
 void PlanetsOption(const vagaris::cli::ParsedArgs& args, vagaris::OrbitSceneOptions& options) {
     if (!args.values.count("--planets")) return;
     static const char* const kNames[vagaris::kPlanetToggleCount] = {"mer", "ven", "mar", "jup",
-                                                                     "sat", "ura", "nep"};
+                                                                    "sat", "ura", "nep"};
     const std::string text = args.value("--planets");
     if (text == "all") {
         options.planets.fill(true);
@@ -114,7 +116,8 @@ vagaris::StepUnit UnitOption(const vagaris::cli::ParsedArgs& args) {
     const std::string text = args.value("--unit");
     for (int u = 0; u < 6; ++u)
         if (text == kUnits[u]) return static_cast<vagaris::StepUnit>(u);
-    throw UsageError("--unit: se espera anos, meses, semanas, dias, horas o minutos, no '" + text + "'");
+    throw UsageError("--unit: se espera anos, meses, semanas, dias, horas o minutos, no '" + text +
+                     "'");
 }
 
 int StepOption(const vagaris::cli::ParsedArgs& args) {
@@ -123,7 +126,8 @@ int StepOption(const vagaris::cli::ParsedArgs& args) {
     if (ParseWholeInt(args.value("--step"), value))
         for (int amount : vagaris::kStepAmounts)
             if (value == amount) return value;
-    throw UsageError("--step: se espera 1, 2, 3, 5, 10, 15 o 30, no '" + args.value("--step") + "'");
+    throw UsageError("--step: se espera 1, 2, 3, 5, 10, 15 o 30, no '" + args.value("--step") +
+                     "'");
 }
 
 // Text needs a GUI application; the command line draws offscreen without a display.
@@ -148,12 +152,13 @@ void WritePicture(vagaris::Session& session, const vagaris::OrbitSceneOptions& o
 int RunOrbit(const CliArgList& rawArgs) {
     return vagaris::cli::RunGuarded([&]() -> int {
         using namespace vagaris::cli;
-        const ParsedArgs args = ParseArgs(
-            rawArgs,
-            Union({kObjectValued, kSettingsValued,
-                   {"--tilt", "--azimuth", "--scale", "--pan", "--planets", "--frames", "--step",
-                    "--unit", "-o"}}),
-            Union({kSettingsSwitches, {"--plane", "--web"}}));
+        const ParsedArgs args =
+            ParseArgs(rawArgs,
+                      Union({kObjectValued,
+                             kSettingsValued,
+                             {"--tilt", "--azimuth", "--scale", "--pan", "--planets", "--frames",
+                              "--step", "--unit", "-o"}}),
+                      Union({kSettingsSwitches, {"--plane", "--web"}}));
         if (!args.positional.empty()) throw UsageError(kOrbitUsage);
         const std::string output = args.value("-o");
         if (output.empty()) throw UsageError(kOrbitUsage);

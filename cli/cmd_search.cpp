@@ -78,10 +78,12 @@ int RunSearch(const CliArgList& args) {
             cli::PrintLines({json + "}"});
         } else {
             std::vector<std::string> lines;
-            for (const auto& [name, text] : fields) lines.push_back(std::string(name) + ": " + text);
+            for (const auto& [name, text] : fields)
+                lines.push_back(std::string(name) + ": " + text);
             if (texts) {
                 lines.emplace_back();
-                for (auto& line : cli::SelectionResultLines(*texts)) lines.push_back(std::move(line));
+                for (auto& line : cli::SelectionResultLines(*texts))
+                    lines.push_back(std::move(line));
             }
             cli::PrintLines(lines);
         }

@@ -18,14 +18,13 @@ int RunTisserand(const CliArgList& args) {
     using namespace vagaris;
     using namespace vagaris::cli;
     return RunGuarded([&] {
-        const ParsedArgs parsed =
-            ParseArgs(args, {"--a", "--e", "--i", "--title", "--catalog", "--kind", "--object",
-                             "--name"},
-                      {});
+        const ParsedArgs parsed = ParseArgs(
+            args, {"--a", "--e", "--i", "--title", "--catalog", "--kind", "--object", "--name"},
+            {});
         if (!parsed.positional.empty())
             throw UsageError("argumento inesperado: " + parsed.positional.front());
-        const bool typed = parsed.has("--a") || parsed.has("--e") || parsed.has("--i") ||
-                           parsed.has("--title");
+        const bool typed =
+            parsed.has("--a") || parsed.has("--e") || parsed.has("--i") || parsed.has("--title");
         const bool fromCatalog = parsed.has("--catalog") || parsed.has("--kind") ||
                                  parsed.has("--object") || parsed.has("--name");
         if (typed == fromCatalog) throw UsageError(kUsage);
@@ -33,8 +32,8 @@ int RunTisserand(const CliArgList& args) {
         if (typed) {
             if (!parsed.has("--a") || !parsed.has("--e") || !parsed.has("--i"))
                 throw UsageError(kUsage);
-            const EaPoint p = EaPointFromTyped(parsed.value("--e"), parsed.value("--a"),
-                                               parsed.value("--i"));
+            const EaPoint p =
+                EaPointFromTyped(parsed.value("--e"), parsed.value("--a"), parsed.value("--i"));
             PrintLines({EaLabel(parsed.value("--title", "Calculado"), p)});
             return 0;
         }

@@ -13,9 +13,14 @@ struct Subcommand {
 };
 
 constexpr Subcommand kSubcommands[] = {
-    {"circumstances", RunCircumstances}, {"ephemeris", RunEphemeris}, {"orbit", RunOrbit},
-    {"chart", RunChart},   {"search", RunSearch},       {"download", RunDownload},
-    {"antitail", RunAntitail}, {"tisserand", RunTisserand},
+    {"circumstances", RunCircumstances},
+    {"ephemeris", RunEphemeris},
+    {"orbit", RunOrbit},
+    {"chart", RunChart},
+    {"search", RunSearch},
+    {"download", RunDownload},
+    {"antitail", RunAntitail},
+    {"tisserand", RunTisserand},
 };
 
 void PrintUsage() {

@@ -16,7 +16,7 @@ namespace vagaris {
 
 namespace {
 
-constexpr double kSiderealStep = 0.0218;   // [rad] of local sidereal time per search step
+constexpr double kSiderealStep = 0.0218;      // [rad] of local sidereal time per search step
 constexpr double kKmPerAuMillions = 149.611;  // 10^6 km per AU on the Selección page
 constexpr double kOrbitalSpeedAt1Au = 29.8;   // [km/s]
 
@@ -104,18 +104,17 @@ bool ComputeCircumstances(Session& s, CircumstanceMode mode, double twilightLimi
     c.SunDistance = r;
     c.Elongation = ArcCosine((r * r - Delta * Delta - R * R) / (-2 * R * Delta));
     c.PhaseAngle = ArcCosine((R * R - r * r - Delta * Delta) / (-2 * Delta * r));
-    c.Magnitude = v.IsMinorPlanet
-                      ? v.H + 5 * std::log10(r * Delta) + 0.03 * Deg(c.PhaseAngle)
-                      : v.H + 5 * std::log10(Delta) + 2.5 * v.G * std::log10(r);
+    c.Magnitude = v.IsMinorPlanet ? v.H + 5 * std::log10(r * Delta) + 0.03 * Deg(c.PhaseAngle)
+                                  : v.H + 5 * std::log10(Delta) + 2.5 * v.G * std::log10(r);
     const double speedSquared = kOrbitalSpeedAt1Au * kOrbitalSpeedAt1Au * (2 / r - 1 / v.a);
     c.Speed = std::sqrt(speedSquared > 0 ? speedSquared : 0.0);
 
     // Position angle of the prolonged radius vector: the direction away from the Sun.
     const Direction outward = DirectionOf(S.X + 1.001 * p.x, S.Y + 1.001 * p.y, S.Z + 1.001 * p.z);
-    c.RadiusVectorPA = NormalizeAngle(
-        std::atan2(outward.delta - geo.delta,
-                   std::cos(geo.delta) * ReduceHalfTurn(geo.alpha - outward.alpha)) -
-        kPi / 2);
+    c.RadiusVectorPA =
+        NormalizeAngle(std::atan2(outward.delta - geo.delta,
+                                  std::cos(geo.delta) * ReduceHalfTurn(geo.alpha - outward.alpha)) -
+                       kPi / 2);
 
     // One minute later.
     const Instant t1 = t + kMinute;
@@ -129,8 +128,9 @@ bool ComputeCircumstances(Session& s, CircumstanceMode mode, double twilightLimi
     const double dAlpha = ReduceHalfTurn(geo1.alpha - geo.alpha);
     const double dDelta = geo1.delta - geo.delta;
     // Haversine form: stable for the tiny angles of slow objects.
-    const double hav = std::pow(std::sin(dDelta / 2), 2) +
-                       std::cos(geo.delta) * std::cos(geo1.delta) * std::pow(std::sin(dAlpha / 2), 2);
+    const double hav = std::pow(std::sin(dDelta / 2), 2) + std::cos(geo.delta) *
+                                                               std::cos(geo1.delta) *
+                                                               std::pow(std::sin(dAlpha / 2), 2);
     c.Motion = Deg(2 * ArcSine(std::sqrt(hav))) * 3600;
     c.MotionPA = NormalizeAngle(std::atan2(dDelta, std::cos(geo.delta) * -dAlpha) - kPi / 2);
     c.MotionRA = Deg(dAlpha) * 3600;

@@ -25,14 +25,14 @@ struct TCircumstances {
     double Elongation = 0;      // [rad]
     double PhaseAngle = 0;      // [rad]
     double Magnitude = 0;
-    double Speed = 0;           // heliocentric [km/s]
-    double MaxAltitude = 0;     // [rad], ≥ 0
-    double Motion = 0;          // ["/min]
-    double MotionRA = 0;        // ["/min], not multiplied by cos δ
-    double MotionDec = 0;       // ["/min]
-    double MotionPA = 0;        // [rad], [0, 2π]
-    double ReverseMotionPA = 0; // [rad]
-    double RadiusVectorPA = 0;  // [rad]
+    double Speed = 0;            // heliocentric [km/s]
+    double MaxAltitude = 0;      // [rad], ≥ 0
+    double Motion = 0;           // ["/min]
+    double MotionRA = 0;         // ["/min], not multiplied by cos δ
+    double MotionDec = 0;        // ["/min]
+    double MotionPA = 0;         // [rad], [0, 2π]
+    double ReverseMotionPA = 0;  // [rad]
+    double RadiusVectorPA = 0;   // [rad]
 };
 
 // Runs the whole computation for session.Elements at session.CurrentInstant and fills

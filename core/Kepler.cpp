@@ -10,9 +10,9 @@ namespace vagaris {
 
 namespace {
 
-constexpr double kGauss = 0.01720209895;            // Gaussian gravitational constant
-constexpr double kParabolicW = 0.0364911624;        // 3k/√2
-constexpr double kParabolicLimit = 1.00001;         // e at or below: parabolic branch
+constexpr double kGauss = 0.01720209895;      // Gaussian gravitational constant
+constexpr double kParabolicW = 0.0364911624;  // 3k/√2
+constexpr double kParabolicLimit = 1.00001;   // e at or below: parabolic branch
 constexpr int kHyperbolicMaxSteps = 100;
 
 struct Anomalies {
@@ -70,8 +70,8 @@ Anomalies Hyperbolic(const TElementValues& el, Instant t) {
 double SolveKepler(double M, double e) {
     double E = M;
     for (int step = 0; step < kKeplerMaxSteps; ++step) {
-        const double next = e <= 0.4 ? M + e * std::sin(E)
-                                     : E + (M + e * std::sin(E) - E) / (1 - e * std::cos(E));
+        const double next =
+            e <= 0.4 ? M + e * std::sin(E) : E + (M + e * std::sin(E) - E) / (1 - e * std::cos(E));
         if (!std::isfinite(next)) break;
         if (std::fabs(E - next) < 1e-9) return next;
         E = next;
@@ -88,9 +88,12 @@ OrbitPosition PropagateOrbit(const TElementValues& el, Instant t, double eps) {
     if (el.e < 1 && !(el.a > 0 && std::isfinite(el.a))) ThrowInvalidElements();
 
     Anomalies an;
-    if (el.e < 1) an = Elliptic(el, t);
-    else if (el.e <= kParabolicLimit) an = Parabolic(el, t);
-    else an = Hyperbolic(el, t);
+    if (el.e < 1)
+        an = Elliptic(el, t);
+    else if (el.e <= kParabolicLimit)
+        an = Parabolic(el, t);
+    else
+        an = Hyperbolic(el, t);
 
     const double O = Rad(el.O), i = Rad(el.i);
     const double Fx = std::cos(O);
@@ -103,8 +106,12 @@ OrbitPosition PropagateOrbit(const TElementValues& el, Instant t, double eps) {
     const double ax = std::sqrt(Fx * Fx + Px * Px), ay = std::sqrt(Fy * Fy + Py * Py),
                  az = std::sqrt(Fz * Fz + Pz * Pz);
     const double u = Rad(el.w) + an.v;
-    OrbitPosition p{an.anomaly, an.v, an.r, an.r * ax * std::sin(Ax + u),
-                    an.r * ay * std::sin(Ay + u), an.r * az * std::sin(Az + u)};
+    OrbitPosition p{an.anomaly,
+                    an.v,
+                    an.r,
+                    an.r * ax * std::sin(Ax + u),
+                    an.r * ay * std::sin(Ay + u),
+                    an.r * az * std::sin(Az + u)};
     if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z) || !std::isfinite(p.r) ||
         !(p.r > 0))
         ThrowInvalidElements();

@@ -14,20 +14,29 @@ namespace vagaris {
 
 // The Configuración page's values, as texts where the page holds texts.
 struct Settings {
-    std::string Lat = "+40";   // meLat: sign and two digits
-    std::string Alt = "0000";  // meAlt
-    std::string Res = "2.7";   // meRes ["/pix]
-    std::string FWHM = "5.0";  // meFWHM ["]
-    int ExposureFormat = 0;    // rgForVel: 0 "Segundos", 1 "Minutos - segundos"
-    std::string MpcOrbPath;    // Edit6
-    bool Polar = true;         // rbCPol (else rbCCarte)
-    bool PerMinute = true;     // cbSegMin (else cbSegHora)
-    bool UseResolution = true; // rbRes (else rbFWHM); not stored in the file
+    std::string Lat = "+40";    // meLat: sign and two digits
+    std::string Alt = "0000";   // meAlt
+    std::string Res = "2.7";    // meRes ["/pix]
+    std::string FWHM = "5.0";   // meFWHM ["]
+    int ExposureFormat = 0;     // rgForVel: 0 "Segundos", 1 "Minutos - segundos"
+    std::string MpcOrbPath;     // Edit6
+    bool Polar = true;          // rbCPol (else rbCCarte)
+    bool PerMinute = true;      // cbSegMin (else cbSegHora)
+    bool UseResolution = true;  // rbRes (else rbFWHM); not stored in the file
     bool operator==(const Settings&) const = default;
 };
 
-enum BodyIndex { kMercury = 0, kVenus, kEarth, kMars, kJupiter, kSaturn, kUranus, kNeptune,
-                 kObject };
+enum BodyIndex {
+    kMercury = 0,
+    kVenus,
+    kEarth,
+    kMars,
+    kJupiter,
+    kSaturn,
+    kUranus,
+    kNeptune,
+    kObject
+};
 
 // One line of the anti-tail list that belongs to a hit: the comet's index in the comet list
 // and the crossing instant, as the line displays it.
@@ -39,20 +48,20 @@ struct AntiTailHit {
 struct Session {
     Instant CurrentInstant = 0;
     TCircumstances Circumstances;
-    std::array<TOrbitRecord, 9> Orbits{};  // Mercury … Neptune, then the current object
-    std::string ObjectName;                // at most 80 characters
-    char CatalogKind = 0;                  // 'C', 'A' or 0 before the first load
-    TOrbitalElements Elements;             // the element boxes
-    std::vector<std::string> CatalogLines; // the loaded catalog, line n = object n
-    std::vector<std::string> CometLines;   // the same lines when the comet catalog is loaded
-    std::vector<std::string> SelectorNames;// the entries of the four object selectors
+    std::array<TOrbitRecord, 9> Orbits{};    // Mercury … Neptune, then the current object
+    std::string ObjectName;                  // at most 80 characters
+    char CatalogKind = 0;                    // 'C', 'A' or 0 before the first load
+    TOrbitalElements Elements;               // the element boxes
+    std::vector<std::string> CatalogLines;   // the loaded catalog, line n = object n
+    std::vector<std::string> CometLines;     // the same lines when the comet catalog is loaded
+    std::vector<std::string> SelectorNames;  // the entries of the four object selectors
     int SelectorIndex = -1;
     bool SelectorsEnabled = true;
     std::vector<std::string> AntiTailLines;  // ListBox2 (headings included)
     std::vector<AntiTailHit> AntiTailHits;   // parallel to AntiTailLines (headings: -1)
     std::uint64_t CatalogGeneration = 0;     // counts loads and searches
     Settings settings;
-    std::string ProgramDir;                  // ends with a path separator
+    std::string ProgramDir;  // ends with a path separator
     bool ExtendedMode = false;
 
     // The present instant in UTC. Tests replace the clock.

@@ -30,8 +30,8 @@ SunPlace SunPosition(Instant t) {
     const double H = 353.40 + 65928.7155 * T;
     const double dLambda = 0.00134 * CosDeg(A) + 0.00154 * CosDeg(B) + 0.00200 * CosDeg(K) +
                            0.00179 * SinDeg(D) + 0.00178 * SinDeg(E);
-    const double dR = 0.00000543 * SinDeg(A) + 0.00001575 * SinDeg(B) +
-                      0.00001627 * SinDeg(K) + 0.00003076 * CosDeg(D) + 0.00000927 * SinDeg(H);
+    const double dR = 0.00000543 * SinDeg(A) + 0.00001575 * SinDeg(B) + 0.00001627 * SinDeg(K) +
+                      0.00003076 * CosDeg(D) + 0.00000927 * SinDeg(H);
 
     double lambda = NormalizeAngle(Rad(L0 + Ce + dLambda));
     // Linear precession to the equinox of 2000; not normalised again.

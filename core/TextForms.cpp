@@ -198,7 +198,8 @@ std::string DegreesText(int style, double x) {
     const double M = std::trunc(m);
     const double s = (m - M) * 60.0;
     switch (style) {
-        case 1: return sign + FormatNumber("00 ", D) + FormatNumber("00 ", M) + FormatNumber("00", s);
+        case 1:
+            return sign + FormatNumber("00 ", D) + FormatNumber("00 ", M) + FormatNumber("00", s);
         case 3:
             return sign + FormatNumber("00° ", D) + FormatNumber("00", M) + "' " +
                    FormatNumber("00", s) + "\"";

@@ -72,9 +72,9 @@ bool IsValidDate(int year, int month, int day) {
 Instant EncodeDate(int year, int month, int day) {
     if (!IsValidDate(year, month, day))
         ThrowInvalidDate(Pad(day, 2) + "/" + Pad(month, 2) + "/" + Pad(year, 4));
-    return static_cast<double>(DaysFromCivil(year, static_cast<unsigned>(month),
-                                             static_cast<unsigned>(day)) +
-                               kUnixEpochInstant);
+    return static_cast<double>(
+        DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) +
+        kUnixEpochInstant);
 }
 
 double EncodeTime(int hour, int minute, int second, int millisecond) {
@@ -126,12 +126,16 @@ std::string FormatInstant(const std::string& pattern, Instant t) {
             switch (lc) {
                 case 'd': out += Pad(f.day, n >= 2 ? 2 : 1); break;
                 case 'm':
-                    if (lastWasHour) out += Pad(f.minute, n >= 2 ? 2 : 1);
-                    else out += Pad(f.month, n >= 2 ? 2 : 1);
+                    if (lastWasHour)
+                        out += Pad(f.minute, n >= 2 ? 2 : 1);
+                    else
+                        out += Pad(f.month, n >= 2 ? 2 : 1);
                     break;
                 case 'y':
-                    if (n <= 2) out += Pad(f.year % 100, 2);
-                    else out += Pad(f.year, 4);
+                    if (n <= 2)
+                        out += Pad(f.year % 100, 2);
+                    else
+                        out += Pad(f.year, 4);
                     break;
                 case 'h': out += Pad(f.hour, n >= 2 ? 2 : 1); break;
                 case 'n': out += Pad(f.minute, n >= 2 ? 2 : 1); break;
@@ -194,9 +198,9 @@ Instant AddMonths(Instant t, int months) {
     }
     ++nm;
     const int nd = std::min(d, DaysInMonth(ny, nm));
-    return static_cast<double>(DaysFromCivil(ny, static_cast<unsigned>(nm),
-                                             static_cast<unsigned>(nd)) +
-                               kUnixEpochInstant) +
+    return static_cast<double>(
+               DaysFromCivil(ny, static_cast<unsigned>(nm), static_cast<unsigned>(nd)) +
+               kUnixEpochInstant) +
            timeOfDay;
 }
 

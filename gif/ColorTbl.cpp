@@ -29,8 +29,7 @@ TColorTable::TColorTable(int size) {
                 Entries[i] = {v, v, v};
             }
             break;
-        default:
-            break;
+        default: break;
     }
     Count = size;
 }

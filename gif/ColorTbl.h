@@ -14,7 +14,7 @@ struct TColorEntry {
 };
 
 class TColorTable {
-  public:
+public:
     static constexpr int kCapacity = 256;
 
     // A table for `size` colours: 0 or 2 preset black and white, 16 the standard colours,

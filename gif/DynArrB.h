@@ -9,7 +9,7 @@
 namespace vagaris {
 
 class TBigByteArray {
-  public:
+public:
     // `count` zero bytes. Throws ENotEnoughMemory when the block cannot be allocated.
     explicit TBigByteArray(std::uint64_t count = 0);
 
@@ -22,7 +22,7 @@ class TBigByteArray {
     std::uint8_t* Data() { return bytes_.get(); }
     const std::uint8_t* Data() const { return bytes_.get(); }
 
-  private:
+private:
     struct FreeBlock {
         void operator()(std::uint8_t* p) const { std::free(p); }
     };
@@ -31,7 +31,7 @@ class TBigByteArray {
 };
 
 class TByteArray2D {
-  public:
+public:
     // width * height zero bytes; throws ENotEnoughMemory when they cannot be allocated.
     TByteArray2D(std::uint32_t width = 0, std::uint32_t height = 0);
 
@@ -49,7 +49,7 @@ class TByteArray2D {
     TBigByteArray& Block() { return block_; }
     const TBigByteArray& Block() const { return block_; }
 
-  private:
+private:
     std::uint32_t width_ = 0;
     std::uint32_t height_ = 0;
     TBigByteArray block_;

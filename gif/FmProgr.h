@@ -7,7 +7,7 @@ class QProgressBar;
 
 class TProgressForm : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit TProgressForm(QWidget* parent = nullptr);
 
     // Up to 0.9999: shows the window when hidden and sets the bar to round(fraction * 100) per
@@ -16,6 +16,6 @@ class TProgressForm : public QWidget {
 
     QProgressBar* Gauge1() const { return gauge_; }
 
-  private:
+private:
     QProgressBar* gauge_;
 };

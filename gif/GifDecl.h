@@ -27,7 +27,7 @@ inline TBusyCursorHook BusyCursorHook = nullptr;
 
 // Shows the busy cursor for its lifetime.
 class TBusyCursor {
-  public:
+public:
     TBusyCursor() {
         if (BusyCursorHook != nullptr) BusyCursorHook(true);
     }
@@ -62,7 +62,7 @@ using TExtensionList = std::vector<TExtension>;
 // Bytes collected in chunks of at most 255, which become the GIF data sub-blocks, so the
 // encoded data needs no second pass.
 class TByteBuffer {
-  public:
+public:
     static constexpr int kChunkSize = 255;
 
     void Append(std::uint8_t byte) {
@@ -81,7 +81,7 @@ class TByteBuffer {
     // Every byte held, in order, the current chunk included.
     std::vector<std::uint8_t> Bytes() const;
 
-  private:
+private:
     void MoveCurrentToList();
 
     std::size_t total_ = 0;
@@ -107,7 +107,7 @@ class TByteBuffer {
 //   code in one word and is emptied at each clear. At most a quarter full, so a search for a
 //   pair that is not there mostly stops at the first empty slot.
 class TCodeTable {
-  public:
+public:
     static constexpr int kMaxCodes = 4096;
 
     std::array<std::uint16_t, kMaxCodes> Prefix{};
@@ -158,7 +158,7 @@ class TCodeTable {
         }
     }
 
-  private:
+private:
     static constexpr int kMaxDirectSuffixBits = 4;
     // Each slot packs the 20-bit pair (12-bit prefix, 8-bit suffix) above the 12-bit code. No
     // real entry equals kEmptySlot: that would be prefix 4095 under code 4095, but a prefix is
@@ -184,7 +184,7 @@ class TCodeTable {
 
 // Packs codes of varying width into bytes, least significant bit first, as GIF requires.
 class TEncodedBytes {
-  public:
+public:
     TByteBuffer Output;
     std::uint32_t BitBuffer = 0;
     std::uint8_t BitCount = 0;

@@ -17,7 +17,7 @@ namespace {
 // A cursor over the file's bytes; reads past the end give zeros and leave the cursor at
 // the end, as a short stream read would.
 class ByteCursor {
-  public:
+public:
     explicit ByteCursor(const std::string& bytes)
         : data_(reinterpret_cast<const std::uint8_t*>(bytes.data())), size_(bytes.size()) {}
 
@@ -38,7 +38,7 @@ class ByteCursor {
         return out;
     }
 
-  private:
+private:
     const std::uint8_t* data_;
     std::size_t size_;
     std::size_t pos_ = 0;
@@ -87,9 +87,7 @@ TExtension ReadExtension(ByteCursor& in, GraphicControl& control) {
             ext.Kind = TExtensionKind::PlainText;
             ext.Fixed = in.Bytes(13);
             break;
-        case 0xFE:
-            ext.Kind = TExtensionKind::Comment;
-            break;
+        case 0xFE: ext.Kind = TExtensionKind::Comment; break;
         case 0xFF:
             ext.Kind = TExtensionKind::Application;
             ext.Fixed = in.Bytes(12);

@@ -31,7 +31,7 @@ int Log2(int powerOfTwo) {
 // of many colours. Colours are unique, so the index finds the entry a search from the most
 // recent key back to the first would find.
 class ColorIndex {
-  public:
+public:
     ColorIndex() { slots_.fill(kEmpty); }
 
     int Find(std::uint32_t key, const TColorTable& table) const {
@@ -46,7 +46,7 @@ class ColorIndex {
         slots_[s] = static_cast<std::uint16_t>(index);
     }
 
-  private:
+private:
     static constexpr std::uint32_t kSlots = 1024;  // at most 256 colours: a quarter full
     static constexpr std::uint32_t kMask = kSlots - 1;
     static constexpr std::uint16_t kEmpty = 0xFFFF;
@@ -54,9 +54,7 @@ class ColorIndex {
     std::array<std::uint16_t, kSlots> slots_;
 };
 
-void Put8(std::string& out, std::uint8_t v) {
-    out.push_back(static_cast<char>(v));
-}
+void Put8(std::string& out, std::uint8_t v) { out.push_back(static_cast<char>(v)); }
 void Put16(std::string& out, std::uint16_t v) {  // little-endian, as GIF stores it
     Put8(out, static_cast<std::uint8_t>(v & 0xFF));
     Put8(out, static_cast<std::uint8_t>(v >> 8));

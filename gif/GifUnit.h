@@ -20,7 +20,7 @@ namespace vagaris {
 class TGifFile;
 
 class TGifSubImage {
-  public:
+public:
     std::uint8_t LZWCodeSize = 0;
     TByteBuffer EncodedData;
     TGifFile* Owner = nullptr;             // none while the image is only a pending bitmap
@@ -69,7 +69,7 @@ TScannedBitmap ScanBitmap(const TPixelBitmap& bitmap);
 int RoundUpCount(int count);
 
 class TGifFile {
-  public:
+public:
     TGifFile();
     ~TGifFile();
     TGifFile(const TGifFile&) = delete;
@@ -116,7 +116,7 @@ class TGifFile {
 // A GIF's first image loaded as an 8-bit indexed picture with a 256-entry palette (the
 // image's local table, else the global table; unused entries black).
 class TGifBitmap {
-  public:
+public:
     std::uint32_t Width = 0;
     std::uint32_t Height = 0;
     std::array<TColorEntry, 256> Palette{};

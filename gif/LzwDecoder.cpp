@@ -22,7 +22,7 @@ struct DecoderTable {
 
 // Reads codes of varying width, least significant bit first.
 class CodeReader {
-  public:
+public:
     CodeReader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
 
     // False when the data runs out before a whole code.
@@ -38,7 +38,7 @@ class CodeReader {
         return true;
     }
 
-  private:
+private:
     const std::uint8_t* data_;
     std::size_t size_;
     std::size_t pos_ = 0;
@@ -46,9 +46,7 @@ class CodeReader {
     int bitCount_ = 0;
 };
 
-[[noreturn]] void ThrowBadCode() {
-    throw EGifException("Bad code");
-}
+[[noreturn]] void ThrowBadCode() { throw EGifException("Bad code"); }
 
 }  // namespace
 

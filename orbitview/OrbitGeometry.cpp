@@ -88,8 +88,8 @@ namespace {
 // Eccentric anomaly [deg, 0 ≤ E < 360] of true anomaly nu [deg] on an ellipse.
 double EccentricAnomalyOfTrue(double nuDeg, double e) {
     const double half = Rad(nuDeg) / 2.0;
-    const double E = 2.0 * std::atan2(std::sqrt(1.0 - e) * std::sin(half),
-                                      std::sqrt(1.0 + e) * std::cos(half));
+    const double E =
+        2.0 * std::atan2(std::sqrt(1.0 - e) * std::sin(half), std::sqrt(1.0 + e) * std::cos(half));
     double deg = std::fmod(Deg(E), 360.0);
     if (deg < 0) deg += 360.0;
     if (deg >= 360.0) deg -= 360.0;  // a tiny negative value can round up to 360

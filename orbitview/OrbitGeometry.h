@@ -15,11 +15,11 @@ enum class BodyKind { Planet, Earth, EllipticObject, OpenObject };
 
 // The view's state, one per orbit page (and one per picture the command line renders).
 struct OrbitView {
-    double Tilt = 0;                 // [rad] about the ecliptic x axis; ScrollBar3, −90°..90°
-    double Azimuth = 0;              // [rad] about the ecliptic pole; ScrollBar1, 0°..360°
-    double Scale = 4.0;              // [AU] drawn HalfSize pixels from the Sun; ScrollBar2 / 10
-    std::int32_t PanX = 0, PanY = 0; // [px] shift of the whole drawing, unbounded
-    std::uint16_t HalfSize = 0;      // [px] round(paint box height / 2), set at every redraw
+    double Tilt = 0;                  // [rad] about the ecliptic x axis; ScrollBar3, −90°..90°
+    double Azimuth = 0;               // [rad] about the ecliptic pole; ScrollBar1, 0°..360°
+    double Scale = 4.0;               // [AU] drawn HalfSize pixels from the Sun; ScrollBar2 / 10
+    std::int32_t PanX = 0, PanY = 0;  // [px] shift of the whole drawing, unbounded
+    std::uint16_t HalfSize = 0;       // [px] round(paint box height / 2), set at every redraw
 };
 
 // Mouse dragging of the drawing: the mouse position and the shift at button-down [px].

@@ -14,9 +14,9 @@ namespace {
 
 constexpr int kSegmentsPerDegree = 15;
 constexpr int kFullOrbitSegments = 360 * kSegmentsPerDegree;
-constexpr int kMarkerHalf = 3;        // [px] markers and the Sun span centre − 3 … centre + 3
-constexpr int kTextBandHeight = 32;   // [px]
-constexpr int kTextPixelSize = 11;    // 8 points at 96 pixels per inch
+constexpr int kMarkerHalf = 3;       // [px] markers and the Sun span centre − 3 … centre + 3
+constexpr int kTextBandHeight = 32;  // [px]
+constexpr int kTextPixelSize = 11;   // 8 points at 96 pixels per inch
 constexpr double kOpenArcLimit = 170.0;  // [deg] open orbits are drawn for |ν| ≤ 170°
 
 // Mean-anomaly polynomials of the switchable planets [deg]: M0 + n·T + c·T².
@@ -63,7 +63,9 @@ const FullOrbitTable& FullOrbit() {
 class AnomalySweep {
 public:
     AnomalySweep(double fromDeg, double stepDeg)
-        : from_(fromDeg), step_(stepDeg), cosStep_(std::cos(Rad(stepDeg))),
+        : from_(fromDeg),
+          step_(stepDeg),
+          cosStep_(std::cos(Rad(stepDeg))),
           sinStep_(std::sin(Rad(stepDeg))) {}
     void Next(int j, double& c, double& s) {
         if (j % kExactEvery == 0) {
@@ -232,8 +234,10 @@ void OrbitSceneBuilder::DrawOrbit(const TOrbitRecord& record, BodyKind kind) {
             B += 180.0;
         }
         double ax = 0, az = 0, bx = 0, bz = 0;
-        const bool keepA = A >= -kOpenArcLimit && A <= kOpenArcLimit && ConicPoint(record, Rad(A), ax, az);
-        const bool keepB = B >= -kOpenArcLimit && B <= kOpenArcLimit && ConicPoint(record, Rad(B), bx, bz);
+        const bool keepA =
+            A >= -kOpenArcLimit && A <= kOpenArcLimit && ConicPoint(record, Rad(A), ax, az);
+        const bool keepB =
+            B >= -kOpenArcLimit && B <= kOpenArcLimit && ConicPoint(record, Rad(B), bx, bz);
         // North of the ecliptic (aqua) runs from the ascending node to the descending one.
         const ViewColour north = ViewColour::Aqua, south = ViewColour::Fuchsia;
         if (keepA && keepB) {
@@ -360,8 +364,8 @@ OrbitScene BuildOrbitScene(const Session& session, const OrbitSceneOptions& opti
         SceneDisc{ViewColour::Yellow, {view.HalfSize + view.PanX, view.HalfSize + view.PanY}});
 
     const int right = scene.width - 1, bottom = scene.height - 1;
-    scene.items.emplace_back(
-        ScenePolyline{ViewColour::Black, {{0, 0}, {right, 0}, {right, bottom}, {0, bottom}, {0, 0}}});
+    scene.items.emplace_back(ScenePolyline{
+        ViewColour::Black, {{0, 0}, {right, 0}, {right, bottom}, {0, bottom}, {0, 0}}});
     return scene;
 }
 

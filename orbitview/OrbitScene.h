@@ -42,7 +42,7 @@ struct SceneText {
     int x, y;
     std::string text;  // UTF-8
     bool bold;
-    int pixelSize;     // 8 points at 96 pixels per inch
+    int pixelSize;  // 8 points at 96 pixels per inch
 };
 using SceneItem = std::variant<ScenePolyline, SceneDisc, SceneFill, SceneText>;
 
@@ -56,15 +56,23 @@ struct OrbitScene {
 enum class RedrawMode { Recompute, ViewOnly };
 
 // The seven switchable planets in the order of their toggle buttons.
-enum PlanetToggle { kToggleMercury, kToggleVenus, kToggleMars, kToggleJupiter, kToggleSaturn,
-                    kToggleUranus, kToggleNeptune, kPlanetToggleCount };
+enum PlanetToggle {
+    kToggleMercury,
+    kToggleVenus,
+    kToggleMars,
+    kToggleJupiter,
+    kToggleSaturn,
+    kToggleUranus,
+    kToggleNeptune,
+    kPlanetToggleCount
+};
 
 struct OrbitSceneOptions {
-    OrbitView view;                  // HalfSize is recomputed from height
-    int width = 430, height = 469;   // the paint box [px]
+    OrbitView view;                                  // HalfSize is recomputed from height
+    int width = 430, height = 469;                   // the paint box [px]
     std::array<bool, kPlanetToggleCount> planets{};  // sbMer … sbNep down
-    bool eclipticSquare = false;     // sbPlano down
-    bool web = false;                // "Para web": no markers, no date line
+    bool eclipticSquare = false;                     // sbPlano down
+    bool web = false;                                // "Para web": no markers, no date line
     RedrawMode dateLine = RedrawMode::Recompute;
     // False after the last computation of the object failed: the view then draws without it.
     bool objectDrawable = true;

@@ -54,9 +54,9 @@ private:
 namespace {
 
 constexpr int kPaintBoxWidth = 430, kPaintBoxHeight = 469;  // [px] at start
-constexpr int kWebSize = 326;                                // [px] "Para web", square
-constexpr int kPlainWidth = 424, kPlainHeight = 403;         // [px] "Para web" switched off
-constexpr int kBarThickness = 17;                            // [px]
+constexpr int kWebSize = 326;                               // [px] "Para web", square
+constexpr int kPlainWidth = 424, kPlainHeight = 403;        // [px] "Para web" switched off
+constexpr int kBarThickness = 17;                           // [px]
 
 const QString kPictureFilter = QStringLiteral("Gif (*.gif)|*.gif|Bitmaps (*.bmp)|*.bmp");
 const QString kPictureDefaultExt = QStringLiteral("gif");
@@ -122,8 +122,8 @@ void OrbitaPage::buildControls() {
                                 QStringLiteral("Disminuye Dec"), QRect(4, 4, 40, 24));
     previous->setArrowType(Qt::LeftArrow);
     connect(previous, &QToolButton::clicked, this, &OrbitaPage::SpeedButton4Click);
-    auto* next = FlatButton(panel1, QStringLiteral("SpeedButton14"),
-                            QStringLiteral("Aumenta Dec"), QRect(48, 4, 40, 24));
+    auto* next = FlatButton(panel1, QStringLiteral("SpeedButton14"), QStringLiteral("Aumenta Dec"),
+                            QRect(48, 4, 40, 24));
     next->setArrowType(Qt::RightArrow);
     connect(next, &QToolButton::clicked, this, &OrbitaPage::SpeedButton14Click);
 
@@ -151,8 +151,8 @@ void OrbitaPage::buildControls() {
         connect(button, &QToolButton::clicked, this, &OrbitaPage::PlanetToggleClick);
         planetButtons_[p] = button;
     }
-    sbPlano_ = FlatButton(panel1, QStringLiteral("sbPlano"), QStringLiteral("Plano de la eclíptica"),
-                          QRect(48, 36 + 3 * 28, 40, 26));
+    sbPlano_ = FlatButton(panel1, QStringLiteral("sbPlano"),
+                          QStringLiteral("Plano de la eclíptica"), QRect(48, 36 + 3 * 28, 40, 26));
     sbPlano_->setCheckable(true);
     sbPlano_->setIcon(PlaneIcon());
     connect(sbPlano_, &QToolButton::clicked, this, &OrbitaPage::PlanetToggleClick);
@@ -199,10 +199,11 @@ void OrbitaPage::buildControls() {
     upDown1_->setRange(0, 100);
     upDown1_->setValue(1);
     upDown1_->setGeometry(4, 300, 50, 24);
-    if (auto* edit = upDown1_->findChild<QLineEdit*>()) edit->setObjectName(QStringLiteral("Edit1"));
-    auto* saveSequence = FlatButton(panel1, QStringLiteral("SpeedButton11"),
-                                    QStringLiteral("Graba secuencia como..."),
-                                    QRect(58, 300, 30, 24));
+    if (auto* edit = upDown1_->findChild<QLineEdit*>())
+        edit->setObjectName(QStringLiteral("Edit1"));
+    auto* saveSequence =
+        FlatButton(panel1, QStringLiteral("SpeedButton11"),
+                   QStringLiteral("Graba secuencia como..."), QRect(58, 300, 30, 24));
     saveSequence->setText(QStringLiteral(">"));
     connect(saveSequence, &QToolButton::clicked, this, &OrbitaPage::SpeedButton11Click);
 
@@ -267,8 +268,10 @@ void OrbitaPage::connectController() {
 
 void OrbitaPage::pageEntered() {
     // A failed element set stays failed until something changes; do not report it again.
-    if (objectState_ != ObjectState::Failed) RedrawOrbitView(RedrawMode::Recompute);
-    else repaint(RedrawMode::Recompute);
+    if (objectState_ != ObjectState::Failed)
+        RedrawOrbitView(RedrawMode::Recompute);
+    else
+        repaint(RedrawMode::Recompute);
 }
 
 bool OrbitaPage::recompute() {
@@ -312,9 +315,7 @@ void OrbitaPage::PaintBox1Paint(QPainter& painter) {
     vagaris::PaintOrbitScene(painter, vagaris::BuildOrbitScene(app_.session(), sceneOptions()));
 }
 
-void OrbitaPage::PaintBox1MouseDown(int x, int y) {
-    drag_ = {true, x, y, view_.PanX, view_.PanY};
-}
+void OrbitaPage::PaintBox1MouseDown(int x, int y) { drag_ = {true, x, y, view_.PanX, view_.PanY}; }
 
 void OrbitaPage::PaintBox1MouseMove(int x, int y) {
     if (!drag_.Dragging) return;
@@ -405,8 +406,8 @@ void OrbitaPage::SpeedButton27Click() {
 
 void OrbitaPage::SpeedButton11Click() {
     app_.guarded([&] {
-        const QString proposed = QString::fromStdString(
-            vagaris::DefaultSequenceName(app_.session().ObjectName));
+        const QString proposed =
+            QString::fromStdString(vagaris::DefaultSequenceName(app_.session().ObjectName));
         const QString path =
             app_.dialogs().saveFile(this, kPictureFilter, kPictureDefaultExt, proposed);
         if (path.isEmpty()) return;

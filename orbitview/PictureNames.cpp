@@ -40,7 +40,8 @@ std::string PathExtension(const std::string& path) {
 bool IsGifExtension(const std::string& extension) {
     if (extension.size() != 4 || extension[0] != '.') return false;
     std::string lower;
-    for (char c : extension) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char c : extension)
+        lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return lower == ".gif";
 }
 

@@ -63,9 +63,7 @@ void AppController::setNowAndCompute() {
     computeR();
 }
 
-void AppController::showCurrentInstant() {
-    emit currentInstantShown();
-}
+void AppController::showCurrentInstant() { emit currentInstantShown(); }
 
 void AppController::chooseObject(int index) {
     session_.CurrentInstant = session_.Now();
@@ -155,9 +153,7 @@ void AppController::stepInstant(bool forward) {
     computeR();
 }
 
-void AppController::requestPage(const QString& name) {
-    emit pageRequested(name);
-}
+void AppController::requestPage(const QString& name) { emit pageRequested(name); }
 
 void AppController::bindObjectSelector(QComboBox* selector, std::function<void()> afterChange) {
     auto refill = [this, selector] {

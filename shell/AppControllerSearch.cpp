@@ -14,11 +14,11 @@ void AppController::searchMpcOrb(const QString& typed) {
         }
         if (typed.isEmpty()) return;
         // The box upper-cases what is typed; text set by program code is treated the same.
-        const auto hit =
-            vagaris::SearchMpcOrb(path, vagaris::UpperCaseAscii(typed.toStdString()));
+        const auto hit = vagaris::SearchMpcOrb(path, vagaris::UpperCaseAscii(typed.toStdString()));
         if (!hit) {
-            dialogs_.error(dialogParent_, QString::fromStdString(
-                                              vagaris::AsteroidNotFoundMessage(typed.toStdString())));
+            dialogs_.error(
+                dialogParent_,
+                QString::fromStdString(vagaris::AsteroidNotFoundMessage(typed.toStdString())));
             return;
         }
         // The found object replaces the catalog choice: no radio button, no comet list,

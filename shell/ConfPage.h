@@ -12,7 +12,7 @@ class QRadioButton;
 
 class ConfPage : public Page {
     Q_OBJECT
-  public:
+public:
     explicit ConfPage(AppController& app, QWidget* parent = nullptr);
 
     // Writes session.settings into the controls (after the settings file was read).
@@ -21,7 +21,7 @@ class ConfPage : public Page {
     // Throws EConvertError when a text is not an integer; the labels then keep their texts.
     void computeSite();
 
-  private:
+private:
     QWidget* buildSite();
     QWidget* buildExposure();
     QWidget* buildExposureFormat();

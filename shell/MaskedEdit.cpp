@@ -16,15 +16,9 @@ QString QtInputMask(const QString& classicMask) {
     QString mask;
     for (QChar c : parts[0]) {
         switch (c.unicode()) {
-            case '0':
-                mask += QLatin1Char('9');
-                break;  // required digit
-            case '9':
-                mask += QLatin1Char('0');
-                break;  // optional digit
-            case '#':
-                mask += QLatin1Char('#');
-                break;  // optional digit or sign
+            case '0': mask += QLatin1Char('9'); break;  // required digit
+            case '9': mask += QLatin1Char('0'); break;  // optional digit
+            case '#': mask += QLatin1Char('#'); break;  // optional digit or sign
             default:
                 // Letters and signs that Qt reads as mask characters are escaped.
                 if (QStringLiteral("AaNnXxDdHhBb><![]{}\\").contains(c)) mask += QLatin1Char('\\');
@@ -59,7 +53,7 @@ namespace {
 QPointer<QLineEdit> gReclaiming;
 
 class ExitCheck : public QObject {
-  public:
+public:
     ExitCheck(QLineEdit* edit, std::function<bool(const QString&)> isValid,
               std::function<void()> onValidExit)
         : QObject(edit),
@@ -73,7 +67,7 @@ class ExitCheck : public QObject {
         return edit_->hasAcceptableInput() && (!isValid_ || isValid_(MaskedText(edit_)));
     }
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched != edit_ || event->type() != QEvent::FocusOut) return false;
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
@@ -94,7 +88,7 @@ class ExitCheck : public QObject {
         return false;
     }
 
-  private:
+private:
     QLineEdit* edit_;
     std::function<bool(const QString&)> isValid_;
     std::function<void()> onValidExit_;
@@ -103,16 +97,17 @@ class ExitCheck : public QObject {
 // False when `w` is a box whose exit check would keep the focus in it.
 bool FocusMayLeave(const QWidget* w) {
     if (!w) return true;
-    const auto* check = w->findChild<QObject*>(QStringLiteral("ExitCheck"), Qt::FindDirectChildrenOnly);
+    const auto* check =
+        w->findChild<QObject*>(QStringLiteral("ExitCheck"), Qt::FindDirectChildrenOnly);
     return !check || static_cast<const ExitCheck*>(check)->textMayStay();
 }
 
 // Swallows the page changes the user asks for while the focused box may not be left.
 class PageChangeGuard : public QObject {
-  public:
+public:
     explicit PageChangeGuard(QTabWidget* pages) : QObject(pages), tabs_(pages->tabBar()) {}
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         // The tab bar changes page on a click or a wheel turn; the page control on Ctrl+Tab
         // and Ctrl+PgUp/PgDown that the focused box passes on.
@@ -126,18 +121,16 @@ class PageChangeGuard : public QObject {
                 if (watched == tabs_) return false;
                 const auto* key = static_cast<QKeyEvent*>(event);
                 const bool pageKey = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ||
-                                     key->key() == Qt::Key_PageUp ||
-                                     key->key() == Qt::Key_PageDown;
+                                     key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown;
                 if (!pageKey || !(key->modifiers() & Qt::ControlModifier)) return false;
                 break;
             }
-            default:
-                return false;
+            default: return false;
         }
         return !FocusMayLeave(QApplication::focusWidget());
     }
 
-  private:
+private:
     QTabBar* tabs_;
 };
 

@@ -28,11 +28,11 @@ namespace {
 // A catalog radio button that reports the release of the mouse button, and of the Space
 // key, so that keyboard users can load a catalog too. Arrow keys only move the check mark.
 class CatalogRadioButton : public QRadioButton {
-  public:
+public:
     CatalogRadioButton(const QString& text, std::function<void()> released, QWidget* parent)
         : QRadioButton(text, parent), released_(std::move(released)) {}
 
-  protected:
+protected:
     void mouseReleaseEvent(QMouseEvent* event) override {
         QRadioButton::mouseReleaseEvent(event);
         if (event->button() == Qt::LeftButton) released_();
@@ -42,7 +42,7 @@ class CatalogRadioButton : public QRadioButton {
         if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) released_();
     }
 
-  private:
+private:
     std::function<void()> released_;
 };
 
@@ -52,9 +52,7 @@ QLabel* NewLabel(const QString& text, const QString& objectName = {}) {
     return label;
 }
 
-QString FromStd(const std::string& s) {
-    return QString::fromStdString(s);
-}
+QString FromStd(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
@@ -280,9 +278,7 @@ QWidget* SueloPage::buildDateAndResultsPanel() {
     return panel;
 }
 
-void SueloPage::pageEntered() {
-    app_.computeR();
-}
+void SueloPage::pageEntered() { app_.computeR(); }
 
 void SueloPage::rbComMouseUp() {
     int checked = -1;

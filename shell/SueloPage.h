@@ -15,13 +15,13 @@ class QRadioButton;
 
 class SueloPage : public Page {
     Q_OBJECT
-  public:
+public:
     explicit SueloPage(AppController& app, QWidget* parent = nullptr);
 
     // SueloShow: the page became the visible one, so its results are computed again.
     void pageEntered() override;
 
-  private:
+private:
     QWidget* buildCatalogChoice();
     QWidget* buildSearch();
     QWidget* buildElementsPanel();

@@ -62,9 +62,7 @@ void TFCalen::setDate(const QDate& date) {
     FormActivate();
 }
 
-QDate TFCalen::date() const {
-    return calendar_->selectedDate();
-}
+QDate TFCalen::date() const { return calendar_->selectedDate(); }
 
 void TFCalen::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
@@ -92,6 +90,4 @@ void TFCalen::Button3Click() {
     setDate(today);
 }
 
-void TFCalen::MonthCalendar2Click() {
-    FormActivate();
-}
+void TFCalen::MonthCalendar2Click() { FormActivate(); }

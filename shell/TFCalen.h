@@ -10,7 +10,7 @@ class QComboBox;
 
 class TFCalen : public QDialog {
     Q_OBJECT
-  public:
+public:
     static constexpr int kFirstYear = 2000;
     static constexpr int kLastYear = 2050;
 
@@ -20,10 +20,10 @@ class TFCalen : public QDialog {
     void setDate(const QDate& date);
     QDate date() const;
 
-  protected:
+protected:
     void showEvent(QShowEvent* event) override;
 
-  private:
+private:
     // Selects the calendar date's year in cbAnos; a year outside the list selects nothing.
     void FormActivate();
     void cbAnosClick(int index);

@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vagaris"));
     InstallGifProgressWindow();  // the progress window shown while a GIF is written
-    vagaris::Session session;  // the clock is the computer's (set by the window)
+    vagaris::Session session;    // the clock is the computer's (set by the window)
     QtDialogs dialogs;
     TFAtmo window(session, dialogs);
     window.show();

@@ -32,8 +32,7 @@ CatalogDownloader::~CatalogDownloader() {
 }
 
 bool CatalogDownloader::start(int catalogIndex, const QString& targetPath, int year) {
-    if (busy_ || catalogIndex < 0 || catalogIndex >= int(vagaris::kCatalogs.size()))
-        return false;
+    if (busy_ || catalogIndex < 0 || catalogIndex >= int(vagaris::kCatalogs.size())) return false;
     busy_ = true;
     catalogIndex_ = catalogIndex;
     year_ = year;
@@ -161,7 +160,8 @@ void CatalogDownloader::onFinished() {
     else if (status < 200 || status >= 300)
         failure = QStringLiteral("HTTP %1").arg(status);
     else if (announced_ >= 0 && received_ != announced_)
-        failure = QStringLiteral("cuerpo incompleto: %1 de %2 bytes").arg(received_).arg(announced_);
+        failure =
+            QStringLiteral("cuerpo incompleto: %1 de %2 bytes").arg(received_).arg(announced_);
     reply_ = nullptr;
     if (!failure.isEmpty()) {
         finish(false, failure);

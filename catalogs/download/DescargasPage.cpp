@@ -20,9 +20,8 @@ DescargasPage::DescargasPage(AppController& app, QWidget* parent) : Page(app, pa
     auto* grid = new QGridLayout(group);
     using Handler = void (DescargasPage::*)();
     const std::array<Handler, 5> handlers{
-        &DescargasPage::Button25Click, &DescargasPage::Button26Click,
-        &DescargasPage::Button27Click, &DescargasPage::Button28Click,
-        &DescargasPage::Button29Click};
+        &DescargasPage::Button25Click, &DescargasPage::Button26Click, &DescargasPage::Button27Click,
+        &DescargasPage::Button28Click, &DescargasPage::Button29Click};
     for (std::size_t row = 0; row < vagaris::kCatalogs.size(); ++row) {
         const auto& catalog = vagaris::kCatalogs[row];
         auto* button = new QPushButton(QString::fromUtf8(catalog.downloadCaption), group);

@@ -35,7 +35,8 @@ bool DesignationContains(const char* data, std::size_t length, const std::string
     // For a letter, clearing bit 5 folds the lower-case form onto the key's (and maps no
     // other byte there); any other key character is compared as it is.
     const char head = key[0];
-    const char headMask = (head >= 'A' && head <= 'Z') ? static_cast<char>(0xDF) : static_cast<char>(0xFF);
+    const char headMask =
+        (head >= 'A' && head <= 'Z') ? static_cast<char>(0xDF) : static_cast<char>(0xFF);
     for (std::size_t k = 0; k + keyLength <= n; ++k) {
         if ((field[k] & headMask) != head) continue;
         std::size_t m = 1;
@@ -65,7 +66,9 @@ struct PartialLine {
         return (length > 0 && last == '\r') ? length - 1 : length;
     }
     // The kept characters without a CR that ended the line.
-    std::string kept() const { return prefix.substr(0, std::min(lengthWithoutCr(), prefix.size())); }
+    std::string kept() const {
+        return prefix.substr(0, std::min(lengthWithoutCr(), prefix.size()));
+    }
     void clear() {
         active = false;
         prefix.clear();
@@ -154,8 +157,8 @@ bool KeyMayOccur(const char* data, std::size_t size, const std::string& key) {
     for (int v = 0; v < (letter ? 2 : 1); ++v) {
         const char* p = data + j;
         while (p < end) {
-            const auto* q =
-                static_cast<const char*>(std::memchr(p, variants[v], static_cast<std::size_t>(end - p)));
+            const auto* q = static_cast<const char*>(
+                std::memchr(p, variants[v], static_cast<std::size_t>(end - p)));
             if (!q) break;
             const char* start = q - j;
             if (start + keyLength <= end) {
@@ -188,8 +191,7 @@ void ScanFile(const std::string& path, LineScanner& scanner, bool openOnly) {
     std::vector<char> block(kBlockBytes);
     std::size_t held = 0;  // the start of an unfinished line, at the block's front
     for (;;) {
-        const std::size_t got =
-            std::fread(block.data() + held, 1, block.size() - held, file.get());
+        const std::size_t got = std::fread(block.data() + held, 1, block.size() - held, file.get());
         if (got == 0) {
             if (std::ferror(file.get())) ThrowUnreadable(path);
             break;
@@ -251,8 +253,7 @@ TOrbitalElements ParseMpcOrbLine(const std::string& line) {
     return el;
 }
 
-std::optional<TOrbitalElements> SearchMpcOrb(const std::string& path,
-                                             const std::string& boxText) {
+std::optional<TOrbitalElements> SearchMpcOrb(const std::string& path, const std::string& boxText) {
     const std::string key = MpcOrbSearchKey(boxText);
     if (key.empty()) return std::nullopt;
     const auto line = FindMpcOrbLine(path, key);

@@ -35,7 +35,6 @@ TOrbitalElements ParseMpcOrbLine(const std::string& line);
 
 // The whole search for a search box text (upper-cased as the box shows it): the key, the
 // scan and the line cut. Nothing when the text is empty or no line matches.
-std::optional<TOrbitalElements> SearchMpcOrb(const std::string& path,
-                                             const std::string& boxText);
+std::optional<TOrbitalElements> SearchMpcOrb(const std::string& path, const std::string& boxText);
 
 }  // namespace vagaris

@@ -12,8 +12,7 @@ std::string MpcOrbSearchKey(const std::string& boxText) {
     std::string key = Utf8Prefix(boxText, kSearchKeyMaxChars);
     if (AllDigits(key)) {
         key = "(" + key + ")";
-    } else if (key.size() == 5 && key[0] >= 'A' && key[0] <= 'Z' &&
-               AllDigits(key.substr(1))) {
+    } else if (key.size() == 5 && key[0] >= 'A' && key[0] <= 'Z' && AllDigits(key.substr(1))) {
         // Packed numbers above 99999: the letter stands for the leading digits, A = 10.
         key = "(" + std::to_string(key[0] - 55) + key.substr(1) + ")";
     } else if (Utf8Length(key) > 5 && AllDigits(key.substr(0, 4))) {

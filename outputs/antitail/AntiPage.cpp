@@ -168,8 +168,7 @@ void AntiPage::runSearch() {
     // A copy: a catalog load during the pending-message processing replaces the session's.
     const std::vector<std::string> cometLines = session.CometLines;
     const bool completed = vagaris::SearchAntiTail(
-        cometLines, udAno->value(),
-        [&](const std::string& line, const vagaris::AntiTailHit& hit) {
+        cometLines, udAno->value(), [&](const std::string& line, const vagaris::AntiTailHit& hit) {
             session.AntiTailLines.push_back(line);
             session.AntiTailHits.push_back(hit);
             ListBox2->addItem(QString::fromStdString(line));

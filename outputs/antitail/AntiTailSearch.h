@@ -33,9 +33,9 @@ double LongitudeGapDeg(double aDeg, double bDeg);
 
 // Fields of a raw comet catalog line (the 127-character comet layout; 121-character lines
 // hold the node five columns earlier). Conversion failures throw EConvertError.
-std::string AntiTailCometName(const std::string& line);     // columns 1-45, trimmed
-double AntiTailNodeDeg(const std::string& line);            // Ω [deg]
-Instant AntiTailPerihelion(const std::string& line);        // columns 48-62
+std::string AntiTailCometName(const std::string& line);  // columns 1-45, trimmed
+double AntiTailNodeDeg(const std::string& line);         // Ω [deg]
+Instant AntiTailPerihelion(const std::string& line);     // columns 48-62
 
 // One hit line: index "000  " (four digits from 1000 on), the crossing "dd/mm/yyyy hh:nn'h'  ",
 // the phase angle [deg] "000  ", the magnitude "00.0  ", then the name.

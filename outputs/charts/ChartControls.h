@@ -12,20 +12,20 @@ namespace vagaris {
 struct ChartSamples;
 
 enum class ChartTimeButton {
-    LaterHalf,   // "<<" (Button16): + [N / 2] days
-    LaterTenth,  // "<"  (Button17): + [N / 10] days
-    EarlierTenth,// ">"  (Button12): − [N / 10] days
-    EarlierHalf, // ">>" (Button13): − [N / 2] days
+    LaterHalf,     // "<<" (Button16): + [N / 2] days
+    LaterTenth,    // "<"  (Button17): + [N / 10] days
+    EarlierTenth,  // ">"  (Button12): − [N / 10] days
+    EarlierHalf,   // ">>" (Button13): − [N / 2] days
 };
 // The change of CurrentInstant [days] for the span N.
 double ChartTimeStepDays(int spanDays, ChartTimeButton button);
 
 enum class ChartSpanButton {
-    Wider,        // "+"   (Button14): N + [N / 5]
-    Double,       // "++"  (Button15): N × 2
-    Narrower,     // "-"   (Button19): N − [N / 6], at least 2
-    Half,         // "- -" (Button18): N − [N / 2], at least 2
-    Reset,        // "320" (Button23)
+    Wider,     // "+"   (Button14): N + [N / 5]
+    Double,    // "++"  (Button15): N × 2
+    Narrower,  // "-"   (Button19): N − [N / 6], at least 2
+    Half,      // "- -" (Button18): N − [N / 2], at least 2
+    Reset,     // "320" (Button23)
 };
 // The new span; never beyond kMaxChartSpanDays.
 int ChartNextSpan(int spanDays, ChartSpanButton button);

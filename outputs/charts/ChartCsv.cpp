@@ -17,8 +17,7 @@ std::string ChartCsvNumber(float value) {
     return std::string(buffer.data(), result.ptr);
 }
 
-std::vector<std::string> ChartCsvLines(const ChartSamples& samples, int leftItem,
-                                       int rightItem) {
+std::vector<std::string> ChartCsvLines(const ChartSamples& samples, int leftItem, int rightItem) {
     std::vector<std::string> lines;
     lines.reserve(samples.instants.size() + 1);
     lines.push_back("fecha," + ChartQuantityCliName(leftItem) + "," +

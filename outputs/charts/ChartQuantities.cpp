@@ -15,8 +15,9 @@ void CheckItem(int item) {
 }
 
 constexpr std::array<const char*, kChartQuantityCount> kTitles = {
-    "Magnitud", "", "Dist. Tierra UA", "Dist. Sol UA", "Vel. km/s",
-    "A.R.", "Declinación", "Elongación", "Angulo de fase", ""};
+    "Magnitud",       "",     "Dist. Tierra UA", "Dist. Sol UA",
+    "Vel. km/s",      "A.R.", "Declinación",     "Elongación",
+    "Angulo de fase", ""};
 
 constexpr std::array<const char*, kChartQuantityCount> kSuffixes = {
     "_Mag", "_AltMax", "_DTierra", "_DSol", "_Vel", "_Ar", "_Dec", "_Elon", "_Afase", ""};
@@ -46,16 +47,15 @@ std::string DepressionText(ChartTwilight twilight) {
 
 const std::vector<std::string>& ChartQuantityItems() {
     static const std::vector<std::string> items = {
-        "Magnitud",   "Altura máxima", "Distancia a la Tierra", "Distancia al Sol",
-        "Velocidad",  "Ascensión recta", "Declinación",         "Elongación",
+        "Magnitud",       "Altura máxima",   "Distancia a la Tierra", "Distancia al Sol",
+        "Velocidad",      "Ascensión recta", "Declinación",           "Elongación",
         "Angulo de fase", "-Ninguna-"};
     return items;
 }
 
 std::string ChartQuantityTitle(int item, ChartTwilight twilight) {
     CheckItem(item);
-    if (item == kQuantityMaxAltitude)
-        return "Alt. máx. (Sol a " + DepressionText(twilight) + ")";
+    if (item == kQuantityMaxAltitude) return "Alt. máx. (Sol a " + DepressionText(twilight) + ")";
     return kTitles[item];
 }
 

@@ -71,8 +71,7 @@ ChartSamples SampleChart(Session& session, const ChartRequest& request) {
             const TCircumstances& c = session.Circumstances;
             samples.instants.push_back(session.CurrentInstant);
             samples.left.push_back(static_cast<float>(ChartQuantityValue(request.leftItem, c)));
-            samples.right.push_back(
-                static_cast<float>(ChartQuantityValue(request.rightItem, c)));
+            samples.right.push_back(static_cast<float>(ChartQuantityValue(request.rightItem, c)));
             session.CurrentInstant += step;
         }
     }

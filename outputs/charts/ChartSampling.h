@@ -16,8 +16,8 @@ inline constexpr int kChartSampleCount = 400;
 inline constexpr int kMaxChartSpanDays = 100000;
 
 struct ChartRequest {
-    Instant t0 = 0;          // the instant the window is built around
-    int spanDays = 320;      // N
+    Instant t0 = 0;                        // the instant the window is built around
+    int spanDays = 320;                    // N
     int leftItem = kQuantityMagnitude;     // cbDato
     int rightItem = kQuantityMaxAltitude;  // cbDato2
     ChartTwilight twilight = ChartTwilight::Astronomical;
@@ -32,8 +32,8 @@ struct ChartAxisRange {
 };
 
 struct ChartSamples {
-    std::vector<Instant> instants;  // t0 − N/10, then N/400 apart
-    std::vector<float> left, right; // single precision, like the curves
+    std::vector<Instant> instants;   // t0 − N/10, then N/400 apart
+    std::vector<float> left, right;  // single precision, like the curves
     ChartAxisRange leftAxis, rightAxis;
     std::string leftTitle, rightTitle;  // Label54, Label55
 };

@@ -34,8 +34,7 @@ QFont PixelFont(const QString& family, int pixels, bool bold = false) {
     return font;
 }
 
-QLabel* CornerLabel(QWidget* parent, const char* name, const QColor& colour,
-                    Qt::Alignment align) {
+QLabel* CornerLabel(QWidget* parent, const char* name, const QColor& colour, Qt::Alignment align) {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(PixelFont(QStringLiteral("Tahoma"), 13));
@@ -193,8 +192,8 @@ QImage ChartView::picture() {
     const QImage captured = grab().toImage().convertToFormat(QImage::Format_RGB32);
     // Exact colours when there are at most 256 of them; otherwise a fixed reduction, so the
     // GIF writer always receives a picture it can encode.
-    const QImage indexed = captured.convertToFormat(QImage::Format_Indexed8,
-                                                    Qt::AvoidDither | Qt::ThresholdDither);
+    const QImage indexed =
+        captured.convertToFormat(QImage::Format_Indexed8, Qt::AvoidDither | Qt::ThresholdDither);
     return indexed.convertToFormat(QImage::Format_RGB32);
 }
 

@@ -292,9 +292,8 @@ void TablasPage::Button20Click() {
 
 void TablasPage::cTablaMouseMove(QPointF pos) {
     const QRectF area = cTabla->plotArea();
-    const auto index =
-        ChartReadoutIndex(pos.x(), pos.y(), area.left(), area.right(), area.top(),
-                          area.bottom(), static_cast<int>(samples_.instants.size()));
+    const auto index = ChartReadoutIndex(pos.x(), pos.y(), area.left(), area.right(), area.top(),
+                                         area.bottom(), static_cast<int>(samples_.instants.size()));
     if (!index) {
         Panel5->hide();
         return;

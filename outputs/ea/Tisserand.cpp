@@ -50,9 +50,9 @@ EaPoint EaPointFromTyped(const std::string& eText, const std::string& aText,
 }
 
 std::string EaLabel(const std::string& name, const EaPoint& point) {
-    return name + "     a: " + FormatNumber("0.00", point.a) + "     e: " +
-           FormatNumber("0.00", point.e) + "     Tj: " +
-           (point.tj ? FormatNumber("0.00", *point.tj) : std::string("---"));
+    return name + "     a: " + FormatNumber("0.00", point.a) +
+           "     e: " + FormatNumber("0.00", point.e) +
+           "     Tj: " + (point.tj ? FormatNumber("0.00", *point.tj) : std::string("---"));
 }
 
 }  // namespace vagaris

@@ -14,10 +14,10 @@ inline constexpr float kJupiterSemiMajorAxisAU = 5.20256f;
 
 // One plotted orbit.
 struct EaPoint {
-    float a = 0;               // semi-major axis [AU], negative for e > 1
-    float e = 0;               // eccentricity after the near-parabolic nudge
-    float iDeg = 0;            // inclination [deg]
-    std::optional<float> tj;   // empty where Tj is undefined (a = 0, or (1 − e²)·a < 0)
+    float a = 0;              // semi-major axis [AU], negative for e > 1
+    float e = 0;              // eccentricity after the near-parabolic nudge
+    float iDeg = 0;           // inclination [deg]
+    std::optional<float> tj;  // empty where Tj is undefined (a = 0, or (1 − e²)·a < 0)
 };
 
 // e within 1e-5 of 1 becomes 1.00001 (held in single precision: 1.0000100136).

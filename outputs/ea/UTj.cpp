@@ -42,9 +42,9 @@ TFTj::TFTj(AppController& app, QWidget* parent) : QDialog(parent), app_(app) {
 void TFTj::Button1Click() {
     // A field that does not convert reports its error and leaves the dialog open.
     app_.guarded([&] {
-        const vagaris::EaPoint p = vagaris::EaPointFromTyped(
-            MaskedText(MaskEdit1).toStdString(), MaskedText(MaskEdit2).toStdString(),
-            MaskedText(MaskEdit3).toStdString());
+        const vagaris::EaPoint p = vagaris::EaPointFromTyped(MaskedText(MaskEdit1).toStdString(),
+                                                             MaskedText(MaskEdit2).toStdString(),
+                                                             MaskedText(MaskEdit3).toStdString());
         point_ = p;
         label_ = vagaris::EaLabel(Edit1->text().toStdString(), p);
         accept();

@@ -74,8 +74,7 @@ EfePage::EfePage(AppController& app, QWidget* parent) : Page(app, parent) {
     meInter = MaskedEdit("meInter", kStepMask, QStringLiteral("01.0"), 50, this);
     cbInter = new QComboBox(this);
     cbInter->setObjectName(QStringLiteral("cbInter"));
-    cbInter->addItems({QStringLiteral("Días"), QStringLiteral("Horas"),
-                       QStringLiteral("Minutos")});
+    cbInter->addItems({QStringLiteral("Días"), QStringLiteral("Horas"), QStringLiteral("Minutos")});
     cbInter->setCurrentIndex(0);
     MaskEdit1 = MaskedEdit("MaskEdit1", kRowsMask, QStringLiteral("0030"), 50, this);
 
@@ -251,8 +250,8 @@ void EfePage::Button32Click() {
 
 void EfePage::SpeedButton12Click() {
     app_.guarded([&] {
-        const QString path = app_.dialogs().saveFile(this, kSaveFilter, QStringLiteral("txt"),
-                                                     QString());
+        const QString path =
+            app_.dialogs().saveFile(this, kSaveFilter, QStringLiteral("txt"), QString());
         if (path.isEmpty()) return;
         vagaris::WriteFileAtomically(QFile::encodeName(path).toStdString(),
                                      vagaris::EncodeTextFile(memoLines()));

@@ -25,10 +25,10 @@ public:
     void pageEntered() override;
 
 private:
-    void Button32Click();      // "Calcular": builds the table
-    void SpeedButton12Click(); // saves the table
-    void Button11Click();      // date picker for the start date
-    void Button2Click();       // "Ahora": the present date and time as start
+    void Button32Click();       // "Calcular": builds the table
+    void SpeedButton12Click();  // saves the table
+    void Button11Click();       // date picker for the start date
+    void Button2Click();        // "Ahora": the present date and time as start
 
     vagaris::EphemerisLayout currentLayout() const;
     vagaris::EphemerisRangeTexts currentRangeTexts() const;

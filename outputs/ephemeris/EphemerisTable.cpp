@@ -64,8 +64,8 @@ std::string AssembleColumns(const EphemerisLayout& layout, Pick pick) {
                         kPolarMotionSeparator);
             out += pick(kMotionPAHeader, kMotionPASeparator);
         } else {
-            const auto header = layout.PerMinute ? kCartesianMotionHeaderPerMinute
-                                                 : kCartesianMotionHeaderPerHour;
+            const auto header =
+                layout.PerMinute ? kCartesianMotionHeaderPerMinute : kCartesianMotionHeaderPerHour;
             out += pick(header, kCartesianMotionSeparator);
             out += pick(header, kCartesianMotionSeparator);
         }
@@ -89,12 +89,9 @@ void ApplyEphemerisSettings(EphemerisLayout& layout, const Settings& settings) {
 
 double EphemerisStepDays(double value, EphemerisStepUnit unit) {
     switch (unit) {
-        case EphemerisStepUnit::Hours:
-            return value / 24;
-        case EphemerisStepUnit::Minutes:
-            return value / 24 / 60;
-        case EphemerisStepUnit::Days:
-            break;
+        case EphemerisStepUnit::Hours: return value / 24;
+        case EphemerisStepUnit::Minutes: return value / 24 / 60;
+        case EphemerisStepUnit::Days: break;
     }
     return value;
 }
@@ -109,15 +106,13 @@ EphemerisRange ReadEphemerisRange(const EphemerisRangeTexts& texts) {
 }
 
 std::string EphemerisColumnHeader(const EphemerisLayout& layout) {
-    return AssembleColumns(layout, [](std::string_view header, std::string_view) {
-        return header;
-    });
+    return AssembleColumns(layout,
+                           [](std::string_view header, std::string_view) { return header; });
 }
 
 std::string EphemerisSeparator(const EphemerisLayout& layout) {
-    return AssembleColumns(layout, [](std::string_view, std::string_view separator) {
-        return separator;
-    });
+    return AssembleColumns(layout,
+                           [](std::string_view, std::string_view separator) { return separator; });
 }
 
 std::vector<std::string> EphemerisHeaderLines(const std::string& objectName,
@@ -184,8 +179,7 @@ void AppendEphemerisDataLine(std::string& line, Instant t, const TCircumstances&
                            7);
         }
     }
-    if (layout.Altura)
-        AppendCell(line, FormatNumber("0", c.MaxAltitude * kDegreesPerRadian), 2);
+    if (layout.Altura) AppendCell(line, FormatNumber("0", c.MaxAltitude * kDegreesPerRadian), 2);
     if (layout.Delta) AppendCell(line, FormatNumber("0.000", c.Delta), 7);
     if (layout.R) AppendCell(line, FormatNumber("0.000", c.SunDistance), 7);
     if (layout.Elo) AppendCell(line, FormatNumber("0", c.Elongation * kDegreesPerRadian), 3);

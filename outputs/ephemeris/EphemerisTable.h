@@ -19,15 +19,15 @@ enum class EphemerisStepUnit { Days = 0, Hours = 1, Minutes = 2 };
 
 // Which optional columns appear and how the motion is written.
 struct EphemerisLayout {
-    bool Vel = true;     // apparent motion (two columns)
-    bool Altura = true;  // maximum altitude, and its heading line
-    bool Delta = true;   // distance from the Earth
-    bool R = true;       // distance from the Sun
-    bool Elo = true;     // elongation
-    bool Fase = true;    // phase angle
-    bool Cola = false;   // tail and anti-tail position angles and their difference
-    bool Polar = true;          // motion as total and position angle (else RA and Dec rates)
-    bool PerMinute = true;      // motion in arcseconds per minute (else per hour)
+    bool Vel = true;                   // apparent motion (two columns)
+    bool Altura = true;                // maximum altitude, and its heading line
+    bool Delta = true;                 // distance from the Earth
+    bool R = true;                     // distance from the Sun
+    bool Elo = true;                   // elongation
+    bool Fase = true;                  // phase angle
+    bool Cola = false;                 // tail and anti-tail position angles and their difference
+    bool Polar = true;                 // motion as total and position angle (else RA and Dec rates)
+    bool PerMinute = true;             // motion in arcseconds per minute (else per hour)
     std::string LatitudeText = "+40";  // quoted as typed in the altitude heading line
 };
 

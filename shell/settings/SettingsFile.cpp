@@ -40,7 +40,8 @@ std::vector<std::string> SplitSettingsLines(const std::string& bytes) {
 }
 
 std::string WithSeparator(std::string dir) {
-    if (dir.empty() || dir.back() != fs::path::preferred_separator) dir += fs::path::preferred_separator;
+    if (dir.empty() || dir.back() != fs::path::preferred_separator)
+        dir += fs::path::preferred_separator;
     return dir;
 }
 
@@ -116,7 +117,7 @@ SiteConstants ComputeSite(const std::string& latText, const std::string& altText
     constexpr double kEquatorialRadius = 6378140.0;  // [m]
 
     const double phi = Rad(ParseInt(latText.substr(0, 3)));  // whole degrees → [rad]
-    const double h = ParseInt(altText);                        // [m]
+    const double h = ParseInt(altText);                      // [m]
     const double u = std::atan(kAxisRatio * std::tan(phi));
     SiteConstants site;
     site.RhoSinPhi = kAxisRatio * std::sin(u) + (h / kEquatorialRadius) * std::sin(phi);

@@ -198,7 +198,8 @@ TEST(ReadElements, ConversionFailuresNameTheFirstBadField) {
     EXPECT_EQ(ErrorOf([&] { ReadElements(twoBad); }), "'0.3x' is not a valid floating point value");
     TOrbitalElements badDate = MinorPlanet("2.5", "0.2");
     badDate.Fecha = "2011 02 30.0";
-    EXPECT_NE(ErrorOf([&] { ReadElements(badDate); }).find("is not a valid date"), std::string::npos);
+    EXPECT_NE(ErrorOf([&] { ReadElements(badDate); }).find("is not a valid date"),
+              std::string::npos);
     // A minor-planet line with blanks in the e columns.
     std::string blankE = kCeres;
     blankE.replace(79, 8, std::string(8, ' '));

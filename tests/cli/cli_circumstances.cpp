@@ -21,7 +21,10 @@ using vagaris::test::SplitLf;
 
 class CliCircumstances : public ::testing::Test {
 protected:
-    void SetUp() override { home_.copySample("CometsCR.dat"); home_.copySample("BrightMinorPlanetsCR.dat"); }
+    void SetUp() override {
+        home_.copySample("CometsCR.dat");
+        home_.copySample("BrightMinorPlanetsCR.dat");
+    }
 
     // Runs "vagaris-cli circumstances ARGS" from the build folder (the catalogs are found in
     // the program folder).
@@ -65,16 +68,26 @@ TEST_F(CliCircumstances, CometPageRowsInTheirOrder) {
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.out.find('\r'), std::string::npos);  // LF line ends
     const auto lines = SplitLf(r.out);
-    const char* captions[] = {"Distancia: ", "Ar: ", "Dec: ", "Radio vector: ", "Elongación: ",
-                              "Ang. de fase: ", "Magnitud: ", "Velocidad ",
-                              "Altura máxima (Sol -18°): ", "Velocidad aparente: ", "A.P: ",
-                              "Exposición máxima: ", "P:   "};
+    const char* captions[] = {"Distancia: ",
+                              "Ar: ",
+                              "Dec: ",
+                              "Radio vector: ",
+                              "Elongación: ",
+                              "Ang. de fase: ",
+                              "Magnitud: ",
+                              "Velocidad ",
+                              "Altura máxima (Sol -18°): ",
+                              "Velocidad aparente: ",
+                              "A.P: ",
+                              "Exposición máxima: ",
+                              "P:   "};
     ASSERT_EQ(lines.size(), std::size(captions)) << r.out;
     for (std::size_t k = 0; k < lines.size(); ++k)
         EXPECT_EQ(lines[k].rfind(captions[k], 0), 0u) << lines[k];
 
     // At perihelion r = q.
-    EXPECT_EQ(lines[3], "Radio vector: 0.9220 UA  (" + Fixed("%.1f", 149.611 * kHaleBoppQ) + "  10^6 km)");
+    EXPECT_EQ(lines[3],
+              "Radio vector: 0.9220 UA  (" + Fixed("%.1f", 149.611 * kHaleBoppQ) + "  10^6 km)");
     // Speed by vis-viva at perihelion, a = q / (1 − e).
     const double a = kHaleBoppQ / (1 - kHaleBoppE);
     const double v = 29.8 * std::sqrt(2 / kHaleBoppQ - 1 / a);
@@ -96,14 +109,16 @@ TEST_F(CliCircumstances, NameSearchIgnoresCase) {
 TEST_F(CliCircumstances, MinorPlanetRecordInModeEAndJson) {
     // (1) Ceres at its epoch: M = 231.5397°, so r = a (1 − e cos E) with E from Kepler's
     // equation, solved here by bisection.
-    const std::vector<std::string> args = {"--catalog", "BrightMinorPlanetsCR.dat", "--object", "0",
-                                           "--at", "21/11/2025", "--mode", "E"};
+    const std::vector<std::string> args = {
+        "--catalog", "BrightMinorPlanetsCR.dat", "--object", "0", "--at", "21/11/2025", "--mode",
+        "E"};
     const CliResult text = Run(args);
     ASSERT_EQ(text.exitCode, 0) << text.err;
     const auto lines = SplitLf(text.out);
-    const char* fields[] = {"RightAscension", "Declination", "Delta", "SunDistance", "Elongation",
-                            "PhaseAngle", "Magnitude", "Speed", "MaxAltitude", "Motion", "MotionRA",
-                            "MotionDec", "MotionPA", "ReverseMotionPA", "RadiusVectorPA"};
+    const char* fields[] = {"RightAscension", "Declination",     "Delta",         "SunDistance",
+                            "Elongation",     "PhaseAngle",      "Magnitude",     "Speed",
+                            "MaxAltitude",    "Motion",          "MotionRA",      "MotionDec",
+                            "MotionPA",       "ReverseMotionPA", "RadiusVectorPA"};
     ASSERT_EQ(lines.size(), std::size(fields)) << text.out;
     for (std::size_t k = 0; k < lines.size(); ++k)
         EXPECT_EQ(lines[k].rfind(std::string(fields[k]) + " ", 0), 0u) << lines[k];
@@ -137,9 +152,9 @@ TEST_F(CliCircumstances, JsonInModeRCarriesTheLabels) {
     args.push_back("--json");
     const CliResult r = Run(args);
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    for (const char* label : {"Label34", "Label12", "Label13", "Label35", "Label14", "Label15",
-                              "Label38", "Label39", "Label69", "Label70", "Label71", "Label72",
-                              "Label16"})
+    for (const char* label :
+         {"Label34", "Label12", "Label13", "Label35", "Label14", "Label15", "Label38", "Label39",
+          "Label69", "Label70", "Label71", "Label72", "Label16"})
         EXPECT_NE(r.out.find(std::string("\"") + label + "\": \""), std::string::npos) << label;
     EXPECT_NE(r.out.find("\"Label66\": \"Velocidad aparente:\""), std::string::npos);
     EXPECT_NE(r.out.find("\"Label35\": \"0.9220 UA  (137.9  10^6 km)\""), std::string::npos);
@@ -154,12 +169,15 @@ TEST_F(CliCircumstances, SettingsFileThenFlags) {
     ASSERT_GE(lines.size(), 12u);
     EXPECT_TRUE(std::regex_match(lines[9], std::regex("Vel\\. aparente AR: [+-]\\d+\\.\\d\"/hora")))
         << lines[9];
-    EXPECT_TRUE(std::regex_match(lines[10], std::regex("Vel\\. aparente Dec: [+-]\\d+\\.\\d\"/hora")))
+    EXPECT_TRUE(
+        std::regex_match(lines[10], std::regex("Vel\\. aparente Dec: [+-]\\d+\\.\\d\"/hora")))
         << lines[10];
-    EXPECT_TRUE(std::regex_match(lines[11], std::regex("Exposición máxima: \\d+m  \\d+s"))) << lines[11];
+    EXPECT_TRUE(std::regex_match(lines[11], std::regex("Exposición máxima: \\d+m  \\d+s")))
+        << lines[11];
 
     std::vector<std::string> args = kHaleBoppAtPerihelion;
-    for (const char* flag : {"--polar", "--per-minute", "--exposure-format", "seconds"}) args.push_back(flag);
+    for (const char* flag : {"--polar", "--per-minute", "--exposure-format", "seconds"})
+        args.push_back(flag);
     const CliResult overridden = Run(args);
     ASSERT_EQ(overridden.exitCode, 0) << overridden.err;
     EXPECT_NE(overridden.out.find("Velocidad aparente: "), std::string::npos);
@@ -172,8 +190,8 @@ TEST_F(CliCircumstances, SettingsFileThenFlags) {
 
 TEST_F(CliCircumstances, OtherFileNamesNeedTheKind) {
     home_.copySample("CometsCR.dat", "mis_cometas.txt");
-    const std::vector<std::string> base = {"--catalog", "mis_cometas.txt", "--object", "1",
-                                           "--at", "29/03/1997 00:43:03"};
+    const std::vector<std::string> base = {"--catalog", "mis_cometas.txt",    "--object", "1",
+                                           "--at",      "29/03/1997 00:43:03"};
     EXPECT_EQ(Run(base).exitCode, 2);
     std::vector<std::string> withKind = base;
     withKind.push_back("--kind");
@@ -186,8 +204,8 @@ TEST_F(CliCircumstances, OtherFileNamesNeedTheKind) {
 TEST_F(CliCircumstances, UsageErrorsExit2) {
     const std::vector<std::vector<std::string>> cases = {
         {},
-        {"--catalog", "CometsCR.dat"},                                   // no object
-        {"--object", "0"},                                                // no catalog
+        {"--catalog", "CometsCR.dat"},  // no object
+        {"--object", "0"},              // no catalog
         {"--catalog", "CometsCR.dat", "--object", "0", "--mode", "X"},
         {"--catalog", "CometsCR.dat", "--object", "0", "--bogus"},
         {"--catalog", "CometsCR.dat", "--object", "0", "--name", "Halley"},
@@ -206,8 +224,9 @@ TEST_F(CliCircumstances, UsageErrorsExit2) {
 
 TEST_F(CliCircumstances, FailuresExit1WithTheWindowsMessage) {
     // A minor-planet line with blanks where e belongs, and one with a negative a.
-    std::string ceres = "(1) Ceres                                      2025 11 21.0 231.5397  2.76562  0.079576  "
-                        "73.2997  80.2496  10.5879  3.35   0.15";
+    std::string ceres =
+        "(1) Ceres                                      2025 11 21.0 231.5397  2.76562  0.079576  "
+        "73.2997  80.2496  10.5879  3.35   0.15";
     std::string blankE = ceres;
     blankE.replace(79, 8, std::string(8, ' '));
     std::string negativeA = ceres;
@@ -235,8 +254,11 @@ TEST_F(CliCircumstances, FailuresExit1WithTheWindowsMessage) {
     const CliResult missing = Run({"--catalog", "NoExiste.dat", "--kind", "A", "--object", "0"});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_EQ(missing.err, "Archivo de elementos orbitales no encontrado\n");
-    EXPECT_EQ(Run({"--catalog", "CometsCR.dat", "--object", "100000", "--at", "01/01/2024"}).exitCode, 1);
-    EXPECT_EQ(Run({"--catalog", "CometsCR.dat", "--name", "zzzz-nada", "--at", "01/01/2024"}).exitCode, 1);
+    EXPECT_EQ(
+        Run({"--catalog", "CometsCR.dat", "--object", "100000", "--at", "01/01/2024"}).exitCode, 1);
+    EXPECT_EQ(
+        Run({"--catalog", "CometsCR.dat", "--name", "zzzz-nada", "--at", "01/01/2024"}).exitCode,
+        1);
 }
 
 TEST_F(CliCircumstances, BadResolutionInTheSettingsFileShowsTheRowsBeforeIt) {
@@ -250,8 +272,8 @@ TEST_F(CliCircumstances, BadResolutionInTheSettingsFileShowsTheRowsBeforeIt) {
 }
 
 TEST_F(CliCircumstances, TwilightChoiceServesModeTOnly) {
-    const std::vector<std::string> base = {"--catalog", "CometsCR.dat", "--object", "1", "--at",
-                                           "29/03/1997 00:43:03"};
+    const std::vector<std::string> base = {"--catalog", "CometsCR.dat", "--object",
+                                           "1",         "--at",         "29/03/1997 00:43:03"};
     auto with = [&](std::initializer_list<const char*> extra) {
         std::vector<std::string> args = base;
         args.insert(args.end(), extra.begin(), extra.end());

@@ -67,8 +67,8 @@ TEST(Sun, ObliquityAtJ2000) {
     // 23° 26' 21.45" (23.43929°) at J2000.
     EXPECT_NEAR(Deg(Obliquity(kInstantJ2000Day)), 23.43929, 1e-4);
     // It decreases by about 47" per century.
-    EXPECT_NEAR(Deg(Obliquity(kInstantJ2000Day) - Obliquity(kInstantJ2000Day + 36525)),
-                46.8 / 3600, 0.5 / 3600);
+    EXPECT_NEAR(Deg(Obliquity(kInstantJ2000Day) - Obliquity(kInstantJ2000Day + 36525)), 46.8 / 3600,
+                0.5 / 3600);
 }
 
 TEST(EquatorialToHorizontal, OnTheMeridianAltitudeIs90MinusZenithDistance) {

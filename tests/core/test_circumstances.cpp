@@ -38,8 +38,8 @@ std::string FechaOf(int y, int m, int d) {
 }
 
 // A circular minor-planet orbit with the given elements [deg] and its epoch at 0h of y-m-d.
-TOrbitalElements Circular(double a, double iDeg, double nodeDeg, double wDeg, double MDeg,
-                          int y, int m, int d) {
+TOrbitalElements Circular(double a, double iDeg, double nodeDeg, double wDeg, double MDeg, int y,
+                          int m, int d) {
     TOrbitalElements el;
     el.Name = "(9999) Prueba";
     el.Fecha = FechaOf(y, m, d);
@@ -60,10 +60,11 @@ TOrbitalElements FarObjectAt(double alphaDeg, double deltaDeg, int y, int m, int
     const Instant t = EncodeDate(y, m, d);
     const double eps = Obliquity(t);
     const double a = Rad(alphaDeg), dl = Rad(deltaDeg);
-    const double beta = std::asin(std::sin(dl) * std::cos(eps) - std::cos(dl) * std::sin(eps) * std::sin(a));
-    const double lambda = std::atan2(std::sin(a) * std::cos(eps) + std::tan(dl) * std::sin(eps), std::cos(a));
-    if (beta >= 0)
-        return Circular(1000, Deg(beta), Deg(lambda) - 90, 0, 90, y, m, d);
+    const double beta =
+        std::asin(std::sin(dl) * std::cos(eps) - std::cos(dl) * std::sin(eps) * std::sin(a));
+    const double lambda =
+        std::atan2(std::sin(a) * std::cos(eps) + std::tan(dl) * std::sin(eps), std::cos(a));
+    if (beta >= 0) return Circular(1000, Deg(beta), Deg(lambda) - 90, 0, 90, y, m, d);
     return Circular(1000, -Deg(beta), Deg(lambda) + 90, 0, 270, y, m, d);
 }
 
@@ -78,10 +79,10 @@ Session MakeSession(const TOrbitalElements& el, Instant t, const std::string& la
 
 TCircumstances Sentinel() {
     TCircumstances c;
-    double* fields[] = {&c.RightAscension, &c.Declination, &c.Delta, &c.SunDistance,
-                        &c.Elongation, &c.PhaseAngle, &c.Magnitude, &c.Speed, &c.MaxAltitude,
-                        &c.Motion, &c.MotionRA, &c.MotionDec, &c.MotionPA, &c.ReverseMotionPA,
-                        &c.RadiusVectorPA};
+    double* fields[] = {&c.RightAscension, &c.Declination,     &c.Delta,         &c.SunDistance,
+                        &c.Elongation,     &c.PhaseAngle,      &c.Magnitude,     &c.Speed,
+                        &c.MaxAltitude,    &c.Motion,          &c.MotionRA,      &c.MotionDec,
+                        &c.MotionPA,       &c.ReverseMotionPA, &c.RadiusVectorPA};
     for (double* f : fields) *f = 42.0;
     return c;
 }
@@ -153,7 +154,8 @@ TEST_F(Opposition, MinorPlanetPositionDistancesAndMagnitude) {
     EXPECT_NEAR(c.Elongation, kPi, 1e-6);
     EXPECT_NEAR(c.PhaseAngle, 0, 1e-6);
     EXPECT_NEAR(c.RightAscension,
-                NormalizeAngle(std::atan2(std::sin(L_) * std::cos(eps_), std::cos(L_))), kArcsec / 100);
+                NormalizeAngle(std::atan2(std::sin(L_) * std::cos(eps_), std::cos(L_))),
+                kArcsec / 100);
     EXPECT_NEAR(c.Declination, std::asin(std::sin(eps_) * std::sin(L_)), kArcsec / 100);
     // Minor-planet law: H + 5 log10(r Δ) + 0.03 β[deg]; the slope G plays no part.
     EXPECT_NEAR(c.Magnitude, 15 + 5 * std::log10(2 * (2 - sun_.R)), 1e-6);
@@ -180,8 +182,8 @@ TEST_F(Opposition, CometLawAndPerihelionAtTheElementDate) {
     Session s = MakeSession(el, t_);
     ASSERT_TRUE(ComputeCircumstances(s, CircumstanceMode::R));
     EXPECT_NEAR(s.Circumstances.SunDistance, 2, 1e-12);  // r = q at perihelion
-    EXPECT_NEAR(s.Circumstances.Magnitude, 5 + 5 * std::log10(2 - sun_.R) + 2.5 * 4 * std::log10(2.0),
-                1e-6);
+    EXPECT_NEAR(s.Circumstances.Magnitude,
+                5 + 5 * std::log10(2 - sun_.R) + 2.5 * 4 * std::log10(2.0), 1e-6);
     // The period is shown for e < 1: √(2³) years.
     EXPECT_EQ(Text(SelectionPageTexts(s), "Label16"), "P:   2.828 años");
 }
@@ -218,7 +220,8 @@ TEST(MaxAltitude, CulminationInDarknessAndItsNegativeCase) {
         {"southern observer", 270, -30, "-33"},
     };
     for (const auto& c : cases) {
-        Session s = MakeSession(FarObjectAt(c.alphaDeg, c.deltaDeg, 2024, 6, 21), EncodeDate(2024, 6, 21), c.lat);
+        Session s = MakeSession(FarObjectAt(c.alphaDeg, c.deltaDeg, 2024, 6, 21),
+                                EncodeDate(2024, 6, 21), c.lat);
         ASSERT_TRUE(ComputeCircumstances(s, CircumstanceMode::E)) << c.name;
         EXPECT_NEAR(Deg(s.Circumstances.Declination), c.deltaDeg, 0.1) << c.name;  // parallax
         const double phi = Rad(std::atoi(c.lat));
@@ -279,7 +282,8 @@ TEST_F(EveningObject, TheTwilightLimitIsAnInputOfModeTOnly) {
     Session civil = MakeSession(FarObjectAt(105, 50, 2024, 6, 21), t_);
     ASSERT_TRUE(ComputeCircumstances(civil, CircumstanceMode::T, kTwilightCivil));
     EXPECT_LE(civil.Circumstances.MaxAltitude, AltitudeAtDusk(civil, kTwilightCivil, 0) + 1e-12);
-    EXPECT_GE(civil.Circumstances.MaxAltitude, AltitudeAtDusk(civil, kTwilightCivil, 0.0218) - 1e-12);
+    EXPECT_GE(civil.Circumstances.MaxAltitude,
+              AltitudeAtDusk(civil, kTwilightCivil, 0.0218) - 1e-12);
     EXPECT_GT(civil.Circumstances.MaxAltitude, r.Circumstances.MaxAltitude);  // earlier dusk
 }
 
@@ -329,7 +333,7 @@ protected:
 
 TEST_F(ZeroHourCrossing, MotionIsContinuousAcross0h) {
     const TCircumstances ref = WithRightAscension(1e-4);  // some 20 minutes clear of 0h
-    const double perMinute = ref.Motion * kArcsec;         // [rad]
+    const double perMinute = ref.Motion * kArcsec;        // [rad]
     ASSERT_GT(perMinute, 0);
     for (int k = -3; k <= 3; ++k) {
         // k·0.4 minutes of motion from 0h: for some k the minute straddles 0h.
@@ -423,9 +427,10 @@ TEST_F(PageTexts, PolarPerMinuteWithEveryLabelInOrder) {
     std::vector<std::string> order;
     for (const auto& l : t.labels)
         if (l.label != "Label66" && l.label != "Label67") order.push_back(l.label);
-    EXPECT_EQ(order, (std::vector<std::string>{"Label34", "Label12", "Label13", "Label35", "Label14",
-                                               "Label15", "Label38", "Label39", "Label69", "Label70",
-                                               "Label71", "Label72", "Label16"}));
+    EXPECT_EQ(order,
+              (std::vector<std::string>{"Label34", "Label12", "Label13", "Label35", "Label14",
+                                        "Label15", "Label38", "Label39", "Label69", "Label70",
+                                        "Label71", "Label72", "Label16"}));
     EXPECT_EQ(Text(t, "Label34"), "1.5000 UA  (224.4  10^6 km)");
     EXPECT_EQ(Text(t, "Label12"), "05h 34m 12.35s");
     EXPECT_EQ(Text(t, "Label13"), "-05° 07' 44\"");
@@ -525,8 +530,8 @@ TEST(CometLines, EvaluateCometLineUsesTheHyperbolicBranchToo) {
     EXPECT_NEAR(ev.phaseAngleDeg, Deg(s.Circumstances.PhaseAngle), 1e-12);
     // Speed on a hyperbola: v² = 29.8² (2/r + 1/|a|).
     const double absA = 1.356507 / (6.139884 - 1);
-    EXPECT_NEAR(s.Circumstances.Speed,
-                29.8 * std::sqrt(2 / s.Circumstances.SunDistance + 1 / absA), 1e-9);
+    EXPECT_NEAR(s.Circumstances.Speed, 29.8 * std::sqrt(2 / s.Circumstances.SunDistance + 1 / absA),
+                1e-9);
     EXPECT_EQ(Text(SelectionPageTexts(s), "Label16"), "");
     EXPECT_FALSE(ErrorOf([] { EvaluateCometLine("C/bad", 40000.0); }).empty());
 }
@@ -552,5 +557,6 @@ TEST(Locale, CommaLocaleGivesTheSameResultsAndTexts) {
     ASSERT_TRUE(ok);
     EXPECT_TRUE(SameRecord(a.Circumstances, b.Circumstances));
     ASSERT_EQ(ta.labels.size(), tb.labels.size());
-    for (std::size_t k = 0; k < ta.labels.size(); ++k) EXPECT_EQ(ta.labels[k].text, tb.labels[k].text);
+    for (std::size_t k = 0; k < ta.labels.size(); ++k)
+        EXPECT_EQ(ta.labels[k].text, tb.labels[k].text);
 }

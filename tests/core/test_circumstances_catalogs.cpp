@@ -48,8 +48,10 @@ struct CatalogCase {
 }  // namespace
 
 TEST(SampleCatalogs, EveryLineComputesAtTwoInstants) {
-    const CatalogCase cases[] = {{"CometsCR.dat", 'C'},         {"NeosAndUnusualCR.dat", 'A'},
-                                 {"CriticalListCR.dat", 'A'},   {"DistantObjectsCR.dat", 'A'},
+    const CatalogCase cases[] = {{"CometsCR.dat", 'C'},
+                                 {"NeosAndUnusualCR.dat", 'A'},
+                                 {"CriticalListCR.dat", 'A'},
+                                 {"DistantObjectsCR.dat", 'A'},
                                  {"BrightMinorPlanetsCR.dat", 'A'}};
     for (const auto& c : cases) {
         const auto lines = ReadCatalogLines(std::string(VAGARIS_SAMPLES_DIR) + "/" + c.file);

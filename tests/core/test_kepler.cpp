@@ -63,8 +63,8 @@ TEST(SolveKepler, BothIterationsReachTheRoot) {
     for (double e : {0.0, 0.1, 0.3, 0.4, 0.41, 0.7, 0.95, 0.999}) {
         for (double M : {0.0, 0.1, 1.0, 3.0, 6.0, 12.5, -2.0}) {
             const double E = SolveKepler(M, e);
-            const double reference = Bisect([&](double x) { return x - e * std::sin(x) - M; },
-                                            M - 1.0, M + 1.0);
+            const double reference =
+                Bisect([&](double x) { return x - e * std::sin(x) - M; }, M - 1.0, M + 1.0);
             EXPECT_NEAR(E, reference, 2e-9) << "e=" << e << " M=" << M;
         }
     }

@@ -37,7 +37,9 @@ TEST(EncodeTextFile, Windows1252WithCrLfAfterEveryLine) {
     EXPECT_EQ(EncodeTextFile({"€ – “x” 12°"}), "\x80 \x96 \x93x\x94 12\xB0\r\n");
     // What the code page cannot hold, and broken UTF-8, become "?".
     EXPECT_EQ(EncodeTextFile({"日本"}), "??\r\n");
-    EXPECT_EQ(EncodeTextFile({"a\xFF" "b"}), "a?b\r\n");
+    EXPECT_EQ(EncodeTextFile({"a\xFF"
+                              "b"}),
+              "a?b\r\n");
     EXPECT_EQ(EncodeTextFile({"cut \xC3"}), "cut ?\r\n");
 }
 

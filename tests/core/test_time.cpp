@@ -13,7 +13,7 @@ using vagaris::test::ErrorOf;
 TEST(Instant, CountsDaysFrom1899December30) {
     EXPECT_EQ(EncodeDate(1899, 12, 30), 0.0);
     EXPECT_EQ(EncodeDate(2000, 1, 1), 36526.0);
-    EXPECT_EQ(EncodeDate(1899, 12, 29), -1.0);  // continuous scale before the origin
+    EXPECT_EQ(EncodeDate(1899, 12, 29), -1.0);     // continuous scale before the origin
     EXPECT_EQ(EncodeDate(1992, 10, 13), 33890.0);  // JD 2448908.5
     EXPECT_EQ(EncodeDate(2000, 3, 1) - EncodeDate(2000, 2, 28), 2.0);  // 2000 is a leap year
     EXPECT_EQ(EncodeDate(1900, 3, 1) - EncodeDate(1900, 2, 28), 1.0);  // 1900 is not
@@ -35,7 +35,8 @@ TEST(Instant, DecodeRoundsToTheMillisecondFirst) {
     EXPECT_EQ(f.hour, 0);
     EXPECT_EQ(f.second, 0);
     EXPECT_EQ(f.millisecond, 0);
-    EXPECT_EQ(FormatInstant("dd/mm/yyyy hh:nn:ss", EncodeDate(2009, 1, 1) + 0.75), "01/01/2009 18:00:00");
+    EXPECT_EQ(FormatInstant("dd/mm/yyyy hh:nn:ss", EncodeDate(2009, 1, 1) + 0.75),
+              "01/01/2009 18:00:00");
 }
 
 TEST(Instant, DateAndTimeTexts) {

@@ -97,7 +97,7 @@ inline std::vector<std::uint32_t> DecodeWithLibrary(const std::string& gif, std:
 
 // A folder of its own under the system's temporary folder, removed at the end.
 class TempDir {
-  public:
+public:
     TempDir() {
         std::string pattern = (std::filesystem::temp_directory_path() / "vagaris-gif-XXXXXX");
         if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
@@ -110,7 +110,7 @@ class TempDir {
     std::string file(const std::string& name) const { return (path_ / name).string(); }
     const std::filesystem::path& path() const { return path_; }
 
-  private:
+private:
     std::filesystem::path path_;
 };
 

@@ -41,7 +41,7 @@ QImage OrbitColoursImage() {
 }
 
 class GifWindow : public ::testing::Test {
-  protected:
+protected:
     void TearDown() override {
         vagaris::ProgressHook = nullptr;
         vagaris::BusyCursorHook = nullptr;

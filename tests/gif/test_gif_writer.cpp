@@ -226,15 +226,11 @@ TEST(GifWriter, LaterImagesGetLocalTablesAndTheScreenTakesTheLargestSize) {
 namespace {
 std::vector<float> progressSeen;
 std::vector<bool> cursorSeen;
-void RecordProgress(float f) {
-    progressSeen.push_back(f);
-}
-void RecordCursor(bool busy) {
-    cursorSeen.push_back(busy);
-}
+void RecordProgress(float f) { progressSeen.push_back(f); }
+void RecordCursor(bool busy) { cursorSeen.push_back(busy); }
 
 class GifHooks : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         progressSeen.clear();
         cursorSeen.clear();

@@ -77,4 +77,6 @@ struct OrbitTestWindow {
     std::string path(const std::string& name) const { return (home.dir / name).string(); }
 };
 
-inline std::string ReadFileBytes(const std::filesystem::path& p) { return vagaris::test::ReadBytes(p); }
+inline std::string ReadFileBytes(const std::filesystem::path& p) {
+    return vagaris::test::ReadBytes(p);
+}

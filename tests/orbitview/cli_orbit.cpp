@@ -42,7 +42,9 @@ void EnsureApplication() { gApplication->Ensure(); }
 
 using vagaris::test::CliResult;
 
-CliResult RunOrbit(const std::vector<std::string>& args) { return vagaris::test::RunCli("orbit", args); }
+CliResult RunOrbit(const std::vector<std::string>& args) {
+    return vagaris::test::RunCli("orbit", args);
+}
 
 class CliOrbit : public ::testing::Test {
 protected:
@@ -56,7 +58,7 @@ protected:
 
 TEST_F(CliOrbit, UsageErrors) {
     const std::vector<std::vector<std::string>> cases = {
-        {"--catalog", catalog(), "--object", "0"},                           // no -o
+        {"--catalog", catalog(), "--object", "0"},  // no -o
         {"--catalog", catalog(), "--object", "0", "--tilt", "91", "-o", at("a.gif")},
         {"--catalog", catalog(), "--object", "0", "--tilt", "10.5", "-o", at("a.gif")},
         {"--catalog", catalog(), "--object", "0", "--azimuth", "-1", "-o", at("a.gif")},
@@ -66,8 +68,10 @@ TEST_F(CliOrbit, UsageErrors) {
         {"--catalog", catalog(), "--object", "0", "--pan", "3", "-o", at("a.gif")},
         {"--catalog", catalog(), "--object", "0", "--planets", "plu", "-o", at("a.gif")},
         {"--catalog", catalog(), "--object", "0", "--frames", "101", "-o", at("a.gif")},
-        {"--catalog", catalog(), "--object", "0", "--frames", "2", "--step", "4", "-o", at("a.gif")},
-        {"--catalog", catalog(), "--object", "0", "--frames", "2", "--unit", "lustros", "-o", at("a.gif")},
+        {"--catalog", catalog(), "--object", "0", "--frames", "2", "--step", "4", "-o",
+         at("a.gif")},
+        {"--catalog", catalog(), "--object", "0", "--frames", "2", "--unit", "lustros", "-o",
+         at("a.gif")},
         {"--catalog", catalog(), "--object", "0", "--step", "2", "-o", at("a.gif")},
         {"--catalog", catalog(), "--object", "0", "--bogus", "-o", at("a.gif")},
     };
@@ -82,8 +86,9 @@ TEST_F(CliOrbit, UsageErrors) {
 }
 
 TEST_F(CliOrbit, PictureSizesAndFormats) {
-    CliResult r = RunOrbit({"--catalog", catalog(), "--name", "hale-bopp", "--at",
-                           "01/04/1997 00:00:00", "--planets", "all", "--plane", "-o", at("hb.GIF")});
+    CliResult r =
+        RunOrbit({"--catalog", catalog(), "--name", "hale-bopp", "--at", "01/04/1997 00:00:00",
+                  "--planets", "all", "--plane", "-o", at("hb.GIF")});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(ReadFileBytes(at("hb.GIF")).substr(0, 6), "GIF87a");
     EXPECT_EQ(ReadGifAsImage(at("hb.GIF")).size(), QSize(430, 469));
@@ -96,9 +101,9 @@ TEST_F(CliOrbit, PictureSizesAndFormats) {
 TEST_F(CliOrbit, HyperbolicInterstellarComets) {
     // 2I/Borisov and 3I/ATLAS have a node beyond an asymptote.
     for (const char* name : {"2I/Borisov", "3I/ATLAS", "1I/"}) {
-        const CliResult r = RunOrbit({"--catalog", catalog(), "--name", name, "--at",
-                                     "01/11/2025 00:00:00", "--tilt", "60", "--scale", "2.5",
-                                     "-o", at("i.gif")});
+        const CliResult r =
+            RunOrbit({"--catalog", catalog(), "--name", name, "--at", "01/11/2025 00:00:00",
+                      "--tilt", "60", "--scale", "2.5", "-o", at("i.gif")});
         ASSERT_EQ(r.exitCode, 0) << name << r.err;
         // The global table holds at most 8 entries: only the view's colours.
         const std::string gif = ReadFileBytes(at("i.gif"));
@@ -108,9 +113,9 @@ TEST_F(CliOrbit, HyperbolicInterstellarComets) {
 }
 
 TEST_F(CliOrbit, SequenceNamesAndCountZero) {
-    CliResult r = RunOrbit({"--catalog", catalog(), "--object", "2", "--at", "01/01/2011",
-                           "--frames", "3", "--step", "15", "--unit", "minutos", "-o",
-                           at("seq.gif")});
+    CliResult r =
+        RunOrbit({"--catalog", catalog(), "--object", "2", "--at", "01/01/2011", "--frames", "3",
+                  "--step", "15", "--unit", "minutos", "-o", at("seq.gif")});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     for (const char* frame : {"seq_01.gif", "seq_02.gif", "seq_03.gif"})
         EXPECT_TRUE(fs::exists(home_.dir / frame)) << frame;
@@ -131,17 +136,18 @@ TEST(PageAndCli, SamePictureForTheSameState) {
     w.find<QScrollBar>("ScrollBar3")->setValue(30);
     w.find<QScrollBar>("ScrollBar1")->setValue(45);
     w.find<QScrollBar>("ScrollBar2")->setValue(65);
-    for (const char* p : {"sbMer", "sbVen", "sbMar", "sbJup", "sbSat", "sbUr", "sbNep", "sbPlano"}) w.click(p);
+    for (const char* p : {"sbMer", "sbVen", "sbMar", "sbJup", "sbSat", "sbUr", "sbNep", "sbPlano"})
+        w.click(p);
     w.drag({200, 200}, {220, 190});
     w.dialogs.saveAnswers.push_back(QString::fromStdString(w.path("page.gif")));
     w.click("SpeedButton27");
     ASSERT_TRUE(w.dialogs.texts("error").isEmpty());
 
     const std::string instant = vagaris::FormatInstant("dd/mm/yyyy hh:nn:ss", w.now);
-    const CliResult r = RunOrbit({"--catalog", w.path("CometsCR.dat"), "--object", "1",
-                                 "--at", instant, "--tilt", "30", "--azimuth", "45",
-                                 "--scale", "6.5", "--pan", "20,-10", "--planets", "all",
-                                 "--plane", "-o", w.path("cli.gif")});
+    const CliResult r =
+        RunOrbit({"--catalog", w.path("CometsCR.dat"), "--object", "1", "--at", instant, "--tilt",
+                  "30", "--azimuth", "45", "--scale", "6.5", "--pan", "20,-10", "--planets", "all",
+                  "--plane", "-o", w.path("cli.gif")});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const std::string page = ReadFileBytes(w.home.dir / "page.gif");
     ASSERT_FALSE(page.empty());
@@ -163,9 +169,9 @@ TEST(PageAndCli, SameWebSequence) {
     ASSERT_TRUE(w.dialogs.texts("error").isEmpty());
 
     const std::string instant = vagaris::FormatInstant("dd/mm/yyyy hh:nn:ss", w.now);
-    const CliResult r = RunOrbit({"--catalog", w.path("CometsCR.dat"), "--object", "0",
-                                 "--at", instant, "--web", "--planets", "jup", "--frames",
-                                 "2", "--step", "5", "--unit", "horas", "-o", w.path("c.bmp")});
+    const CliResult r = RunOrbit({"--catalog", w.path("CometsCR.dat"), "--object", "0", "--at",
+                                  instant, "--web", "--planets", "jup", "--frames", "2", "--step",
+                                  "5", "--unit", "horas", "-o", w.path("c.bmp")});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     for (const char* k : {"_01.bmp", "_02.bmp"}) {
         const std::string page = ReadFileBytes(w.home.dir / (std::string("p") + k));

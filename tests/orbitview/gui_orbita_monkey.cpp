@@ -33,7 +33,8 @@ void ExpectPageAnswers(OrbitTestWindow& w) {
     w.click("SpeedButton8");
     EXPECT_NEAR(w.session.CurrentInstant, before + 1, 1e-9);
     PaintNow(w);
-    EXPECT_TRUE(w.dialogs.texts("error").isEmpty()) << w.dialogs.texts("error").join(' ').toStdString();
+    EXPECT_TRUE(w.dialogs.texts("error").isEmpty())
+        << w.dialogs.texts("error").join(' ').toStdString();
     EXPECT_EQ(w.page->capturePicture().size(), w.paintBox()->size());
 }
 
@@ -58,8 +59,9 @@ TEST(OrbitaMonkey, ScrollBarsAtAndBeyondTheirEnds) {
     const struct {
         const char* bar;
         int pushedTo, stays;
-    } ends[] = {{"ScrollBar1", -1000, 0},  {"ScrollBar1", 100000, 360}, {"ScrollBar2", -5, 5},
-                {"ScrollBar2", 100000, 1000}, {"ScrollBar3", -1000, -90}, {"ScrollBar3", 1000, 90}};
+    } ends[] = {{"ScrollBar1", -1000, 0},   {"ScrollBar1", 100000, 360},
+                {"ScrollBar2", -5, 5},      {"ScrollBar2", 100000, 1000},
+                {"ScrollBar3", -1000, -90}, {"ScrollBar3", 1000, 90}};
     for (const auto& e : ends) {
         auto* bar = w.find<QScrollBar>(e.bar);
         bar->setValue(e.pushedTo);
@@ -109,7 +111,8 @@ TEST(OrbitaMonkey, EveryToggleTwiceAndParaWebBackAndForth) {
     OrbitTestWindow w;
     w.open(/*extendedMode=*/true);
     w.loadComets();
-    const char* toggles[] = {"sbMer", "sbVen", "sbMar", "sbJup", "sbSat", "sbUr", "sbNep", "sbPlano"};
+    const char* toggles[] = {"sbMer", "sbVen", "sbMar", "sbJup",
+                             "sbSat", "sbUr",  "sbNep", "sbPlano"};
     for (int round = 0; round < 2; ++round) {
         for (const char* t : toggles) {
             w.click(t);

@@ -16,8 +16,8 @@ using vagaris::RedrawMode;
 
 namespace {
 
-const QSet<QRgb> kViewColours = {qRgb(0, 0, 128),   qRgb(0, 255, 255), qRgb(255, 0, 255),
-                                 qRgb(128, 128, 128), qRgb(255, 0, 0), qRgb(255, 255, 0),
+const QSet<QRgb> kViewColours = {qRgb(0, 0, 128),     qRgb(0, 255, 255), qRgb(255, 0, 255),
+                                 qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(255, 255, 0),
                                  qRgb(0, 0, 0)};
 
 QSet<QRgb> ColoursOf(const QImage& image) {
@@ -53,7 +53,8 @@ TEST(OrbitaPage, StartState) {
         EXPECT_EQ(bar->value(), b.value) << b.name;
     }
     EXPECT_EQ(w.find<QScrollBar>("ScrollBar3")->orientation(), Qt::Vertical);
-    for (const char* toggle : {"sbMer", "sbVen", "sbMar", "sbJup", "sbSat", "sbUr", "sbNep", "sbPlano"}) {
+    for (const char* toggle :
+         {"sbMer", "sbVen", "sbMar", "sbJup", "sbSat", "sbUr", "sbNep", "sbPlano"}) {
         ASSERT_NE(w.find<QToolButton>(toggle), nullptr) << toggle;
         EXPECT_TRUE(w.find<QToolButton>(toggle)->isCheckable()) << toggle;
         EXPECT_FALSE(w.find<QToolButton>(toggle)->isChecked()) << toggle;
@@ -204,7 +205,8 @@ TEST(OrbitaPicture, OneGifWithTheViewsSevenColours) {
     EXPECT_EQ(w.dialogs.lastSaveFilter, "Gif (*.gif)|*.gif|Bitmaps (*.bmp)|*.bmp");
     EXPECT_EQ(w.dialogs.lastSaveDefaultExt, "gif");
     EXPECT_EQ(w.dialogs.lastSaveProposed, "C_1942 EA (Vaisala)_orbita");
-    ASSERT_TRUE(w.dialogs.texts("error").isEmpty()) << w.dialogs.texts("error").join(' ').toStdString();
+    ASSERT_TRUE(w.dialogs.texts("error").isEmpty())
+        << w.dialogs.texts("error").join(' ').toStdString();
 
     const std::string bytes = ReadFileBytes(w.path("vaisala.gif"));
     ASSERT_GT(bytes.size(), 13u);
@@ -230,7 +232,8 @@ TEST(OrbitaPicture, FormatFollowsTheExtensionInAnyCase) {
     for (const auto& c : cases) {
         w.dialogs.saveAnswers.push_back(QString::fromStdString(w.path(c.name)));
         w.click("SpeedButton27");
-        EXPECT_EQ(ReadFileBytes(w.path(c.name)).substr(0, std::string(c.magic).size()), c.magic) << c.name;
+        EXPECT_EQ(ReadFileBytes(w.path(c.name)).substr(0, std::string(c.magic).size()), c.magic)
+            << c.name;
     }
     const QImage bmp(QString::fromStdString(w.path("y.bmp")), "BMP");
     EXPECT_TRUE(SamePixels(bmp, w.page->capturePicture()));
@@ -275,7 +278,8 @@ TEST(OrbitaSequence, NumberedFramesAndTheInstantAfterThem) {
     EXPECT_FALSE(fs::exists(w.home.dir / "x_orbita.gif"));
     EXPECT_EQ(w.session.CurrentInstant, w.now + 3) << "three steps of one day";
     // Frames differ (the date line and the bodies move).
-    EXPECT_NE(ReadFileBytes(w.home.dir / "x_orbita_01.gif"), ReadFileBytes(w.home.dir / "x_orbita_02.gif"));
+    EXPECT_NE(ReadFileBytes(w.home.dir / "x_orbita_01.gif"),
+              ReadFileBytes(w.home.dir / "x_orbita_02.gif"));
 }
 
 TEST(OrbitaSequence, UpperCaseGifAndBitmapFrames) {

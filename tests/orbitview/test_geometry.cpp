@@ -113,8 +113,10 @@ TEST(OrbitProjector, AgreesWithStepwiseProjection) {
     int differing = 0;
     for (int k = 0; k < 3600; ++k) {
         const double E = Rad(k / 10.0);
-        const double x = r.a * std::cos(E) + (r.q - r.a), z = r.a * std::sqrt(1 - r.e * r.e) * std::sin(E);
-        const Pixel a = project(x, z), b = ProjectPoint(x, 0, z, &r, BodyKind::EllipticObject, view);
+        const double x = r.a * std::cos(E) + (r.q - r.a),
+                     z = r.a * std::sqrt(1 - r.e * r.e) * std::sin(E);
+        const Pixel a = project(x, z),
+                    b = ProjectPoint(x, 0, z, &r, BodyKind::EllipticObject, view);
         EXPECT_LE(std::abs(a.x - b.x), 1);
         EXPECT_LE(std::abs(a.y - b.y), 1);
         differing += !(a == b);
@@ -171,9 +173,9 @@ TEST(FindEllipseNodes, ThirtyDegrees) {
 
 TEST(ArcSegmentCount, FifteenPerRoundedDegree) {
     EXPECT_EQ(ArcSegmentCount(360), 5400);
-    EXPECT_EQ(ArcSegmentCount(2.5), 30);   // halves to even
+    EXPECT_EQ(ArcSegmentCount(2.5), 30);  // halves to even
     EXPECT_EQ(ArcSegmentCount(3.5), 60);
-    EXPECT_EQ(ArcSegmentCount(0.5), 0);    // rounds to 0°: nothing drawn
+    EXPECT_EQ(ArcSegmentCount(0.5), 0);  // rounds to 0°: nothing drawn
     EXPECT_EQ(ArcSegmentCount(0.49), 0);
     EXPECT_EQ(ArcSegmentCount(-3), 0);
 }

@@ -21,7 +21,8 @@ struct Drawn {
 Drawn Sort(const OrbitScene& scene) {
     Drawn d;
     for (const SceneItem& item : scene.items) {
-        if (auto* p = std::get_if<ScenePolyline>(&item)) (p->points.size() > 2 ? d.arcs : d.lines).push_back(*p);
+        if (auto* p = std::get_if<ScenePolyline>(&item))
+            (p->points.size() > 2 ? d.arcs : d.lines).push_back(*p);
         if (auto* p = std::get_if<SceneDisc>(&item)) d.discs.push_back(*p);
         if (auto* p = std::get_if<SceneText>(&item)) d.texts.push_back(*p);
     }
@@ -75,9 +76,12 @@ void ExpectOpenArcs(const Drawn& d, const TOrbitRecord& r, const OrbitView& view
         EXPECT_EQ(arc.colour, expected[k].colour);
         const int n = 15 * static_cast<int>(std::lround(expected[k].to - expected[k].from));
         EXPECT_EQ(arc.points.size(), size_t(n + 1));
-        const Pixel first = ConicPixel(r, expected[k].from, view), last = ConicPixel(r, expected[k].to, view);
-        EXPECT_LE(std::abs(arc.points.front().x - first.x) + std::abs(arc.points.front().y - first.y), 1);
-        EXPECT_LE(std::abs(arc.points.back().x - last.x) + std::abs(arc.points.back().y - last.y), 1);
+        const Pixel first = ConicPixel(r, expected[k].from, view),
+                    last = ConicPixel(r, expected[k].to, view);
+        EXPECT_LE(
+            std::abs(arc.points.front().x - first.x) + std::abs(arc.points.front().y - first.y), 1);
+        EXPECT_LE(std::abs(arc.points.back().x - last.x) + std::abs(arc.points.back().y - last.y),
+                  1);
     }
 }
 
@@ -107,7 +111,8 @@ TEST(OpenOrbit, BothNodesKept) {
     const TOrbitRecord r = OpenRecord(100);
     const Drawn d = DrawOne(r, BodyKind::OpenObject, view);
     ExpectOpenArcs(d, r, view,
-                   {{ViewColour::Fuchsia, -170, -100}, {ViewColour::Aqua, -100, 80},
+                   {{ViewColour::Fuchsia, -170, -100},
+                    {ViewColour::Aqua, -100, 80},
                     {ViewColour::Fuchsia, 80, 170}});
     ASSERT_EQ(d.lines.size(), 1u);
     EXPECT_EQ(d.lines[0].colour, ViewColour::Aqua);
@@ -121,7 +126,8 @@ TEST(OpenOrbit, ArgumentAbove180SwapsTheColours) {
     const TOrbitRecord r = OpenRecord(260);
     const Drawn d = DrawOne(r, BodyKind::OpenObject, view);
     ExpectOpenArcs(d, r, view,
-                   {{ViewColour::Aqua, -170, -80}, {ViewColour::Fuchsia, -80, 100},
+                   {{ViewColour::Aqua, -170, -80},
+                    {ViewColour::Fuchsia, -80, 100},
                     {ViewColour::Aqua, 100, 170}});
     EXPECT_EQ(d.lines.size(), 1u);
 }
@@ -144,10 +150,10 @@ TEST(OpenOrbit, HyperbolaSkipsPointsBeyondItsAsymptotes) {
     const Drawn d = DrawOne(r, BodyKind::OpenObject, view);
     EXPECT_TRUE(d.lines.empty());
     ASSERT_EQ(d.arcs.size(), 2u);
-    EXPECT_EQ(d.arcs[0].colour, ViewColour::Aqua);   // the descending node (ν = 80°) kept
+    EXPECT_EQ(d.arcs[0].colour, ViewColour::Aqua);  // the descending node (ν = 80°) kept
     EXPECT_EQ(d.arcs[1].colour, ViewColour::Fuchsia);
     EXPECT_EQ(d.arcs[0].points.back(), ConicPixel(r, 80, view));
-    const double limit = Deg(std::acos(-1 / 6.1));  // 99.43°
+    const double limit = Deg(std::acos(-1 / 6.1));                             // 99.43°
     const int skipped = static_cast<int>(std::floor((170 - limit) * 15)) + 1;  // per side
     EXPECT_EQ(d.arcs[0].points.size(), size_t(15 * 250 + 1 - skipped));
     EXPECT_EQ(d.arcs[1].points.size(), size_t(15 * 90 + 1 - skipped));
@@ -329,13 +335,15 @@ TEST(DateLine, BothForms) {
     const Instant sixAm = EncodeDate(2011, 1, 1) + 0.25;
     EXPECT_EQ(OrbitDateLine(sixAm, RedrawMode::ViewOnly), "01.2500 01 2011");
     EXPECT_EQ(OrbitDateLine(sixAm, RedrawMode::Recompute), "01/01/2011  06:00:00");
-    EXPECT_EQ(OrbitDateLine(EncodeDate(2011, 3, 15) + 0.5, RedrawMode::ViewOnly), "15.5000 03 2011");
+    EXPECT_EQ(OrbitDateLine(EncodeDate(2011, 3, 15) + 0.5, RedrawMode::ViewOnly),
+              "15.5000 03 2011");
 }
 
 TEST(PlanetMeanAnomaly, PolynomialFromJD2415018) {
     // JD 2415018.0 is the instant −0.5: T = 0.
     EXPECT_DOUBLE_EQ(PlanetMeanAnomaly(kToggleMercury, -0.5), 102.27938);
     // One Julian century later all three terms add, unreduced.
-    EXPECT_NEAR(PlanetMeanAnomaly(kToggleNeptune, 36525 - 0.5), 37.73063 + 218.46134 + 0.00007, 1e-9);
+    EXPECT_NEAR(PlanetMeanAnomaly(kToggleNeptune, 36525 - 0.5), 37.73063 + 218.46134 + 0.00007,
+                1e-9);
     EXPECT_EQ(PlanetRecordIndex(kToggleMars), kMars);
 }

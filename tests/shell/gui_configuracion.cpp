@@ -11,7 +11,7 @@
 namespace {
 
 class ConfigurationPage : public ::testing::Test {
-  protected:
+protected:
     ShellTestWindow w;
     void SetUp() override {
         w.open();

@@ -28,7 +28,7 @@ void ClickTab(QTabBar* bar, int index) {
 }
 
 class Robustness : public ::testing::Test {
-  protected:
+protected:
     ShellTestWindow w;
 
     void SetUp() override {
@@ -42,9 +42,9 @@ class Robustness : public ::testing::Test {
     void click(const char* button) { w.find<QAbstractButton>(button)->click(); }
     QStringList resultTexts() {
         QStringList out;
-        for (const char* l : {"Label34", "Label12", "Label13", "Label35", "Label14", "Label15",
-                              "Label38", "Label39", "Label69", "Label70", "Label71", "Label72",
-                              "Label16"})
+        for (const char* l :
+             {"Label34", "Label12", "Label13", "Label35", "Label14", "Label15", "Label38",
+              "Label39", "Label69", "Label70", "Label71", "Label72", "Label16"})
             out << w.text(l);
         return out;
     }
@@ -175,7 +175,7 @@ TEST_F(Robustness, ConfigurationBoxesHoldWrongInputEvenWhenAnotherTabIsChosen) {
         const char* typed;
         const char* restore;
     } cases[] = {
-        {"meLat", "abc", "+40"}, {"meLat", "-5", "+40"},  {"meLat", "+", "+40"},
+        {"meLat", "abc", "+40"}, {"meLat", "-5", "+40"},   {"meLat", "+", "+40"},
         {"meAlt", "12", "0000"}, {"meAlt", "x-1", "0000"}, {"meRes", "x", "2.7"},
         {"meRes", "1", "2.7"},   {"meFWHM", ".", "5.0"},   {"meFWHM", "-", "5.0"},
     };

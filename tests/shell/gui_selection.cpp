@@ -38,7 +38,7 @@ Expected Compute(const std::string& file, char kind, int index, vagaris::Instant
 }
 
 class SelectionPage : public ::testing::Test {
-  protected:
+protected:
     ShellTestWindow w;
 
     void expectPageShows(const Expected& expected) {

@@ -54,10 +54,8 @@ TEST(ComputeSite, WorkedExamples) {
     struct Case {
         const char *lat, *alt, *rhoCos, *rhoSin;
     } cases[] = {
-        {"+40", "0000", "0.767106", "0.639369"},
-        {"+40", "1000", "0.767226", "0.639470"},
-        {"-33", "0500", "0.839570", "-0.541574"},
-        {"+00", "0000", "1.000000", "0.000000"},
+        {"+40", "0000", "0.767106", "0.639369"},    {"+40", "1000", "0.767226", "0.639470"},
+        {"-33", "0500", "0.839570", "-0.541574"},   {"+00", "0000", "1.000000", "0.000000"},
         {"+40xyz", "0000", "0.767106", "0.639369"},  // only the first three characters count
     };
     for (const auto& c : cases) {
@@ -100,8 +98,9 @@ TEST_F(SettingsDir, RoundTripKeepsTheTextsAsTyped) {
     s.Polar = false;
     s.PerMinute = false;
     SaveSettings(programDir_, s);
-    EXPECT_EQ(ReadBytes(dir_ / "vagaris.ini"),
-              "-05\r\n2400\r\n1.5\r\n3.0\r\n000\r\n1\r\n/datos/órbitas/MPCORB.DAT\r\nCARTE\r\nSH\r\n");
+    EXPECT_EQ(
+        ReadBytes(dir_ / "vagaris.ini"),
+        "-05\r\n2400\r\n1.5\r\n3.0\r\n000\r\n1\r\n/datos/órbitas/MPCORB.DAT\r\nCARTE\r\nSH\r\n");
     EXPECT_EQ(Load(), s);
     // The resolution/FWHM choice is not stored: every run starts with the resolution.
     s.UseResolution = false;
@@ -134,8 +133,8 @@ TEST_F(SettingsDir, OnlyExactCarteAndShChangeTheMotionFormat) {
         const char *line8, *line9;
         bool polar, perMinute;
     } cases[] = {
-        {"CARTE", "SH", false, false}, {"carte", "sh", true, true},  {"CARTE ", "SH ", true, true},
-        {"POL", "SM", true, true},     {"", "", true, true},         {"x", "SH", true, false},
+        {"CARTE", "SH", false, false}, {"carte", "sh", true, true}, {"CARTE ", "SH ", true, true},
+        {"POL", "SM", true, true},     {"", "", true, true},        {"x", "SH", true, false},
     };
     for (const auto& c : cases) {
         WriteIni(std::string("+40\r\n0000\r\n2.7\r\n5.0\r\n000\r\n0\r\n\r\n") + c.line8 + "\r\n" +

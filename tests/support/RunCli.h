@@ -40,7 +40,8 @@ inline CliResult RunCliShell(const std::string& subcommand, const std::string& s
     const TempFolder capture("vagaris-cli-output");
     const auto out = capture.dir / "stdout.txt", err = capture.dir / "stderr.txt";
     const std::string command = ShellQuoted(VAGARIS_CLI_PATH) + " " + subcommand + " " + shellArgs +
-                                " >" + ShellQuoted(out.string()) + " 2>" + ShellQuoted(err.string());
+                                " >" + ShellQuoted(out.string()) + " 2>" +
+                                ShellQuoted(err.string());
     const int status = std::system(command.c_str());
     CliResult r;
     r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

@@ -15,11 +15,11 @@ struct CannedResponse {
     int status = 200;
     QByteArray body;
     enum class Length { Announced, None, Larger } length = Length::Announced;
-    qint64 announced = 0;         // with Length::Larger: the size announced (more than sent)
-    bool cutBeforeAnswer = false; // the connection is dropped right after the request
-    int splitAt = -1;             // send the body in two pieces, the second one later
-    bool hold = false;            // answer only on releaseHeld()
-    QByteArray location;          // Location header (redirects)
+    qint64 announced = 0;          // with Length::Larger: the size announced (more than sent)
+    bool cutBeforeAnswer = false;  // the connection is dropped right after the request
+    int splitAt = -1;              // send the body in two pieces, the second one later
+    bool hold = false;             // answer only on releaseHeld()
+    QByteArray location;           // Location header (redirects)
 };
 
 class LocalHttpServer {
@@ -35,7 +35,9 @@ public:
             while (QTcpSocket* socket = server_.nextPendingConnection()) serve(socket);
         });
     }
-    QString baseUrl() const { return QStringLiteral("http://127.0.0.1:%1").arg(server_.serverPort()); }
+    QString baseUrl() const {
+        return QStringLiteral("http://127.0.0.1:%1").arg(server_.serverPort());
+    }
     void answer(const QByteArray& path, CannedResponse response) { responses_[path] = response; }
     void releaseHeld() {
         auto held = std::move(held_);
@@ -86,7 +88,10 @@ private:
 
     static void send(QTcpSocket* socket, const CannedResponse& r) {
         QByteArray head = "HTTP/1.1 " + QByteArray::number(r.status) + " " +
-                          (r.status < 300 ? "OK" : r.status < 400 ? "Moved" : "Error") + "\r\n";
+                          (r.status < 300   ? "OK"
+                           : r.status < 400 ? "Moved"
+                                            : "Error") +
+                          "\r\n";
         if (r.length == CannedResponse::Length::Announced)
             head += "Content-Length: " + QByteArray::number(r.body.size()) + "\r\n";
         else if (r.length == CannedResponse::Length::Larger)

@@ -285,9 +285,9 @@ TEST_F(DownloadPage, ReleasingTheRadioButtonAfterADownloadLoadsTheNewFileWithout
     EXPECT_EQ(combo->count(), neosCount);  // a download does not reload the selectors
 
     // A few hours after the download, by the file's own time.
-    now = InstantOfUnixSeconds(double(QFileInfo(QString::fromStdString(path))
-                                          .lastModified()
-                                          .toSecsSinceEpoch())) + 0.2;
+    now = InstantOfUnixSeconds(
+              double(QFileInfo(QString::fromStdString(path)).lastModified().toSecsSinceEpoch())) +
+          0.2;
     dialogs.clear();
     release();
     EXPECT_TRUE(dialogs.shown.empty());

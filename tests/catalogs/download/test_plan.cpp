@@ -13,8 +13,10 @@ using namespace vagaris;
 struct ScopedEnv {
     const char* name;
     ScopedEnv(const char* n, const char* value) : name(n) {
-        if (value) ::setenv(n, value, 1);
-        else ::unsetenv(n);
+        if (value)
+            ::setenv(n, value, 1);
+        else
+            ::unsetenv(n);
     }
     ~ScopedEnv() { ::unsetenv(name); }
 };
@@ -53,9 +55,9 @@ TEST(DownloadPlan, PercentRoundsHalfToEvenAndNeedsSizeAndBytes) {
         long long bytes, size;
         int percent;  // -1: nothing
     } cases[] = {
-        {500, 2000, 25}, {5, 2000, 0},      {1, 200, 0} /* 0.5 */, {3, 200, 2} /* 1.5 */,
-        {5, 200, 2} /* 2.5 */, {2000, 2000, 100}, {2500, 2000, 100}, {0, 2000, -1},
-        {100, 0, -1},    {100, -1, -1},
+        {500, 2000, 25},       {5, 2000, 0},      {1, 200, 0} /* 0.5 */, {3, 200, 2} /* 1.5 */,
+        {5, 200, 2} /* 2.5 */, {2000, 2000, 100}, {2500, 2000, 100},     {0, 2000, -1},
+        {100, 0, -1},          {100, -1, -1},
     };
     for (const auto& c : cases) {
         const auto p = DownloadPercent(c.bytes, c.size);

@@ -64,10 +64,16 @@ TEST_F(SearchBox, AHitBecomesTheCurrentObjectAloneInTheSelectors) {
         EXPECT_EQ(combo->currentText(), "(1) Ceres");
         EXPECT_FALSE(combo->isEnabled());
     }
-    const std::pair<const char*, const char*> boxes[] = {
-        {"eFecha", "2023 02 25.0"}, {"eM", "17.21569"},  {"ea", "2.7671817"}, {"eq", ""},
-        {"ee", "0.0788175"},        {"ew", "73.47045"}, {"eO", "80.26013"},  {"ei", "10.58634"},
-        {"eH", "3.33"},             {"eG", "0.15"}};
+    const std::pair<const char*, const char*> boxes[] = {{"eFecha", "2023 02 25.0"},
+                                                         {"eM", "17.21569"},
+                                                         {"ea", "2.7671817"},
+                                                         {"eq", ""},
+                                                         {"ee", "0.0788175"},
+                                                         {"ew", "73.47045"},
+                                                         {"eO", "80.26013"},
+                                                         {"ei", "10.58634"},
+                                                         {"eH", "3.33"},
+                                                         {"eG", "0.15"}};
     for (const auto& [name, text] : boxes) EXPECT_EQ(box(name), text) << name;
     for (const char* rb : {"rbCom", "rbNEO", "rbCrit", "rbLej", "rbBri"})
         EXPECT_FALSE(window->findChild<QRadioButton*>(rb)->isChecked()) << rb;
@@ -88,7 +94,7 @@ TEST_F(SearchBox, AHitBecomesTheCurrentObjectAloneInTheSelectors) {
 
 TEST_F(SearchBox, KeysOfTheTypedText) {
     const std::pair<const char*, const char*> cases[] = {
-        {"1", "(1) Ceres"},        {"10", "(10) Hygiea"},     {"a1955", "(101955) Bennu"},
+        {"1", "(1) Ceres"},          {"10", "(10) Hygiea"},    {"a1955", "(101955) Bennu"},
         {"A1955", "(101955) Bennu"}, {"1999 HV1", "1999 HV1"}, {"gany", "(1036) Ganymed"},
     };
     for (const auto& [typed, name] : cases) {

@@ -35,9 +35,7 @@ std::string OrbitLine(const std::string& designation) {
 // A file in a fresh temporary folder, removed at the end of the test.
 class TempFile {
 public:
-    explicit TempFile(const std::string& bytes) {
-        std::ofstream(path_, std::ios::binary) << bytes;
-    }
+    explicit TempFile(const std::string& bytes) { std::ofstream(path_, std::ios::binary) << bytes; }
     const std::string& path() const { return path_; }
 
 private:
@@ -62,14 +60,14 @@ TEST(MpcOrbSearchKey, FollowsTheFirstRuleThatApplies) {
         const char* key;
     } cases[] = {
         {"1", "(1)"},
-        {"2004", "(2004)"},                   // a number, not the year of designations
-        {"A0345", "(100345)"},                // packed number
+        {"2004", "(2004)"},     // a number, not the year of designations
+        {"A0345", "(100345)"},  // packed number
         {"Z9999", "(359999)"},
-        {"A034", "A034"},                     // too short for a packed number
+        {"A034", "A034"},  // too short for a packed number
         {"AB345", "AB345"},
-        {"2004 MN4", "2004 MN4 "},            // provisional: must end where the key ends
+        {"2004 MN4", "2004 MN4 "},  // provisional: must end where the key ends
         {"2004MN", "2004MN "},
-        {"20045", "(20045)"},                 // digits win over "more than five"
+        {"20045", "(20045)"},  // digits win over "more than five"
         {"CERES", "CERES"},
         {"(1) CE", "(1) CE"},
         {"", ""},
@@ -96,7 +94,7 @@ TEST(MpcOrbSearch, FindsTheFirstMatchingLineOfTheExcerpt) {
         {"10", "(10) Hygiea"},
         {"A1955", "(101955) Bennu"},
         {"CERES", "(1) Ceres"},
-        {"GANY", "(1036) Ganymed"},       // part of a name
+        {"GANY", "(1036) Ganymed"},  // part of a name
         {"1999 HV1", "1999 HV1"},
         {"2004 AD", "2004 AD"},
         {"2004 AD1", "2004 AD1"},
@@ -126,10 +124,10 @@ TEST(MpcOrbSearch, CutsTheFoundLineIntoTheBoxes) {
 
 TEST(MpcOrbSearch, NumbersMatchWholeAndDesignationsEndWithTheKey) {
     // Lines that merely contain the text come first in this file.
-    const TempFile file(Lines({OrbitLine("(10) Hygiea"), OrbitLine("(100) Hekate"),
-                               OrbitLine("(21) Lutetia"), OrbitLine("(1) Ceres"),
-                               OrbitLine("2004 MN40"), OrbitLine("(12004) 2004 AB"),
-                               OrbitLine("(2004) Alexander"), OrbitLine("2004 MN4")}));
+    const TempFile file(
+        Lines({OrbitLine("(10) Hygiea"), OrbitLine("(100) Hekate"), OrbitLine("(21) Lutetia"),
+               OrbitLine("(1) Ceres"), OrbitLine("2004 MN40"), OrbitLine("(12004) 2004 AB"),
+               OrbitLine("(2004) Alexander"), OrbitLine("2004 MN4")}));
     EXPECT_EQ(FoundName(file.path(), "1"), "(1) Ceres");
     EXPECT_EQ(FoundName(file.path(), "2004"), "(2004) Alexander");
     EXPECT_EQ(FoundName(file.path(), "2004 MN4"), "2004 MN4");

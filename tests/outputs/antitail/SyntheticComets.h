@@ -14,13 +14,13 @@ namespace synthetic {
 struct Comet {
     std::string name = "C/2011 X1 (Prueba)";
     int tpYear = 2005, tpMonth = 1;
-    double tpDay = 1.0;   // with its fraction
-    double q = 1.0;       // [AU]
+    double tpDay = 1.0;  // with its fraction
+    double q = 1.0;      // [AU]
     double e = 0.5;
-    double w = 0.0;       // [deg]
-    double node = 0.0;    // Ω [deg]
-    double i = 10.0;      // [deg]
-    double H = 5.0;       // written with two decimals
+    double w = 0.0;     // [deg]
+    double node = 0.0;  // Ω [deg]
+    double i = 10.0;    // [deg]
+    double H = 5.0;     // written with two decimals
     double G = 0.0;
 };
 
@@ -28,9 +28,9 @@ struct Comet {
 // H 115-121, G 122-127.
 inline std::string Line(const Comet& c) {
     char buf[256];
-    std::snprintf(buf, sizeof buf, "%-47.47s%04d %02d %07.4f%10.6f      %9.6f%9.4f%9.4f%9.4f%7.2f%6.1f",
-                  c.name.c_str(), c.tpYear, c.tpMonth, c.tpDay, c.q, c.e, c.w, c.node, c.i, c.H,
-                  c.G);
+    std::snprintf(
+        buf, sizeof buf, "%-47.47s%04d %02d %07.4f%10.6f      %9.6f%9.4f%9.4f%9.4f%7.2f%6.1f",
+        c.name.c_str(), c.tpYear, c.tpMonth, c.tpDay, c.q, c.e, c.w, c.node, c.i, c.H, c.G);
     return buf;
 }
 

@@ -222,8 +222,8 @@ TEST_F(AntiPageTest, CatalogLoadStopsTheSearchAndEmptiesTheList) {
     }
     start(comets);
     // Runs at the first pending-message processing, right after the first hit.
-    QMetaObject::invokeMethod(window.get(), [&] { window->app().loadCatalog(1); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        window.get(), [&] { window->app().loadCatalog(1); }, Qt::QueuedConnection);
     enterPage();
     EXPECT_EQ(session.CatalogKind, 'A');
     EXPECT_TRUE(shownLines().isEmpty());
@@ -286,7 +286,8 @@ TEST_F(AntiPageTest, EveryControlWithOddInputKeepsThePageUsable) {
     year->setValue(2011);
     ASSERT_TRUE(procesar->isEnabled());
     procesar->click();
-    EXPECT_EQ(dialogs.texts("error"), QStringList{"'   12x.0' is not a valid floating point value"});
+    EXPECT_EQ(dialogs.texts("error"),
+              QStringList{"'   12x.0' is not a valid floating point value"});
     EXPECT_EQ(shownLines().mid(0, 2), QStringList({kAntiTailHeading1, kAntiTailHeading2}));
     EXPECT_FALSE(procesar->isEnabled());
     EXPECT_TRUE(year->isEnabled());
@@ -312,7 +313,8 @@ TEST_F(AntiPageTest, EveryControlWithOddInputKeepsThePageUsable) {
     EXPECT_TRUE(procesar->isEnabled());
 
     // Saving where no file can be written: the error box, nothing else.
-    dialogs.saveAnswers = {QString::fromStdString((home.dir / "no-such-folder" / "x.txt").string())};
+    dialogs.saveAnswers = {
+        QString::fromStdString((home.dir / "no-such-folder" / "x.txt").string())};
     find<QToolButton>("SpeedButton1")->click();
     EXPECT_EQ(dialogs.texts("error").size(), 1);
     dialogs.clear();

@@ -85,7 +85,7 @@ TEST(LongitudeGap, ComparesAcrossTheZeroBoundary) {
     struct Case {
         double a, b, gap;
     };
-    const Case cases[] = {{359.8, 0.1, 0.3}, {0.1, 359.8, 0.3}, {10, 20, 10},
+    const Case cases[] = {{359.8, 0.1, 0.3}, {0.1, 359.8, 0.3},   {10, 20, 10},
                           {0, 180, 180},     {179.9, 180.2, 0.3}, {360.0, 0.0, 0.0}};
     for (const auto& c : cases) EXPECT_NEAR(LongitudeGapDeg(c.a, c.b), c.gap, 1e-9);
 }
@@ -108,7 +108,8 @@ TEST(AntiTailSearch, OneDayCrossingRefinedOntoTheDayBefore) {
     // The line shows the refined minute of the day before.
     bool shown = false;
     for (const auto& line : l.lines)
-        shown |= line.rfind("000  05/03/2011 18:24h  ", 0) == 0 && line.ends_with("C/2011 X1 (Prueba)");
+        shown |=
+            line.rfind("000  05/03/2011 18:24h  ", 0) == 0 && line.ends_with("C/2011 X1 (Prueba)");
     EXPECT_TRUE(shown);
 }
 

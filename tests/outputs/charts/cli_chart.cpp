@@ -69,9 +69,8 @@ TEST_F(ChartCli, CsvGivesThePageSamples) {
     ASSERT_EQ(r.exitCode, 0);
     Session s = CometSession(2);
     s.CurrentInstant = EncodeDate(2011, 1, 1);
-    const ChartSamples samples =
-        SampleChart(s, {s.CurrentInstant, 100, kQuantityMagnitude, kQuantityDeclination,
-                        ChartTwilight::Civil});
+    const ChartSamples samples = SampleChart(
+        s, {s.CurrentInstant, 100, kQuantityMagnitude, kQuantityDeclination, ChartTwilight::Civil});
     const auto expected = ChartCsvLines(samples, kQuantityMagnitude, kQuantityDeclination);
     ASSERT_EQ(r.lines.size(), 401u);
     EXPECT_EQ(r.lines[0], "fecha,magnitud,dec");
@@ -80,8 +79,8 @@ TEST_F(ChartCli, CsvGivesThePageSamples) {
 }
 
 TEST_F(ChartCli, NingunaLeavesItsFieldEmpty) {
-    const CliResult r = RunCli("--catalog \"" + kComets +
-                               "\" --object 0 --at \"01/01/2011\" --left ninguna --csv");
+    const CliResult r =
+        RunCli("--catalog \"" + kComets + "\" --object 0 --at \"01/01/2011\" --left ninguna --csv");
     ASSERT_EQ(r.exitCode, 0);
     ASSERT_EQ(r.lines.size(), 401u);
     EXPECT_EQ(r.lines[0], "fecha,ninguna,altura");
@@ -103,8 +102,8 @@ TEST_F(ChartCli, PictureIsAGifOfTheChartSize) {
     EXPECT_EQ(header[8] | header[9] << 8, ChartView::kHeight);
 
     const std::string bmp = home.dir.string() + "/chart.bmp";
-    ASSERT_EQ(RunCli("--catalog \"" + kComets + "\" --object 0 --at 01/01/2011 -o \"" + bmp +
-                     "\"").exitCode,
+    ASSERT_EQ(RunCli("--catalog \"" + kComets + "\" --object 0 --at 01/01/2011 -o \"" + bmp + "\"")
+                  .exitCode,
               0);
     std::ifstream bmpIn(bmp, std::ios::binary);
     char magic[2] = {};
@@ -114,12 +113,11 @@ TEST_F(ChartCli, PictureIsAGifOfTheChartSize) {
 
 TEST_F(ChartCli, UsageErrors) {
     const std::string object = "--catalog \"" + kComets + "\" --object 0 --at 01/01/2011 ";
-    for (const std::string& args : {object,                                  // no output
-                                    object + "--csv -o x.gif",               // both
-                                    object + "--csv --left brillo",          // unknown item
-                                    object + "--csv --span 0",               // span too small
-                                    object + "--csv --span 100001",          // span too large
-                                    object + "--csv --span diez",
-                                    object + "--csv --twilight dark"})
+    for (const std::string& args : {object,                          // no output
+                                    object + "--csv -o x.gif",       // both
+                                    object + "--csv --left brillo",  // unknown item
+                                    object + "--csv --span 0",       // span too small
+                                    object + "--csv --span 100001",  // span too large
+                                    object + "--csv --span diez", object + "--csv --twilight dark"})
         EXPECT_EQ(RunCli(args).exitCode, 2) << args;
 }

@@ -45,8 +45,8 @@ protected:
     void click(const char* name) { child<QAbstractButton>(name)->click(); }
     void moveTo(QPointF p) {
         QWidget* target = chart->viewport();
-        QMouseEvent move(QEvent::MouseMove, p, target->mapToGlobal(p), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, p, target->mapToGlobal(p), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
         QApplication::sendEvent(target, &move);
     }
     bool panelShown() { return child<QWidget>("Panel5")->isVisibleTo(page); }
@@ -65,7 +65,7 @@ TEST_F(TablasRobustness, SpansPushedToTheCapAndDownToTheFloor) {
     const Instant instant = w.session.CurrentInstant;
     int previous = text("Edit3").toInt();
     for (int k = 0; k < 12; ++k) {  // 320 · 2^9 passes the cap
-        click("Button15");  // "++"
+        click("Button15");          // "++"
         const int now = text("Edit3").toInt();
         EXPECT_EQ(now, std::min(2 * previous, kMaxChartSpanDays));
         previous = now;

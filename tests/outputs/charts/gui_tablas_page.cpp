@@ -72,8 +72,8 @@ protected:
     // A pointer move over the chart at chart pixel p.
     void moveTo(QPointF p) {
         QWidget* target = chart->viewport();
-        QMouseEvent move(QEvent::MouseMove, p, target->mapToGlobal(p), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, p, target->mapToGlobal(p), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
         QApplication::sendEvent(target, &move);
     }
     bool panelShown() { return find<QWidget>("Panel5")->isVisibleTo(page); }
@@ -83,8 +83,8 @@ protected:
     }
     ChartSamples expected(int left, int right, ChartTwilight twilight) {
         Session copy = session;
-        return SampleChart(copy, {session.CurrentInstant, text("Edit3").toInt(), left, right,
-                                  twilight});
+        return SampleChart(copy,
+                           {session.CurrentInstant, text("Edit3").toInt(), left, right, twilight});
     }
 
     TestHome home;
@@ -123,8 +123,8 @@ TEST_F(TablasPageTest, EntryShowsMagnitudeLeftAndMaxAltitudeRight) {
     EXPECT_EQ(right->max(), 95);
 
     // The curves hold the samples of the pure computation.
-    const ChartSamples s = expected(kQuantityMagnitude, kQuantityMaxAltitude,
-                                    ChartTwilight::Astronomical);
+    const ChartSamples s =
+        expected(kQuantityMagnitude, kQuantityMaxAltitude, ChartTwilight::Astronomical);
     const auto p1 = chart->leftSeries()->points();
     const auto p2 = chart->rightSeries()->points();
     ASSERT_EQ(p1.size(), 400);
@@ -170,9 +170,9 @@ TEST_F(TablasPageTest, SpanButtons) {
         const char* button;
         const char* to;
     };
-    const Case cases[] = {{"320", "Button14", "384"}, {"320", "Button15", "640"},
-                          {"320", "Button19", "267"}, {"320", "Button18", "160"},
-                          {"3", "Button18", "2"},     {"2", "Button19", "2"},
+    const Case cases[] = {{"320", "Button14", "384"},  {"320", "Button15", "640"},
+                          {"320", "Button19", "267"},  {"320", "Button18", "160"},
+                          {"3", "Button18", "2"},      {"2", "Button19", "2"},
                           {"1000", "Button23", "320"}, {"60000", "Button15", "100000"}};
     for (const Case& c : cases) {
         find<QLineEdit>("Edit3")->setText(QString::fromLatin1(c.from));
@@ -186,8 +186,7 @@ TEST_F(TablasPageTest, SpanButtons) {
 TEST_F(TablasPageTest, TwilightChoiceAppliesToTheMaxAltitude) {
     click("rbCivil");
     EXPECT_EQ(label("Label55"), "Alt. máx. (Sol a -6°)");
-    const ChartSamples s =
-        expected(kQuantityMagnitude, kQuantityMaxAltitude, ChartTwilight::Civil);
+    const ChartSamples s = expected(kQuantityMagnitude, kQuantityMaxAltitude, ChartTwilight::Civil);
     const auto p2 = chart->rightSeries()->points();
     ASSERT_EQ(p2.size(), 400);
     for (int k = 0; k < 400; k += 57) EXPECT_EQ(float(p2[k].y()), s.right[k]) << k;
@@ -218,8 +217,8 @@ TEST_F(TablasPageTest, NingunaOnBothSidesLeavesAnEmptyPlotAndADateReadout) {
 }
 
 TEST_F(TablasPageTest, ReadoutFromTheLeftAxisUpToTheRightAxis) {
-    const ChartSamples s = expected(kQuantityMagnitude, kQuantityMaxAltitude,
-                                    ChartTwilight::Astronomical);
+    const ChartSamples s =
+        expected(kQuantityMagnitude, kQuantityMaxAltitude, ChartTwilight::Astronomical);
     const QRectF area = chart->plotArea();
     ASSERT_GT(area.width(), 100);
     EXPECT_FALSE(panelShown());
@@ -229,8 +228,8 @@ TEST_F(TablasPageTest, ReadoutFromTheLeftAxisUpToTheRightAxis) {
     EXPECT_EQ(label("Label57"), "30/11/2010 00:00");
     EXPECT_EQ(label("Label58"),
               QString::fromStdString("Magnitud: " + FormatNumber("0.0", s.left[0])));
-    EXPECT_EQ(label("Label59"), QString::fromStdString("Alt. máx. (Sol a -18°): " +
-                                                       FormatNumber("0.0", s.right[0])));
+    EXPECT_EQ(label("Label59"),
+              QString::fromStdString("Alt. máx. (Sol a -18°): " + FormatNumber("0.0", s.right[0])));
 
     moveTo(QPointF(area.right() - 0.01, area.center().y()));
     EXPECT_TRUE(panelShown());

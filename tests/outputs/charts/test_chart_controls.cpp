@@ -15,10 +15,14 @@ TEST(ChartSpanButtons, HalvesGoToTheEvenNeighbour) {
         int expected;
     };
     const Case cases[] = {
-        {320, ChartSpanButton::Wider, 384},    {320, ChartSpanButton::Double, 640},
-        {320, ChartSpanButton::Narrower, 267}, {320, ChartSpanButton::Half, 160},
-        {3, ChartSpanButton::Half, 2},         {2, ChartSpanButton::Narrower, 2},
-        {2, ChartSpanButton::Half, 2},         {15, ChartSpanButton::Narrower, 13},  // [2.5] = 2
+        {320, ChartSpanButton::Wider, 384},
+        {320, ChartSpanButton::Double, 640},
+        {320, ChartSpanButton::Narrower, 267},
+        {320, ChartSpanButton::Half, 160},
+        {3, ChartSpanButton::Half, 2},
+        {2, ChartSpanButton::Narrower, 2},
+        {2, ChartSpanButton::Half, 2},
+        {15, ChartSpanButton::Narrower, 13},  // [2.5] = 2
         {1000, ChartSpanButton::Reset, 320},
         // The span stops at 100000 days.
         {60000, ChartSpanButton::Double, 100000},
@@ -34,9 +38,9 @@ TEST(ChartTimeButtons, MoveTheInstantByWholeDays) {
     EXPECT_EQ(ChartTimeStepDays(320, ChartTimeButton::LaterTenth), 32);
     EXPECT_EQ(ChartTimeStepDays(320, ChartTimeButton::EarlierHalf), -160);
     EXPECT_EQ(ChartTimeStepDays(320, ChartTimeButton::EarlierTenth), -32);
-    EXPECT_EQ(ChartTimeStepDays(5, ChartTimeButton::LaterHalf), 2);   // [2.5] = 2
-    EXPECT_EQ(ChartTimeStepDays(7, ChartTimeButton::LaterHalf), 4);   // [3.5] = 4
-    EXPECT_EQ(ChartTimeStepDays(25, ChartTimeButton::LaterTenth), 2); // [2.5] = 2
+    EXPECT_EQ(ChartTimeStepDays(5, ChartTimeButton::LaterHalf), 2);    // [2.5] = 2
+    EXPECT_EQ(ChartTimeStepDays(7, ChartTimeButton::LaterHalf), 4);    // [3.5] = 4
+    EXPECT_EQ(ChartTimeStepDays(25, ChartTimeButton::LaterTenth), 2);  // [2.5] = 2
     EXPECT_EQ(ChartTimeStepDays(4, ChartTimeButton::EarlierTenth), 0);
 }
 
@@ -45,12 +49,12 @@ TEST(ChartReadout, IndexFromThePlotArea) {
     auto at = [](double x, double y = 100) {
         return ChartReadoutIndex(x, y, 50, 450, 20, 300, 400);
     };
-    EXPECT_EQ(at(50), 0);            // on the left axis: the first sample
-    EXPECT_EQ(at(450), std::nullopt);// on the right axis: hidden
+    EXPECT_EQ(at(50), 0);              // on the left axis: the first sample
+    EXPECT_EQ(at(450), std::nullopt);  // on the right axis: hidden
     EXPECT_EQ(at(49.9), std::nullopt);
-    EXPECT_EQ(at(449.6), 399);       // [399.6] = 400, cut to the last index
-    EXPECT_EQ(at(50.5), 0);          // [0.5] = 0
-    EXPECT_EQ(at(51.5), 2);          // [1.5] = 2
+    EXPECT_EQ(at(449.6), 399);  // [399.6] = 400, cut to the last index
+    EXPECT_EQ(at(50.5), 0);     // [0.5] = 0
+    EXPECT_EQ(at(51.5), 2);     // [1.5] = 2
     EXPECT_EQ(at(100, 19.5), std::nullopt);
     EXPECT_EQ(at(100, 300), 50);
     EXPECT_EQ(at(100, 300.5), std::nullopt);
@@ -90,9 +94,9 @@ TEST(ChartPictureName, FirstWordsWithoutBlanksOrSlashAndTheSuffix) {
         {"C/2010 X1 (Elenin)", 0, "C2010X1_Mag"},
         {"  C/2010 X1 (Elenin)  ", 0, "C2010X1_Mag"},  // trimmed first
         {"1234 Nombre", 6, "1234_Dec"},
-        {"(1) Ceres", 1, "(1)Ceres_AltMax"},            // not a digit: two words
-        {"0P/Test Algo B", 8, "0PTestAlgo_Afase"},       // 0 is not 1 to 9
-        {"P/2010 A2", 9, "P2010A2"},                    // "-Ninguna-": no suffix
+        {"(1) Ceres", 1, "(1)Ceres_AltMax"},        // not a digit: two words
+        {"0P/Test Algo B", 8, "0PTestAlgo_Afase"},  // 0 is not 1 to 9
+        {"P/2010 A2", 9, "P2010A2"},                // "-Ninguna-": no suffix
         {"", 2, "_DTierra"},
     };
     for (const Case& c : cases) EXPECT_EQ(ChartPictureName(c.name, c.leftItem), c.expected);

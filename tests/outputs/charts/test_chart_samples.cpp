@@ -113,8 +113,7 @@ TEST(ChartQuantities, TitlesSuffixesAndCommandLineNames) {
               "Alt. máx. (Sol a -18°)");
     EXPECT_EQ(ChartQuantityTitle(kQuantityMaxAltitude, ChartTwilight::Civil),
               "Alt. máx. (Sol a -6°)");
-    EXPECT_EQ(ChartQuantityTitle(kQuantityEarthDistance, ChartTwilight::Civil),
-              "Dist. Tierra UA");
+    EXPECT_EQ(ChartQuantityTitle(kQuantityEarthDistance, ChartTwilight::Civil), "Dist. Tierra UA");
     EXPECT_EQ(ChartQuantityTitle(kQuantityNone, ChartTwilight::Civil), "");
     EXPECT_EQ(TwilightLimit(ChartTwilight::Civil), 0.10472);
     for (int item = 0; item < kChartQuantityCount; ++item)
@@ -127,9 +126,9 @@ TEST(ChartCsv, NineSignificantDigitsAndEmptyFieldForNinguna) {
     s.instants = {EncodeDate(2011, 1, 1) + 0.5};
     s.left = {0.1f};
     s.right = {-12.5f};
-    EXPECT_EQ(ChartCsvLines(s, kQuantityMagnitude, kQuantityDeclination),
-              (std::vector<std::string>{"fecha,magnitud,dec",
-                                        "01/01/2011 12:00:00,0.100000001,-12.5"}));
+    EXPECT_EQ(
+        ChartCsvLines(s, kQuantityMagnitude, kQuantityDeclination),
+        (std::vector<std::string>{"fecha,magnitud,dec", "01/01/2011 12:00:00,0.100000001,-12.5"}));
     EXPECT_EQ(ChartCsvLines(s, kQuantityNone, kQuantitySpeed)[1], "01/01/2011 12:00:00,,-12.5");
     EXPECT_EQ(ChartCsvNumber(123456.789f), "123456.789");
     EXPECT_EQ(ChartCsvNumber(1.5e-7f), "1.50000005e-07");

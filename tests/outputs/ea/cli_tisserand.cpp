@@ -32,7 +32,8 @@ TEST_F(CliTisserandTest, TypedOrbits) {
          "Calculado     a: 3.00     e: 0.50     Tj: 2.97\n"},
         {{"--a", "3.5", "--e", "0.6", "--i", "10", "--title", "Mi orbita"},
          "Mi orbita     a: 3.50     e: 0.60     Tj: 2.78\n"},
-        {{"--a", "0", "--e", "0.5", "--i", "20"}, "Calculado     a: 0.00     e: 0.50     Tj: ---\n"},
+        {{"--a", "0", "--e", "0.5", "--i", "20"},
+         "Calculado     a: 0.00     e: 0.50     Tj: ---\n"},
     };
     for (const auto& c : cases) {
         const CliResult r = Run(c.args);

@@ -70,8 +70,10 @@ protected:
             if (!e.isEmpty()) d.findChild<QLineEdit*>("MaskEdit1")->setText(e);
             if (!a.isEmpty()) d.findChild<QLineEdit*>("MaskEdit2")->setText(a);
             if (!i.isEmpty()) d.findChild<QLineEdit*>("MaskEdit3")->setText(i);
-            if (cerrar) d.findChild<QPushButton*>("Button1")->click();
-            else d.reject();
+            if (cerrar)
+                d.findChild<QPushButton*>("Button1")->click();
+            else
+                d.reject();
             return d.result();
         };
     }
@@ -270,7 +272,8 @@ TEST_F(EaPageTest, CalculatorWithOddValuesNeverCrashes) {
         {"1.00000", "3.0000", "020.000", "X     a: 3.00     e: 1.00     Tj: ---"},
         {"9.99999", "9.9999", "999.999", "X     a: 10.00     e: 10.00     Tj: ---"},
         {"0.00000", "9.9999", "180.000", "X     a: 10.00     e: 0.00     Tj: -2.25"},
-        {"abcdefg", "3.0000", "020.000", "X     a: 3.00     e: 0.00     Tj: 3.16"},  // letters kept out
+        {"abcdefg", "3.0000", "020.000",
+         "X     a: 3.00     e: 0.00     Tj: 3.16"},  // letters kept out
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.e) + " " + c.a + " " + c.i);

@@ -63,7 +63,8 @@ TEST(Tisserand, MinorPlanetUsesItsATextEvenOffThePlot) {
     const auto p = EaPointFromElements(el);
     ASSERT_TRUE(p.has_value());
     EXPECT_FLOAT_EQ(p->a, 67.86f);
-    EXPECT_TRUE(EaLabel(el.Name, *p).starts_with("(136199) Eris     a: 67.86     e: 0.44     Tj: "));
+    EXPECT_TRUE(
+        EaLabel(el.Name, *p).starts_with("(136199) Eris     a: 67.86     e: 0.44     Tj: "));
 }
 
 TEST(Tisserand, NoObjectGivesNoPoint) {

@@ -128,9 +128,9 @@ TEST_F(CliEphemerisTest, PageAndCommandLineShowTheSameLines) {
     const QString shown = page->findChild<QPlainTextEdit*>("Memo1")->toPlainText();
     ASSERT_TRUE(dialogs.texts("error").isEmpty()) << dialogs.texts("error").join(" ").toStdString();
 
-    const auto r = Run({"--catalog", catalog, "--object", "1", "--start", "25/03/1997 21:15:00",
-                        "--step", "03.5", "--unit", "horas", "--rows", "0012", "--no-r",
-                        "--no-vel"});
+    const auto r =
+        Run({"--catalog", catalog, "--object", "1", "--start", "25/03/1997 21:15:00", "--step",
+             "03.5", "--unit", "horas", "--rows", "0012", "--no-r", "--no-vel"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(shown.toStdString() + "\n", r.out);
 }

@@ -44,9 +44,10 @@ protected:
     }
     // Good texts in the four boxes: 01/03/1997 06:00:00, a 1-day step, three rows.
     void typeGoodInputs() {
-        const std::pair<const char*, const char*> good[] = {
-            {"meFecha2", "01031997"}, {"meHora2", "060000"}, {"meInter", "010"},
-            {"MaskEdit1", "0003"}};
+        const std::pair<const char*, const char*> good[] = {{"meFecha2", "01031997"},
+                                                            {"meHora2", "060000"},
+                                                            {"meInter", "010"},
+                                                            {"MaskEdit1", "0003"}};
         for (const auto& [name, keys] : good) {
             TypeKeys(box(name), QString::fromLatin1(keys));
             TabOut(box(name));

@@ -161,11 +161,10 @@ TEST(EphemerisCellTest, TailDifferenceWrapsIntoZeroTo180) {
     struct Case {
         double apc, apa, dif;
     };
-    const Case cases[] = {{350, 10, 20}, {10, 350, 20}, {0, 180, 180}, {100, 50, 50},
-                          {90, 90, 0},   {0, 270, 90}};
+    const Case cases[] = {{350, 10, 20}, {10, 350, 20}, {0, 180, 180},
+                          {100, 50, 50}, {90, 90, 0},   {0, 270, 90}};
     for (const Case& c : cases)
-        EXPECT_DOUBLE_EQ(vagaris::TailDifferenceDeg(c.apc, c.apa), c.dif)
-            << c.apc << " " << c.apa;
+        EXPECT_DOUBLE_EQ(vagaris::TailDifferenceDeg(c.apc, c.apa), c.dif) << c.apc << " " << c.apa;
 }
 
 TEST(EphemerisCellTest, ShortCellsAreRightAlignedAndLongOnesKeptWhole) {
@@ -373,9 +372,8 @@ TEST_F(EphemerisBuildTest, FailedStartKeepsTheHeaderLinesAndCurrentInstant) {
 TEST_F(EphemerisBuildTest, ComputationFailureStillRestoresCurrentInstant) {
     session.Elements.e = "x";
     std::vector<std::string> lines;
-    EXPECT_THROW(
-        vagaris::BuildEphemerisTable(session, session.Elements.Name, {}, texts, lines),
-        vagaris::EConvertError);
+    EXPECT_THROW(vagaris::BuildEphemerisTable(session, session.Elements.Name, {}, texts, lines),
+                 vagaris::EConvertError);
     EXPECT_EQ(lines.size(), 6u);
     EXPECT_EQ(session.CurrentInstant, kBefore);
 }
