@@ -6,7 +6,7 @@ packages=(
     qt6-base-dev libqt6charts6-dev libqt6opengl6-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libgif-dev giflib-tools python3 python3-pil
-    locales-all fonts-dejavu-core
+    locales-all fonts-dejavu-core clang-format
 )
 missing=()
 for p in "${packages[@]}"; do
