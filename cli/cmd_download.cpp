@@ -12,6 +12,7 @@
 #include "catalogs/download/CatalogDownloader.h"
 #include "catalogs/download/DownloadPlan.h"
 #include "cli/CommonOptions.h"
+#include "core/AtomicFile.h"
 
 namespace {
 
@@ -82,6 +83,8 @@ int RunDownload(const CliArgList& args) {
         Session session;
         cli::SetupSessionSettings(session, parsed);
         const auto app = EnsureApplication();
+        // Temporaries of a download that was killed half-way; a running one keeps its own.
+        RemoveStaleTemporaries(session.ProgramDir);
         const int year = YearOfInstant(session.Now());
 
         CatalogDownloader downloader;
@@ -102,8 +105,8 @@ int RunDownload(const CliArgList& args) {
             if (ok) {
                 std::printf("%s%s\n", session.ProgramDir.c_str(), fileName.c_str());
             } else {
-                // Every failure ends in the window's one message; the reason follows.
-                std::fprintf(stderr, "%s\n  %s: %s\n", kDownloadErrorMessage, fileName.c_str(),
+                // The window's one message, with the file and the reason on the same line.
+                std::fprintf(stderr, "%s %s: %s\n", kDownloadErrorMessage, fileName.c_str(),
                              failure.toStdString().c_str());
                 anyFailed = true;
             }

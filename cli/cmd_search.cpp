@@ -50,7 +50,8 @@ int RunSearch(const CliArgList& args) {
         // Without --mpcorb, the file chosen on the Configuración page (vagaris.ini).
         if (withCircumstances || path.empty()) cli::SetupSessionSettings(session, parsed);
         if (path.empty()) path = session.settings.MpcOrbPath;
-        if (!MpcOrbFileExists(path)) throw std::runtime_error(kMpcOrbNotFoundMessage);
+        if (const std::string problem = MpcOrbFileProblem(path); !problem.empty())
+            throw std::runtime_error(problem);
 
         const std::string boxText = UpperCaseAscii(typed);
         const auto found = SearchMpcOrb(path, boxText);

@@ -1,11 +1,6 @@
 #include "core/TextFile.h"
 
-#include <atomic>
-#include <chrono>
-#include <filesystem>
-#include <fstream>
-#include <stdexcept>
-#include <system_error>
+#include "core/AtomicFile.h"
 
 namespace vagaris {
 
@@ -77,31 +72,9 @@ std::string EncodeTextFile(const std::vector<std::string>& utf8Lines) {
 }
 
 void WriteFileAtomically(const std::string& path, const std::string& bytes) {
-    namespace fs = std::filesystem;
-    const fs::path target(path);
-    // A name unique within this process and unlikely to meet another process's temporary.
-    static std::atomic<unsigned> counter{0};
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    fs::path temp = target;
-    temp += ".tmp" + std::to_string(stamp % 1000000007) + "-" + std::to_string(counter++);
-
-    auto fail = [&](const std::string& reason) {
-        std::error_code ec;
-        fs::remove(temp, ec);
-        throw std::runtime_error("No se pudo escribir '" + path + "': " + reason);
-    };
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) fail("no se puede crear el archivo");
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) fail("error de escritura");
-        out.close();
-        if (out.fail()) fail("error de escritura");
-    }
-    std::error_code ec;
-    fs::rename(temp, target, ec);
-    if (ec) fail(ec.message());
+    AtomicFile file(path);
+    file.write(bytes);
+    file.commit();
 }
 
 }  // namespace vagaris

@@ -9,8 +9,8 @@ namespace vagaris {
 // Characters that Windows-1252 cannot hold become "?".
 std::string EncodeTextFile(const std::vector<std::string>& utf8Lines);
 
-// Replaces `path` with `bytes` through a temporary file in the same folder and a rename, so
-// a failure never leaves a half-written file. Throws std::runtime_error with the reason.
+// Replaces `path` with `bytes` through AtomicFile (core/AtomicFile.h): a failure leaves the
+// previous file whole. Throws EWriteError, "No se pudo escribir '<path>': <reason>".
 void WriteFileAtomically(const std::string& path, const std::string& bytes);
 
 }  // namespace vagaris

@@ -1,9 +1,11 @@
 #include "orbitview/PictureExport.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QBuffer>
 #include <stdexcept>
 
+#include "core/AtomicFile.h"
+#include "core/TextFile.h"
 #include "gif/GifFromImage.h"
 #include "orbitview/PictureNames.h"
 
@@ -31,11 +33,16 @@ void SavePicture(const QImage& picture, const QString& path) {
         SaveAsGif(picture, path);
         return;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) ThrowCannotWrite(path, file.errorString());
-    if (!NormalisedPixels(picture).save(&file, "BMP")) {
-        file.cancelWriting();
-        ThrowCannotWrite(path, file.errorString());
+    // Encoded in memory first, then written by the program's one atomic writer, which keeps
+    // a link, the mode and the owner of the file it replaces.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!NormalisedPixels(picture).save(&buffer, "BMP"))
+        ThrowCannotWrite(path, QStringLiteral("no se pudo codificar la imagen"));
+    try {
+        vagaris::WriteFileAtomically(QFile::encodeName(path).toStdString(), bytes.toStdString());
+    } catch (const vagaris::EWriteError& e) {
+        ThrowCannotWrite(path, QString::fromStdString(e.reason()));
     }
-    if (!file.commit()) ThrowCannotWrite(path, file.errorString());
 }

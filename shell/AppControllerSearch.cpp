@@ -8,8 +8,8 @@ void AppController::searchMpcOrb(const QString& typed) {
     bool found = false;
     guarded([&] {
         const std::string& path = session_.settings.MpcOrbPath;
-        if (!vagaris::MpcOrbFileExists(path)) {
-            dialogs_.error(dialogParent_, QString::fromUtf8(vagaris::kMpcOrbNotFoundMessage));
+        if (const std::string problem = vagaris::MpcOrbFileProblem(path); !problem.empty()) {
+            dialogs_.error(dialogParent_, QString::fromStdString(problem));
             return;
         }
         if (typed.isEmpty()) return;

@@ -8,6 +8,7 @@
 #include <QTabWidget>
 
 #include "catalogs/download/DescargasPage.h"
+#include "core/AtomicFile.h"
 #include "orbitview/OrbitaPage.h"
 #include "outputs/antitail/AntiPage.h"
 #include "outputs/charts/TablasPage.h"
@@ -55,6 +56,8 @@ TFAtmo::TFAtmo(vagaris::Session& session, Dialogs& dialogs, QWidget* parent)
     const std::string executableDir = QCoreApplication::applicationDirPath().toStdString();
     if (!app_->guarded([&] { session_.ProgramDir = vagaris::ResolveProgramDir(executableDir); }))
         session_.ProgramDir = executableDir + "/";  // told; catalogs are then looked for here
+    // What a crash or a killed download left half-written is of no use to anyone.
+    vagaris::RemoveStaleTemporaries(session_.ProgramDir);
     // Text conventions need nothing here: every conversion of the program is locale-free.
     session_.ExtendedMode = vagaris::DecideExtendedMode(session_.ProgramDir);
 

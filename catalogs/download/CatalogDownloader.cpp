@@ -1,15 +1,17 @@
 #include "catalogs/download/CatalogDownloader.h"
 
 #include <QEventLoop>
+#include <QFile>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QSaveFile>
 #include <QTimer>
 
 #include "catalogs/CatalogInfo.h"
+#include "catalogs/CatalogPlausibility.h"
 #include "catalogs/download/DownloadPlan.h"
+#include "core/AtomicFile.h"
 
 namespace {
 
@@ -38,16 +40,27 @@ bool CatalogDownloader::start(int catalogIndex, const QString& targetPath, int y
     year_ = year;
     triedPreviousYear_ = false;
     refused_.clear();
-    file_ = std::make_unique<QSaveFile>(targetPath);
-    if (!file_->open(QIODevice::WriteOnly)) {
-        const QString reason = file_->errorString();
+    if (!openTarget(targetPath)) {
         // finished() must come after start() returns, as for a transfer.
-        QTimer::singleShot(0, this, [this, reason] { finish(false, reason); });
+        QTimer::singleShot(0, this, [this] { finish(false, refused_); });
         return true;
     }
     const auto bases = vagaris::DownloadBasesFromEnvironment();
     request(QUrl(QString::fromStdString(
         vagaris::CatalogUrl(vagaris::kCatalogs[std::size_t(catalogIndex)], bases, year))));
+    return true;
+}
+
+bool CatalogDownloader::openTarget(const QString& targetPath) {
+    target_ = targetPath;
+    try {
+        file_ = std::make_unique<vagaris::AtomicFile>(QFile::encodeName(targetPath).toStdString());
+    } catch (const vagaris::EWriteError& e) {
+        refused_ = QString::fromStdString(e.what());
+        return false;
+    }
+    check_ = std::make_unique<vagaris::CatalogPlausibility>(
+        vagaris::kCatalogs[std::size_t(catalogIndex_)].kind);
     return true;
 }
 
@@ -111,11 +124,14 @@ void CatalogDownloader::onReadyRead() {
     // Bodies of error answers and redirects are not the catalog.
     if (bytes.isEmpty() || !isSuccessStatus() || !refused_.isEmpty()) return;
     if (!begun_) onMetaData();
-    if (file_->write(bytes) != bytes.size()) {
-        refused_ = file_->errorString();
+    try {
+        file_->write(bytes.constData(), std::size_t(bytes.size()));
+    } catch (const vagaris::EWriteError& e) {
+        refused_ = QString::fromStdString(e.what());
         reply_->abort();
         return;
     }
+    check_->feed(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     received_ += bytes.size();
     emit work(received_);
 }
@@ -137,15 +153,9 @@ void CatalogDownloader::onFinished() {
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const bool bright = vagaris::kCatalogs[std::size_t(catalogIndex_)].brightHost;
     if (status == 404 && bright && !triedPreviousYear_ && refused_.isEmpty()) {
-        // This year's file is not published yet: take last year's.
+        // This year's file is not published yet: take last year's. Nothing of the 404
+        // answer went into the temporary file, which serves again.
         triedPreviousYear_ = true;
-        const QString target = file_->fileName();
-        file_ = std::make_unique<QSaveFile>(target);
-        if (!file_->open(QIODevice::WriteOnly)) {
-            reply_ = nullptr;
-            finish(false, file_->errorString());
-            return;
-        }
         const auto bases = vagaris::DownloadBasesFromEnvironment();
         request(QUrl(QString::fromStdString(vagaris::CatalogUrl(
             vagaris::kCatalogs[std::size_t(catalogIndex_)], bases, year_ - 1))));
@@ -154,29 +164,59 @@ void CatalogDownloader::onFinished() {
     QString failure;
     if (!refused_.isEmpty())
         failure = refused_;
-    else if (reply->error() != QNetworkReply::NoError)
-        failure = status ? QStringLiteral("HTTP %1: %2").arg(status).arg(reply->errorString())
-                         : reply->errorString();
-    else if (status < 200 || status >= 300)
-        failure = QStringLiteral("HTTP %1").arg(status);
+    else if (reply->error() != QNetworkReply::NoError || status < 200 || status >= 300)
+        failure = networkFailure(status);
     else if (announced_ >= 0 && received_ != announced_)
         failure =
             QStringLiteral("cuerpo incompleto: %1 de %2 bytes").arg(received_).arg(announced_);
+    else
+        failure = QString::fromStdString(check_->problem());
     reply_ = nullptr;
     if (!failure.isEmpty()) {
         finish(false, failure);
         return;
     }
-    if (!file_->commit()) {
-        finish(false, file_->errorString());
+    try {
+        file_->commit();
+    } catch (const vagaris::EWriteError& e) {
+        finish(false, QString::fromStdString(e.what()));
         return;
     }
     finish(true, {});
 }
 
+QString CatalogDownloader::networkFailure(int status) const {
+    switch (reply_->error()) {
+        case QNetworkReply::OperationCanceledError:
+            // Our own aborts set refused_; the only other canceller is the idle timer.
+        case QNetworkReply::TimeoutError:
+            return QStringLiteral("sin respuesta del servidor tras %1 s")
+                .arg(kIdleTimeoutMs / 1000);
+        case QNetworkReply::ConnectionRefusedError:
+            return QStringLiteral("el servidor rechazó la conexión");
+        case QNetworkReply::RemoteHostClosedError:
+            return QStringLiteral("el servidor cerró la conexión antes de terminar");
+        case QNetworkReply::HostNotFoundError:
+            return QStringLiteral("no se encontró el servidor %1").arg(reply_->url().host());
+        case QNetworkReply::SslHandshakeFailedError:
+            return QStringLiteral("no se pudo establecer la conexión segura con el servidor");
+        case QNetworkReply::TemporaryNetworkFailureError:
+        case QNetworkReply::NetworkSessionFailedError:
+            return QStringLiteral("la red no está disponible");
+        case QNetworkReply::ProtocolFailure:
+            return QStringLiteral("respuesta no válida del servidor");
+        default: break;
+    }
+    if (status == 404) return QStringLiteral("el servidor no tiene el archivo (HTTP 404)");
+    if (status == 403) return QStringLiteral("el servidor no permite descargarlo (HTTP 403)");
+    if (status != 0) return QStringLiteral("el servidor respondió con error (HTTP %1)").arg(status);
+    return QStringLiteral("error de red (código %1)").arg(int(reply_->error()));
+}
+
 void CatalogDownloader::finish(bool ok, const QString& failure) {
     // Without a commit the temporary file is removed and the catalog stays as it was.
     file_.reset();
+    check_.reset();
     busy_ = false;
     emit finished(ok, failure);
 }

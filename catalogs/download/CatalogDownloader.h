@@ -1,8 +1,9 @@
 #pragma once
 // One catalog transfer over HTTP(S): GET with the program's headers, the body into a
 // temporary file beside the catalog, which replaces the catalog only after a complete,
-// successful transfer. Used by the download page (asynchronously, the window stays usable)
-// and by the command line (run(), which waits in a local event loop).
+// successful transfer whose body is plausibly a catalog of its kind. Used by the download page
+// (asynchronously, the window stays usable) and by the command line (run(), which waits in a local
+// event loop).
 #include <QObject>
 #include <QString>
 #include <QUrl>
@@ -10,7 +11,10 @@
 
 class QNetworkAccessManager;
 class QNetworkReply;
-class QSaveFile;
+namespace vagaris {
+class AtomicFile;
+class CatalogPlausibility;
+}  // namespace vagaris
 
 class CatalogDownloader : public QObject {
     Q_OBJECT
@@ -28,7 +32,8 @@ public:
     // transfer runs; otherwise finished() follows, always after start() has returned.
     bool start(int catalogIndex, const QString& targetPath, int year);
 
-    // start() and wait for the end. Returns success; `failure` receives the reason.
+    // start() and wait for the end. Returns success; `failure` receives the reason, one
+    // Spanish phrase ("disco lleno", "sin respuesta del servidor tras 60 s", ...).
     bool run(int catalogIndex, const QString& targetPath, int year, QString* failure = nullptr);
 
 signals:
@@ -36,7 +41,8 @@ signals:
     void workBegin(qint64 announcedSize);
     // Body bytes written so far.
     void work(qint64 bytesSoFar);
-    // The end of the transfer; on failure the catalog file is as it was before.
+    // The end of the transfer; on failure the catalog file is as it was before and `failure`
+    // says why.
     void finished(bool ok, const QString& failure);
 
 private:
@@ -47,10 +53,14 @@ private:
     void onFinished();
     void finish(bool ok, const QString& failure);
     bool isSuccessStatus() const;
+    bool openTarget(const QString& targetPath);
+    QString networkFailure(int status) const;
 
     QNetworkAccessManager* network_ = nullptr;
     QNetworkReply* reply_ = nullptr;
-    std::unique_ptr<QSaveFile> file_;
+    QString target_;
+    std::unique_ptr<vagaris::AtomicFile> file_;
+    std::unique_ptr<vagaris::CatalogPlausibility> check_;
     bool busy_ = false;
     int catalogIndex_ = 0;
     int year_ = 0;

@@ -1,6 +1,9 @@
 #include "catalogs/mpcorb/MpcOrbSearch.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -224,6 +227,22 @@ std::string AsteroidNotFoundMessage(const std::string& typed) {
 bool MpcOrbFileExists(const std::string& path) {
     std::error_code ec;
     return !path.empty() && std::filesystem::is_regular_file(path, ec);
+}
+
+std::string MpcOrbFileProblem(const std::string& path) {
+    if (path.empty()) return kMpcOrbNotFoundMessage;
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR) return kMpcOrbNotFoundMessage;
+        if (errno == EACCES) return "MPCOrb.dat: '" + path + "' sin permiso de lectura";
+        return "MPCOrb.dat: '" + path + "' no se puede leer (código " + std::to_string(errno) + ")";
+    }
+    if (S_ISREG(st.st_mode)) return {};
+    const std::string what = S_ISDIR(st.st_mode)    ? "es una carpeta"
+                             : S_ISFIFO(st.st_mode) ? "es una tubería (FIFO), no un archivo"
+                             : S_ISSOCK(st.st_mode) ? "es un socket, no un archivo"
+                                                    : "es un dispositivo, no un archivo";
+    return "MPCOrb.dat: '" + path + "' " + what;
 }
 
 std::optional<std::string> FindMpcOrbLine(const std::string& path, const std::string& key) {

@@ -14,6 +14,10 @@ std::string AsteroidNotFoundMessage(const std::string& typed);
 
 // True when `path` names an existing regular file (a folder does not count).
 bool MpcOrbFileExists(const std::string& path);
+// Empty when `path` names a regular file; otherwise the one line that says what it is
+// instead: kMpcOrbNotFoundMessage when nothing is there, "MPCOrb.dat: '<path>' es una
+// carpeta" and its siblings for a folder, a FIFO, a device or a path that cannot be looked at.
+std::string MpcOrbFileProblem(const std::string& path);
 
 // Only lines longer than this are orbit lines; the header and the blank separator are shorter.
 inline constexpr std::size_t kMpcOrbMinLineLength = 171;  // [characters]

@@ -18,6 +18,7 @@ struct CannedResponse {
     qint64 announced = 0;          // with Length::Larger: the size announced (more than sent)
     bool cutBeforeAnswer = false;  // the connection is dropped right after the request
     int splitAt = -1;              // send the body in two pieces, the second one later
+    bool stall = false;            // with splitAt: the second piece never comes
     bool hold = false;             // answer only on releaseHeld()
     QByteArray location;           // Location header (redirects)
 };
@@ -105,6 +106,7 @@ private:
         }
         socket->write(head + r.body.left(r.splitAt));
         socket->flush();
+        if (r.stall) return;  // the connection stays open, silent
         QPointer<QTcpSocket> guard(socket);
         const QByteArray rest = r.body.mid(r.splitAt);
         QTimer::singleShot(150, socket, [guard, rest] {
@@ -119,11 +121,26 @@ private:
     std::vector<std::pair<QPointer<QTcpSocket>, CannedResponse>> held_;
 };
 
-// Catalog-like content of `bytes` bytes: lines of 127 characters and CR LF.
-inline QByteArray CatalogBody(int bytes, char fill = 'x') {
-    QByteArray line(127, fill);
-    line += "\r\n";
+// A catalog of exactly `bytes` bytes (at least one line's worth): real lines of the layout
+// of `kind` ('C' comets, 'A' minor planets) named after `fill`, each ended by CR LF, the
+// last one padded with blanks to the size.
+inline QByteArray CatalogBody(int bytes, char fill = 'x', char kind = 'C') {
+    const QByteArray name = "Objeto " + QByteArray(8, fill) + QByteArray(25, ' ');
+    const QByteArray elements =
+        kind == 'C' ? QByteArray(
+                          "       1997 03 29.0299  0.922046       0.994905 130.6979 "
+                          "281.7618  89.7572   -2.0   4.0")
+                    : QByteArray(
+                          "       2025 11 21.0 231.5397  2.76562  0.079576  73.2997  "
+                          "80.2496  10.5879  3.35   0.15");
+    const QByteArray line = name + elements;
+    const int lineBytes = int(line.size()) + 2;
+    const int count = bytes / lineBytes > 0 ? bytes / lineBytes : 1;
     QByteArray out;
-    while (out.size() < bytes) out += line;
-    return out.left(bytes);
+    for (int k = 0; k < count; ++k) {
+        out += line;
+        if (k == count - 1) out += QByteArray(bytes - count * lineBytes, ' ');
+        out += "\r\n";
+    }
+    return out;
 }

@@ -7,9 +7,15 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTimer>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
 
 #include "catalogs/download/LocalHttpServer.h"
+#include "core/AtomicFile.h"
 #include "support/TestHome.h"
+#include "support/WriteFaults.h"
 
 namespace {
 
@@ -38,7 +44,7 @@ protected:
     Outcome run(const QStringList& args) {
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("VAGARIS_HOME", QString::fromStdString(home.dir.string()));
+        env.insert("VAGARIS_HOME", QString::fromStdString(programDir.string()));
         env.insert("VAGARIS_MPC_URL", server.baseUrl());
         env.insert("VAGARIS_MPC_BRIGHT_URL", server.baseUrl());
         process.setProcessEnvironment(env);
@@ -56,9 +62,19 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
 
+    // Lines written to a fresh file in the program folder.
+    void writeFile(const char* name, const QByteArray& bytes) {
+        QFile f(QString::fromStdString(home.programDir()) + name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+
     TestHome home;
+    std::filesystem::path programDir = home.dir;  // VAGARIS_HOME of the runs
     LocalHttpServer server;
 };
+
+const QByteArray kCometsPath = "/iau/Ephemerides/Comets/Soft01Cmt.txt";
 
 TEST_F(CliDownload, DownloadsOneCatalogIntoTheProgramFolder) {
     CannedResponse r;
@@ -72,7 +88,7 @@ TEST_F(CliDownload, DownloadsOneCatalogIntoTheProgramFolder) {
 
 TEST_F(CliDownload, AllGoesOnAfterAFailureAndExits1) {
     CannedResponse ok;
-    ok.body = CatalogBody(800);
+    ok.body = CatalogBody(800, 'x', 'A');
     server.answer("/iau/Ephemerides/Unusual/Soft01Unusual.txt", ok);
     server.answer("/iau/Ephemerides/CritList/Soft01CritList.txt", ok);
     server.answer("/iau/Ephemerides/Distant/Soft01Distant.txt", ok);
@@ -88,6 +104,124 @@ TEST_F(CliDownload, AllGoesOnAfterAFailureAndExits1) {
     EXPECT_EQ(fileBytes("CriticalListCR.dat"), ok.body);
     EXPECT_EQ(fileBytes("DistantObjectsCR.dat"), ok.body);
     EXPECT_EQ(fileBytes("BrightMinorPlanetsCR.dat"), "<missing>");
+}
+
+TEST_F(CliDownload, AnAnswerThatIsNotACatalogKeepsThePreviousOneAndSaysWhy) {
+    struct Case {
+        const char* what;
+        CannedResponse response;
+        const char* reason;
+    };
+    std::vector<Case> cases;
+    cases.push_back({"empty body", CannedResponse{}, "el servidor envió un archivo vacío"});
+    CannedResponse page;
+    page.body = "<!DOCTYPE html><html><body>Error</body></html>\n";
+    cases.push_back({"HTML page", page, "el servidor envió una página web en lugar del catálogo"});
+    CannedResponse cut;
+    cut.body = CatalogBody(3000).left(2900);
+    cut.length = CannedResponse::Length::None;
+    cases.push_back({"cut without a length", cut, "el archivo llegó cortado"});
+    CannedResponse wrongKind;
+    wrongKind.body = CatalogBody(3000, 'x', 'A');
+    cases.push_back(
+        {"another catalog's lines", wrongKind, "el archivo no es un catálogo de cometas"});
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeFile("CometsCR.dat", "previous\r\n");
+        server.answer(kCometsPath, c.response);
+        const Outcome o = run({"comets"});
+        EXPECT_EQ(o.exitCode, 1);
+        const QList<QByteArray> lines = o.err.trimmed().split('\n');
+        ASSERT_EQ(lines.size(), 1) << o.err.constData();
+        EXPECT_TRUE(lines[0].startsWith("Error descargando archivo CometsCR.dat: "))
+            << o.err.constData();
+        EXPECT_TRUE(lines[0].contains(c.reason)) << o.err.constData();
+        EXPECT_EQ(fileBytes("CometsCR.dat"), "previous\r\n");
+        EXPECT_EQ(vagaris::test::FolderEntries(home.dir), std::set<std::string>{"CometsCR.dat"});
+    }
+}
+
+TEST_F(CliDownload, DiskFaultsKeepThePreviousCatalogAndExit1WithTheReason) {
+    std::string skipped;
+    // A vanished program folder is made again by the command line: not a fault here.
+    for (const auto fault :
+         {vagaris::test::WriteFault::DiskFull, vagaris::test::WriteFault::ReadOnlyFolder,
+          vagaris::test::WriteFault::PathIsFolder}) {
+        SCOPED_TRACE(vagaris::test::FaultName(fault));
+        vagaris::test::FaultyFolder folder(fault, home.dir / vagaris::test::FaultName(fault),
+                                           "CometsCR.dat", "previous\r\n");
+        if (!folder.skipReason().empty()) {
+            skipped = folder.skipReason();
+            continue;
+        }
+        folder.arm();
+        programDir = folder.dir();
+        CannedResponse r;
+        r.body = CatalogBody(100000);
+        server.answer(kCometsPath, r);
+        const Outcome o = run({"comets"});
+        EXPECT_EQ(o.exitCode, 1);
+        const QList<QByteArray> lines = o.err.trimmed().split('\n');
+        ASSERT_EQ(lines.size(), 1) << o.err.constData();
+        EXPECT_TRUE(lines[0].startsWith("Error descargando archivo CometsCR.dat: "));
+        EXPECT_TRUE(lines[0].contains(folder.reason())) << o.err.constData();
+        EXPECT_TRUE(folder.unharmed());
+    }
+    if (!skipped.empty()) GTEST_SKIP() << skipped;
+}
+
+TEST_F(CliDownload, AKilledDownloadLeavesThePreviousCatalogAndTheNextRunRemovesItsTemporary) {
+    const QByteArray previous = CatalogBody(1000, 'p');
+    writeFile("CometsCR.dat", previous);
+    CannedResponse half;  // 20 000 of 50 000 bytes, then silence: the process is killed
+    half.body = CatalogBody(50000);
+    half.splitAt = 20000;
+    half.stall = true;
+    server.answer(kCometsPath, half);
+
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("VAGARIS_HOME", QString::fromStdString(home.dir.string()));
+    env.insert("VAGARIS_MPC_URL", server.baseUrl());
+    process.setProcessEnvironment(env);
+    QEventLoop loop;
+    QByteArray err;
+    // The progress line is drawn after the bytes were written: then the download is
+    // half-way, with its temporary file on the disk.
+    QObject::connect(&process, &QProcess::readyReadStandardError, &loop, [&] {
+        err += process.readAllStandardError();
+        if (err.contains("40 %")) loop.quit();
+    });
+    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(30000, &loop, &QEventLoop::quit);  // only a failure takes this long
+    process.start(QStringLiteral(VAGARIS_CLI_PATH), QStringList{"download", "comets"});
+    ASSERT_TRUE(process.waitForStarted());
+    const qint64 pid = process.processId();
+    loop.exec();
+    ASSERT_TRUE(err.contains("40 %")) << err.constData();
+    ASSERT_EQ(process.state(), QProcess::Running);
+    process.kill();  // SIGKILL
+    ASSERT_TRUE(process.waitForFinished());
+    EXPECT_EQ(process.exitStatus(), QProcess::CrashExit);
+
+    EXPECT_EQ(fileBytes("CometsCR.dat"), previous);
+    std::set<std::string> temporaries;
+    for (const auto& name : vagaris::test::FolderEntries(home.dir))
+        if (name != "CometsCR.dat") temporaries.insert(name);
+    ASSERT_EQ(temporaries.size(), 1u);
+    const std::string temporary = *temporaries.begin();
+    EXPECT_TRUE(vagaris::IsProgramTemporaryName(temporary)) << temporary;
+    EXPECT_EQ(temporary.rfind(".CometsCR.dat.vagaris-tmp-" + std::to_string(pid) + "-", 0), 0u)
+        << temporary;
+
+    // The next start clears it away, and this time the download completes.
+    CannedResponse whole;
+    whole.body = CatalogBody(50000);
+    server.answer(kCometsPath, whole);
+    const Outcome o = run({"comets"});
+    EXPECT_EQ(o.exitCode, 0) << o.err.constData();
+    EXPECT_EQ(fileBytes("CometsCR.dat"), whole.body);
+    EXPECT_EQ(vagaris::test::FolderEntries(home.dir), std::set<std::string>{"CometsCR.dat"});
 }
 
 TEST_F(CliDownload, UsageErrors) {

@@ -2,6 +2,8 @@
 // complete transfer, the progress bars, the single error message, the bright-objects year.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
 #include <utime.h>
 
 #include <QComboBox>
@@ -16,6 +18,8 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include "catalogs/download/DescargasPage.h"
@@ -24,6 +28,7 @@
 #include "shell/TFAtmo.h"
 #include "support/FakeDialogs.h"
 #include "support/TestHome.h"
+#include "support/WriteFaults.h"
 
 namespace {
 
@@ -124,7 +129,7 @@ TEST_F(DownloadPage, SuccessReplacesTheFileAndMovesTheBar) {
 
 TEST_F(DownloadPage, WithoutAnnouncedSizeTheBarGoesFromZeroTo100) {
     CannedResponse r;
-    r.body = CatalogBody(3000);
+    r.body = CatalogBody(3000, 'x', 'A');
     r.length = CannedResponse::Length::None;
     r.splitAt = 1000;
     server.answer(kNeosPath, r);
@@ -161,6 +166,19 @@ TEST_F(DownloadPage, FailuresKeepThePreviousFileAndShowOneMessage) {
     redirect.status = 301;
     redirect.location = server.baseUrl().toUtf8() + "/elsewhere.txt";
     cases.push_back({"redirect to http", redirect});
+    // Answers "200 OK" that are not a catalog.
+    CannedResponse empty;
+    cases.push_back({"200 with an empty body", empty});
+    CannedResponse page;
+    page.body = "<html><head><title>503</title></head><body>Try later</body></html>\r\n";
+    cases.push_back({"200 with an HTML page", page});
+    CannedResponse cutNoLength;  // the connection ends mid-line and no length was announced
+    cutNoLength.body = CatalogBody(2000).left(1900);
+    cutNoLength.length = CannedResponse::Length::None;
+    cases.push_back({"cut short without a length", cutNoLength});
+    CannedResponse otherKind;
+    otherKind.body = CatalogBody(2000, 'x', 'A');
+    cases.push_back({"minor-planet lines for the comets", otherKind});
 
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -181,9 +199,72 @@ TEST_F(DownloadPage, FailuresKeepThePreviousFileAndShowOneMessage) {
     }
 }
 
+TEST_F(DownloadPage, DiskFaultsKeepThePreviousCatalogAndShowOneMessage) {
+    const QByteArray previous = CatalogBody(1000, 'p');
+    std::string skipped;
+    for (const auto fault : vagaris::test::AllWriteFaults()) {
+        SCOPED_TRACE(vagaris::test::FaultName(fault));
+        vagaris::test::FaultyFolder folder(fault, home.dir / vagaris::test::FaultName(fault),
+                                           "CometsCR.dat", previous.toStdString());
+        if (!folder.skipReason().empty()) {
+            skipped = folder.skipReason();
+            continue;
+        }
+        session.ProgramDir = folder.dir().string() + "/";
+        CannedResponse r;
+        r.body = CatalogBody(100000, 'n');
+        // The folder vanishes during the transfer: after the temporary file was made.
+        r.hold = fault == vagaris::test::WriteFault::FolderVanishes;
+        server.answer(kCometsPath, r);
+        server.requests.clear();
+        dialogs.clear();
+        bool ended = false;
+        QObject::connect(
+            page, &DescargasPage::downloadFinished, page, [&] { ended = true; },
+            Qt::SingleShotConnection);
+        if (!r.hold) folder.arm();
+        button("Button25")->click();
+        if (r.hold) {
+            for (int k = 0; k < 500 && server.requests.empty(); ++k) spin(10);
+            ASSERT_EQ(server.requests.size(), 1u);
+            folder.arm();
+            server.releaseHeld();
+        }
+        for (int k = 0; k < 1000 && !ended; ++k) spin(10);
+        ASSERT_TRUE(ended);
+        EXPECT_EQ(dialogs.texts("error"), QStringList{kError});
+        EXPECT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_TRUE(folder.unharmed());
+    }
+    // The page goes on: into a sound folder the download works.
+    session.ProgramDir = home.programDir();
+    dialogs.clear();
+    ASSERT_TRUE(download("Button25"));
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(fileBytes("CometsCR.dat"), CatalogBody(100000, 'n'));
+    if (!skipped.empty()) GTEST_SKIP() << skipped;
+}
+
+TEST_F(DownloadPage, TheWindowsStartRemovesTemporariesOfKilledWrites) {
+    // A process that has ended: its temporary files are of no use any more.
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    const std::string stale = ".CometsCR.dat.vagaris-tmp-" + std::to_string(child) + "-Ab12Cd";
+    const std::string running =
+        ".NeosAndUnusualCR.dat.vagaris-tmp-" + std::to_string(::getppid()) + "-Ab12Cd";
+    std::ofstream(home.dir / stale) << "half";
+    std::ofstream(home.dir / running) << "half";
+    window.reset();
+    window = std::make_unique<TFAtmo>(session, dialogs);
+    EXPECT_FALSE(std::filesystem::exists(home.dir / stale));
+    EXPECT_TRUE(std::filesystem::exists(home.dir / running));  // its writer still runs
+}
+
 TEST_F(DownloadPage, BrightObjectsPathCarriesTheYearOrFallsBackOneYear) {
     CannedResponse r;
-    r.body = CatalogBody(700, 'b');
+    r.body = CatalogBody(700, 'b', 'A');
     server.answer("/iau/Ephemerides/Bright/2011/Soft01Bright.txt", r);
     ASSERT_TRUE(download("Button29"));
     EXPECT_EQ(fileBytes("BrightMinorPlanetsCR.dat"), r.body);
@@ -192,7 +273,7 @@ TEST_F(DownloadPage, BrightObjectsPathCarriesTheYearOrFallsBackOneYear) {
     // On 1 January the new year's file may not exist yet: last year's is taken.
     now = vagaris::EncodeDate(2012, 1, 1) + 0.1;
     server.requests.clear();
-    r.body = CatalogBody(900, 'c');
+    r.body = CatalogBody(900, 'c', 'A');
     server.answer("/iau/Ephemerides/Bright/2011/Soft01Bright.txt", r);
     ASSERT_TRUE(download("Button29"));
     ASSERT_EQ(server.requests.size(), 2u);
@@ -232,7 +313,7 @@ TEST_F(DownloadPage, ASecondDownloadCannotStartWhileOneRuns) {
     slow.hold = true;
     server.answer(kCometsPath, slow);
     CannedResponse other;
-    other.body = CatalogBody(300, 'n');
+    other.body = CatalogBody(300, 'n', 'A');
     server.answer(kNeosPath, other);
 
     bool ended = false;

@@ -1,9 +1,11 @@
 // vagaris-cli search over the sample excerpt.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 
 #include "support/RunCli.h"
+#include "support/TempFolder.h"
 #include "support/TestHome.h"
 
 namespace {
@@ -50,6 +52,13 @@ TEST(CliSearch, FailuresAndUsage) {
     const Outcome noFile = RunCli("--mpcorb /nonexistent/MPCOrb.dat 1");
     EXPECT_EQ(noFile.exitCode, 1);
     EXPECT_NE(noFile.err.find("MPCOrb.dat no encontrado"), std::string::npos);
+    // A pipe is not opened (the search would wait for a writer for ever) but named as such.
+    const vagaris::test::TempFolder folder("vagaris-cli-fifo");
+    const std::string fifo = (folder.dir / "MPCOrb.dat").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const Outcome pipe = RunCli("--mpcorb '" + fifo + "' 1");
+    EXPECT_EQ(pipe.exitCode, 1);
+    EXPECT_EQ(pipe.err, "MPCOrb.dat: '" + fifo + "' es una tubería (FIFO), no un archivo\n");
     EXPECT_EQ(RunCli(kExcerpt).exitCode, 2);
     EXPECT_EQ(RunCli(kExcerpt + "1 --bogus").exitCode, 2);
 }

@@ -119,6 +119,13 @@ TEST_F(SearchBox, MissesAndMissingFileChangeNothing) {
     session.settings.MpcOrbPath = home.programDir() + "MPCOrb.dat";
     search("1");
     EXPECT_EQ(dialogs.texts("error"), QStringList{"MPCOrb.dat no encontrado"});
+    // A folder chosen by mistake is named as one.
+    session.settings.MpcOrbPath = home.dir.string();
+    dialogs.clear();
+    search("1");
+    EXPECT_EQ(dialogs.texts("error"),
+              QStringList{QString::fromStdString("MPCOrb.dat: '" + home.dir.string() +
+                                                 "' es una carpeta")});
     EXPECT_EQ(session.Elements, before);
     EXPECT_EQ(session.SelectorNames, names);
     EXPECT_TRUE(selector("ComboBox1")->isEnabled());

@@ -1,6 +1,8 @@
 // The MPCOrb.dat search: the key rules, the scan over the file and the line cut.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -191,6 +193,28 @@ TEST(MpcOrbSearch, FileChecks) {
     EXPECT_FALSE(MpcOrbFileExists(kExcerpt + ".missing"));
     EXPECT_THROW(FindMpcOrbLine(kExcerpt + ".missing", "(1)"), std::runtime_error);
     EXPECT_EQ(AsteroidNotFoundMessage("2004 XX"), "Asteroide 2004 XX no encontrado");
+}
+
+// What is wrong with a path given as MPCOrb.dat, said as what it is: a pipe must not block
+// the search, nor a folder read as "not found".
+TEST(MpcOrbSearch, APathThatIsNotAFileIsReportedAsWhatItIs) {
+    const vagaris::test::TempFolder folder("vagaris-mpcorb-kinds");
+    const std::string fifo = (folder.dir / "MPCOrb.dat").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string dir = (folder.dir / "carpeta").string();
+    std::filesystem::create_directories(dir);
+    const struct {
+        std::string path, problem;
+    } cases[] = {
+        {kExcerpt, ""},
+        {"", "MPCOrb.dat no encontrado"},
+        {kExcerpt + ".missing", "MPCOrb.dat no encontrado"},
+        {kExcerpt + "/below", "MPCOrb.dat no encontrado"},  // a file taken as a folder
+        {dir, "MPCOrb.dat: '" + dir + "' es una carpeta"},
+        {fifo, "MPCOrb.dat: '" + fifo + "' es una tubería (FIFO), no un archivo"},
+        {"/dev/null", "MPCOrb.dat: '/dev/null' es un dispositivo, no un archivo"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(MpcOrbFileProblem(c.path), c.problem) << c.path;
 }
 
 }  // namespace

@@ -1,0 +1,203 @@
+#include "core/AtomicFile.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <fstream>
+#include <string_view>
+
+namespace vagaris {
+
+namespace {
+
+// Linux follows at most 40 links in one path; a longer chain is a loop for us too.
+constexpr int kMaxLinkHops = 40;
+// Room left in a 255-byte file name for the dot, the marker, a process id and the suffix.
+constexpr std::size_t kMaxKeptNameBytes = 200;
+
+std::string ParentOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The file a path finally designates: symbolic links followed one by one, so that a dangling
+// link still names the file to create. Returns false with errno when the chain is a loop.
+bool FollowLinks(const std::string& path, std::string& target) {
+    target = path;
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        struct stat st;
+        if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
+        std::string link(std::size_t(st.st_size > 0 ? st.st_size : 255) + 1, '\0');
+        const ssize_t n = ::readlink(target.c_str(), link.data(), link.size());
+        if (n < 0) return true;  // let the later steps report what is wrong
+        link.resize(std::size_t(n));
+        target = (!link.empty() && link[0] == '/') ? link : ParentOf(target) + "/" + link;
+    }
+    errno = ELOOP;
+    return false;
+}
+
+// The process's umask without changing it (umask() would, for a moment, for every thread).
+mode_t CurrentUmask() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("Umask:", 0) == 0) return mode_t(std::strtoul(line.c_str() + 6, nullptr, 8));
+    return 022;
+}
+
+// The process id in a temporary file name, 0 when the name is not of the program's pattern.
+long TemporaryOwner(const std::string& name) {
+    if (name.size() < 2 || name[0] != '.') return 0;
+    const auto marker = name.rfind(kTemporaryMarker);
+    if (marker == std::string::npos || marker < 2) return 0;
+    std::size_t k = marker + std::string_view(kTemporaryMarker).size();
+    long pid = 0;
+    const std::size_t digits = k;
+    while (k < name.size() && name[k] >= '0' && name[k] <= '9' && k - digits < 10)
+        pid = pid * 10 + (name[k++] - '0');
+    if (k == digits || k >= name.size() || name[k] != '-') return 0;
+    const std::string_view suffix = std::string_view(name).substr(k + 1);
+    if (suffix.size() != 6) return 0;
+    for (char c : suffix)
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))) return 0;
+    return pid > 0 ? pid : 0;
+}
+
+}  // namespace
+
+EWriteError::EWriteError(const std::string& path, const std::string& reason)
+    : std::runtime_error("No se pudo escribir '" + path + "': " + reason),
+      path_(path),
+      reason_(reason) {}
+
+std::string WriteFailureReason(int errnoValue) {
+    switch (errnoValue) {
+        case ENOSPC: return "disco lleno";
+        case EDQUOT: return "cuota de disco agotada";
+        case EACCES:
+        case EPERM: return "sin permiso de escritura";
+        case EROFS: return "la carpeta es de solo lectura";
+        case EISDIR: return "es una carpeta";
+        case ENOENT: return "la carpeta no existe";
+        case ENOTDIR: return "una parte de la ruta no es una carpeta";
+        case ENAMETOOLONG: return "nombre demasiado largo";
+        case ELOOP: return "demasiados enlaces simbólicos";
+        case EFBIG: return "archivo demasiado grande";
+        case EIO: return "error de entrada/salida del disco";
+        case EBUSY:
+        case ETXTBSY: return "el archivo está en uso";
+        case EMFILE:
+        case ENFILE: return "demasiados archivos abiertos";
+        default: return "error del sistema (código " + std::to_string(errnoValue) + ")";
+    }
+}
+
+bool IsProgramTemporaryName(const std::string& fileName) { return TemporaryOwner(fileName) != 0; }
+
+int RemoveStaleTemporaries(const std::string& dir) {
+    DIR* folder = ::opendir(dir.empty() ? "." : dir.c_str());
+    if (!folder) return 0;
+    int removed = 0;
+    const std::string prefix = dir.empty() || dir.back() == '/' ? dir : dir + "/";
+    while (const dirent* entry = ::readdir(folder)) {
+        const std::string name = entry->d_name;
+        const long pid = TemporaryOwner(name);
+        if (pid == 0 || pid == long(::getpid())) continue;
+        // A process that still runs (or that we may not signal: another user's) keeps it.
+        if (::kill(pid_t(pid), 0) == 0 || errno != ESRCH) continue;
+        struct stat st;
+        const std::string path = prefix + name;
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+        if (::unlink(path.c_str()) == 0) ++removed;
+    }
+    ::closedir(folder);
+    return removed;
+}
+
+AtomicFile::AtomicFile(const std::string& path) : path_(path) {
+    if (path.empty()) fail(ENOENT);
+    if (!FollowLinks(path, target_)) fail(errno);
+    struct stat st;
+    const bool exists = ::stat(target_.c_str(), &st) == 0;
+    if (!exists && errno != ENOENT) fail(errno);
+    if (exists && S_ISDIR(st.st_mode)) fail(EISDIR);
+    // Renaming over a device or a pipe would replace it by a plain file (as root even
+    // /dev/null): only regular files are replaced.
+    if (exists && !S_ISREG(st.st_mode)) fail("no es un archivo normal");
+
+    std::string name = NameOf(target_);
+    if (name.size() > kMaxKeptNameBytes) name.resize(kMaxKeptNameBytes);
+    std::string pattern =
+        ParentOf(target_) + "/." + name + kTemporaryMarker + std::to_string(::getpid()) + "-XXXXXX";
+    fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);
+    if (fd_ < 0) fail(errno);
+    temp_ = pattern;
+
+    const mode_t mode = exists ? (st.st_mode & 07777) : (0666 & ~CurrentUmask());
+    if (::fchmod(fd_, mode) != 0) fail(errno);
+    // The owner is kept where the process may set it (root, or a group it belongs to); a
+    // file that must change hands otherwise simply becomes the writer's, as any editor does.
+    if (exists && (st.st_uid != ::geteuid() || st.st_gid != ::getegid()))
+        if (::fchown(fd_, st.st_uid, st.st_gid) != 0) (void)!::fchown(fd_, uid_t(-1), st.st_gid);
+}
+
+AtomicFile::~AtomicFile() { cancel(); }
+
+void AtomicFile::write(const char* data, std::size_t size) {
+    if (fd_ < 0) fail(EBADF);
+    while (size > 0) {
+        const ssize_t n = ::write(fd_, data, size);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            fail(errno);
+        }
+        data += n;
+        size -= std::size_t(n);
+    }
+}
+
+void AtomicFile::commit() {
+    if (fd_ < 0) fail(EBADF);
+    // Space of a delayed allocation can still run out here, before the rename.
+    if (::fsync(fd_) != 0) fail(errno);
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) fail(errno);
+    if (::rename(temp_.c_str(), target_.c_str()) != 0) fail(errno);
+    temp_.clear();
+    // The rename itself reaches the disk with the folder's entry; a failure here loses
+    // nothing that was there before, so it is not reported.
+    const int folder = ::open(ParentOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        (void)::fsync(folder);
+        ::close(folder);
+    }
+}
+
+void AtomicFile::cancel() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    if (!temp_.empty()) ::unlink(temp_.c_str());
+    temp_.clear();
+}
+
+void AtomicFile::fail(int errnoValue) { fail(WriteFailureReason(errnoValue)); }
+
+void AtomicFile::fail(const std::string& reason) {
+    cancel();
+    throw EWriteError(path_, reason);
+}
+
+}  // namespace vagaris

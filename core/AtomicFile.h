@@ -1,0 +1,74 @@
+#pragma once
+// The one way the program replaces a file: the new contents go to a temporary file in the
+// target's own folder, which is renamed over the target only when complete. A failure at any
+// point leaves the previous file whole and removes the temporary file; a process killed
+// half-way leaves at most one temporary file, named so that the next start recognises and
+// removes it. POSIX only, no Qt.
+#include <cstddef>
+#include <stdexcept>
+#include <string>
+
+namespace vagaris {
+
+// A file that could not be written. what() is the line the user reads:
+// "No se pudo escribir '<path>': <reason>", the reason in Spanish (disco lleno, ...).
+class EWriteError : public std::runtime_error {
+public:
+    EWriteError(const std::string& path, const std::string& reason);
+    const std::string& path() const { return path_; }
+    const std::string& reason() const { return reason_; }
+
+private:
+    std::string path_, reason_;
+};
+
+// What an errno value of a failed write means to the user, in Spanish ("disco lleno",
+// "sin permiso de escritura", "es una carpeta", ...).
+std::string WriteFailureReason(int errnoValue);
+
+// Every temporary file of the program is "." + the target's name + this marker + the
+// writing process's id + "-" + six random characters, e.g.
+// ".CometsCR.dat.vagaris-tmp-4711-a8ZkQ2".
+inline constexpr const char* kTemporaryMarker = ".vagaris-tmp-";
+
+// True for a file name of the program's temporary pattern.
+bool IsProgramTemporaryName(const std::string& fileName);
+
+// Removes the program's temporary files in `dir` (not its subfolders) whose writing process
+// has ended: the leftovers of a crash or a kill. Files of processes still running are kept.
+// Returns how many were removed; never throws.
+int RemoveStaleTemporaries(const std::string& dir);
+
+// One replacement in progress. The constructor resolves symbolic links (the link's final
+// target is what gets replaced; the link stays a link) and creates the temporary file with
+// the target's mode and, where permitted, its owner (a new file gets 0666 less the umask).
+// Every step throws EWriteError naming `path` as given; the destructor removes the temporary
+// file unless commit() succeeded.
+class AtomicFile {
+public:
+    explicit AtomicFile(const std::string& path);
+    ~AtomicFile();
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    void write(const char* data, std::size_t size);
+    void write(const std::string& bytes) { write(bytes.data(), bytes.size()); }
+    // Flushes to the disk and renames over the target.
+    void commit();
+    // Drops the temporary file; the target stays as it was.
+    void cancel();
+
+    const std::string& path() const { return path_; }
+    const std::string& temporaryPath() const { return temp_; }
+
+private:
+    [[noreturn]] void fail(int errnoValue);
+    [[noreturn]] void fail(const std::string& reason);
+
+    std::string path_;    // as given, for messages
+    std::string target_;  // after following symbolic links
+    std::string temp_;
+    int fd_ = -1;
+};
+
+}  // namespace vagaris

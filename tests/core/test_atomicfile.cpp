@@ -1,0 +1,211 @@
+// The atomic writer under injected faults (full disk, read-only folder, a folder in the file's
+// place, a vanished folder), through symbolic links, and with the modes and owners of the
+// files it replaces; the cleaning of temporaries a killed process left.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "core/AtomicFile.h"
+#include "core/TextFile.h"
+#include "support/FileBytes.h"
+#include "support/TempFolder.h"
+#include "support/WriteFaults.h"
+
+using namespace vagaris;
+using vagaris::test::FolderEntries;
+using vagaris::test::ReadBytes;
+namespace fs = std::filesystem;
+
+namespace {
+
+class AtomicWrite : public ::testing::Test {
+protected:
+    const vagaris::test::TempFolder folder_{"vagaris-atomic"};
+    const fs::path dir_ = folder_.dir;
+};
+
+mode_t ModeOf(const fs::path& p) {
+    struct stat st {};
+    ::stat(p.c_str(), &st);
+    return st.st_mode & 07777;
+}
+
+// The id of a process that has certainly ended.
+pid_t EndedProcessId() {
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return child;
+}
+
+}  // namespace
+
+TEST_F(AtomicWrite, EveryFaultKeepsThePreviousFileAndSaysWhy) {
+    std::string skipped;
+    for (const auto fault : vagaris::test::AllWriteFaults()) {
+        SCOPED_TRACE(vagaris::test::FaultName(fault));
+        vagaris::test::FaultyFolder target(fault, dir_ / vagaris::test::FaultName(fault),
+                                           "tabla.txt", "previous table\r\n");
+        if (!target.skipReason().empty()) {
+            skipped = target.skipReason();
+            continue;
+        }
+        target.arm();
+        const std::string path = target.path().string();
+        try {
+            WriteFileAtomically(path, std::string(20000, 'n'));
+            ADD_FAILURE() << "the write succeeded";
+        } catch (const EWriteError& e) {
+            EXPECT_EQ(std::string(e.what()),
+                      "No se pudo escribir '" + path + "': " + target.reason());
+        }
+        EXPECT_TRUE(target.unharmed());
+        // The program goes on: a write elsewhere works.
+        WriteFileAtomically((dir_ / "next.txt").string(), "ok");
+        EXPECT_EQ(ReadBytes(dir_ / "next.txt"), "ok");
+    }
+    if (!skipped.empty()) GTEST_SKIP() << skipped;
+}
+
+TEST_F(AtomicWrite, ADroppedWriteLeavesTheTargetAndNoTemporary) {
+    std::ofstream(dir_ / "a.txt") << "before";
+    {
+        AtomicFile file((dir_ / "a.txt").string());
+        file.write(std::string(100000, 'x'));
+        // The temporary is beside the target, with the program's pattern.
+        EXPECT_EQ(fs::path(file.temporaryPath()).parent_path(), dir_);
+        EXPECT_TRUE(IsProgramTemporaryName(fs::path(file.temporaryPath()).filename().string()));
+        EXPECT_TRUE(fs::exists(file.temporaryPath()));
+    }  // neither committed nor cancelled: a failure on the way
+    EXPECT_EQ(ReadBytes(dir_ / "a.txt"), "before");
+    EXPECT_EQ(FolderEntries(dir_), std::set<std::string>{"a.txt"});
+}
+
+TEST_F(AtomicWrite, SymbolicLinksAreWrittenThroughNotReplaced) {
+    struct Case {
+        const char* what;
+        fs::path link;    // the path given to the writer
+        fs::path target;  // the file that must receive the bytes
+    };
+    fs::create_directories(dir_ / "real");
+    fs::create_directories(dir_ / "links");
+    std::ofstream(dir_ / "real" / "abs.txt") << "old";
+    std::ofstream(dir_ / "real" / "rel.txt") << "old";
+    fs::create_symlink(dir_ / "real" / "abs.txt", dir_ / "links" / "abs");
+    fs::create_symlink("../real/rel.txt", dir_ / "links" / "rel");
+    fs::create_symlink("rel", dir_ / "links" / "chain");
+    fs::create_symlink("../real/new.txt", dir_ / "links" / "dangling");
+    const std::vector<Case> cases = {
+        {"absolute link", dir_ / "links" / "abs", dir_ / "real" / "abs.txt"},
+        {"relative link", dir_ / "links" / "rel", dir_ / "real" / "rel.txt"},
+        {"link to a link", dir_ / "links" / "chain", dir_ / "real" / "rel.txt"},
+        {"dangling link: its target is created", dir_ / "links" / "dangling",
+         dir_ / "real" / "new.txt"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteFileAtomically(c.link.string(), c.what);
+        EXPECT_TRUE(fs::is_symlink(c.link));
+        EXPECT_EQ(ReadBytes(c.target), c.what);
+    }
+    // The temporaries went to the target's folder and none stayed in either.
+    EXPECT_EQ(FolderEntries(dir_ / "real"),
+              (std::set<std::string>{"abs.txt", "new.txt", "rel.txt"}));
+    EXPECT_EQ(FolderEntries(dir_ / "links"),
+              (std::set<std::string>{"abs", "chain", "dangling", "rel"}));
+
+    fs::create_symlink("loop2", dir_ / "loop1");
+    fs::create_symlink("loop1", dir_ / "loop2");
+    EXPECT_THROW(
+        {
+            try {
+                WriteFileAtomically((dir_ / "loop1").string(), "x");
+            } catch (const EWriteError& e) {
+                EXPECT_EQ(e.reason(), "demasiados enlaces simbólicos");
+                throw;
+            }
+        },
+        EWriteError);
+}
+
+TEST_F(AtomicWrite, KeepsModeAndOwnerOfTheReplacedFile) {
+    for (const mode_t mode : {mode_t(0600), mode_t(0640), mode_t(0755), mode_t(0444)}) {
+        SCOPED_TRACE(mode);
+        const fs::path p = dir_ / "kept.txt";
+        fs::remove(p);
+        std::ofstream(p) << "old";
+        ::chmod(p.c_str(), mode);
+        WriteFileAtomically(p.string(), "new");
+        EXPECT_EQ(ModeOf(p), mode);
+        EXPECT_EQ(ReadBytes(p), "new");
+    }
+    // A new file: 0666 less the umask, as any program creates files.
+    const mode_t before = ::umask(027);
+    WriteFileAtomically((dir_ / "fresh.txt").string(), "x");
+    ::umask(before);
+    EXPECT_EQ(ModeOf(dir_ / "fresh.txt"), mode_t(0640));
+
+    // Another user's file, replaced by root: it stays theirs.
+    if (::geteuid() != 0) GTEST_SKIP() << "changing a file's owner needs root";
+    const fs::path theirs = dir_ / "theirs.txt";
+    std::ofstream(theirs) << "old";
+    ASSERT_EQ(::chown(theirs.c_str(), 1234, 5678), 0);
+    WriteFileAtomically(theirs.string(), "new");
+    struct stat st {};
+    ::stat(theirs.c_str(), &st);
+    EXPECT_EQ(st.st_uid, 1234u);
+    EXPECT_EQ(st.st_gid, 5678u);
+}
+
+TEST_F(AtomicWrite, OnlyRegularFilesAreReplaced) {
+    const fs::path fifo = dir_ / "pipe";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    try {
+        WriteFileAtomically(fifo.string(), "x");
+        ADD_FAILURE() << "a pipe was replaced";
+    } catch (const EWriteError& e) {
+        EXPECT_EQ(e.reason(), "no es un archivo normal");
+    }
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    EXPECT_EQ(FolderEntries(dir_), std::set<std::string>{"pipe"});
+}
+
+TEST_F(AtomicWrite, ReasonsSayWhatFailed) {
+    EXPECT_EQ(WriteFailureReason(ENOSPC), "disco lleno");
+    EXPECT_EQ(WriteFailureReason(EACCES), "sin permiso de escritura");
+    EXPECT_EQ(WriteFailureReason(EROFS), "la carpeta es de solo lectura");
+    EXPECT_EQ(WriteFailureReason(EISDIR), "es una carpeta");
+    EXPECT_EQ(WriteFailureReason(ENOENT), "la carpeta no existe");
+    EXPECT_EQ(WriteFailureReason(EXDEV),
+              "error del sistema (código " + std::to_string(EXDEV) + ")");
+}
+
+TEST_F(AtomicWrite, StaleTemporariesOfEndedProcessesAreRemoved) {
+    const std::string dead = std::to_string(EndedProcessId());
+    const std::string alive = std::to_string(::getppid());
+    const std::string own = std::to_string(::getpid());
+    const std::vector<std::pair<std::string, bool>> files = {
+        // name, removed
+        {".CometsCR.dat.vagaris-tmp-" + dead + "-a8ZkQ2", true},
+        {".vagaris.ini.vagaris-tmp-" + dead + "-000000", true},
+        {".CometsCR.dat.vagaris-tmp-" + alive + "-a8ZkQ2", false},  // still being written
+        {".tabla.txt.vagaris-tmp-" + own + "-a8ZkQ2", false},
+        {".CometsCR.dat.vagaris-tmp-" + dead + "-a8ZkQ", false},  // not the pattern
+        {"CometsCR.dat.vagaris-tmp-" + dead + "-a8ZkQ2", false},
+        {".x.vagaris-tmp-abc-a8ZkQ2", false},
+        {"CometsCR.dat", false},
+    };
+    std::set<std::string> kept;
+    for (const auto& [name, removed] : files) {
+        std::ofstream(dir_ / name) << "x";
+        if (!removed) kept.insert(name);
+    }
+    EXPECT_EQ(RemoveStaleTemporaries(dir_.string()), 2);
+    EXPECT_EQ(FolderEntries(dir_), kept);
+    EXPECT_EQ(RemoveStaleTemporaries((dir_ / "missing").string()), 0);
+}
