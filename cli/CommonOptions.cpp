@@ -1,5 +1,6 @@
 #include "cli/CommonOptions.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -7,6 +8,7 @@
 
 #include "catalogs/CatalogInfo.h"
 #include "catalogs/LineFormats.h"
+#include "core/AtomicFile.h"
 #include "core/Errors.h"
 #include "core/TextForms.h"
 #include "shell/settings/SettingsFile.h"
@@ -236,7 +238,10 @@ void PrintLines(const std::vector<std::string>& lines) {
         std::fwrite(l.data(), 1, l.size(), stdout);
         std::fputc('\n', stdout);
     }
-    std::fflush(stdout);
+    errno = 0;
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        throw std::runtime_error("No se pudo escribir la salida: " +
+                                 (errno ? WriteFailureReason(errno) : "error de escritura"));
 }
 
 int RunGuarded(const std::function<int()>& body) {

@@ -1,9 +1,11 @@
 // vagaris-cli: the headless face of every page.
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "cli/Commands.h"
+#include "core/AtomicFile.h"
 
 namespace {
 
@@ -29,6 +31,18 @@ void PrintUsage() {
     std::fputs("\n", stderr);
 }
 
+// Output that could not be written (a full disk behind "> file", a closed pipe) is a
+// failure like any other write: one line on stderr and exit 1, never a silent success.
+int WithStandardOutputChecked(int code) {
+    if (code != 0) return code;  // the failure has been told already
+    errno = 0;
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return code;
+    const std::string reason =
+        errno != 0 ? vagaris::WriteFailureReason(errno) : std::string("error de escritura");
+    std::fprintf(stderr, "No se pudo escribir la salida: %s\n", reason.c_str());
+    return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -38,7 +52,7 @@ int main(int argc, char** argv) {
     }
     CliArgList args(argv + 2, argv + argc);
     for (const auto& s : kSubcommands)
-        if (std::strcmp(argv[1], s.name) == 0) return s.run(args);
+        if (std::strcmp(argv[1], s.name) == 0) return WithStandardOutputChecked(s.run(args));
     PrintUsage();
     return 2;
 }

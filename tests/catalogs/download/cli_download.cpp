@@ -76,6 +76,14 @@ protected:
 
 const QByteArray kCometsPath = "/iau/Ephemerides/Comets/Soft01Cmt.txt";
 
+// The lines of stderr other than the progress line, which is redrawn in place ("\r").
+QList<QByteArray> MessageLines(const QByteArray& err) {
+    QList<QByteArray> lines;
+    for (const QByteArray& line : err.split('\n'))
+        if (!line.isEmpty() && !line.startsWith('\r')) lines << line;
+    return lines;
+}
+
 TEST_F(CliDownload, DownloadsOneCatalogIntoTheProgramFolder) {
     CannedResponse r;
     r.body = CatalogBody(5000);
@@ -131,7 +139,7 @@ TEST_F(CliDownload, AnAnswerThatIsNotACatalogKeepsThePreviousOneAndSaysWhy) {
         server.answer(kCometsPath, c.response);
         const Outcome o = run({"comets"});
         EXPECT_EQ(o.exitCode, 1);
-        const QList<QByteArray> lines = o.err.trimmed().split('\n');
+        const QList<QByteArray> lines = MessageLines(o.err);
         ASSERT_EQ(lines.size(), 1) << o.err.constData();
         EXPECT_TRUE(lines[0].startsWith("Error descargando archivo CometsCR.dat: "))
             << o.err.constData();
@@ -161,7 +169,7 @@ TEST_F(CliDownload, DiskFaultsKeepThePreviousCatalogAndExit1WithTheReason) {
         server.answer(kCometsPath, r);
         const Outcome o = run({"comets"});
         EXPECT_EQ(o.exitCode, 1);
-        const QList<QByteArray> lines = o.err.trimmed().split('\n');
+        const QList<QByteArray> lines = MessageLines(o.err);
         ASSERT_EQ(lines.size(), 1) << o.err.constData();
         EXPECT_TRUE(lines[0].startsWith("Error descargando archivo CometsCR.dat: "));
         EXPECT_TRUE(lines[0].contains(folder.reason())) << o.err.constData();

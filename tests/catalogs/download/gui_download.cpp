@@ -144,6 +144,7 @@ TEST_F(DownloadPage, FailuresKeepThePreviousFileAndShowOneMessage) {
     struct Case {
         const char* what;
         CannedResponse response;
+        bool arrivesWhole = false;  // refused after every announced byte came: the bar is full
     };
     std::vector<Case> cases;
     CannedResponse notFound;
@@ -171,14 +172,16 @@ TEST_F(DownloadPage, FailuresKeepThePreviousFileAndShowOneMessage) {
     cases.push_back({"200 with an empty body", empty});
     CannedResponse page;
     page.body = "<html><head><title>503</title></head><body>Try later</body></html>\r\n";
-    cases.push_back({"200 with an HTML page", page});
+    cases.push_back({"200 with an HTML page", page, true});
+    CannedResponse otherKind;
+    otherKind.body = CatalogBody(2000, 'x', 'A');
+    cases.push_back({"minor-planet lines for the comets", otherKind, true});
+    // Last: after a body ended by closing the connection, Qt's HTTP layer may send the next
+    // request on that closing connection first and then again, which the count below forbids.
     CannedResponse cutNoLength;  // the connection ends mid-line and no length was announced
     cutNoLength.body = CatalogBody(2000).left(1900);
     cutNoLength.length = CannedResponse::Length::None;
     cases.push_back({"cut short without a length", cutNoLength});
-    CannedResponse otherKind;
-    otherKind.body = CatalogBody(2000, 'x', 'A');
-    cases.push_back({"minor-planet lines for the comets", otherKind});
 
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -190,7 +193,9 @@ TEST_F(DownloadPage, FailuresKeepThePreviousFileAndShowOneMessage) {
         EXPECT_EQ(fileBytes("CometsCR.dat"), "previous catalog\r\n");
         EXPECT_EQ(dialogs.texts("error"), QStringList{kError});
         EXPECT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_LT(bar(1)->value(), 100);
+        if (!c.arrivesWhole) {
+            EXPECT_LT(bar(1)->value(), 100);
+        }
         EXPECT_EQ(folderFiles(), QStringList{"CometsCR.dat"});
         // Nothing retried and no redirect followed. Only a connection dropped before any
         // answer is sent again once, by the HTTP layer itself, as HTTP/1.1 clients do.
@@ -238,6 +243,9 @@ TEST_F(DownloadPage, DiskFaultsKeepThePreviousCatalogAndShowOneMessage) {
     }
     // The page goes on: into a sound folder the download works.
     session.ProgramDir = home.programDir();
+    CannedResponse whole;
+    whole.body = CatalogBody(100000, 'n');
+    server.answer(kCometsPath, whole);
     dialogs.clear();
     ASSERT_TRUE(download("Button25"));
     EXPECT_TRUE(dialogs.shown.empty());
