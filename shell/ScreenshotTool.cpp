@@ -6,12 +6,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QBuffer>
 #include <QFile>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "core/TextFile.h"
 #include "core/Session.h"
 #include "core/Time.h"
 #include "shell/AppController.h"
@@ -88,8 +90,18 @@ int main(int argc, char** argv) {
     window.app().chooseObject(index);
     QApplication::processEvents();
 
-    if (!window.grab().save(output, "PNG")) {
+    // Through the program's one atomic writer, as every file the program writes.
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!window.grab().save(&buffer, "PNG")) {
         std::fprintf(stderr, "no se pudo escribir %s\n", qPrintable(output));
+        return 1;
+    }
+    try {
+        vagaris::WriteFileAtomically(QFile::encodeName(output).toStdString(), png.toStdString());
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
         return 1;
     }
     std::printf("%s\n", qPrintable(QDir(output).absolutePath()));

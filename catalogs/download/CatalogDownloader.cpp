@@ -13,13 +13,6 @@
 #include "catalogs/download/DownloadPlan.h"
 #include "core/AtomicFile.h"
 
-namespace {
-
-// A server that stops sending for this long ends the transfer with a failure.
-constexpr int kIdleTimeoutMs = 60'000;
-
-}  // namespace
-
 CatalogDownloader::CatalogDownloader(QObject* parent)
     : QObject(parent), network_(new QNetworkAccessManager(this)) {
     network_->setProxy(QNetworkProxy::NoProxy);
@@ -98,7 +91,7 @@ void CatalogDownloader::request(const QUrl& url) {
     req.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                      QNetworkRequest::UserVerifiedRedirectPolicy);
     req.setMaximumRedirectsAllowed(5);
-    req.setTransferTimeout(kIdleTimeoutMs);
+    req.setTransferTimeout(idleTimeoutSeconds_ * 1000);
     reply_ = network_->get(req);
     connect(reply_, &QNetworkReply::metaDataChanged, this, &CatalogDownloader::onMetaData);
     connect(reply_, &QIODevice::readyRead, this, &CatalogDownloader::onReadyRead);
@@ -190,8 +183,7 @@ QString CatalogDownloader::networkFailure(int status) const {
         case QNetworkReply::OperationCanceledError:
             // Our own aborts set refused_; the only other canceller is the idle timer.
         case QNetworkReply::TimeoutError:
-            return QStringLiteral("sin respuesta del servidor tras %1 s")
-                .arg(kIdleTimeoutMs / 1000);
+            return QStringLiteral("sin respuesta del servidor tras %1 s").arg(idleTimeoutSeconds_);
         case QNetworkReply::ConnectionRefusedError:
             return QStringLiteral("el servidor rechazó la conexión");
         case QNetworkReply::RemoteHostClosedError:

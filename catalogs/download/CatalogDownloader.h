@@ -22,6 +22,9 @@ public:
     explicit CatalogDownloader(QObject* parent = nullptr);
     ~CatalogDownloader() override;
 
+    // How long a silent server is waited for before the transfer fails [s] (60 by default).
+    void setIdleTimeout(int seconds) { idleTimeoutSeconds_ = seconds; }
+
     // True from start() until finished() has been emitted.
     bool busy() const { return busy_; }
 
@@ -62,6 +65,7 @@ private:
     std::unique_ptr<vagaris::AtomicFile> file_;
     std::unique_ptr<vagaris::CatalogPlausibility> check_;
     bool busy_ = false;
+    int idleTimeoutSeconds_ = 60;
     int catalogIndex_ = 0;
     int year_ = 0;
     bool triedPreviousYear_ = false;

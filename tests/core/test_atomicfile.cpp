@@ -86,6 +86,16 @@ TEST_F(AtomicWrite, ADroppedWriteLeavesTheTargetAndNoTemporary) {
     EXPECT_EQ(FolderEntries(dir_), std::set<std::string>{"a.txt"});
 }
 
+TEST_F(AtomicWrite, ATargetThatVanishesDuringTheWriteIsWrittenAnew) {
+    std::ofstream(dir_ / "a.txt") << "before";
+    AtomicFile file((dir_ / "a.txt").string());
+    file.write("after");
+    fs::remove(dir_ / "a.txt");  // deleted by someone else meanwhile
+    file.commit();
+    EXPECT_EQ(ReadBytes(dir_ / "a.txt"), "after");
+    EXPECT_EQ(FolderEntries(dir_), std::set<std::string>{"a.txt"});
+}
+
 TEST_F(AtomicWrite, SymbolicLinksAreWrittenThroughNotReplaced) {
     struct Case {
         const char* what;

@@ -16,12 +16,14 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTcpServer>
 #include <QTimer>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 
+#include "catalogs/download/CatalogDownloader.h"
 #include "catalogs/download/DescargasPage.h"
 #include "catalogs/download/LocalHttpServer.h"
 #include "core/Time.h"
@@ -251,6 +253,53 @@ TEST_F(DownloadPage, DiskFaultsKeepThePreviousCatalogAndShowOneMessage) {
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(fileBytes("CometsCR.dat"), CatalogBody(100000, 'n'));
     if (!skipped.empty()) GTEST_SKIP() << skipped;
+}
+
+// The reason a failed transfer gives (the command line prints it after the window's message).
+TEST_F(DownloadPage, NetworkFailuresSayWhatWentWrong) {
+    struct Case {
+        const char* what;
+        CannedResponse response;
+        QString reason;
+    };
+    std::vector<Case> cases;
+    CannedResponse silent;
+    silent.hold = true;  // never answered
+    cases.push_back({"silent server", silent, "sin respuesta del servidor tras 1 s"});
+    CannedResponse notFound;
+    notFound.status = 404;
+    cases.push_back({"404", notFound, "el servidor no tiene el archivo (HTTP 404)"});
+    CannedResponse serverError;
+    serverError.status = 503;
+    cases.push_back({"503", serverError, "el servidor respondió con error (HTTP 503)"});
+    CannedResponse closed;
+    closed.cutBeforeAnswer = true;
+    cases.push_back(
+        {"closed before answering", closed, "el servidor cerró la conexión antes de terminar"});
+    const QString target = QString::fromStdString(home.programDir()) + "CometsCR.dat";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        server.answer(kCometsPath, c.response);
+        CatalogDownloader downloader;
+        downloader.setIdleTimeout(1);
+        QString failure;
+        EXPECT_FALSE(downloader.run(0, target, 2011, &failure));
+        EXPECT_EQ(failure, c.reason);
+        EXPECT_EQ(folderFiles(), QStringList{});
+    }
+
+    // Nobody listening on the port.
+    quint16 port = 0;
+    {
+        QTcpServer probe;
+        ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+        port = probe.serverPort();
+    }
+    ::setenv("VAGARIS_MPC_URL", QStringLiteral("http://127.0.0.1:%1").arg(port).toUtf8(), 1);
+    CatalogDownloader downloader;
+    QString failure;
+    EXPECT_FALSE(downloader.run(0, target, 2011, &failure));
+    EXPECT_EQ(failure, "el servidor rechazó la conexión");
 }
 
 TEST_F(DownloadPage, TheWindowsStartRemovesTemporariesOfKilledWrites) {
