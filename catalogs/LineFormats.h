@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogs/ElementRecord.h"
+#include "core/ElementRecord.h"
 
 namespace vagaris {
 

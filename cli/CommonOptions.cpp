@@ -9,6 +9,7 @@
 #include "catalogs/CatalogInfo.h"
 #include "catalogs/LineFormats.h"
 #include "core/AtomicFile.h"
+#include "catalogs/SessionCatalog.h"
 #include "core/Errors.h"
 #include "core/TextForms.h"
 #include "shell/settings/SettingsFile.h"
@@ -188,10 +189,9 @@ void SetupSessionObject(Session& session, const ParsedArgs& args) {
         throw std::runtime_error("Archivo de elementos orbitales no encontrado");
     std::vector<std::string> lines = ReadCatalogLines(path.string());
 
+    InstallCatalog(session, kind, std::move(lines));
+    const std::vector<std::string>& names = session.SelectorNames;
     int index = -1;
-    std::vector<std::string> names;
-    names.reserve(lines.size());
-    for (const auto& line : lines) names.push_back(Trim(Columns(line, 1, 40)));
     if (args.has("--object")) {
         const std::string text = args.value("--object");
         int n;
@@ -200,10 +200,10 @@ void SetupSessionObject(Session& session, const ParsedArgs& args) {
         } catch (const EConvertError&) {
             throw UsageError("--object espera un número entero: '" + text + "'");
         }
-        if (n < 0 || n >= static_cast<int>(lines.size()))
+        if (n < 0 || n >= static_cast<int>(names.size()))
             throw std::runtime_error("No existe el objeto " + text + " en " +
                                      path.filename().string() + " (" +
-                                     std::to_string(lines.size()) + " objetos)");
+                                     std::to_string(names.size()) + " objetos)");
         index = n;
     } else {
         const std::string wanted = Lower(args.value("--name"));
@@ -214,14 +214,7 @@ void SetupSessionObject(Session& session, const ParsedArgs& args) {
                                      " contiene '" + args.value("--name") + "'");
     }
 
-    session.CatalogKind = kind;
-    session.CatalogLines = std::move(lines);
-    session.CometLines = kind == 'C' ? session.CatalogLines : std::vector<std::string>{};
-    session.SelectorNames = std::move(names);
-    session.SelectorsEnabled = true;
-    session.SelectorIndex = index;
-    ++session.CatalogGeneration;
-    CutCatalogLine(session, index);
+    SelectCatalogObject(session, index);
 }
 
 Instant InstantOption(const Session& session, const ParsedArgs& args, const std::string& name) {

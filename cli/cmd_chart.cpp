@@ -99,7 +99,7 @@ int RunChart(const CliArgList& argList) {
         SetupSessionSettings(session, args);
         SetupSessionObject(session, args);
         request.t0 = InstantOption(session, args, "--at");
-        session.CurrentInstant = request.t0;
+        SetCurrentInstant(session, request.t0);
         const ChartSamples samples = SampleChart(session, request);
 
         if (toCsv)

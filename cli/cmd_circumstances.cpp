@@ -56,7 +56,7 @@ int Run(const CliArgList& argList) {
     Session session;
     SetupSessionSettings(session, args);
     SetupSessionObject(session, args);
-    session.CurrentInstant = InstantOption(session, args, "--at");
+    SetCurrentInstant(session, InstantOption(session, args, "--at"));
     FillPlanetRecords(session);
 
     if (!ComputeCircumstances(session, mode, twilight))

@@ -187,7 +187,7 @@ int RunOrbit(const CliArgList& rawArgs) {
         SetupSessionSettings(session, args);
         vagaris::FillPlanetRecords(session);
         SetupSessionObject(session, args);
-        session.CurrentInstant = InstantOption(session, args, "--at");
+        SetCurrentInstant(session, InstantOption(session, args, "--at"));
 
         const auto application = StartOffscreenApplication();
         if (!sequence) {
@@ -199,7 +199,8 @@ int RunOrbit(const CliArgList& rawArgs) {
         for (int k = 1; k <= frames; ++k) {
             vagaris::ComputeCircumstances(session, vagaris::CircumstanceMode::R);
             WritePicture(session, options, vagaris::SequenceFramePath(output, k).path);
-            session.CurrentInstant = vagaris::SteppedInstant(session.CurrentInstant, step, unit);
+            vagaris::SetCurrentInstant(session,
+                                       vagaris::SteppedInstant(session.CurrentInstant, step, unit));
         }
         return 0;
     });

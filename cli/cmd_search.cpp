@@ -8,12 +8,12 @@
 #include <utility>
 #include <vector>
 
-#include "catalogs/ElementRecord.h"
 #include "catalogs/mpcorb/MpcOrbSearch.h"
 #include "catalogs/mpcorb/SearchKey.h"
 #include "cli/CircumstancesOutput.h"
 #include "cli/CommonOptions.h"
 #include "core/Circumstances.h"
+#include "core/ElementRecord.h"
 #include "core/Session.h"
 
 namespace {
@@ -59,9 +59,8 @@ int RunSearch(const CliArgList& args) {
 
         std::optional<SelectionTexts> texts;
         if (withCircumstances) {
-            session.Elements = *found;
-            session.CatalogKind = 'A';
-            session.CurrentInstant = cli::InstantOption(session, parsed, "--at");
+            InstallSearchHit(session, *found);
+            SetCurrentInstant(session, cli::InstantOption(session, parsed, "--at"));
             FillPlanetRecords(session);
             ComputeCircumstances(session, CircumstanceMode::R);
             texts = SelectionPageTexts(session);

@@ -3,9 +3,8 @@
 #include <climits>
 #include <cmath>
 
-#include "catalogs/ElementRecord.h"
-#include "catalogs/LineFormats.h"
 #include "core/Angles.h"
+#include "core/ElementRecord.h"
 #include "core/Errors.h"
 #include "core/Kepler.h"
 #include "core/Session.h"
@@ -217,8 +216,7 @@ SelectionTexts SelectionPageTexts(const Session& s) {
     return out;
 }
 
-CometLineEvaluation EvaluateCometLine(const std::string& line, Instant t) {
-    const TElementValues v = ReadElements(ParseCometLine(line));
+CometLineEvaluation EvaluateComet(const TElementValues& v, Instant t) {
     const double eps = Obliquity(t);
     const SunPlace sun = SunPosition(t);
     const OrbitPosition p = PropagateOrbit(v, t, eps);

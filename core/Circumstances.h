@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/ElementRecord.h"
 #include "core/Time.h"
 
 namespace vagaris {
@@ -59,12 +60,12 @@ struct SelectionTexts {
 // session.settings. Never throws.
 SelectionTexts SelectionPageTexts(const Session& session);
 
-// Phase angle [deg] and magnitude (comet law) of a raw comet catalog line at t, touching no
-// shared state. Throws EConvertError for a malformed line.
+// Phase angle [deg] and magnitude (comet law) of a comet with these elements at t, touching
+// no shared state. EvaluateCometLine (catalogs/CometLine.h) reads them from a catalog line.
 struct CometLineEvaluation {
     double phaseAngleDeg;
     double magnitude;
 };
-CometLineEvaluation EvaluateCometLine(const std::string& line, Instant t);
+CometLineEvaluation EvaluateComet(const TElementValues& v, Instant t);
 
 }  // namespace vagaris

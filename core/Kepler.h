@@ -1,6 +1,6 @@
 #pragma once
 // Orbit propagation: elliptic (Kepler), parabolic and hyperbolic.
-#include "catalogs/ElementRecord.h"
+#include "core/ElementRecord.h"
 #include "core/Time.h"
 
 namespace vagaris {

@@ -1,15 +1,11 @@
 #include "core/Session.h"
 
 #include <chrono>
-
-#include "catalogs/LineFormats.h"
+#include <utility>
 
 namespace vagaris {
 
 namespace {
-
-constexpr double kUnixEpochInstant = 25569.0;  // 1970-01-01 00:00
-constexpr double kMsPerDay = 86400000.0;
 
 struct PlanetConstants {
     double a, e, w, O, i;
@@ -32,7 +28,7 @@ Instant SystemNowUtc() {
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
                         std::chrono::system_clock::now().time_since_epoch())
                         .count();
-    return kUnixEpochInstant + static_cast<double>(ms) / kMsPerDay;
+    return InstantOfUnixMilliseconds(ms);
 }
 
 Instant Session::Now() const { return clock ? clock() : SystemNowUtc(); }
@@ -50,12 +46,34 @@ void FillPlanetRecords(Session& session) {
     }
 }
 
-void CutCatalogLine(Session& session, int index) {
-    if (session.CatalogKind == 0) return;
-    if (index < 0 || index >= static_cast<int>(session.CatalogLines.size())) return;
-    const std::string& line = session.CatalogLines[static_cast<std::size_t>(index)];
-    session.Elements =
-        session.CatalogKind == 'C' ? ParseCometLine(line) : ParseMinorPlanetLine(line);
+void AntiTailRows::clear() {
+    lines_.clear();
+    hits_.clear();
+}
+
+void AntiTailRows::append(std::string line, const AntiTailHit& hit) {
+    lines_.push_back(std::move(line));
+    hits_.push_back(hit);
+}
+
+std::optional<AntiTailHit> AntiTailRows::cometHitAt(int row) const {
+    if (row < 0 || row >= size()) return std::nullopt;
+    const AntiTailHit& hit = hits_[static_cast<std::size_t>(row)];
+    if (hit.cometIndex < 0) return std::nullopt;
+    return hit;
+}
+
+void SetCurrentInstant(Session& session, Instant t) { session.CurrentInstant = t; }
+
+void InstallSearchHit(Session& session, const TOrbitalElements& hit) {
+    session.CometLines.clear();
+    session.AntiTail.clear();
+    ++session.CatalogGeneration;
+    session.SelectorNames = {hit.Name};
+    session.SelectorIndex = 0;
+    session.SelectorsEnabled = false;
+    session.Elements = hit;
+    session.CatalogKind = 'A';
 }
 
 }  // namespace vagaris

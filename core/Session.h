@@ -3,11 +3,12 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "catalogs/ElementRecord.h"
 #include "core/Circumstances.h"
+#include "core/ElementRecord.h"
 #include "core/Time.h"
 
 namespace vagaris {
@@ -43,6 +44,26 @@ enum BodyIndex {
 struct AntiTailHit {
     int cometIndex = 0;
     Instant when = 0;
+    bool operator==(const AntiTailHit&) const = default;
+};
+
+// The anti-tail list (ListBox2): its lines, headings included, each with its hit (headings
+// carry cometIndex -1). Lines and hits are added and cleared together, so a row always finds
+// its own hit.
+class AntiTailRows {
+public:
+    void clear();
+    void append(std::string line, const AntiTailHit& hit);
+    bool empty() const { return lines_.empty(); }
+    int size() const { return static_cast<int>(lines_.size()); }
+    const std::vector<std::string>& lines() const { return lines_; }
+    const std::vector<AntiTailHit>& hits() const { return hits_; }
+    // The hit of a row that names a comet; nothing for a heading or a row out of range.
+    std::optional<AntiTailHit> cometHitAt(int row) const;
+
+private:
+    std::vector<std::string> lines_;
+    std::vector<AntiTailHit> hits_;
 };
 
 struct Session {
@@ -57,9 +78,8 @@ struct Session {
     std::vector<std::string> SelectorNames;  // the entries of the four object selectors
     int SelectorIndex = -1;
     bool SelectorsEnabled = true;
-    std::vector<std::string> AntiTailLines;  // ListBox2 (headings included)
-    std::vector<AntiTailHit> AntiTailHits;   // parallel to AntiTailLines (headings: -1)
-    std::uint64_t CatalogGeneration = 0;     // counts loads and searches
+    AntiTailRows AntiTail;                // ListBox2
+    std::uint64_t CatalogGeneration = 0;  // counts loads and searches
     Settings settings;
     std::string ProgramDir;  // ends with a path separator
     bool ExtendedMode = false;
@@ -73,8 +93,18 @@ struct Session {
 Instant SystemNowUtc();
 // Fills the eight planets' records with their constants (q = (1 − e)·a).
 void FillPlanetRecords(Session& session);
-// Cuts catalog line `index` into session.Elements with the layout of CatalogKind
-// (nothing when CatalogKind is 0).
-void CutCatalogLine(Session& session, int index);
+
+// The changes of the program-wide state that the window and the command-line tool both make.
+// Installing a catalog cuts its lines, so it lives with the line formats
+// (catalogs/SessionCatalog.h).
+
+// The one assignment of the current instant outside the borrowing computations (ephemeris
+// rows, chart samples, which put it back).
+void SetCurrentInstant(Session& session, Instant t);
+// An object found in MPCOrb.dat (its element texts already cut) becomes the current object
+// alone: minor-planet layout, no comet list, an empty anti-tail list, the object the one
+// (disabled) selector entry. The loaded catalog's lines stay, so choosing a catalog again
+// needs no reload of the search; CurrentInstant stays.
+void InstallSearchHit(Session& session, const TOrbitalElements& hit);
 
 }  // namespace vagaris

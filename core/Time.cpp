@@ -12,8 +12,8 @@ namespace vagaris {
 namespace {
 
 constexpr std::int64_t kMsPerDay = 86400000;
-// Days from 1970-01-01 to 1899-12-30 is −25569; the civil algorithm counts from 1970.
-constexpr std::int64_t kUnixEpochInstant = 25569;
+// The civil algorithm counts days from 1970-01-01, instants from 1899-12-30.
+constexpr std::int64_t kUnixEpochInstant = kUnixEpochDay;
 
 // Days since 1970-01-01 of a proleptic Gregorian date (H. Hinnant's civil algorithm).
 std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d) {
@@ -67,6 +67,11 @@ int DaysInMonth(int year, int month) {
 bool IsValidDate(int year, int month, int day) {
     return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 &&
            day <= DaysInMonth(year, month);
+}
+
+Instant InstantOfUnixMilliseconds(std::int64_t milliseconds) {
+    return static_cast<double>(kUnixEpochDay) +
+           static_cast<double>(milliseconds) / static_cast<double>(kMsPerDay);
 }
 
 Instant EncodeDate(int year, int month, int day) {

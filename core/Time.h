@@ -1,6 +1,7 @@
 #pragma once
 // Instants: days counted from 1899-12-30 00:00 UT, the fraction being the time of day.
 // Every instant of the program is Universal Time.
+#include <cstdint>
 #include <string>
 
 namespace vagaris {
@@ -9,6 +10,12 @@ using Instant = double;  // [days since 1899-12-30 00:00 UT]
 
 inline constexpr Instant kInstantJ2000Day = 36526.0;  // 2000-01-01 00:00
 inline constexpr double kMinute = 1.0 / 1440.0;       // [days]
+// The Unix epoch, 1970-01-01 00:00 UT, as an instant.
+inline constexpr std::int64_t kUnixEpochDay = 25569;
+
+// Unix time [ms since 1970-01-01 00:00 UT] as an instant: the clock, file times. The one
+// conversion between the two counts.
+Instant InstantOfUnixMilliseconds(std::int64_t milliseconds);
 
 // Julian day of an instant: t + 2415018.5.
 double JulianDay(Instant t);

@@ -5,7 +5,7 @@
 // onto paint-box pixels. Pure C++, no drawing.
 #include <cstdint>
 
-#include "catalogs/ElementRecord.h"
+#include "core/ElementRecord.h"
 
 namespace vagaris {
 

@@ -257,7 +257,7 @@ void OrbitaPage::connectController() {
     connect(&app_, &AppController::elementsChanged, this,
             [this] { objectState_ = ObjectState::NotComputed; });
     // The instant moved (a step without an object still moves the date line).
-    connect(&app_, &AppController::currentInstantShown, this,
+    connect(&app_, &AppController::currentInstantChanged, this,
             [this] { repaint(RedrawMode::Recompute); });
     connect(&app_, &AppController::stepControlsChanged, this, [this] {
         const QSignalBlocker blockDias(cbDias_), blockClase(cbClase_);

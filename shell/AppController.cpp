@@ -9,6 +9,7 @@
 
 #include "catalogs/CatalogInfo.h"
 #include "catalogs/LineFormats.h"
+#include "catalogs/SessionCatalog.h"
 #include "core/Circumstances.h"
 #include "core/TextForms.h"
 #include "orbitview/InstantStep.h"
@@ -18,12 +19,8 @@
 
 namespace {
 
-// Days between 1899-12-30 and 1970-01-01.
-constexpr double kUnixEpochInstant = 25569.0;
-constexpr double kMillisecondsPerDay = 86400000.0;
-
 vagaris::Instant InstantOfFileTime(const QDateTime& modified) {
-    return kUnixEpochInstant + double(modified.toMSecsSinceEpoch()) / kMillisecondsPerDay;
+    return vagaris::InstantOfUnixMilliseconds(modified.toMSecsSinceEpoch());
 }
 
 QDate DateOfInstant(vagaris::Instant t) {
@@ -57,21 +54,20 @@ bool AppController::computeR() {
     return computed;
 }
 
+void AppController::setCurrentInstant(vagaris::Instant t, DateDisplay display) {
+    vagaris::SetCurrentInstant(session_, t);
+    emit currentInstantChanged(display);
+}
+
 void AppController::setNowAndCompute() {
-    session_.CurrentInstant = session_.Now();
-    showCurrentInstant();
+    setCurrentInstant(session_.Now());
     computeR();
 }
 
-void AppController::showCurrentInstant() { emit currentInstantShown(); }
-
 void AppController::chooseObject(int index) {
-    session_.CurrentInstant = session_.Now();
-    showCurrentInstant();
-    if (index < 0 || index >= int(session_.CatalogLines.size())) return;
-    session_.SelectorIndex = index;
+    setCurrentInstant(session_.Now());
+    if (!vagaris::SelectCatalogObject(session_, index)) return;
     emit selectorIndexChanged(index);
-    vagaris::CutCatalogLine(session_, index);
     emit elementsChanged();
     computeR();
 }
@@ -92,7 +88,7 @@ void AppController::loadCatalog(int catalogIndex) {
         requestPage(QStringLiteral("tsDescargas"));
         return;
     }
-    emit searchTextCleared();
+    emit catalogLoadStarted();
 
     // Age from the file's modification time to the session's present, both absolute; a
     // file from the future gives a negative age and no warning.
@@ -105,26 +101,11 @@ void AppController::loadCatalog(int catalogIndex) {
     // Read first: an unreadable file leaves the previous catalog in place.
     std::vector<std::string> lines = vagaris::ReadCatalogLines(path.toStdString());
 
-    session_.CatalogKind = catalog.kind;
-    session_.CatalogLines = std::move(lines);
-    session_.CometLines.clear();
-    session_.AntiTailLines.clear();
-    session_.AntiTailHits.clear();
-    emit antiTailListCleared();
-    session_.SelectorNames.clear();
-    session_.SelectorsEnabled = true;
-    for (const std::string& line : session_.CatalogLines) {
-        session_.SelectorNames.push_back(vagaris::Trim(vagaris::Columns(line, 1, 40)));
-        if (catalog.kind == 'C') session_.CometLines.push_back(line);
-    }
-    ++session_.CatalogGeneration;
-    session_.SelectorIndex = session_.CatalogLines.empty() ? -1 : 0;
+    vagaris::InstallCatalog(session_, catalog.kind, std::move(lines));
+    emit catalogReplaced();
     emit selectorsReset();
-
     if (session_.CatalogLines.empty()) {
-        // No object 0: the element boxes are emptied, so nothing is computed until the
-        // user loads a catalog that has objects.
-        session_.Elements = {};
+        // The element boxes were emptied: nothing is computed until a catalog with objects.
         emit elementsChanged();
         return;
     }
@@ -147,9 +128,8 @@ void AppController::stepInstant(bool forward) {
     if (stepAmountIndex_ < 0 || stepAmountIndex_ >= int(vagaris::kStepAmounts.size())) return;
     const int amount = vagaris::kStepAmounts[std::size_t(stepAmountIndex_)];
     if (stepUnitIndex_ < vagaris::kStepYears || stepUnitIndex_ > vagaris::kStepMinutes) return;
-    session_.CurrentInstant = vagaris::SteppedInstant(
-        session_.CurrentInstant, forward ? amount : -amount, vagaris::StepUnit(stepUnitIndex_));
-    showCurrentInstant();
+    setCurrentInstant(vagaris::SteppedInstant(session_.CurrentInstant, forward ? amount : -amount,
+                                              vagaris::StepUnit(stepUnitIndex_)));
     computeR();
 }
 

@@ -17,6 +17,12 @@ class QWidget;
 class AppController : public QObject {
     Q_OBJECT
 public:
+    // Whether a new current instant is written into the window's date display (the Selección
+    // page's date and time boxes). The chart page's steps and date picker leave it as it is,
+    // and so does "Calcular", whose boxes already show the value.
+    enum class DateDisplay { Rewrite, Keep };
+    Q_ENUM(DateDisplay)
+
     AppController(vagaris::Session& session, Dialogs& dialogs, QObject* parent = nullptr);
 
     vagaris::Session& session() { return session_; }
@@ -32,10 +38,11 @@ public:
     // ComputeCircumstances in mode R and the Selección labels (selectionTextsChanged);
     // errors shown. Emits circumstancesComputed after a successful computation.
     bool computeR();
-    // CurrentInstant := now; ShowCurrentInstant; computeR.
+    // The one way the window changes CurrentInstant: sets it (SetCurrentInstant) and emits
+    // currentInstantChanged. Computes nothing.
+    void setCurrentInstant(vagaris::Instant t, DateDisplay display = DateDisplay::Rewrite);
+    // CurrentInstant := now, shown; computeR.
     void setNowAndCompute();
-    // Emits currentInstantShown: the Selección page writes meFecha/meHora.
-    void showCurrentInstant();
     // ChooseObject: instant := now, shown; all selectors to `index`; line cut into the
     // element boxes (elementsChanged); computeR.
     void chooseObject(int index);
@@ -68,7 +75,9 @@ public:
     std::optional<QDate> pickDate(const QDate& initial);
 
 signals:
-    void currentInstantShown();
+    // CurrentInstant changed (after setCurrentInstant); `display` says whether the date
+    // display is to show the new value.
+    void currentInstantChanged(AppController::DateDisplay display);
     void selectionTextsChanged(const vagaris::SelectionTexts& texts);
     void circumstancesComputed();
     void elementsChanged();
@@ -76,14 +85,17 @@ signals:
     void selectorsReset();
     // The four selectors: select session.SelectorIndex (without running change handlers).
     void selectorIndexChanged(int index);
-    // The anti-tail list was emptied (catalog load, MPCOrb.dat object).
-    void antiTailListCleared();
+    // A catalog load or an MPCOrb.dat object replaced the catalog: what was found in the old
+    // one (the anti-tail list, already emptied in the session) no longer applies.
+    void catalogReplaced();
     void stepControlsChanged();
     void pageRequested(const QString& tabObjectName);
-    // Catalog radio buttons: uncheck all (after an MPCOrb.dat search).
+    // The current object comes from no catalog file (an MPCOrb.dat search found it): no
+    // catalog is chosen any more.
     void catalogChoiceCleared();
-    // The MPCOrb.dat search box Edit5 is emptied (a catalog file is being loaded).
-    void searchTextCleared();
+    // A catalog file is about to be loaded (the file exists; reading may still fail): a
+    // pending MPCOrb.dat search text no longer applies.
+    void catalogLoadStarted();
 
 private:
     vagaris::Session& session_;

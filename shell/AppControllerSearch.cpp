@@ -24,19 +24,11 @@ void AppController::searchMpcOrb(const QString& typed) {
         // The found object replaces the catalog choice: no radio button, no comet list,
         // no anti-tail results, the object alone in the (disabled) selectors. The loaded
         // catalog's lines stay; a radio button release reloads and re-enables everything.
+        vagaris::InstallSearchHit(session_, *hit);
         emit catalogChoiceCleared();
-        session_.CometLines.clear();
-        session_.AntiTailLines.clear();
-        session_.AntiTailHits.clear();
-        emit antiTailListCleared();
-        ++session_.CatalogGeneration;
-        session_.SelectorNames = {hit->Name};
-        session_.SelectorIndex = 0;
-        session_.SelectorsEnabled = false;
+        emit catalogReplaced();
         emit selectorsReset();
         emit selectorIndexChanged(0);
-        session_.Elements = *hit;
-        session_.CatalogKind = 'A';
         emit elementsChanged();
         found = true;
     });

@@ -75,12 +75,15 @@ SueloPage::SueloPage(AppController& app, QWidget* parent) : Page(app, parent) {
     layout->addWidget(leftColumn);
     layout->addWidget(buildDateAndResultsPanel(), 1);
 
-    connect(&app_, &AppController::currentInstantShown, this, &SueloPage::showCurrentInstant);
+    connect(&app_, &AppController::currentInstantChanged, this,
+            [this](AppController::DateDisplay display) {
+                if (display == AppController::DateDisplay::Rewrite) showCurrentInstant();
+            });
     connect(&app_, &AppController::elementsChanged, this, &SueloPage::showElements);
     connect(&app_, &AppController::selectionTextsChanged, this, &SueloPage::showSelectionTexts);
     connect(&app_, &AppController::stepControlsChanged, this, &SueloPage::showStepControls);
     connect(&app_, &AppController::catalogChoiceCleared, this, &SueloPage::uncheckCatalogs);
-    connect(&app_, &AppController::searchTextCleared, edit5_, &QLineEdit::clear);
+    connect(&app_, &AppController::catalogLoadStarted, edit5_, &QLineEdit::clear);
     showStepControls();
 }
 
@@ -292,7 +295,7 @@ void SueloPage::Button1Click() {
         // Both texts are converted before anything changes.
         const vagaris::Instant day = vagaris::ParseDateText(MaskedText(meFecha_).toStdString());
         const double time = vagaris::ParseTimeText(MaskedText(meHora_).toStdString());
-        app_.session().CurrentInstant = day + time;
+        app_.setCurrentInstant(day + time, AppController::DateDisplay::Keep);
         app_.computeR();
     });
 }
@@ -308,9 +311,7 @@ void SueloPage::Button10Click() {
         const std::optional<QDate> chosen = app_.pickDate(QDate(f.year, f.month, f.day));
         if (!chosen) return;
         // The chosen day at 00:00: the time of day is dropped.
-        app_.session().CurrentInstant =
-            vagaris::EncodeDate(chosen->year(), chosen->month(), chosen->day());
-        app_.showCurrentInstant();
+        app_.setCurrentInstant(vagaris::EncodeDate(chosen->year(), chosen->month(), chosen->day()));
         app_.computeR();
     });
 }

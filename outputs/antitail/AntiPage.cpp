@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "core/TextFile.h"
 #include "core/TextForms.h"
@@ -94,13 +95,12 @@ AntiPage::AntiPage(AppController& app, QWidget* parent) : Page(app, parent) {
     connect(Button7, &QPushButton::clicked, this, &AntiPage::Button7Click);
     connect(ListBox2, &QListWidget::itemClicked, this, &AntiPage::ListBox2Click);
     connect(SpeedButton1, &QToolButton::clicked, this, &AntiPage::SpeedButton1Click);
-    connect(&app_, &AppController::antiTailListCleared, this, &AntiPage::antiTailListCleared);
+    connect(&app_, &AppController::catalogReplaced, this, &AntiPage::catalogReplaced);
 }
 
 void AntiPage::clearList() {
     auto& session = app_.session();
-    session.AntiTailLines.clear();
-    session.AntiTailHits.clear();
+    session.AntiTail.clear();
     ListBox2->clear();
     ++listGeneration_;
     Button7->setEnabled(false);
@@ -112,7 +112,7 @@ void AntiPage::udAnoChange(int year) {
     clearList();
 }
 
-void AntiPage::antiTailListCleared() {
+void AntiPage::catalogReplaced() {
     clearList();
     // The emptied list can be searched again for the same year.
     Button5->setEnabled(true);
@@ -121,11 +121,9 @@ void AntiPage::antiTailListCleared() {
 void AntiPage::pageEntered() {
     app_.guarded([&] {
         auto& session = app_.session();
-        // A list found in another catalog is never shown, even if its clearing was missed.
-        if (session.CatalogGeneration != listCatalogGeneration_ ||
-            session.AntiTailLines.empty() != (ListBox2->count() == 0))
-            antiTailListCleared();
-        if (!session.AntiTailLines.empty()) return;
+        // The shown list is the session's: a list the session no longer holds is not shown.
+        if (session.AntiTail.empty() != (ListBox2->count() == 0)) catalogReplaced();
+        if (!session.AntiTail.empty()) return;
 
         // The year of the Selección date as its box shows it ("dd/mm/yyyy").
         std::string dateText;
@@ -149,13 +147,12 @@ void AntiPage::runSearch() {
     Button5->setEnabled(false);
     clearList();
     const std::uint64_t myList = listGeneration_;
-    const std::uint64_t myCatalog = session.CatalogGeneration;
-    listCatalogGeneration_ = myCatalog;
 
     const vagaris::AntiTailListing headings = vagaris::AntiTailHeadings();
-    session.AntiTailLines = headings.lines;
-    session.AntiTailHits = headings.hits;
-    for (const auto& line : headings.lines) ListBox2->addItem(QString::fromStdString(line));
+    for (std::size_t k = 0; k < headings.lines.size(); ++k) {
+        session.AntiTail.append(headings.lines[k], headings.hits[k]);
+        ListBox2->addItem(QString::fromStdString(headings.lines[k]));
+    }
 
     // The year cannot change under a running search; a catalog load can (it stops it).
     CountGuard running(runningSearches_);
@@ -169,12 +166,12 @@ void AntiPage::runSearch() {
     const std::vector<std::string> cometLines = session.CometLines;
     const bool completed = vagaris::SearchAntiTail(
         cometLines, udAno->value(), [&](const std::string& line, const vagaris::AntiTailHit& hit) {
-            session.AntiTailLines.push_back(line);
-            session.AntiTailHits.push_back(hit);
+            session.AntiTail.append(line, hit);
             ListBox2->addItem(QString::fromStdString(line));
-            // The list grows on screen while the search goes on.
+            // The list grows on screen while the search goes on; a year change or a catalog
+            // load during it clears the list, which stops the search.
             QCoreApplication::processEvents();
-            return listGeneration_ == myList && session.CatalogGeneration == myCatalog;
+            return listGeneration_ == myList;
         });
     if (completed) {
         ListBox2->clearSelection();
@@ -194,16 +191,12 @@ void AntiPage::ListBox2Click() {
 void AntiPage::Button7Click() {
     app_.guarded([&] {
         auto& session = app_.session();
-        const int row = selectedRow();
-        if (row < 0 || row >= static_cast<int>(session.AntiTailHits.size())) return;
-        // The hit carries its comet and instant; the line's text is never re-read.
-        const vagaris::AntiTailHit hit = session.AntiTailHits[row];
-        if (hit.cometIndex < 0 || session.CatalogGeneration != listCatalogGeneration_ ||
-            hit.cometIndex >= static_cast<int>(session.CatalogLines.size()))
-            return;
-        app_.chooseObject(hit.cometIndex);
-        session.CurrentInstant = vagaris::AntiTailTakeOverInstant(hit);
-        app_.showCurrentInstant();
+        // The hit carries its comet and instant; the line's text is never re-read. The list
+        // belongs to the loaded catalog: a catalog load empties it.
+        const std::optional<vagaris::AntiTailHit> hit = session.AntiTail.cometHitAt(selectedRow());
+        if (!hit || hit->cometIndex >= static_cast<int>(session.CatalogLines.size())) return;
+        app_.chooseObject(hit->cometIndex);
+        app_.setCurrentInstant(vagaris::AntiTailTakeOverInstant(*hit));
         app_.requestPage(QStringLiteral("Suelo"));
     });
     Button7->setEnabled(false);
@@ -215,6 +208,6 @@ void AntiPage::SpeedButton1Click() {
     if (path.isEmpty()) return;
     app_.guarded([&] {
         vagaris::WriteFileAtomically(QFile::encodeName(path).toStdString(),
-                                     vagaris::EncodeTextFile(app_.session().AntiTailLines));
+                                     vagaris::EncodeTextFile(app_.session().AntiTail.lines()));
     });
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The "Anticola?" page: the Earth's passages through the orbital planes of the loaded comets
 // in one year, listed as the search finds them; a listed passage can be taken over as the
-// current object and instant. The list itself lives in the session (AntiTailLines and the
-// parallel AntiTailHits); ListBox2 shows it.
+// current object and instant. The list itself lives in the session (Session::AntiTail, each
+// line with its hit); ListBox2 shows it.
 #include <cstdint>
 
 #include "shell/Page.h"
@@ -27,8 +27,8 @@ private:
     void Button7Click();
     void ListBox2Click();
     void SpeedButton1Click();
-    // A catalog or MPCOrb.dat object was loaded: the hits belong to the old catalog.
-    void antiTailListCleared();
+    // A catalog or MPCOrb.dat object was loaded: the hits belonged to the old catalog.
+    void catalogReplaced();
 
     void runSearch();
     // Empties the list (session and widget) and stops a search in progress.
@@ -44,7 +44,5 @@ private:
 
     // Counts clearings of the list: a running search stops as soon as it changes.
     std::uint64_t listGeneration_ = 0;
-    // The catalog load the shown hits were found in.
-    std::uint64_t listCatalogGeneration_ = 0;
     int runningSearches_ = 0;
 };

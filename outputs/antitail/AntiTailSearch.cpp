@@ -4,10 +4,11 @@
 #include <cmath>
 #include <optional>
 
-#include "catalogs/ElementRecord.h"
+#include "catalogs/CometLine.h"
 #include "catalogs/LineFormats.h"
 #include "core/Angles.h"
 #include "core/Circumstances.h"
+#include "core/ElementRecord.h"
 #include "core/Sun.h"
 #include "core/TextForms.h"
 

@@ -268,7 +268,8 @@ void TablasPage::rebuild() {
 
 void TablasPage::timeButtonClick(ChartTimeButton button) {
     app_.guarded([&] {
-        app_.session().CurrentInstant += ChartTimeStepDays(span(), button);
+        app_.setCurrentInstant(app_.session().CurrentInstant + ChartTimeStepDays(span(), button),
+                               AppController::DateDisplay::Keep);
         rebuild();
     });
 }
@@ -285,7 +286,8 @@ void TablasPage::Button20Click() {
         const DateTimeFields shown = DecodeInstant(ParseDateText(Edit2->text().toStdString()));
         const auto chosen = app_.pickDate(QDate(shown.year, shown.month, shown.day));
         if (!chosen) return;
-        app_.session().CurrentInstant = EncodeDate(chosen->year(), chosen->month(), chosen->day());
+        app_.setCurrentInstant(EncodeDate(chosen->year(), chosen->month(), chosen->day()),
+                               AppController::DateDisplay::Keep);
         rebuild();
     });
 }
@@ -331,8 +333,7 @@ void TablasPage::Fijarfecha1Click() {
     app_.guarded([&] {
         const QString date = Label57->text();
         if (date.isEmpty()) return;
-        app_.session().CurrentInstant = ChartPopupInstant(date.toStdString());
-        app_.showCurrentInstant();
+        app_.setCurrentInstant(ChartPopupInstant(date.toStdString()));
         rebuild();
     });
 }

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "catalogs/ElementRecord.h"
+#include "core/ElementRecord.h"
 
 namespace vagaris {
 

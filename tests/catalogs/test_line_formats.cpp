@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "catalogs/ElementRecord.h"
 #include "catalogs/LineFormats.h"
+#include "core/ElementRecord.h"
 #include "core/Errors.h"
 #include "core/Time.h"
 #include "support/ConversionError.h"

@@ -8,10 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "catalogs/ElementRecord.h"
+#include "catalogs/CometLine.h"
 #include "catalogs/LineFormats.h"
 #include "core/Angles.h"
 #include "core/Circumstances.h"
+#include "core/ElementRecord.h"
 #include "core/Errors.h"
 #include "core/Session.h"
 #include "core/Sun.h"

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <string>
 
-#include "catalogs/ElementRecord.h"
 #include "core/Angles.h"
+#include "core/ElementRecord.h"
 #include "core/Errors.h"
 #include "core/Kepler.h"
 

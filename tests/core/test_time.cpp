@@ -1,7 +1,10 @@
 // Instants, calendar dates and the date/time texts.
 #include <gtest/gtest.h>
 
-#include "catalogs/ElementRecord.h"
+#include <cstdint>
+#include <tuple>
+
+#include "core/ElementRecord.h"
 #include "core/Errors.h"
 #include "core/Time.h"
 #include "support/ConversionError.h"
@@ -65,4 +68,28 @@ TEST(ElementDate, Failures) {
               "'' is not a valid floating point value");
     EXPECT_EQ(ErrorOf([] { ElementDateToInstant("2013 03 10.5x"); }),
               "'.5x' is not a valid floating point value");
+}
+
+TEST(Time, UnixMillisecondsConvertToInstants) {
+    struct Case {
+        std::int64_t ms;
+        Instant expected;
+        const char* why;
+    } cases[] = {
+        {0, EncodeDate(1970, 1, 1), "the Unix epoch"},
+        {86400000, EncodeDate(1970, 1, 2), "one day later"},
+        {-2209161600000, 0, "the instants' day 0, 1899-12-30"},
+        {1700000000000, EncodeDate(2023, 11, 14) + EncodeTime(22, 13, 20), "a clock reading"},
+        {1700000000001, EncodeDate(2023, 11, 14) + EncodeTime(22, 13, 20, 1), "one millisecond"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NEAR(InstantOfUnixMilliseconds(c.ms), c.expected, 1e-9) << c.why;
+        const DateTimeFields got = DecodeInstant(InstantOfUnixMilliseconds(c.ms));
+        const DateTimeFields want = DecodeInstant(c.expected);
+        EXPECT_EQ(std::tie(got.year, got.month, got.day, got.hour, got.minute, got.second,
+                           got.millisecond),
+                  std::tie(want.year, want.month, want.day, want.hour, want.minute, want.second,
+                           want.millisecond))
+            << c.why;
+    }
 }

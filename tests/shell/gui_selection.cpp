@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "catalogs/LineFormats.h"
+#include "catalogs/SessionCatalog.h"
 #include "core/Circumstances.h"
 #include "core/TextForms.h"
 #include "shell/AppController.h"
@@ -107,18 +108,18 @@ TEST_F(SelectionPage, EveryMinorPlanetCatalogLoadsWithItsLayout) {
     w.home.copySample("CometsCR.dat");
     w.open();
     ClickWithMouse(w.find<QRadioButton>("rbCom"));
-    w.session.AntiTailLines = {"a line of a search"};
+    w.session.AntiTail.append("a line of a search", {});
     for (const auto& c : catalogs) {
         SCOPED_TRACE(c.file);
         bool cleared = false;
-        auto connection = QObject::connect(&w.window->app(), &AppController::antiTailListCleared,
+        auto connection = QObject::connect(&w.window->app(), &AppController::catalogReplaced,
                                            [&] { cleared = true; });
         ClickWithMouse(w.find<QRadioButton>(c.radio));
         QObject::disconnect(connection);
         EXPECT_TRUE(cleared);
         EXPECT_EQ(w.session.CatalogKind, 'A');
         EXPECT_TRUE(w.session.CometLines.empty());
-        EXPECT_TRUE(w.session.AntiTailLines.empty());
+        EXPECT_TRUE(w.session.AntiTail.lines().empty());
         expectPageShows(Compute(c.file, 'A', 0, w.now));
     }
 }

@@ -114,7 +114,7 @@ TEST_F(AntiPageTest, EntryWithAnEmptyListSearchesTheSelectionYear) {
     EXPECT_EQ(find<QSpinBox>("udAno")->value(), 2011);
     EXPECT_EQ(shownLines(), expectedLines(2011));
     EXPECT_GT(shownLines().size(), 2);
-    EXPECT_EQ(session.AntiTailLines.size(), session.AntiTailHits.size());
+    EXPECT_EQ(session.AntiTail.lines().size(), session.AntiTail.hits().size());
     EXPECT_FALSE(find<QPushButton>("Button5")->isEnabled());
     EXPECT_FALSE(find<QPushButton>("Button7")->isEnabled());
     EXPECT_TRUE(find<QListWidget>("ListBox2")->selectedItems().isEmpty());
@@ -123,8 +123,7 @@ TEST_F(AntiPageTest, EntryWithAnEmptyListSearchesTheSelectionYear) {
     // A filled list is shown unchanged on the next entry, whatever the Selección date.
     const QStringList before = shownLines();
     tabs()->setCurrentIndex(0);
-    session.CurrentInstant = At(2013, 1, 1);
-    window->app().showCurrentInstant();
+    window->app().setCurrentInstant(At(2013, 1, 1));
     enterPage();
     EXPECT_EQ(shownLines(), before);
 }
@@ -138,7 +137,7 @@ TEST_F(AntiPageTest, YearChangeEmptiesTheListAndEnablesProcesar) {
     year->setValue(2012);
     EXPECT_EQ(find<QLineEdit>("Edit4")->text(), "2012");
     EXPECT_TRUE(shownLines().isEmpty());
-    EXPECT_TRUE(session.AntiTailLines.empty());
+    EXPECT_TRUE(session.AntiTail.lines().empty());
     ASSERT_TRUE(find<QPushButton>("Button5")->isEnabled());
 
     find<QPushButton>("Button5")->click();
@@ -227,8 +226,8 @@ TEST_F(AntiPageTest, CatalogLoadStopsTheSearchAndEmptiesTheList) {
     enterPage();
     EXPECT_EQ(session.CatalogKind, 'A');
     EXPECT_TRUE(shownLines().isEmpty());
-    EXPECT_TRUE(session.AntiTailLines.empty());
-    EXPECT_TRUE(session.AntiTailHits.empty());
+    EXPECT_TRUE(session.AntiTail.lines().empty());
+    EXPECT_TRUE(session.AntiTail.hits().empty());
     EXPECT_TRUE(find<QPushButton>("Button5")->isEnabled());
 
     // Searching now lists nothing of the old catalog.
@@ -245,7 +244,7 @@ TEST_F(AntiPageTest, SaveWritesTheListWithCrLfOrNothingWhenCancelled) {
     EXPECT_EQ(dialogs.lastSaveFilter, "Archivos de texto (*.txt)|*.txt");
     EXPECT_EQ(dialogs.lastSaveDefaultExt, "txt");
     const std::string bytes = ReadBytes(path);
-    EXPECT_EQ(bytes, EncodeTextFile(session.AntiTailLines));
+    EXPECT_EQ(bytes, EncodeTextFile(session.AntiTail.lines()));
     EXPECT_EQ(bytes.rfind(std::string(kAntiTailHeading1) + "\r\n", 0), 0u);
     EXPECT_TRUE(bytes.ends_with("\r\n"));
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogs/CometLine.h"
 #include "core/Circumstances.h"
 #include "core/Errors.h"
 #include "core/Time.h"

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogs/SessionCatalog.h"
 #include "core/Session.h"
 #include "core/Time.h"
 #include "outputs/charts/ChartCsv.h"

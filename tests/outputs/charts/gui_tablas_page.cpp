@@ -46,8 +46,10 @@ protected:
         window = std::make_unique<TFAtmo>(session, dialogs);
         window->app().loadCatalog(0);  // the first comet, C/1942 EA (Vaisala), at kT0
         window->show();
-        QObject::connect(&window->app(), &AppController::currentInstantShown,
-                         [this] { ++instantShown; });
+        QObject::connect(&window->app(), &AppController::currentInstantChanged,
+                         [this](AppController::DateDisplay display) {
+                             if (display == AppController::DateDisplay::Rewrite) ++instantShown;
+                         });
         page = find<QWidget>("tsTablas");
         chart = find<ChartView>("cTabla");
         enterPage();

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string>
 
+#include "catalogs/SessionCatalog.h"
 #include "core/Angles.h"
 #include "core/Circumstances.h"
 #include "core/Errors.h"

@@ -1,4 +1,4 @@
-#include "catalogs/ElementRecord.h"
+#include "core/ElementRecord.h"
 
 #include <cmath>
 
