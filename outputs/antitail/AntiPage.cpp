@@ -95,7 +95,7 @@ AntiPage::AntiPage(AppController& app, QWidget* parent) : Page(app, parent) {
     connect(Button7, &QPushButton::clicked, this, &AntiPage::Button7Click);
     connect(ListBox2, &QListWidget::itemClicked, this, &AntiPage::ListBox2Click);
     connect(SpeedButton1, &QToolButton::clicked, this, &AntiPage::SpeedButton1Click);
-    connect(&app_, &AppController::catalogReplaced, this, &AntiPage::catalogReplaced);
+    connect(&app_, &AppController::catalogReplaced, this, &AntiPage::resetList);
 }
 
 void AntiPage::clearList() {
@@ -112,7 +112,7 @@ void AntiPage::udAnoChange(int year) {
     clearList();
 }
 
-void AntiPage::catalogReplaced() {
+void AntiPage::resetList() {
     clearList();
     // The emptied list can be searched again for the same year.
     Button5->setEnabled(true);
@@ -122,7 +122,7 @@ void AntiPage::pageEntered() {
     app_.guarded([&] {
         auto& session = app_.session();
         // The shown list is the session's: a list the session no longer holds is not shown.
-        if (session.AntiTail.empty() != (ListBox2->count() == 0)) catalogReplaced();
+        if (session.AntiTail.empty() != (ListBox2->count() == 0)) resetList();
         if (!session.AntiTail.empty()) return;
 
         // The year of the Selección date as its box shows it ("dd/mm/yyyy").

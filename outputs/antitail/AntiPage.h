@@ -27,8 +27,9 @@ private:
     void Button7Click();
     void ListBox2Click();
     void SpeedButton1Click();
-    // A catalog or MPCOrb.dat object was loaded: the hits belonged to the old catalog.
-    void catalogReplaced();
+    // The list no longer applies (a catalog or MPCOrb.dat object was loaded: the hits
+    // belonged to the old catalog): emptied, and searchable again for the same year.
+    void resetList();
 
     void runSearch();
     // Empties the list (session and widget) and stops a search in progress.
