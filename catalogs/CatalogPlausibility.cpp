@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "catalogs/ElementRecord.h"
+#include "core/ElementRecord.h"
 #include "catalogs/LineFormats.h"
 
 namespace vagaris {
