@@ -67,17 +67,17 @@ int Run(const CliArgList& argList) {
     if (mode == CircumstanceMode::R) {
         const SelectionTexts texts = SelectionPageTexts(session);
         // The rows written before a setting failed are shown, as on the page; then the error.
-        PrintLines(json ? std::vector<std::string>{CircumstancesJson(session, &texts)}
+        PrintLines(json ? std::vector<std::string>{JsonLine(CircumstancesJson(session, &texts))}
                         : SelectionResultLines(texts));
         if (texts.error) throw std::runtime_error(*texts.error);
         return 0;
     }
     if (json) {
-        PrintLines({CircumstancesJson(session, nullptr)});
+        PrintLines({JsonLine(CircumstancesJson(session, nullptr))});
     } else {
         std::vector<std::string> lines;
         for (const auto& [name, v] : RecordFields(session.Circumstances))
-            lines.push_back(std::string(name) + " " + JsonNumber(v));
+            lines.push_back(std::string(name) + " " + NumberText(v));
         PrintLines(lines);
     }
     return 0;

@@ -1,6 +1,8 @@
 // vagaris-cli search --mpcorb FILE KEY [--json] [--at ... + settings options]: the search box
 // of the Selección page. Prints the element texts the boxes would show and, with --at, the
 // circumstances of the found object at that instant.
+#include <QJsonObject>
+#include <QString>
 #include <optional>
 #include <set>
 #include <stdexcept>
@@ -68,14 +70,13 @@ int RunSearch(const CliArgList& args) {
 
         const auto fields = ElementFields(*found);
         if (parsed.has("--json")) {
-            std::string json = "{";
-            bool first = true;
-            for (const auto& [name, text] : fields) {
-                json += (first ? "" : ", ") + cli::JsonString(name) + ": " + cli::JsonString(text);
-                first = false;
-            }
-            if (texts) json += ", \"circumstances\": " + cli::CircumstancesJson(session, &*texts);
-            cli::PrintLines({json + "}"});
+            QJsonObject json;
+            for (const auto& [name, text] : fields)
+                json.insert(QLatin1String(name), QString::fromStdString(text));
+            if (texts)
+                json.insert(QStringLiteral("circumstances"),
+                            cli::CircumstancesJson(session, &*texts));
+            cli::PrintLines({cli::JsonLine(json)});
         } else {
             std::vector<std::string> lines;
             for (const auto& [name, text] : fields)

@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <cmath>
+#include <utility>
 
 #include "core/Angles.h"
 #include "core/ElementRecord.h"
@@ -151,47 +152,36 @@ SelectionTexts SelectionPageTexts(const Session& s) {
     const Settings& set = s.settings;
     const TOrbitRecord& object = s.Orbits[kObject];
     SelectionTexts out;
-    auto add = [&](const char* label, const std::string& caption, const std::string& text) {
-        out.labels.push_back({label, caption, text});
+    using Q = SelectionQuantity;
+    auto add = [&](Q quantity, std::string text) {
+        out.values.push_back({quantity, std::move(text)});
     };
     auto distance = [](double au) {
         return FormatNumber("0.0000 UA  ", au) + "(" + FormatNumber("0.0", kKmPerAuMillions * au) +
                "  10^6 km)";
     };
-    add("Label34", "Distancia:", distance(c.Delta));
-    add("Label12", "Ar:", HoursText(4, c.RightAscension));
-    add("Label13", "Dec:", DegreesText(3, c.Declination));
-    add("Label35", "Radio vector:", distance(c.SunDistance));
-    add("Label14", "Elongación:", FormatNumber("0.0", Deg(c.Elongation)) + "°");
-    add("Label15", "Ang. de fase:", FormatNumber("0.0", Deg(c.PhaseAngle)) + "°");
-    add("Label38", "Magnitud:", FormatNumber("0.0", c.Magnitude));
-    add("Label39", "Velocidad",
-        FormatNumber("0.00", c.Speed) + "  km/s  -  " + FormatNumber("0", c.Speed * 3600) +
-            "  km/h");
-    add("Label69", "Altura máxima (Sol -18°):", FormatNumber("0.0", Deg(c.MaxAltitude)) + "°");
+    add(Q::Delta, distance(c.Delta));
+    add(Q::RightAscension, HoursText(4, c.RightAscension));
+    add(Q::Declination, DegreesText(3, c.Declination));
+    add(Q::SunDistance, distance(c.SunDistance));
+    add(Q::Elongation, FormatNumber("0.0", Deg(c.Elongation)) + "°");
+    add(Q::PhaseAngle, FormatNumber("0.0", Deg(c.PhaseAngle)) + "°");
+    add(Q::Magnitude, FormatNumber("0.0", c.Magnitude));
+    add(Q::Speed, FormatNumber("0.00", c.Speed) + "  km/s  -  " +
+                      FormatNumber("0", c.Speed * 3600) + "  km/h");
+    add(Q::MaxAltitude, FormatNumber("0.0", Deg(c.MaxAltitude)) + "°");
 
-    std::string caption66, caption67, text70, text71;
     if (set.Polar) {
-        caption66 = "Velocidad aparente:";
-        caption67 = "A.P:";
-        text70 = set.PerMinute ? FormatNumber("0.00", c.Motion) + "\"/minuto"
-                               : FormatNumber("0.0", c.Motion * 60) + "\"/hora";
-        text71 = FormatNumber("0.0", Deg(c.MotionPA)) + "°";
+        add(Q::Motion, set.PerMinute ? FormatNumber("0.00", c.Motion) + "\"/minuto"
+                                     : FormatNumber("0.0", c.Motion * 60) + "\"/hora");
+        add(Q::PositionAngle, FormatNumber("0.0", Deg(c.MotionPA)) + "°");
+    } else if (set.PerMinute) {
+        add(Q::MotionRA, FormatNumber("+0.00;-0.00", c.MotionRA) + "\"/minuto");
+        add(Q::MotionDec, FormatNumber("+0.00;-0.00", c.MotionDec) + "\"/minuto");
     } else {
-        caption66 = "Vel. aparente AR:";
-        caption67 = "Vel. aparente Dec:";
-        if (set.PerMinute) {
-            text70 = FormatNumber("+0.00;-0.00", c.MotionRA) + "\"/minuto";
-            text71 = FormatNumber("+0.00;-0.00", c.MotionDec) + "\"/minuto";
-        } else {
-            text70 = FormatNumber("+0.0;-0.0", c.MotionRA * 60) + "\"/hora";
-            text71 = FormatNumber("+0.0;-0.0", c.MotionDec * 60) + "\"/hora";
-        }
+        add(Q::MotionRA, FormatNumber("+0.0;-0.0", c.MotionRA * 60) + "\"/hora");
+        add(Q::MotionDec, FormatNumber("+0.0;-0.0", c.MotionDec * 60) + "\"/hora");
     }
-    add("Label66", "", caption66);
-    add("Label67", "", caption67);
-    add("Label70", caption66, text70);
-    add("Label71", caption67, text71);
 
     // Longest exposure before the object moves one pixel (or half the seeing disc) [s].
     double scale = 0;
@@ -209,10 +199,9 @@ SelectionTexts SelectionPageTexts(const Session& s) {
                        ? std::to_string(E / 60) + "m  " + std::to_string(E % 60) + "s"
                        : std::to_string(E) + " seg";
     }
-    add("Label72", "Exposición máxima:", exposure);
-    add("Label16", "",
-        object.e < 1 ? FormatNumber("P:   0.000 años", std::sqrt(std::pow(object.a, 3)))
-                     : std::string());
+    add(Q::MaxExposure, exposure);
+    add(Q::Period, object.e < 1 ? FormatNumber("P:   0.000 años", std::sqrt(std::pow(object.a, 3)))
+                                : std::string());
     return out;
 }
 

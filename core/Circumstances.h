@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/ElementRecord.h"
+#include "core/SelectionQuantity.h"
 #include "core/Time.h"
 
 namespace vagaris {
@@ -44,15 +45,17 @@ struct TCircumstances {
 bool ComputeCircumstances(Session& session, CircumstanceMode mode,
                           double twilightLimit = kTwilightAstronomical);
 
-// The Selección page texts that mode R writes, in writing order.
-struct LabelText {
-    std::string label;    // objectName of the value label: "Label34", ..., "Label16"
-    std::string caption;  // caption beside it as the page shows it ("Distancia:", ...)
+// The Selección page texts that mode R writes, in writing order. The label that shows a
+// value and the caption beside it are those of its row in kSelectionQuantities.
+struct QuantityText {
+    SelectionQuantity quantity;
     std::string text;
 };
 struct SelectionTexts {
-    std::vector<LabelText> labels;  // Label34 … Label71, then Label72 and Label16
-    // Set when a setting did not convert: the labels stop where the page output stops and
+    // Delta, right ascension, declination, ..., the two motion quantities of the display the
+    // settings choose (polar or cartesian), then the maximum exposure and the period.
+    std::vector<QuantityText> values;
+    // Set when a setting did not convert: the values stop where the page output stops and
     // the caller shows this message after writing them.
     std::optional<std::string> error;
 };

@@ -83,7 +83,7 @@ SueloPage::SueloPage(AppController& app, QWidget* parent) : Page(app, parent) {
     connect(&app_, &AppController::selectionTextsChanged, this, &SueloPage::showSelectionTexts);
     connect(&app_, &AppController::stepControlsChanged, this, &SueloPage::showStepControls);
     connect(&app_, &AppController::catalogChoiceCleared, this, &SueloPage::uncheckCatalogs);
-    connect(&app_, &AppController::catalogLoadStarted, edit5_, &QLineEdit::clear);
+    connect(&app_, &AppController::catalogLoadStarted, searchBox_, &QLineEdit::clear);
     showStepControls();
 }
 
@@ -110,18 +110,18 @@ QWidget* SueloPage::buildSearch() {
     layout->setSpacing(3);
     layout->addWidget(NewLabel(QStringLiteral("MPCOrb.dat:"), QStringLiteral("Label18")), 0, 0, 1,
                       2);
-    edit5_ = new QLineEdit;
-    edit5_->setObjectName(QStringLiteral("Edit5"));
+    searchBox_ = new QLineEdit;
+    searchBox_->setObjectName(QStringLiteral("Edit5"));
     // Every typed letter becomes upper case.
-    connect(edit5_, &QLineEdit::textEdited, edit5_, [this](const QString& text) {
+    connect(searchBox_, &QLineEdit::textEdited, searchBox_, [this](const QString& text) {
         const QString upper = text.toUpper();
         if (upper == text) return;
-        const int cursor = edit5_->cursorPosition();
-        edit5_->setText(upper);
-        edit5_->setCursorPosition(cursor);
+        const int cursor = searchBox_->cursorPosition();
+        searchBox_->setText(upper);
+        searchBox_->setCursorPosition(cursor);
     });
-    connect(edit5_, &QLineEdit::returnPressed, this, &SueloPage::Button3Click);
-    layout->addWidget(edit5_, 1, 0);
+    connect(searchBox_, &QLineEdit::returnPressed, this, &SueloPage::Button3Click);
+    layout->addWidget(searchBox_, 1, 0);
     auto* buscar = new QPushButton(QStringLiteral("Buscar"));
     buscar->setObjectName(QStringLiteral("Button3"));
     connect(buscar, &QPushButton::clicked, this, &SueloPage::Button3Click);
@@ -161,7 +161,8 @@ QWidget* SueloPage::buildElementsPanel() {
         layout->addWidget(box, row, 1);
         ++row;
     }
-    layout->addWidget(NewLabel(QStringLiteral("P"), QStringLiteral("Label16")), row, 0, 1, 2);
+    const char* periodName = vagaris::InfoOf(vagaris::SelectionQuantity::Period).objectName;
+    layout->addWidget(NewLabel(QStringLiteral("P"), QString::fromLatin1(periodName)), row, 0, 1, 2);
     layout->setRowStretch(row + 1, 1);
     return panel;
 }
@@ -178,21 +179,21 @@ QWidget* SueloPage::buildDateAndResultsPanel() {
     auto* dateRow = new QHBoxLayout;
     dateRow->setSpacing(4);
     dateRow->addWidget(NewLabel(QStringLiteral("T.U:"), QStringLiteral("Label11")));
-    meFecha_ = NewMaskedEdit(QStringLiteral("meFecha"), QStringLiteral("00/00/0000"),
+    dateBox_ = NewMaskedEdit(QStringLiteral("meFecha"), QStringLiteral("00/00/0000"),
                              QStringLiteral("01/01/2009"));
-    meHora_ = NewMaskedEdit(QStringLiteral("meHora"), QStringLiteral("00:00:00;1;_"),
-                            QStringLiteral("00:00:00"));
+    timeBox_ = NewMaskedEdit(QStringLiteral("meHora"), QStringLiteral("00:00:00;1;_"),
+                             QStringLiteral("00:00:00"));
     const int dateWidth =
-        meFecha_->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) + 12;
-    meFecha_->setFixedWidth(dateWidth);
-    meHora_->setFixedWidth(meHora_->fontMetrics().horizontalAdvance(QStringLiteral("00:00:000")) +
-                           12);
-    InstallExitCheck(meFecha_,
+        dateBox_->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) + 12;
+    dateBox_->setFixedWidth(dateWidth);
+    timeBox_->setFixedWidth(timeBox_->fontMetrics().horizontalAdvance(QStringLiteral("00:00:000")) +
+                            12);
+    InstallExitCheck(dateBox_,
                      [](const QString& t) { return vagaris::IsValidDateBoxText(t.toStdString()); });
-    InstallExitCheck(meHora_,
+    InstallExitCheck(timeBox_,
                      [](const QString& t) { return vagaris::IsValidTimeBoxText(t.toStdString()); });
-    dateRow->addWidget(meFecha_);
-    dateRow->addWidget(meHora_);
+    dateRow->addWidget(dateBox_);
+    dateRow->addWidget(timeBox_);
     auto* picker = new QPushButton(QStringLiteral("..."));
     picker->setObjectName(QStringLiteral("Button10"));
     picker->setFixedWidth(picker->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 14);
@@ -217,12 +218,12 @@ QWidget* SueloPage::buildDateAndResultsPanel() {
     auto* back = new QToolButton;
     back->setObjectName(QStringLiteral("SpeedButton10"));
     back->setText(QStringLiteral("-"));
-    cbDias2_ = new QComboBox;
-    cbDias2_->setObjectName(QStringLiteral("cbDias2"));
-    for (int amount : vagaris::kStepAmounts) cbDias2_->addItem(QString::number(amount));
-    cbClase2_ = new QComboBox;
-    cbClase2_->setObjectName(QStringLiteral("cbClase2"));
-    cbClase2_->addItems({QStringLiteral("Años"), QStringLiteral("Meses"), QStringLiteral("Semanas"),
+    stepAmount_ = new QComboBox;
+    stepAmount_->setObjectName(QStringLiteral("cbDias2"));
+    for (int amount : vagaris::kStepAmounts) stepAmount_->addItem(QString::number(amount));
+    stepUnit_ = new QComboBox;
+    stepUnit_->setObjectName(QStringLiteral("cbClase2"));
+    stepUnit_->addItems({QStringLiteral("Años"), QStringLiteral("Meses"), QStringLiteral("Semanas"),
                          QStringLiteral("Días"), QStringLiteral("Horas"),
                          QStringLiteral("Minutos")});
     auto* forward = new QToolButton;
@@ -232,13 +233,13 @@ QWidget* SueloPage::buildDateAndResultsPanel() {
             [this] { app_.guarded([&] { app_.stepInstant(false); }); });
     connect(forward, &QToolButton::clicked, this,
             [this] { app_.guarded([&] { app_.stepInstant(true); }); });
-    connect(cbDias2_, &QComboBox::currentIndexChanged, this,
+    connect(stepAmount_, &QComboBox::currentIndexChanged, this,
             [this](int i) { app_.setStepAmountIndex(i); });
-    connect(cbClase2_, &QComboBox::currentIndexChanged, this,
+    connect(stepUnit_, &QComboBox::currentIndexChanged, this,
             [this](int i) { app_.setStepUnitIndex(i); });
     buttonRow->addWidget(back);
-    buttonRow->addWidget(cbDias2_);
-    buttonRow->addWidget(cbClase2_);
+    buttonRow->addWidget(stepAmount_);
+    buttonRow->addWidget(stepUnit_);
     buttonRow->addWidget(forward);
     buttonRow->addStretch(1);
     layout->addLayout(buttonRow);
@@ -247,30 +248,18 @@ QWidget* SueloPage::buildDateAndResultsPanel() {
     auto* results = new QGridLayout;
     results->setHorizontalSpacing(8);
     results->setVerticalSpacing(5);
-    const struct {
-        const char* caption;
-        const char* captionName;
-        const char* value;
-    } rows[] = {
-        {"Ar:", "LabelAr", "Label12"},
-        {"Dec:", "LabelDec", "Label13"},
-        {"Distancia:", "LabelDistancia", "Label34"},
-        {"Radio vector:", "LabelRadioVector", "Label35"},
-        {"Magnitud:", "LabelMagnitud", "Label38"},
-        {"Velocidad", "LabelVelocidad", "Label39"},
-        {"Elongación:", "LabelElongacion", "Label14"},
-        {"Ang. de fase:", "LabelFase", "Label15"},
-        {"Altura máxima (Sol -18°):", "LabelAltura", "Label69"},
-        {"Velocidad aparente:", "Label66", "Label70"},
-        {"A.P:", "Label67", "Label71"},
-        {"Exposición máxima:", "LabelExposicion", "Label72"},
-    };
+    using Q = vagaris::SelectionQuantity;
+    // The motion rows are built with the polar captions; the cartesian display reuses them.
+    const Q rows[] = {Q::RightAscension, Q::Declination, Q::Delta,         Q::SunDistance,
+                      Q::Magnitude,      Q::Speed,       Q::Elongation,    Q::PhaseAngle,
+                      Q::MaxAltitude,    Q::Motion,      Q::PositionAngle, Q::MaxExposure};
     int row = 0;
-    for (const auto& r : rows) {
-        auto* caption = NewLabel(QString::fromUtf8(r.caption), QString::fromLatin1(r.captionName));
-        auto* value = NewLabel(QStringLiteral("---"), QString::fromLatin1(r.value));
+    for (const Q quantity : rows) {
+        const vagaris::SelectionQuantityInfo& info = vagaris::InfoOf(quantity);
+        auto* caption =
+            NewLabel(QString::fromUtf8(info.caption), QString::fromLatin1(info.captionName));
+        auto* value = NewLabel(QStringLiteral("---"), QString::fromLatin1(info.objectName));
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        captionOf_.insert(value->objectName(), caption);
         results->addWidget(caption, row, 0);
         results->addWidget(value, row, 1);
         ++row;
@@ -293,8 +282,8 @@ void SueloPage::rbComMouseUp() {
 void SueloPage::Button1Click() {
     app_.guarded([&] {
         // Both texts are converted before anything changes.
-        const vagaris::Instant day = vagaris::ParseDateText(MaskedText(meFecha_).toStdString());
-        const double time = vagaris::ParseTimeText(MaskedText(meHora_).toStdString());
+        const vagaris::Instant day = vagaris::ParseDateText(MaskedText(dateBox_).toStdString());
+        const double time = vagaris::ParseTimeText(MaskedText(timeBox_).toStdString());
         app_.setCurrentInstant(day + time, AppController::DateDisplay::Keep);
         app_.computeR();
     });
@@ -306,7 +295,7 @@ void SueloPage::Button6Click() {
 
 void SueloPage::Button10Click() {
     app_.guarded([&] {
-        const vagaris::Instant shown = vagaris::ParseDateText(MaskedText(meFecha_).toStdString());
+        const vagaris::Instant shown = vagaris::ParseDateText(MaskedText(dateBox_).toStdString());
         const auto f = vagaris::DecodeInstant(shown);
         const std::optional<QDate> chosen = app_.pickDate(QDate(f.year, f.month, f.day));
         if (!chosen) return;
@@ -317,13 +306,13 @@ void SueloPage::Button10Click() {
 }
 
 void SueloPage::Button3Click() {
-    app_.guarded([&] { app_.searchMpcOrb(edit5_->text()); });
+    app_.guarded([&] { app_.searchMpcOrb(searchBox_->text()); });
 }
 
 void SueloPage::showCurrentInstant() {
     const vagaris::Instant t = app_.session().CurrentInstant;
-    meFecha_->setText(FromStd(vagaris::FormatInstant("dd/mm/yyyy", t)));
-    meHora_->setText(FromStd(vagaris::FormatInstant("hh:nn:ss", t)));
+    dateBox_->setText(FromStd(vagaris::FormatInstant("dd/mm/yyyy", t)));
+    timeBox_->setText(FromStd(vagaris::FormatInstant("hh:nn:ss", t)));
 }
 
 void SueloPage::showElements() {
@@ -339,20 +328,23 @@ void SueloPage::showElements() {
 }
 
 void SueloPage::showSelectionTexts(const vagaris::SelectionTexts& texts) {
-    for (const vagaris::LabelText& entry : texts.labels) {
-        const QString name = FromStd(entry.label);
-        if (auto* label = findChild<QLabel*>(name)) label->setText(FromStd(entry.text));
-        if (QLabel* caption = captionOf_.value(name); caption && !entry.caption.empty())
-            caption->setText(FromStd(entry.caption));
+    for (const vagaris::QuantityText& entry : texts.values) {
+        const vagaris::SelectionQuantityInfo& info = vagaris::InfoOf(entry.quantity);
+        if (auto* value = findChild<QLabel*>(QString::fromLatin1(info.objectName)))
+            value->setText(FromStd(entry.text));
+        // The motion captions change with the display (polar or cartesian).
+        if (*info.captionName)
+            if (auto* caption = findChild<QLabel*>(QString::fromLatin1(info.captionName)))
+                caption->setText(QString::fromUtf8(info.caption));
     }
     if (texts.error) app_.dialogs().error(app_.dialogParent(), FromStd(*texts.error));
 }
 
 void SueloPage::showStepControls() {
-    const QSignalBlocker blockDias(cbDias2_);
-    const QSignalBlocker blockClase(cbClase2_);
-    cbDias2_->setCurrentIndex(app_.stepAmountIndex());
-    cbClase2_->setCurrentIndex(app_.stepUnitIndex());
+    const QSignalBlocker blockDias(stepAmount_);
+    const QSignalBlocker blockClase(stepUnit_);
+    stepAmount_->setCurrentIndex(app_.stepAmountIndex());
+    stepUnit_->setCurrentIndex(app_.stepUnitIndex());
 }
 
 void SueloPage::uncheckCatalogs() {

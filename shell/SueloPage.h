@@ -9,7 +9,6 @@
 #include "shell/Page.h"
 
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QRadioButton;
 
@@ -27,27 +26,28 @@ private:
     QWidget* buildElementsPanel();
     QWidget* buildDateAndResultsPanel();
 
-    // The mouse button (or Space) was released over a catalog radio button: the checked
-    // one is loaded.
+    // The mouse button (or Space) was released over a catalog radio button (rbCom...): the
+    // checked one is loaded.
     void rbComMouseUp();
-    void Button1Click();   // "Calcular"
-    void Button6Click();   // "Ahora"
-    void Button10Click();  // "..." (date picker)
-    void Button3Click();   // "Buscar" in MPCOrb.dat
+    void Button1Click();   // "Calcular": the typed date and time become current, then compute
+    void Button6Click();   // "Ahora": the present instant becomes current, then compute
+    void Button10Click();  // "...": the date picker's day at 00:00 becomes current, then compute
+    void Button3Click();   // "Buscar" (or Enter in Edit5): looks the typed key up in MPCOrb.dat
 
+    // Writers of the controller's notifications into the widgets.
     void showCurrentInstant();
     void showElements();
     void showSelectionTexts(const vagaris::SelectionTexts& texts);
     void showStepControls();
     void uncheckCatalogs();
 
-    QList<QRadioButton*> catalogButtons_;
-    QLineEdit* edit5_ = nullptr;
-    QLineEdit* meFecha_ = nullptr;
-    QLineEdit* meHora_ = nullptr;
-    QComboBox* cbDias2_ = nullptr;
-    QComboBox* cbClase2_ = nullptr;
+    QList<QRadioButton*> catalogButtons_;  // rbCom... in CatalogInfo.h's order, "Catálogo"
+    QLineEdit* searchBox_ = nullptr;       // Edit5, under "MPCOrb.dat:"; typed letters upper case
+    QLineEdit* dateBox_ = nullptr;         // meFecha, "T.U:" dd/mm/yyyy
+    QLineEdit* timeBox_ = nullptr;         // meHora, hh:nn:ss
+    QComboBox* stepAmount_ = nullptr;      // cbDias2, the amount the "-"/"+" buttons step
+    QComboBox* stepUnit_ = nullptr;        // cbClase2, its unit ("Años" ... "Minutos")
+    // The read-only element boxes by objectName (eFecha, eM, ea, eq, ee, ew, eO, ei, eH, eG).
     QHash<QString, QLineEdit*> elementBoxes_;
-    // Value label → the caption label beside it (the motion captions change with the format).
-    QHash<QString, QLabel*> captionOf_;
+    // The result labels carry the objectNames of kSelectionQuantities and are found by them.
 };

@@ -99,9 +99,9 @@ bool SameRecord(const TCircumstances& a, const TCircumstances& b) {
 
 using vagaris::test::ErrorOf;
 
-std::string Text(const SelectionTexts& t, const std::string& label) {
-    for (const auto& l : t.labels)
-        if (l.label == label) return l.text;
+std::string Text(const SelectionTexts& t, SelectionQuantity quantity) {
+    for (const auto& v : t.values)
+        if (v.quantity == quantity) return v.text;
     return "<absent>";
 }
 
@@ -186,7 +186,7 @@ TEST_F(Opposition, CometLawAndPerihelionAtTheElementDate) {
     EXPECT_NEAR(s.Circumstances.Magnitude,
                 5 + 5 * std::log10(2 - sun_.R) + 2.5 * 4 * std::log10(2.0), 1e-6);
     // The period is shown for e < 1: √(2³) years.
-    EXPECT_EQ(Text(SelectionPageTexts(s), "Label16"), "P:   2.828 años");
+    EXPECT_EQ(Text(SelectionPageTexts(s), SelectionQuantity::Period), "P:   2.828 años");
 }
 
 TEST_F(Opposition, RecordsAndObjectName) {
@@ -423,30 +423,28 @@ protected:
 };
 
 TEST_F(PageTexts, PolarPerMinuteWithEveryLabelInOrder) {
+    using Q = SelectionQuantity;
     const SelectionTexts t = SelectionPageTexts(s_);
     EXPECT_FALSE(t.error);
-    std::vector<std::string> order;
-    for (const auto& l : t.labels)
-        if (l.label != "Label66" && l.label != "Label67") order.push_back(l.label);
+    std::vector<Q> order;
+    for (const auto& v : t.values) order.push_back(v.quantity);
     EXPECT_EQ(order,
-              (std::vector<std::string>{"Label34", "Label12", "Label13", "Label35", "Label14",
-                                        "Label15", "Label38", "Label39", "Label69", "Label70",
-                                        "Label71", "Label72", "Label16"}));
-    EXPECT_EQ(Text(t, "Label34"), "1.5000 UA  (224.4  10^6 km)");
-    EXPECT_EQ(Text(t, "Label12"), "05h 34m 12.35s");
-    EXPECT_EQ(Text(t, "Label13"), "-05° 07' 44\"");
-    EXPECT_EQ(Text(t, "Label35"), "2.2500 UA  (336.6  10^6 km)");
-    EXPECT_EQ(Text(t, "Label14"), "123.4°");
-    EXPECT_EQ(Text(t, "Label15"), "10.1°");
-    EXPECT_EQ(Text(t, "Label38"), "16.8");
-    EXPECT_EQ(Text(t, "Label39"), "29.78  km/s  -  107208  km/h");
-    EXPECT_EQ(Text(t, "Label69"), "37.3°");
-    EXPECT_EQ(Text(t, "Label66"), "Velocidad aparente:");
-    EXPECT_EQ(Text(t, "Label67"), "A.P:");
-    EXPECT_EQ(Text(t, "Label70"), "1.30\"/minuto");
-    EXPECT_EQ(Text(t, "Label71"), "250.0°");
-    EXPECT_EQ(Text(t, "Label72"), "125 seg");
-    EXPECT_EQ(Text(t, "Label16"), "P:   8.000 años");
+              (std::vector<Q>{Q::Delta, Q::RightAscension, Q::Declination, Q::SunDistance,
+                              Q::Elongation, Q::PhaseAngle, Q::Magnitude, Q::Speed, Q::MaxAltitude,
+                              Q::Motion, Q::PositionAngle, Q::MaxExposure, Q::Period}));
+    EXPECT_EQ(Text(t, Q::Delta), "1.5000 UA  (224.4  10^6 km)");
+    EXPECT_EQ(Text(t, Q::RightAscension), "05h 34m 12.35s");
+    EXPECT_EQ(Text(t, Q::Declination), "-05° 07' 44\"");
+    EXPECT_EQ(Text(t, Q::SunDistance), "2.2500 UA  (336.6  10^6 km)");
+    EXPECT_EQ(Text(t, Q::Elongation), "123.4°");
+    EXPECT_EQ(Text(t, Q::PhaseAngle), "10.1°");
+    EXPECT_EQ(Text(t, Q::Magnitude), "16.8");
+    EXPECT_EQ(Text(t, Q::Speed), "29.78  km/s  -  107208  km/h");
+    EXPECT_EQ(Text(t, Q::MaxAltitude), "37.3°");
+    EXPECT_EQ(Text(t, Q::Motion), "1.30\"/minuto");
+    EXPECT_EQ(Text(t, Q::PositionAngle), "250.0°");
+    EXPECT_EQ(Text(t, Q::MaxExposure), "125 seg");
+    EXPECT_EQ(Text(t, Q::Period), "P:   8.000 años");
 }
 
 TEST_F(PageTexts, MotionAndExposureFormats) {
@@ -471,26 +469,33 @@ TEST_F(PageTexts, MotionAndExposureFormats) {
         s_.settings.ExposureFormat = c.format;
         s_.settings.UseResolution = c.useRes;
         const SelectionTexts t = SelectionPageTexts(s_);
-        EXPECT_EQ(Text(t, "Label66"), c.cap66);
-        EXPECT_EQ(Text(t, "Label67"), c.cap67);
-        EXPECT_EQ(Text(t, "Label70"), c.l70);
-        EXPECT_EQ(Text(t, "Label71"), c.l71);
-        EXPECT_EQ(Text(t, "Label72"), c.l72);
+        // The two motion values follow the maximum altitude, on Label70 and Label71 under the
+        // captions Label66 and Label67 then show.
+        ASSERT_EQ(t.values.size(), 13u);
+        const SelectionQuantityInfo& first = InfoOf(t.values[9].quantity);
+        const SelectionQuantityInfo& second = InfoOf(t.values[10].quantity);
+        EXPECT_STREQ(first.objectName, "Label70");
+        EXPECT_STREQ(second.objectName, "Label71");
+        EXPECT_STREQ(first.caption, c.cap66);
+        EXPECT_STREQ(second.caption, c.cap67);
+        EXPECT_EQ(t.values[9].text, c.l70);
+        EXPECT_EQ(t.values[10].text, c.l71);
+        EXPECT_EQ(Text(t, SelectionQuantity::MaxExposure), c.l72);
     }
 }
 
 TEST_F(PageTexts, TinyNegativeRatesPrintAsPlusZero) {
     s_.settings.Polar = false;
     s_.Circumstances.MotionRA = -0.001;
-    EXPECT_EQ(Text(SelectionPageTexts(s_), "Label70"), "+0.00\"/minuto");
+    EXPECT_EQ(Text(SelectionPageTexts(s_), SelectionQuantity::MotionRA), "+0.00\"/minuto");
 }
 
 TEST_F(PageTexts, NoPeriodForOpenOrbits) {
     s_.Orbits[kObject].e = 1.0;
-    EXPECT_EQ(Text(SelectionPageTexts(s_), "Label16"), "");
+    EXPECT_EQ(Text(SelectionPageTexts(s_), SelectionQuantity::Period), "");
     s_.Orbits[kObject].e = 0.2;
     s_.Orbits[kObject].a = 1;
-    EXPECT_EQ(Text(SelectionPageTexts(s_), "Label16"), "P:   1.000 años");
+    EXPECT_EQ(Text(SelectionPageTexts(s_), SelectionQuantity::Period), "P:   1.000 años");
 }
 
 TEST_F(PageTexts, BadResolutionStopsAfterTheMotionLabels) {
@@ -498,8 +503,8 @@ TEST_F(PageTexts, BadResolutionStopsAfterTheMotionLabels) {
     const SelectionTexts t = SelectionPageTexts(s_);
     ASSERT_TRUE(t.error);
     EXPECT_EQ(*t.error, "'x' is not a valid floating point value");
-    EXPECT_EQ(t.labels.back().label, "Label71");
-    EXPECT_EQ(Text(t, "Label72"), "<absent>");
+    EXPECT_EQ(t.values.back().quantity, SelectionQuantity::PositionAngle);
+    EXPECT_EQ(Text(t, SelectionQuantity::MaxExposure), "<absent>");
 }
 
 // ---------------------------------------------------------------------------------------
@@ -533,7 +538,7 @@ TEST(CometLines, EvaluateCometLineUsesTheHyperbolicBranchToo) {
     const double absA = 1.356507 / (6.139884 - 1);
     EXPECT_NEAR(s.Circumstances.Speed, 29.8 * std::sqrt(2 / s.Circumstances.SunDistance + 1 / absA),
                 1e-9);
-    EXPECT_EQ(Text(SelectionPageTexts(s), "Label16"), "");
+    EXPECT_EQ(Text(SelectionPageTexts(s), SelectionQuantity::Period), "");
     EXPECT_FALSE(ErrorOf([] { EvaluateCometLine("C/bad", 40000.0); }).empty());
 }
 
@@ -557,7 +562,7 @@ TEST(Locale, CommaLocaleGivesTheSameResultsAndTexts) {
     locale.restore();
     ASSERT_TRUE(ok);
     EXPECT_TRUE(SameRecord(a.Circumstances, b.Circumstances));
-    ASSERT_EQ(ta.labels.size(), tb.labels.size());
-    for (std::size_t k = 0; k < ta.labels.size(); ++k)
-        EXPECT_EQ(ta.labels[k].text, tb.labels[k].text);
+    ASSERT_EQ(ta.values.size(), tb.values.size());
+    for (std::size_t k = 0; k < ta.values.size(); ++k)
+        EXPECT_EQ(ta.values[k].text, tb.values[k].text);
 }

@@ -60,7 +60,7 @@ protected:
         s.Elements = w.session.Elements;
         s.CurrentInstant = vagaris::EncodeDate(2025, 8, 15) + vagaris::EncodeTime(3, 4, 5);
         ASSERT_TRUE(vagaris::ComputeCircumstances(s, vagaris::CircumstanceMode::R));
-        EXPECT_EQ(w.text("Label12").toStdString(), vagaris::SelectionPageTexts(s).labels[1].text);
+        EXPECT_EQ(w.text("Label12").toStdString(), vagaris::SelectionPageTexts(s).values[1].text);
     }
 };
 

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -54,9 +55,14 @@ protected:
         EXPECT_EQ(w.text("ei").toStdString(), el.i);
         EXPECT_EQ(w.text("eH").toStdString(), el.H);
         EXPECT_EQ(w.text("eG").toStdString(), el.G);
-        ASSERT_FALSE(expected.texts.labels.empty());
-        for (const auto& label : expected.texts.labels)
-            EXPECT_EQ(w.text(label.label.c_str()).toStdString(), label.text) << label.label;
+        ASSERT_FALSE(expected.texts.values.empty());
+        for (const auto& value : expected.texts.values) {
+            const vagaris::SelectionQuantityInfo& info = vagaris::InfoOf(value.quantity);
+            EXPECT_EQ(w.text(info.objectName).toStdString(), value.text) << info.objectName;
+            if (*info.captionName) {
+                EXPECT_EQ(w.text(info.captionName).toStdString(), info.caption) << info.captionName;
+            }
+        }
     }
     QComboBox* selector() { return w.find<QComboBox>("ComboBox1"); }
 };
@@ -319,6 +325,24 @@ TEST_F(SelectionPage, StepButtonsMoveByCalendarMonths) {
     plus->click();
     EXPECT_EQ(w.text("meHora"), "10:10:00");
     EXPECT_TRUE(w.dialogs.shown.empty());
+}
+
+// The page, the command-line tool and its JSON find the results through the table: every
+// row's value label and caption label exist on the page under the table's objectNames, and a
+// fresh page shows the polar display's captions.
+TEST_F(SelectionPage, ResultLabelsCarryTheTablesObjectNames) {
+    w.open();
+    QWidget* page = w.find<QWidget>("Suelo");
+    for (const vagaris::SelectionQuantityInfo& info : vagaris::kSelectionQuantities) {
+        EXPECT_EQ(page->findChildren<QLabel*>(info.objectName).size(), 1) << info.objectName;
+        if (!*info.captionName) continue;
+        EXPECT_EQ(page->findChildren<QLabel*>(info.captionName).size(), 1) << info.captionName;
+        const bool cartesian = info.quantity == vagaris::SelectionQuantity::MotionRA ||
+                               info.quantity == vagaris::SelectionQuantity::MotionDec;
+        if (!cartesian) {
+            EXPECT_EQ(w.text(info.captionName), QString::fromUtf8(info.caption));
+        }
+    }
 }
 
 TEST_F(SelectionPage, StepTwinsFollowTheSharedIndices) {

@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QJsonObject>
 #include <string>
 
+#include "support/JsonOutput.h"
 #include "support/RunCli.h"
 #include "support/TempFolder.h"
 #include "support/TestHome.h"
@@ -32,9 +34,26 @@ TEST(CliSearch, PrintsTheElementTextsOfTheFirstHit) {
 TEST(CliSearch, JsonKeysAreTheElementFieldNames) {
     const Outcome o = RunCli(kExcerpt + "--json '1999 hv1'");
     EXPECT_EQ(o.exitCode, 0) << o.err;
-    EXPECT_EQ(o.out.rfind("{\"Name\": \"1999 HV1\", \"Fecha\": ", 0), 0u) << o.out;
-    EXPECT_NE(o.out.find("\"q\": \"\""), std::string::npos);
-    EXPECT_NE(o.out.find("\"G\": \"0.15\"}"), std::string::npos);
+    const QJsonObject doc = vagaris::test::ParseJsonObject(o.out);
+    EXPECT_EQ(doc.keys(),
+              (QStringList{"Fecha", "G", "H", "M", "Name", "O", "a", "e", "i", "q", "w"}));
+    EXPECT_EQ(doc["Name"].toString(), "1999 HV1");
+    EXPECT_EQ(doc["q"].toString(), "");
+    EXPECT_EQ(doc["G"].toString(), "0.15");
+}
+
+TEST(CliSearch, JsonWithAnInstantNamesTheCircumstancesToo) {
+    const Outcome o = RunCli(kExcerpt + "ceres --json --at '01/03/2023 00:00:00'");
+    EXPECT_EQ(o.exitCode, 0) << o.err;
+    const QJsonObject doc = vagaris::test::ParseJsonObject(o.out);
+    EXPECT_EQ(doc["Name"].toString(), "(1) Ceres");
+    const QJsonObject circumstances = doc["circumstances"].toObject();
+    EXPECT_EQ(circumstances["name"].toString(), "(1) Ceres");
+    EXPECT_EQ(circumstances["captions"].toObject()["right_ascension"].toString(), "Ar:");
+    EXPECT_EQ(circumstances["texts"].toObject()["right_ascension"].toString(), "12h 42m 42.34s");
+    EXPECT_EQ(circumstances["texts"].toObject().keys(),
+              circumstances["captions"].toObject().keys());
+    vagaris::test::ExpectNoWidgetNameKeys(doc);
 }
 
 TEST(CliSearch, WithAnInstantAlsoPrintsTheCircumstances) {
