@@ -151,34 +151,35 @@ void OrbitaPage::buildControls() {
         connect(button, &QToolButton::clicked, this, &OrbitaPage::PlanetToggleClick);
         planetButtons_[p] = button;
     }
-    sbPlano_ = FlatButton(panel1, QStringLiteral("sbPlano"),
-                          QStringLiteral("Plano de la eclíptica"), QRect(48, 36 + 3 * 28, 40, 26));
-    sbPlano_->setCheckable(true);
-    sbPlano_->setIcon(PlaneIcon());
-    connect(sbPlano_, &QToolButton::clicked, this, &OrbitaPage::PlanetToggleClick);
+    eclipticPlane_ =
+        FlatButton(panel1, QStringLiteral("sbPlano"), QStringLiteral("Plano de la eclíptica"),
+                   QRect(48, 36 + 3 * 28, 40, 26));
+    eclipticPlane_->setCheckable(true);
+    eclipticPlane_->setIcon(PlaneIcon());
+    connect(eclipticPlane_, &QToolButton::clicked, this, &OrbitaPage::PlanetToggleClick);
 
-    cbWeb_ = new QCheckBox(QStringLiteral("Para web"), panel1);
-    cbWeb_->setObjectName(QStringLiteral("cbWeb"));
-    cbWeb_->setGeometry(4, 152, 86, 20);
-    cbWeb_->setVisible(app_.session().ExtendedMode);
+    forWeb_ = new QCheckBox(QStringLiteral("Para web"), panel1);
+    forWeb_->setObjectName(QStringLiteral("cbWeb"));
+    forWeb_->setGeometry(4, 152, 86, 20);
+    forWeb_->setVisible(app_.session().ExtendedMode);
     // Setting the box from code runs its action too, as a click does.
-    connect(cbWeb_, &QCheckBox::toggled, this, &OrbitaPage::cbWebClick);
+    connect(forWeb_, &QCheckBox::toggled, this, &OrbitaPage::cbWebClick);
 
-    cbDias_ = new QComboBox(panel1);
-    cbDias_->setObjectName(QStringLiteral("cbDias"));
-    for (int amount : vagaris::kStepAmounts) cbDias_->addItem(QString::number(amount));
-    cbDias_->setGeometry(4, 180, 86, 22);
-    cbDias_->setCurrentIndex(app_.stepAmountIndex());
-    connect(cbDias_, &QComboBox::activated, this, &OrbitaPage::cbDiasChange);
+    stepAmount_ = new QComboBox(panel1);
+    stepAmount_->setObjectName(QStringLiteral("cbDias"));
+    for (int amount : vagaris::kStepAmounts) stepAmount_->addItem(QString::number(amount));
+    stepAmount_->setGeometry(4, 180, 86, 22);
+    stepAmount_->setCurrentIndex(app_.stepAmountIndex());
+    connect(stepAmount_, &QComboBox::activated, this, &OrbitaPage::cbDiasChange);
 
-    cbClase_ = new QComboBox(panel1);
-    cbClase_->setObjectName(QStringLiteral("cbClase"));
-    cbClase_->addItems({QStringLiteral("Años"), QStringLiteral("Meses"), QStringLiteral("Sem."),
-                        QStringLiteral("Días"), QStringLiteral("Horas"),
-                        QStringLiteral("Minutos")});
-    cbClase_->setGeometry(4, 206, 86, 22);
-    cbClase_->setCurrentIndex(app_.stepUnitIndex());
-    connect(cbClase_, &QComboBox::activated, this, &OrbitaPage::cbClaseChange);
+    stepUnit_ = new QComboBox(panel1);
+    stepUnit_->setObjectName(QStringLiteral("cbClase"));
+    stepUnit_->addItems({QStringLiteral("Años"), QStringLiteral("Meses"), QStringLiteral("Sem."),
+                         QStringLiteral("Días"), QStringLiteral("Horas"),
+                         QStringLiteral("Minutos")});
+    stepUnit_->setGeometry(4, 206, 86, 22);
+    stepUnit_->setCurrentIndex(app_.stepUnitIndex());
+    connect(stepUnit_, &QComboBox::activated, this, &OrbitaPage::cbClaseChange);
 
     auto* back = FlatButton(panel1, QStringLiteral("SpeedButton9"), QStringLiteral("Anima -"),
                             QRect(4, 234, 40, 24));
@@ -194,12 +195,12 @@ void OrbitaPage::buildControls() {
     savePicture->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     connect(savePicture, &QToolButton::clicked, this, &OrbitaPage::SpeedButton27Click);
 
-    upDown1_ = new QSpinBox(panel1);
-    upDown1_->setObjectName(QStringLiteral("UpDown1"));
-    upDown1_->setRange(0, 100);
-    upDown1_->setValue(1);
-    upDown1_->setGeometry(4, 300, 50, 24);
-    if (auto* edit = upDown1_->findChild<QLineEdit*>())
+    sequenceCount_ = new QSpinBox(panel1);
+    sequenceCount_->setObjectName(QStringLiteral("UpDown1"));
+    sequenceCount_->setRange(0, 100);
+    sequenceCount_->setValue(1);
+    sequenceCount_->setGeometry(4, 300, 50, 24);
+    if (auto* edit = sequenceCount_->findChild<QLineEdit*>())
         edit->setObjectName(QStringLiteral("Edit1"));
     auto* saveSequence =
         FlatButton(panel1, QStringLiteral("SpeedButton11"),
@@ -260,9 +261,9 @@ void OrbitaPage::connectController() {
     connect(&app_, &AppController::currentInstantChanged, this,
             [this] { repaint(RedrawMode::Recompute); });
     connect(&app_, &AppController::stepControlsChanged, this, [this] {
-        const QSignalBlocker blockDias(cbDias_), blockClase(cbClase_);
-        cbDias_->setCurrentIndex(app_.stepAmountIndex());
-        cbClase_->setCurrentIndex(app_.stepUnitIndex());
+        const QSignalBlocker blockDias(stepAmount_), blockClase(stepUnit_);
+        stepAmount_->setCurrentIndex(app_.stepAmountIndex());
+        stepUnit_->setCurrentIndex(app_.stepUnitIndex());
     });
 }
 
@@ -299,8 +300,8 @@ vagaris::OrbitSceneOptions OrbitaPage::sceneOptions() const {
     options.height = paintBox_->height();
     for (int p = 0; p < vagaris::kPlanetToggleCount; ++p)
         options.planets[p] = planetButtons_[p]->isChecked();
-    options.eclipticSquare = sbPlano_->isChecked();
-    options.web = cbWeb_->isChecked();
+    options.eclipticSquare = eclipticPlane_->isChecked();
+    options.web = forWeb_->isChecked();
     options.dateLine = lastMode_;
     options.objectDrawable = objectState_ == ObjectState::Computed;
     return options;
@@ -353,10 +354,10 @@ void OrbitaPage::cbWebClick(bool checked) {
     // The release/press of sbPlano set from here is no click: it redraws through the resize.
     if (checked) {
         paintBox_->resize(kWebSize, kWebSize);
-        sbPlano_->setChecked(false);
+        eclipticPlane_->setChecked(false);
     } else {
         paintBox_->resize(kPlainWidth, kPlainHeight);
-        sbPlano_->setChecked(true);
+        eclipticPlane_->setChecked(true);
     }
     // The size change repaints the box, and a paint shows the full date and time.
     repaint(RedrawMode::Recompute);
@@ -393,7 +394,7 @@ void OrbitaPage::SpeedButton27Click() {
     app_.guarded([&] {
         const std::string& name = app_.session().ObjectName;
         const QString proposed =
-            QString::fromStdString(vagaris::DefaultPictureName(name, cbWeb_->isChecked()));
+            QString::fromStdString(vagaris::DefaultPictureName(name, forWeb_->isChecked()));
         const QString path =
             app_.dialogs().saveFile(this, kPictureFilter, kPictureDefaultExt, proposed);
         if (path.isEmpty()) return;
@@ -411,7 +412,7 @@ void OrbitaPage::SpeedButton11Click() {
         const QString path =
             app_.dialogs().saveFile(this, kPictureFilter, kPictureDefaultExt, proposed);
         if (path.isEmpty()) return;
-        const int count = upDown1_->value();
+        const int count = sequenceCount_->value();
         const std::string chosen = path.toStdString();
         const bool hasObject = !app_.session().Elements.Fecha.empty();
         bool computed = false;  // whether the last step already computed the new instant

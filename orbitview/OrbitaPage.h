@@ -44,25 +44,26 @@ private:
     // Repaints without computing, showing the date line of `mode`.
     void repaint(vagaris::RedrawMode mode);
 
-    void SpeedButton4Click();
-    void SpeedButton14Click();
-    void PlanetToggleClick();
+    void SpeedButton4Click();   // left arrow: the previous object of the selector, computed
+    void SpeedButton14Click();  // right arrow: the next object of the selector, computed
+    void PlanetToggleClick();   // a planet button or sbPlano toggled: redraw
+    // "Para web": the square web size without the ecliptic plane, or back to the plain size.
     void cbWebClick(bool checked);
-    void ScrollBar1Change(int position);
-    void ScrollBar2Change(int position);
-    void ScrollBar3Change(int position);
-    void cbDiasChange(int index);
-    void cbClaseChange(int index);
-    void SpeedButton8Click();
-    void SpeedButton9Click();
-    void SpeedButton27Click();
-    void SpeedButton11Click();
+    void ScrollBar1Change(int position);  // azimuth [deg]: redraw the view only
+    void ScrollBar2Change(int position);  // scale [0.1 AU]: redraw the view only
+    void ScrollBar3Change(int position);  // tilt [deg]: redraw the view only
+    void cbDiasChange(int index);         // the shared step amount
+    void cbClaseChange(int index);        // the shared step unit
+    void SpeedButton8Click();             // "+": one step forward, computed
+    void SpeedButton9Click();             // "-": one step back, computed
+    void SpeedButton27Click();            // saves the view as a picture
+    void SpeedButton11Click();            // ">": saves UpDown1 pictures, one step apart
 
     friend class OrbitPaintBox;
     void PaintBox1Paint(QPainter& painter);
-    void PaintBox1MouseDown(int x, int y);
-    void PaintBox1MouseMove(int x, int y);
-    void PaintBox1MouseUp();
+    void PaintBox1MouseDown(int x, int y);  // starts dragging the view
+    void PaintBox1MouseMove(int x, int y);  // moves the view while dragging
+    void PaintBox1MouseUp();                // ends the drag
 
     vagaris::OrbitView view_;
     vagaris::DragState drag_;
@@ -70,14 +71,15 @@ private:
     ObjectState objectState_ = ObjectState::NotComputed;
     int computations_ = 0;  // successful computations seen, to tell whether a step computed
 
-    OrbitPaintBox* paintBox_ = nullptr;
+    OrbitPaintBox* paintBox_ = nullptr;    // PaintBox1, the drawing
     QScrollBar* scrollAzimuth_ = nullptr;  // ScrollBar1
     QScrollBar* scrollScale_ = nullptr;    // ScrollBar2
     QScrollBar* scrollTilt_ = nullptr;     // ScrollBar3
+    // sbMer, sbVen, sbMar, sbJup, sbSat, sbUr, sbNep: hints "Mercurio" ... "Neptuno".
     QToolButton* planetButtons_[vagaris::kPlanetToggleCount] = {};
-    QToolButton* sbPlano_ = nullptr;
-    QCheckBox* cbWeb_ = nullptr;
-    QComboBox* cbDias_ = nullptr;
-    QComboBox* cbClase_ = nullptr;
-    QSpinBox* upDown1_ = nullptr;
+    QToolButton* eclipticPlane_ = nullptr;  // sbPlano, hint "Plano de la eclíptica"
+    QCheckBox* forWeb_ = nullptr;           // cbWeb, "Para web" (extended mode only)
+    QComboBox* stepAmount_ = nullptr;       // cbDias, the amount of the "-"/"+" steps
+    QComboBox* stepUnit_ = nullptr;         // cbClase, its unit ("Años" ... "Minutos")
+    QSpinBox* sequenceCount_ = nullptr;     // UpDown1 (its text box: Edit1), pictures per ">"
 };

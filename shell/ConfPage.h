@@ -28,23 +28,25 @@ private:
     QWidget* buildMotionFormat();
     QWidget* buildMpcOrb();
 
-    void meLatExit();
-    void cbSegMinClick(bool checked);
-    void cbSegHoraClick(bool checked);
-    void Button24Click();
+    void meLatExit();                   // leaving meLat or meAlt: computeSite, errors shown
+    void cbSegMinClick(bool checked);   // "/minuto" toggled: "/hora" takes the opposite state
+    void cbSegHoraClick(bool checked);  // "/hora" toggled: "/minuto" takes the opposite state
+    void Button24Click();               // "Localizar...": picks MPCOrb.dat into Edit6
 
-    QLineEdit* meLat_ = nullptr;
-    QLineEdit* meAlt_ = nullptr;
-    QLabel* label27_ = nullptr;
-    QLabel* label28_ = nullptr;
-    QRadioButton* rbRes_ = nullptr;
-    QRadioButton* rbFWHM_ = nullptr;
-    QLineEdit* meRes_ = nullptr;
-    QLineEdit* meFWHM_ = nullptr;
-    QButtonGroup* rgForVel_ = nullptr;
-    QRadioButton* rbCPol_ = nullptr;
-    QRadioButton* rbCCarte_ = nullptr;
-    QCheckBox* cbSegMin_ = nullptr;
-    QCheckBox* cbSegHora_ = nullptr;
-    QLineEdit* edit6_ = nullptr;
+    QLineEdit* latitudeBox_ = nullptr;       // meLat, "Latitud (+N)"
+    QLineEdit* heightBox_ = nullptr;         // meAlt, "Altura (m)"
+    QLabel* rhoCosPhi_ = nullptr;            // Label27, after "ρ cos φ ="
+    QLabel* rhoSinPhi_ = nullptr;            // Label28, after "ρ sin φ ="
+    QRadioButton* useResolution_ = nullptr;  // rbRes, "Resolución"
+    QRadioButton* useFwhm_ = nullptr;        // rbFWHM, "FWHM medio"
+    QLineEdit* resolutionBox_ = nullptr;     // meRes, ["/pix]
+    QLineEdit* fwhmBox_ = nullptr;           // meFWHM, ["]
+    // rgForVel, "Formato exposición máxima": rgForVel_0 "Segundos", rgForVel_1 "Minutos -
+    // segundos"; the button id is the setting's value.
+    QButtonGroup* exposureFormat_ = nullptr;
+    QRadioButton* polarDisplay_ = nullptr;      // rbCPol, "Coordenadas polares"
+    QRadioButton* cartesianDisplay_ = nullptr;  // rbCCarte, "Coordenadas cartesianas"
+    QCheckBox* perMinute_ = nullptr;            // cbSegMin, "\"/minuto"
+    QCheckBox* perHour_ = nullptr;              // cbSegHora, "\"/hora"
+    QLineEdit* mpcOrbPath_ = nullptr;           // Edit6, the path of MPCOrb.dat, read-only
 };

@@ -22,9 +22,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void PageControl1Change(int index);
+    void PageControl1Change(int index);  // another tab became active: its entry action
 
     vagaris::Session& session_;
     AppController* app_ = nullptr;
+    // PageControl1, the tabs "Selección" (Suelo), "Orbita" (tsOrbita), "e/a" (tsAE), "Tablas"
+    // (tsTablas), "Efemérides" (tsEfe), "Anticola?" (tsAnti), "Descarga de archivos"
+    // (tsDescargas), "Configuración" (tsConf); e/a and Anticola? in extended mode only.
     QTabWidget* pages_ = nullptr;
 };

@@ -14,9 +14,10 @@ TFCalen::TFCalen(std::function<QDate()> today, QWidget* parent)
     // Fixed size, a caption but no title-bar buttons.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 
-    cbAnos_ = new QComboBox(this);
-    cbAnos_->setObjectName(QStringLiteral("cbAnos"));
-    for (int year = kFirstYear; year <= kLastYear; ++year) cbAnos_->addItem(QString::number(year));
+    yearList_ = new QComboBox(this);
+    yearList_->setObjectName(QStringLiteral("cbAnos"));
+    for (int year = kFirstYear; year <= kLastYear; ++year)
+        yearList_->addItem(QString::number(year));
     auto* hoy = new QPushButton(QStringLiteral("Hoy"), this);
     hoy->setObjectName(QStringLiteral("Button3"));
     hoy->setAutoDefault(false);
@@ -37,7 +38,7 @@ TFCalen::TFCalen(std::function<QDate()> today, QWidget* parent)
     cancelar->setAutoDefault(false);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(cbAnos_, 1);
+    top->addWidget(yearList_, 1);
     top->addWidget(hoy);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -49,7 +50,7 @@ TFCalen::TFCalen(std::function<QDate()> today, QWidget* parent)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(cbAnos_, &QComboBox::activated, this, &TFCalen::cbAnosClick);
+    connect(yearList_, &QComboBox::activated, this, &TFCalen::cbAnosClick);
     connect(hoy, &QPushButton::clicked, this, &TFCalen::Button3Click);
     connect(calendar_, &QCalendarWidget::selectionChanged, this, &TFCalen::MonthCalendar2Click);
     connect(aceptar, &QPushButton::clicked, this, &QDialog::accept);
@@ -71,7 +72,7 @@ void TFCalen::showEvent(QShowEvent* event) {
 
 void TFCalen::FormActivate() {
     const int year = calendar_->selectedDate().year();
-    cbAnos_->setCurrentIndex(year >= kFirstYear && year <= kLastYear ? year - kFirstYear : -1);
+    yearList_->setCurrentIndex(year >= kFirstYear && year <= kLastYear ? year - kFirstYear : -1);
 }
 
 void TFCalen::cbAnosClick(int index) {

@@ -26,11 +26,12 @@ protected:
 private:
     // Selects the calendar date's year in cbAnos; a year outside the list selects nothing.
     void FormActivate();
-    void cbAnosClick(int index);
-    void Button3Click();
-    void MonthCalendar2Click();
+    void cbAnosClick(int index);  // a year chosen: the same day and month in that year
+    void Button3Click();          // "Hoy": today's date in the calendar
+    void MonthCalendar2Click();   // a day clicked: the year list follows it
 
+    // Button1 "Aceptar" and Button2 "Cancelar" close the dialog; they need no member.
     std::function<QDate()> today_;
-    QComboBox* cbAnos_ = nullptr;
-    QCalendarWidget* calendar_ = nullptr;
+    QComboBox* yearList_ = nullptr;        // cbAnos, 2000 ... 2050
+    QCalendarWidget* calendar_ = nullptr;  // MonthCalendar2
 };

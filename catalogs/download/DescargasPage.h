@@ -32,16 +32,17 @@ signals:
     void downloadFinished(int slot, bool ok);
 
 private:
+    // Button25 ... Button29, one per catalog (captions in CatalogInfo.h): download that row.
     void Button25Click() { download(1); }
     void Button26Click() { download(2); }
     void Button27Click() { download(3); }
     void Button28Click() { download(4); }
     void Button29Click() { download(5); }
-    void download(int slot);
-    void downloadEnded(bool ok);
+    void download(int slot);      // starts the download of row `slot`, buttons disabled
+    void downloadEnded(bool ok);  // bar, cursor and message, buttons enabled again
     void setButtonsEnabled(bool enabled);
 
     CatalogDownloader* downloader_ = nullptr;
-    std::array<QPushButton*, 5> buttons_{};
-    std::array<QProgressBar*, 5> bars_{};
+    std::array<QPushButton*, 5> buttons_{};  // Button25 ... Button29 (in GroupBox2)
+    std::array<QProgressBar*, 5> bars_{};    // ProgressBar1 ... ProgressBar5
 };

@@ -41,33 +41,33 @@ AntiPage::AntiPage(AppController& app, QWidget* parent) : Page(app, parent) {
     setObjectName(QStringLiteral("tsAnti"));
 
     auto* yearCaption = new QLabel(QStringLiteral("Año"), this);
-    Edit4 = new QLineEdit(QString::number(kStartYear), this);
-    Edit4->setObjectName(QStringLiteral("Edit4"));
-    Edit4->setReadOnly(true);
-    Edit4->setFixedWidth(56);
+    yearBox_ = new QLineEdit(QString::number(kStartYear), this);
+    yearBox_->setObjectName(QStringLiteral("Edit4"));
+    yearBox_->setReadOnly(true);
+    yearBox_->setFixedWidth(56);
     // The up-down arrows bound to Edit4: only the arrows show, the year is read in Edit4.
-    udAno = new QSpinBox(this);
-    udAno->setObjectName(QStringLiteral("udAno"));
-    udAno->setRange(kFirstYear, kLastYear);
-    udAno->setValue(kStartYear);
-    udAno->setFixedWidth(20);
-    udAno->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
-    yearCaption->setBuddy(udAno);
+    yearArrows_ = new QSpinBox(this);
+    yearArrows_->setObjectName(QStringLiteral("udAno"));
+    yearArrows_->setRange(kFirstYear, kLastYear);
+    yearArrows_->setValue(kStartYear);
+    yearArrows_->setFixedWidth(20);
+    yearArrows_->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
+    yearCaption->setBuddy(yearArrows_);
 
-    Button5 = new QPushButton(QStringLiteral("Procesar"), this);
-    Button5->setObjectName(QStringLiteral("Button5"));
-    Button7 = new QPushButton(QStringLiteral("Fijar fecha"), this);
-    Button7->setObjectName(QStringLiteral("Button7"));
-    Button7->setEnabled(false);
-    SpeedButton1 = new QToolButton(this);
-    SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
-    SpeedButton1->setAutoRaise(true);
-    SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    SpeedButton1->setToolTip(QStringLiteral("Guardar la lista"));
+    processButton_ = new QPushButton(QStringLiteral("Procesar"), this);
+    processButton_->setObjectName(QStringLiteral("Button5"));
+    setDateButton_ = new QPushButton(QStringLiteral("Fijar fecha"), this);
+    setDateButton_->setObjectName(QStringLiteral("Button7"));
+    setDateButton_->setEnabled(false);
+    saveButton_ = new QToolButton(this);
+    saveButton_->setObjectName(QStringLiteral("SpeedButton1"));
+    saveButton_->setAutoRaise(true);
+    saveButton_->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    saveButton_->setToolTip(QStringLiteral("Guardar la lista"));
 
-    ListBox2 = new QListWidget(this);
-    ListBox2->setObjectName(QStringLiteral("ListBox2"));
-    ListBox2->setSelectionMode(QAbstractItemView::SingleSelection);
+    hitList_ = new QListWidget(this);
+    hitList_->setObjectName(QStringLiteral("ListBox2"));
+    hitList_->setSelectionMode(QAbstractItemView::SingleSelection);
     QFont listFont(QStringLiteral("Courier New"));
     listFont.setStyleHint(QFont::TypeWriter);
     listFont.setFixedPitch(true);
@@ -75,54 +75,54 @@ AntiPage::AntiPage(AppController& app, QWidget* parent) : Page(app, parent) {
         const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
         listFont.setFamily(fixed.family());
     }
-    ListBox2->setFont(listFont);
+    hitList_->setFont(listFont);
 
     auto* controls = new QHBoxLayout;
     controls->addWidget(yearCaption);
-    controls->addWidget(Edit4);
-    controls->addWidget(udAno);
+    controls->addWidget(yearBox_);
+    controls->addWidget(yearArrows_);
     controls->addSpacing(12);
-    controls->addWidget(Button5);
-    controls->addWidget(Button7);
+    controls->addWidget(processButton_);
+    controls->addWidget(setDateButton_);
     controls->addStretch(1);
-    controls->addWidget(SpeedButton1);
+    controls->addWidget(saveButton_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(controls);
-    layout->addWidget(ListBox2, 1);
+    layout->addWidget(hitList_, 1);
 
-    connect(udAno, &QSpinBox::valueChanged, this, &AntiPage::udAnoChange);
-    connect(Button5, &QPushButton::clicked, this, &AntiPage::Button5Click);
-    connect(Button7, &QPushButton::clicked, this, &AntiPage::Button7Click);
-    connect(ListBox2, &QListWidget::itemClicked, this, &AntiPage::ListBox2Click);
-    connect(SpeedButton1, &QToolButton::clicked, this, &AntiPage::SpeedButton1Click);
+    connect(yearArrows_, &QSpinBox::valueChanged, this, &AntiPage::udAnoChange);
+    connect(processButton_, &QPushButton::clicked, this, &AntiPage::Button5Click);
+    connect(setDateButton_, &QPushButton::clicked, this, &AntiPage::Button7Click);
+    connect(hitList_, &QListWidget::itemClicked, this, &AntiPage::ListBox2Click);
+    connect(saveButton_, &QToolButton::clicked, this, &AntiPage::SpeedButton1Click);
     connect(&app_, &AppController::catalogReplaced, this, &AntiPage::resetList);
 }
 
 void AntiPage::clearList() {
     auto& session = app_.session();
     session.AntiTail.clear();
-    ListBox2->clear();
+    hitList_->clear();
     ++listGeneration_;
-    Button7->setEnabled(false);
+    setDateButton_->setEnabled(false);
 }
 
 void AntiPage::udAnoChange(int year) {
-    Edit4->setText(QString::number(year));
-    Button5->setEnabled(true);
+    yearBox_->setText(QString::number(year));
+    processButton_->setEnabled(true);
     clearList();
 }
 
 void AntiPage::resetList() {
     clearList();
     // The emptied list can be searched again for the same year.
-    Button5->setEnabled(true);
+    processButton_->setEnabled(true);
 }
 
 void AntiPage::pageEntered() {
     app_.guarded([&] {
         auto& session = app_.session();
         // The shown list is the session's: a list the session no longer holds is not shown.
-        if (session.AntiTail.empty() != (ListBox2->count() == 0)) resetList();
+        if (session.AntiTail.empty() != (hitList_->count() == 0)) resetList();
         if (!session.AntiTail.empty()) return;
 
         // The year of the Selección date as its box shows it ("dd/mm/yyyy").
@@ -132,7 +132,7 @@ void AntiPage::pageEntered() {
         else
             dateText = vagaris::FormatInstant("dd/mm/yyyy", session.CurrentInstant);
         const std::string yearText = dateText.size() > 6 ? dateText.substr(6, 4) : std::string();
-        udAno->setValue(vagaris::ParseInt(yearText));
+        yearArrows_->setValue(vagaris::ParseInt(yearText));
         runSearch();
     });
 }
@@ -143,49 +143,51 @@ void AntiPage::Button5Click() {
 
 void AntiPage::runSearch() {
     auto& session = app_.session();
-    Button7->setEnabled(false);
-    Button5->setEnabled(false);
+    setDateButton_->setEnabled(false);
+    processButton_->setEnabled(false);
     clearList();
     const std::uint64_t myList = listGeneration_;
 
     const vagaris::AntiTailListing headings = vagaris::AntiTailHeadings();
     for (std::size_t k = 0; k < headings.lines.size(); ++k) {
         session.AntiTail.append(headings.lines[k], headings.hits[k]);
-        ListBox2->addItem(QString::fromStdString(headings.lines[k]));
+        hitList_->addItem(QString::fromStdString(headings.lines[k]));
     }
 
     // The year cannot change under a running search; a catalog load can (it stops it).
     CountGuard running(runningSearches_);
-    udAno->setEnabled(false);
+    yearArrows_->setEnabled(false);
     struct Restore {
         QSpinBox* spin;
         ~Restore() { spin->setEnabled(true); }
-    } restoreYear{udAno};
+    } restoreYear{yearArrows_};
 
     // A copy: a catalog load during the pending-message processing replaces the session's.
     const std::vector<std::string> cometLines = session.CometLines;
-    const bool completed = vagaris::SearchAntiTail(
-        cometLines, udAno->value(), [&](const std::string& line, const vagaris::AntiTailHit& hit) {
-            session.AntiTail.append(line, hit);
-            ListBox2->addItem(QString::fromStdString(line));
-            // The list grows on screen while the search goes on; a year change or a catalog
-            // load during it clears the list, which stops the search.
-            QCoreApplication::processEvents();
-            return listGeneration_ == myList;
-        });
+    const bool completed =
+        vagaris::SearchAntiTail(cometLines, yearArrows_->value(),
+                                [&](const std::string& line, const vagaris::AntiTailHit& hit) {
+                                    session.AntiTail.append(line, hit);
+                                    hitList_->addItem(QString::fromStdString(line));
+                                    // The list grows on screen while the search goes on; a year
+                                    // change or a catalog load during it clears the list, which
+                                    // stops the search.
+                                    QCoreApplication::processEvents();
+                                    return listGeneration_ == myList;
+                                });
     if (completed) {
-        ListBox2->clearSelection();
-        ListBox2->setCurrentRow(-1);
+        hitList_->clearSelection();
+        hitList_->setCurrentRow(-1);
     }
 }
 
 int AntiPage::selectedRow() const {
-    const auto selected = ListBox2->selectedItems();
-    return selected.isEmpty() ? -1 : ListBox2->row(selected.first());
+    const auto selected = hitList_->selectedItems();
+    return selected.isEmpty() ? -1 : hitList_->row(selected.first());
 }
 
 void AntiPage::ListBox2Click() {
-    if (runningSearches_ == 0) Button7->setEnabled(true);
+    if (runningSearches_ == 0) setDateButton_->setEnabled(true);
 }
 
 void AntiPage::Button7Click() {
@@ -199,7 +201,7 @@ void AntiPage::Button7Click() {
         app_.setCurrentInstant(vagaris::AntiTailTakeOverInstant(*hit));
         app_.requestPage(QStringLiteral("Suelo"));
     });
-    Button7->setEnabled(false);
+    setDateButton_->setEnabled(false);
 }
 
 void AntiPage::SpeedButton1Click() {

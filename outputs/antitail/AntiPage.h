@@ -22,11 +22,13 @@ public:
     void pageEntered() override;
 
 private:
+    // udAno moved: the year goes into Edit4, the list is emptied, "Procesar" is enabled.
     void udAnoChange(int year);
-    void Button5Click();
+    void Button5Click();  // "Procesar": searches the year in Edit4
+    // "Fijar fecha": the selected passage's comet and instant become current, then Selección.
     void Button7Click();
-    void ListBox2Click();
-    void SpeedButton1Click();
+    void ListBox2Click();      // a row was clicked: "Fijar fecha" is enabled (no search running)
+    void SpeedButton1Click();  // saves the list as a text file
     // The list no longer applies (a catalog or MPCOrb.dat object was loaded: the hits
     // belonged to the old catalog): emptied, and searchable again for the same year.
     void resetList();
@@ -36,12 +38,12 @@ private:
     void clearList();
     int selectedRow() const;
 
-    QLineEdit* Edit4 = nullptr;
-    QSpinBox* udAno = nullptr;
-    QPushButton* Button5 = nullptr;
-    QPushButton* Button7 = nullptr;
-    QListWidget* ListBox2 = nullptr;
-    QToolButton* SpeedButton1 = nullptr;
+    QLineEdit* yearBox_ = nullptr;          // Edit4, after "Año": the year, read-only
+    QSpinBox* yearArrows_ = nullptr;        // udAno: only its arrows show, beside Edit4
+    QPushButton* processButton_ = nullptr;  // Button5, "Procesar"
+    QPushButton* setDateButton_ = nullptr;  // Button7, "Fijar fecha"
+    QListWidget* hitList_ = nullptr;        // ListBox2: headings and passages, fixed pitch
+    QToolButton* saveButton_ = nullptr;     // SpeedButton1, save icon "Guardar la lista"
 
     // Counts clearings of the list: a running search stops as soon as it changes.
     std::uint64_t listGeneration_ = 0;

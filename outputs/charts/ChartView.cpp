@@ -149,16 +149,16 @@ ChartView::ChartView(QWidget* parent) : QChartView(parent) {
     series2_->attachAxis(axisRight_);
     setChart(chart_);
 
-    label54_ = CornerLabel(this, "Label54", kRed, Qt::AlignLeft);
-    label54_->setGeometry(4, 1, kWidth / 2 - 8, 16);
-    label55_ = CornerLabel(this, "Label55", kOlive, Qt::AlignRight);
-    label55_->setGeometry(kWidth / 2 + 4, 1, kWidth / 2 - 8, 16);
+    leftTitle_ = CornerLabel(this, "Label54", kRed, Qt::AlignLeft);
+    leftTitle_->setGeometry(4, 1, kWidth / 2 - 8, 16);
+    rightTitle_ = CornerLabel(this, "Label55", kOlive, Qt::AlignRight);
+    rightTitle_->setGeometry(kWidth / 2 + 4, 1, kWidth / 2 - 8, 16);
 }
 
 void ChartView::showSamples(const vagaris::ChartSamples& samples, const QString& title) {
     chart_->setTitle(title);
-    label54_->setText(QString::fromStdString(samples.leftTitle));
-    label55_->setText(QString::fromStdString(samples.rightTitle));
+    leftTitle_->setText(QString::fromStdString(samples.leftTitle));
+    rightTitle_->setText(QString::fromStdString(samples.rightTitle));
 
     QList<QPointF> left, right;
     left.reserve(static_cast<qsizetype>(samples.instants.size()));

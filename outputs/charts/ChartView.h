@@ -54,16 +54,16 @@ signals:
     void contextMenuWanted(QPoint globalPos);
 
 protected:
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;          // emits pointerMoved
+    void contextMenuEvent(QContextMenuEvent* event) override;  // emits contextMenuWanted
 
 private:
-    QChart* chart_ = nullptr;
-    QLineSeries* series1_ = nullptr;
-    QLineSeries* series2_ = nullptr;
-    QDateTimeAxis* axisX_ = nullptr;
-    QValueAxis* axisLeft_ = nullptr;
-    QValueAxis* axisRight_ = nullptr;
-    QLabel* label54_ = nullptr;
-    QLabel* label55_ = nullptr;
+    QChart* chart_ = nullptr;          // cTablaChart
+    QLineSeries* series1_ = nullptr;   // Series1, the left quantity (red)
+    QLineSeries* series2_ = nullptr;   // Series2, the right quantity (olive)
+    QDateTimeAxis* axisX_ = nullptr;   // cTablaBottomAxis, dd/MM/yyyy
+    QValueAxis* axisLeft_ = nullptr;   // cTablaLeftAxis
+    QValueAxis* axisRight_ = nullptr;  // cTablaRightAxis
+    QLabel* leftTitle_ = nullptr;      // Label54, the left quantity's title (red)
+    QLabel* rightTitle_ = nullptr;     // Label55, the right quantity's title (olive)
 };

@@ -74,177 +74,179 @@ void TablasPage::buildControls() {
 
     // Object and the two quantities.
     auto* choice = new QHBoxLayout();
-    ComboBox4 = new QComboBox(this);
-    ComboBox4->setObjectName(QStringLiteral("ComboBox4"));
-    ComboBox4->setMinimumWidth(150);
+    objectChoice_ = new QComboBox(this);
+    objectChoice_->setObjectName(QStringLiteral("ComboBox4"));
+    objectChoice_->setMinimumWidth(150);
     QStringList items;
     for (const auto& item : ChartQuantityItems()) items << Q(item);
-    cbDato = new QComboBox(this);
-    cbDato->setObjectName(QStringLiteral("cbDato"));
-    cbDato->addItems(items);
-    cbDato2 = new QComboBox(this);
-    cbDato2->setObjectName(QStringLiteral("cbDato2"));
-    cbDato2->addItems(items);
-    cbDato2->setCurrentIndex(kQuantityMaxAltitude);
+    leftQuantity_ = new QComboBox(this);
+    leftQuantity_->setObjectName(QStringLiteral("cbDato"));
+    leftQuantity_->addItems(items);
+    rightQuantity_ = new QComboBox(this);
+    rightQuantity_->setObjectName(QStringLiteral("cbDato2"));
+    rightQuantity_->addItems(items);
+    rightQuantity_->setCurrentIndex(kQuantityMaxAltitude);
     choice->addWidget(Caption(this, "Objeto"));
-    choice->addWidget(ComboBox4, 1);
+    choice->addWidget(objectChoice_, 1);
     choice->addWidget(Caption(this, "Clase I"));
-    choice->addWidget(cbDato);
+    choice->addWidget(leftQuantity_);
     choice->addWidget(Caption(this, "Clase D"));
-    choice->addWidget(cbDato2);
+    choice->addWidget(rightQuantity_);
     page->addLayout(choice);
 
     // The date with its time buttons, the span with its buttons, the picture button.
     auto* window = new QHBoxLayout();
     window->setSpacing(2);
-    Edit2 = new QLineEdit(QStringLiteral("00/00/0000"), this);
-    Edit2->setObjectName(QStringLiteral("Edit2"));
-    Edit2->setReadOnly(true);
-    Edit2->setFixedWidth(74);
-    Button16 = SmallButton(this, "Button16", "<<", 28);
-    Button17 = SmallButton(this, "Button17", "<", 24);
-    Button12 = SmallButton(this, "Button12", ">", 24);
-    Button13 = SmallButton(this, "Button13", ">>", 28);
-    Button20 = SmallButton(this, "Button20", "...", 28);
-    Edit3 = new QLineEdit(QStringLiteral("320"), this);
-    Edit3->setObjectName(QStringLiteral("Edit3"));
-    Edit3->setReadOnly(true);
-    Edit3->setFixedWidth(48);
-    Button18 = SmallButton(this, "Button18", "- -", 28);
-    Button19 = SmallButton(this, "Button19", "-", 24);
-    Button14 = SmallButton(this, "Button14", "+", 24);
-    Button15 = SmallButton(this, "Button15", "++", 28);
-    Button23 = SmallButton(this, "Button23", "320", 34);
-    SpeedButton20 = new QToolButton(this);
-    SpeedButton20->setObjectName(QStringLiteral("SpeedButton20"));
-    SpeedButton20->setAutoRaise(true);
-    SpeedButton20->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    dateBox_ = new QLineEdit(QStringLiteral("00/00/0000"), this);
+    dateBox_->setObjectName(QStringLiteral("Edit2"));
+    dateBox_->setReadOnly(true);
+    dateBox_->setFixedWidth(74);
+    laterHalf_ = SmallButton(this, "Button16", "<<", 28);
+    laterTenth_ = SmallButton(this, "Button17", "<", 24);
+    earlierTenth_ = SmallButton(this, "Button12", ">", 24);
+    earlierHalf_ = SmallButton(this, "Button13", ">>", 28);
+    datePicker_ = SmallButton(this, "Button20", "...", 28);
+    spanBox_ = new QLineEdit(QStringLiteral("320"), this);
+    spanBox_->setObjectName(QStringLiteral("Edit3"));
+    spanBox_->setReadOnly(true);
+    spanBox_->setFixedWidth(48);
+    spanHalf_ = SmallButton(this, "Button18", "- -", 28);
+    spanNarrower_ = SmallButton(this, "Button19", "-", 24);
+    spanWider_ = SmallButton(this, "Button14", "+", 24);
+    spanDouble_ = SmallButton(this, "Button15", "++", 28);
+    spanReset_ = SmallButton(this, "Button23", "320", 34);
+    saveButton_ = new QToolButton(this);
+    saveButton_->setObjectName(QStringLiteral("SpeedButton20"));
+    saveButton_->setAutoRaise(true);
+    saveButton_->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     window->addWidget(Caption(this, "Fecha"));
-    window->addWidget(Edit2);
-    for (QPushButton* b : {Button16, Button17, Button12, Button13, Button20}) window->addWidget(b);
+    window->addWidget(dateBox_);
+    for (QPushButton* b : {laterHalf_, laterTenth_, earlierTenth_, earlierHalf_, datePicker_})
+        window->addWidget(b);
     window->addSpacing(10);
     window->addWidget(Caption(this, "Días"));
-    window->addWidget(Edit3);
-    for (QPushButton* b : {Button18, Button19, Button14, Button15, Button23}) window->addWidget(b);
+    window->addWidget(spanBox_);
+    for (QPushButton* b : {spanHalf_, spanNarrower_, spanWider_, spanDouble_, spanReset_})
+        window->addWidget(b);
     window->addStretch(1);
     page->addLayout(window);
 
     // The twilight for "Altura máxima"; it keeps its place while hidden so the chart stays put.
-    rgCre = new QGroupBox(QStringLiteral("Crepúsculo para Altura máxima"), this);
-    rgCre->setObjectName(QStringLiteral("rgCre"));
-    auto* radios = new QHBoxLayout(rgCre);
+    twilightGroup_ = new QGroupBox(QStringLiteral("Crepúsculo para Altura máxima"), this);
+    twilightGroup_->setObjectName(QStringLiteral("rgCre"));
+    auto* radios = new QHBoxLayout(twilightGroup_);
     radios->setContentsMargins(8, 2, 8, 2);
-    rbAstro = new QRadioButton(QStringLiteral("Astronómico"), rgCre);
-    rbAstro->setObjectName(QStringLiteral("rbAstro"));
-    rbAstro->setChecked(true);
-    rbNau = new QRadioButton(QStringLiteral("Náutico"), rgCre);
-    rbNau->setObjectName(QStringLiteral("rbNau"));
-    rbCivil = new QRadioButton(QStringLiteral("Civil"), rgCre);
-    rbCivil->setObjectName(QStringLiteral("rbCivil"));
-    radios->addWidget(rbAstro);
-    radios->addWidget(rbNau);
-    radios->addWidget(rbCivil);
+    twilightAstro_ = new QRadioButton(QStringLiteral("Astronómico"), twilightGroup_);
+    twilightAstro_->setObjectName(QStringLiteral("rbAstro"));
+    twilightAstro_->setChecked(true);
+    twilightNautical_ = new QRadioButton(QStringLiteral("Náutico"), twilightGroup_);
+    twilightNautical_->setObjectName(QStringLiteral("rbNau"));
+    twilightCivil_ = new QRadioButton(QStringLiteral("Civil"), twilightGroup_);
+    twilightCivil_->setObjectName(QStringLiteral("rbCivil"));
+    radios->addWidget(twilightAstro_);
+    radios->addWidget(twilightNautical_);
+    radios->addWidget(twilightCivil_);
     radios->addStretch(1);
-    QSizePolicy keepPlace = rgCre->sizePolicy();
+    QSizePolicy keepPlace = twilightGroup_->sizePolicy();
     keepPlace.setRetainSizeWhenHidden(true);
-    rgCre->setSizePolicy(keepPlace);
+    twilightGroup_->setSizePolicy(keepPlace);
     auto* twilightRow = new QHBoxLayout();
-    twilightRow->addWidget(rgCre);
+    twilightRow->addWidget(twilightGroup_);
     twilightRow->addStretch(1);
-    twilightRow->addWidget(SpeedButton20, 0, Qt::AlignBottom);
+    twilightRow->addWidget(saveButton_, 0, Qt::AlignBottom);
     page->addLayout(twilightRow);
 
-    cTabla = new ChartView(this);
-    page->addWidget(cTabla, 0, Qt::AlignHCenter);
+    chart_ = new ChartView(this);
+    page->addWidget(chart_, 0, Qt::AlignHCenter);
     page->addStretch(1);
 
     // The read-out floats over the chart, outside the layout, and lets the pointer through.
-    Panel5 = new QFrame(this);
-    Panel5->setObjectName(QStringLiteral("Panel5"));
-    Panel5->setFrameShape(QFrame::Box);
-    Panel5->setAutoFillBackground(true);
-    QPalette tip = Panel5->palette();
+    readoutPanel_ = new QFrame(this);
+    readoutPanel_->setObjectName(QStringLiteral("Panel5"));
+    readoutPanel_->setFrameShape(QFrame::Box);
+    readoutPanel_->setAutoFillBackground(true);
+    QPalette tip = readoutPanel_->palette();
     tip.setColor(QPalette::Window, tip.color(QPalette::ToolTipBase));
-    Panel5->setPalette(tip);
-    Panel5->setAttribute(Qt::WA_TransparentForMouseEvents);
-    auto* readout = new QVBoxLayout(Panel5);
+    readoutPanel_->setPalette(tip);
+    readoutPanel_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto* readout = new QVBoxLayout(readoutPanel_);
     readout->setContentsMargins(4, 2, 4, 2);
     readout->setSpacing(0);
-    Label57 = ReadoutLabel(Panel5, "Label57", Qt::black);
-    Label58 = ReadoutLabel(Panel5, "Label58", QColor(255, 0, 0));
-    Label59 = ReadoutLabel(Panel5, "Label59", QColor(128, 128, 0));
-    readout->addWidget(Label57);
-    readout->addWidget(Label58);
-    readout->addWidget(Label59);
-    Panel5->hide();
+    readoutDate_ = ReadoutLabel(readoutPanel_, "Label57", Qt::black);
+    readoutLeft_ = ReadoutLabel(readoutPanel_, "Label58", QColor(255, 0, 0));
+    readoutRight_ = ReadoutLabel(readoutPanel_, "Label59", QColor(128, 128, 0));
+    readout->addWidget(readoutDate_);
+    readout->addWidget(readoutLeft_);
+    readout->addWidget(readoutRight_);
+    readoutPanel_->hide();
 
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    Fijarfecha1 = PopupMenu1->addAction(kPopupItemCaption);
-    Fijarfecha1->setObjectName(QStringLiteral("Fijarfecha1"));
+    popupMenu_ = new QMenu(this);
+    popupMenu_->setObjectName(QStringLiteral("PopupMenu1"));
+    setDateAction_ = popupMenu_->addAction(kPopupItemCaption);
+    setDateAction_->setObjectName(QStringLiteral("Fijarfecha1"));
 }
 
 void TablasPage::connectHandlers() {
-    app_.bindObjectSelector(ComboBox4, [this] { app_.guarded([&] { rebuild(); }); });
+    app_.bindObjectSelector(objectChoice_, [this] { app_.guarded([&] { rebuild(); }); });
     auto rebuildGuarded = [this] { app_.guarded([&] { rebuild(); }); };
-    connect(cbDato, &QComboBox::currentIndexChanged, this, rebuildGuarded);
-    connect(cbDato2, &QComboBox::currentIndexChanged, this, rebuildGuarded);
-    for (QRadioButton* rb : {rbAstro, rbNau, rbCivil})
+    connect(leftQuantity_, &QComboBox::currentIndexChanged, this, rebuildGuarded);
+    connect(rightQuantity_, &QComboBox::currentIndexChanged, this, rebuildGuarded);
+    for (QRadioButton* rb : {twilightAstro_, twilightNautical_, twilightCivil_})
         connect(rb, &QRadioButton::clicked, this, rebuildGuarded);
 
-    connect(Button16, &QPushButton::clicked, this,
+    connect(laterHalf_, &QPushButton::clicked, this,
             [this] { timeButtonClick(ChartTimeButton::LaterHalf); });
-    connect(Button17, &QPushButton::clicked, this,
+    connect(laterTenth_, &QPushButton::clicked, this,
             [this] { timeButtonClick(ChartTimeButton::LaterTenth); });
-    connect(Button12, &QPushButton::clicked, this,
+    connect(earlierTenth_, &QPushButton::clicked, this,
             [this] { timeButtonClick(ChartTimeButton::EarlierTenth); });
-    connect(Button13, &QPushButton::clicked, this,
+    connect(earlierHalf_, &QPushButton::clicked, this,
             [this] { timeButtonClick(ChartTimeButton::EarlierHalf); });
-    connect(Button20, &QPushButton::clicked, this, &TablasPage::Button20Click);
+    connect(datePicker_, &QPushButton::clicked, this, &TablasPage::Button20Click);
 
-    connect(Button14, &QPushButton::clicked, this,
+    connect(spanWider_, &QPushButton::clicked, this,
             [this] { spanButtonClick(ChartSpanButton::Wider); });
-    connect(Button15, &QPushButton::clicked, this,
+    connect(spanDouble_, &QPushButton::clicked, this,
             [this] { spanButtonClick(ChartSpanButton::Double); });
-    connect(Button19, &QPushButton::clicked, this,
+    connect(spanNarrower_, &QPushButton::clicked, this,
             [this] { spanButtonClick(ChartSpanButton::Narrower); });
-    connect(Button18, &QPushButton::clicked, this,
+    connect(spanHalf_, &QPushButton::clicked, this,
             [this] { spanButtonClick(ChartSpanButton::Half); });
-    connect(Button23, &QPushButton::clicked, this,
+    connect(spanReset_, &QPushButton::clicked, this,
             [this] { spanButtonClick(ChartSpanButton::Reset); });
 
-    connect(cTabla, &ChartView::pointerMoved, this, &TablasPage::cTablaMouseMove);
-    connect(cTabla, &ChartView::contextMenuWanted, this, &TablasPage::cTablaContextMenu);
-    connect(PopupMenu1, &QMenu::aboutToShow, this, &TablasPage::PopupMenu1Popup);
-    connect(Fijarfecha1, &QAction::triggered, this, &TablasPage::Fijarfecha1Click);
-    connect(SpeedButton20, &QToolButton::clicked, this, &TablasPage::SpeedButton20Click);
+    connect(chart_, &ChartView::pointerMoved, this, &TablasPage::cTablaMouseMove);
+    connect(chart_, &ChartView::contextMenuWanted, this, &TablasPage::cTablaContextMenu);
+    connect(popupMenu_, &QMenu::aboutToShow, this, &TablasPage::PopupMenu1Popup);
+    connect(setDateAction_, &QAction::triggered, this, &TablasPage::Fijarfecha1Click);
+    connect(saveButton_, &QToolButton::clicked, this, &TablasPage::SpeedButton20Click);
 }
 
 void TablasPage::pageEntered() {
     {
         // Setting the lists from here is not the user's change: no rebuild per list.
-        const QSignalBlocker left(cbDato);
-        const QSignalBlocker right(cbDato2);
-        cbDato->setCurrentIndex(kQuantityMagnitude);
-        cbDato2->setCurrentIndex(kQuantityMaxAltitude);
+        const QSignalBlocker left(leftQuantity_);
+        const QSignalBlocker right(rightQuantity_);
+        leftQuantity_->setCurrentIndex(kQuantityMagnitude);
+        rightQuantity_->setCurrentIndex(kQuantityMaxAltitude);
     }
     app_.guarded([&] { rebuild(); });
 }
 
-int TablasPage::span() const { return ParseInt(Edit3->text().toStdString()); }
+int TablasPage::span() const { return ParseInt(spanBox_->text().toStdString()); }
 
 ChartTwilight TablasPage::twilight() const {
-    if (rbNau->isChecked()) return ChartTwilight::Nautical;
-    if (rbCivil->isChecked()) return ChartTwilight::Civil;
+    if (twilightNautical_->isChecked()) return ChartTwilight::Nautical;
+    if (twilightCivil_->isChecked()) return ChartTwilight::Civil;
     return ChartTwilight::Astronomical;
 }
 
 void TablasPage::rebuild() {
     Session& session = app_.session();
-    Edit2->setText(Q(FormatInstant("dd/mm/yyyy", session.CurrentInstant)));
-    const int left = cbDato->currentIndex();
-    const int right = cbDato2->currentIndex();
-    rgCre->setVisible(ChartUsesTwilight(left, right));
+    dateBox_->setText(Q(FormatInstant("dd/mm/yyyy", session.CurrentInstant)));
+    const int left = leftQuantity_->currentIndex();
+    const int right = rightQuantity_->currentIndex();
+    twilightGroup_->setVisible(ChartUsesTwilight(left, right));
 
     ChartRequest request;
     request.t0 = session.CurrentInstant;
@@ -257,11 +259,11 @@ void TablasPage::rebuild() {
     } catch (...) {
         // The failed sample's message is shown by the caller; no half curve stays on show.
         samples_ = ChartSamples();
-        cTabla->clearCurves();
-        Panel5->hide();
+        chart_->clearCurves();
+        readoutPanel_->hide();
         throw;
     }
-    cTabla->showSamples(samples_, Q(ChartTitle(session)));
+    chart_->showSamples(samples_, Q(ChartTitle(session)));
     // Let the chart lay itself out and redraw; the user's input waits until the handler ends.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
@@ -276,14 +278,14 @@ void TablasPage::timeButtonClick(ChartTimeButton button) {
 
 void TablasPage::spanButtonClick(ChartSpanButton button) {
     app_.guarded([&] {
-        Edit3->setText(QString::number(ChartNextSpan(span(), button)));
+        spanBox_->setText(QString::number(ChartNextSpan(span(), button)));
         rebuild();
     });
 }
 
 void TablasPage::Button20Click() {
     app_.guarded([&] {
-        const DateTimeFields shown = DecodeInstant(ParseDateText(Edit2->text().toStdString()));
+        const DateTimeFields shown = DecodeInstant(ParseDateText(dateBox_->text().toStdString()));
         const auto chosen = app_.pickDate(QDate(shown.year, shown.month, shown.day));
         if (!chosen) return;
         app_.setCurrentInstant(EncodeDate(chosen->year(), chosen->month(), chosen->day()),
@@ -293,45 +295,45 @@ void TablasPage::Button20Click() {
 }
 
 void TablasPage::cTablaMouseMove(QPointF pos) {
-    const QRectF area = cTabla->plotArea();
+    const QRectF area = chart_->plotArea();
     const auto index = ChartReadoutIndex(pos.x(), pos.y(), area.left(), area.right(), area.top(),
                                          area.bottom(), static_cast<int>(samples_.instants.size()));
     if (!index) {
-        Panel5->hide();
+        readoutPanel_->hide();
         return;
     }
     const ChartReadout texts = ChartReadoutTexts(samples_, *index);
-    Label57->setText(Q(texts.date));
-    Label58->setText(Q(texts.left));
-    Label59->setText(Q(texts.right));
-    Label58->setVisible(!texts.left.empty());
-    Label59->setVisible(!texts.right.empty());
-    Panel5->adjustSize();
+    readoutDate_->setText(Q(texts.date));
+    readoutLeft_->setText(Q(texts.left));
+    readoutRight_->setText(Q(texts.right));
+    readoutLeft_->setVisible(!texts.left.empty());
+    readoutRight_->setVisible(!texts.right.empty());
+    readoutPanel_->adjustSize();
     // Beside the pointer, kept inside the chart.
-    const QRect chartRect = cTabla->geometry();
+    const QRect chartRect = chart_->geometry();
     QPoint at = chartRect.topLeft() + pos.toPoint() + QPoint(14, 14);
-    if (at.x() + Panel5->width() > chartRect.right())
-        at.setX(chartRect.topLeft().x() + int(pos.x()) - Panel5->width() - 6);
-    if (at.y() + Panel5->height() > chartRect.bottom())
-        at.setY(chartRect.topLeft().y() + int(pos.y()) - Panel5->height() - 6);
-    Panel5->move(at);
-    Panel5->raise();
-    Panel5->show();
+    if (at.x() + readoutPanel_->width() > chartRect.right())
+        at.setX(chartRect.topLeft().x() + int(pos.x()) - readoutPanel_->width() - 6);
+    if (at.y() + readoutPanel_->height() > chartRect.bottom())
+        at.setY(chartRect.topLeft().y() + int(pos.y()) - readoutPanel_->height() - 6);
+    readoutPanel_->move(at);
+    readoutPanel_->raise();
+    readoutPanel_->show();
 }
 
-void TablasPage::cTablaContextMenu(QPoint globalPos) { PopupMenu1->popup(globalPos); }
+void TablasPage::cTablaContextMenu(QPoint globalPos) { popupMenu_->popup(globalPos); }
 
 void TablasPage::PopupMenu1Popup() {
     // Before any read-out there is no date to take: the item stays as designed, disabled.
-    const QString date = Label57->text();
-    Fijarfecha1->setEnabled(!date.isEmpty());
-    Fijarfecha1->setText(date.isEmpty() ? kPopupItemCaption
-                                        : Q(ChartPopupCaption(date.toStdString())));
+    const QString date = readoutDate_->text();
+    setDateAction_->setEnabled(!date.isEmpty());
+    setDateAction_->setText(date.isEmpty() ? kPopupItemCaption
+                                           : Q(ChartPopupCaption(date.toStdString())));
 }
 
 void TablasPage::Fijarfecha1Click() {
     app_.guarded([&] {
-        const QString date = Label57->text();
+        const QString date = readoutDate_->text();
         if (date.isEmpty()) return;
         app_.setCurrentInstant(ChartPopupInstant(date.toStdString()));
         rebuild();
@@ -340,15 +342,15 @@ void TablasPage::Fijarfecha1Click() {
 
 void TablasPage::SpeedButton20Click() {
     app_.guarded([&] {
-        if (ComboBox4->currentIndex() < 0) return;
-        const std::string name =
-            ChartPictureName(ComboBox4->currentText().toStdString(), cbDato->currentIndex());
+        if (objectChoice_->currentIndex() < 0) return;
+        const std::string name = ChartPictureName(objectChoice_->currentText().toStdString(),
+                                                  leftQuantity_->currentIndex());
         const QString path =
             app_.dialogs().saveFile(this, kPictureFilter, QStringLiteral("gif"), Q(name));
         if (path.isEmpty()) return;
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         rebuild();
-        const QImage picture = cTabla->picture();
+        const QImage picture = chart_->picture();
         BusyCursor busy;
         SavePicture(picture, path);
     });

@@ -38,42 +38,44 @@ private:
     int span() const;
     vagaris::ChartTwilight twilight() const;
 
+    // "<<", "<", ">", ">>": CurrentInstant moves by a part of the span, then rebuild.
     void timeButtonClick(vagaris::ChartTimeButton button);
+    // "+", "++", "-", "- -", "320": the span in Edit3 changes, then rebuild.
     void spanButtonClick(vagaris::ChartSpanButton button);
-    void Button20Click();
-    void cTablaMouseMove(QPointF pos);
-    void cTablaContextMenu(QPoint globalPos);
-    void PopupMenu1Popup();
-    void Fijarfecha1Click();
-    void SpeedButton20Click();
+    void Button20Click();                      // "...": the picked day at 00:00, then rebuild
+    void cTablaMouseMove(QPointF pos);         // the read-out Panel5 follows the pointer
+    void cTablaContextMenu(QPoint globalPos);  // opens PopupMenu1
+    void PopupMenu1Popup();                    // captions the item with the read-out date
+    void Fijarfecha1Click();                   // the read-out day becomes current, rebuild
+    void SpeedButton20Click();                 // saves the chart as a GIF or BMP picture
 
-    QComboBox* ComboBox4 = nullptr;
-    QComboBox* cbDato = nullptr;
-    QComboBox* cbDato2 = nullptr;
-    QLineEdit* Edit2 = nullptr;
-    QLineEdit* Edit3 = nullptr;
-    QPushButton* Button16 = nullptr;  // "<<"
-    QPushButton* Button17 = nullptr;  // "<"
-    QPushButton* Button12 = nullptr;  // ">"
-    QPushButton* Button13 = nullptr;  // ">>"
-    QPushButton* Button20 = nullptr;  // "..."
-    QPushButton* Button18 = nullptr;  // "- -"
-    QPushButton* Button19 = nullptr;  // "-"
-    QPushButton* Button14 = nullptr;  // "+"
-    QPushButton* Button15 = nullptr;  // "++"
-    QPushButton* Button23 = nullptr;  // "320"
-    QToolButton* SpeedButton20 = nullptr;
-    QGroupBox* rgCre = nullptr;
-    QRadioButton* rbAstro = nullptr;
-    QRadioButton* rbNau = nullptr;
-    QRadioButton* rbCivil = nullptr;
-    ChartView* cTabla = nullptr;
-    QFrame* Panel5 = nullptr;
-    QLabel* Label57 = nullptr;
-    QLabel* Label58 = nullptr;
-    QLabel* Label59 = nullptr;
-    QMenu* PopupMenu1 = nullptr;
-    QAction* Fijarfecha1 = nullptr;
+    QComboBox* objectChoice_ = nullptr;         // ComboBox4, "Objeto"
+    QComboBox* leftQuantity_ = nullptr;         // cbDato, "Clase I" (left axis)
+    QComboBox* rightQuantity_ = nullptr;        // cbDato2, "Clase D" (right axis)
+    QLineEdit* dateBox_ = nullptr;              // Edit2, "Fecha": CurrentInstant, read-only
+    QLineEdit* spanBox_ = nullptr;              // Edit3, "Días": the span, read-only
+    QPushButton* laterHalf_ = nullptr;          // Button16, "<<"
+    QPushButton* laterTenth_ = nullptr;         // Button17, "<"
+    QPushButton* earlierTenth_ = nullptr;       // Button12, ">"
+    QPushButton* earlierHalf_ = nullptr;        // Button13, ">>"
+    QPushButton* datePicker_ = nullptr;         // Button20, "..."
+    QPushButton* spanHalf_ = nullptr;           // Button18, "- -"
+    QPushButton* spanNarrower_ = nullptr;       // Button19, "-"
+    QPushButton* spanWider_ = nullptr;          // Button14, "+"
+    QPushButton* spanDouble_ = nullptr;         // Button15, "++"
+    QPushButton* spanReset_ = nullptr;          // Button23, "320"
+    QToolButton* saveButton_ = nullptr;         // SpeedButton20, save icon
+    QGroupBox* twilightGroup_ = nullptr;        // rgCre, "Crepúsculo para Altura máxima"
+    QRadioButton* twilightAstro_ = nullptr;     // rbAstro, "Astronómico"
+    QRadioButton* twilightNautical_ = nullptr;  // rbNau, "Náutico"
+    QRadioButton* twilightCivil_ = nullptr;     // rbCivil, "Civil"
+    ChartView* chart_ = nullptr;                // cTabla, the chart control
+    QFrame* readoutPanel_ = nullptr;            // Panel5, the read-out over the chart
+    QLabel* readoutDate_ = nullptr;             // Label57, "dd/mm/yyyy hh:nn"
+    QLabel* readoutLeft_ = nullptr;             // Label58, left quantity (red)
+    QLabel* readoutRight_ = nullptr;            // Label59, right quantity (olive)
+    QMenu* popupMenu_ = nullptr;                // PopupMenu1, the chart's pop-up menu
+    QAction* setDateAction_ = nullptr;          // Fijarfecha1, "Fijar fecha" / "Fijar Fecha: …"
 
     // The samples on show (empty after a rebuild that failed), for the read-out.
     vagaris::ChartSamples samples_;

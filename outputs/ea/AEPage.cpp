@@ -32,19 +32,19 @@ QValueAxis* MakeAxis(double max, int tickCount, const char* format) {
 AEPage::AEPage(AppController& app, QWidget* parent) : Page(app, parent) {
     setObjectName(QStringLiteral("tsAE"));
 
-    ComboBox3 = new QComboBox(this);
-    ComboBox3->setObjectName(QStringLiteral("ComboBox3"));
-    ComboBox3->setMinimumWidth(260);
-    Button8 = new QPushButton(QStringLiteral("Cálculo de Tj"), this);
-    Button8->setObjectName(QStringLiteral("Button8"));
+    objectChoice_ = new QComboBox(this);
+    objectChoice_->setObjectName(QStringLiteral("ComboBox3"));
+    objectChoice_->setMinimumWidth(260);
+    tisserandButton_ = new QPushButton(QStringLiteral("Cálculo de Tj"), this);
+    tisserandButton_->setObjectName(QStringLiteral("Button8"));
 
-    Label63 = new QLabel(this);
-    Label63->setObjectName(QStringLiteral("Label63"));
+    pointLabel_ = new QLabel(this);
+    pointLabel_->setObjectName(QStringLiteral("Label63"));
     QFont labelFont(QStringLiteral("Tahoma"));
     labelFont.setPixelSize(13);
     labelFont.setBold(true);
-    Label63->setFont(labelFont);
-    Label63->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    pointLabel_->setFont(labelFont);
+    pointLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     auto* chart = new QChart;
     chart->setObjectName(QStringLiteral("Chart1Chart"));
@@ -73,48 +73,48 @@ AEPage::AEPage(AppController& app, QWidget* parent) : Page(app, parent) {
         outline_[s] = line;
     }
 
-    Series3 = new QScatterSeries(chart);
-    Series3->setObjectName(QStringLiteral("Series3"));
-    Series3->setMarkerShape(QScatterSeries::MarkerShapeCircle);
-    Series3->setMarkerSize(9);
-    Series3->setColor(Qt::red);
-    Series3->setBorderColor(Qt::red);
-    chart->addSeries(Series3);
-    Series3->attachAxis(axisA);
-    Series3->attachAxis(axisE);
+    point_ = new QScatterSeries(chart);
+    point_->setObjectName(QStringLiteral("Series3"));
+    point_->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+    point_->setMarkerSize(9);
+    point_->setColor(Qt::red);
+    point_->setBorderColor(Qt::red);
+    chart->addSeries(point_);
+    point_->attachAxis(axisA);
+    point_->attachAxis(axisE);
 
-    Chart1 = new QChartView(chart, this);
-    Chart1->setObjectName(QStringLiteral("Chart1"));
-    Chart1->setRubberBand(QChartView::NoRubberBand);
-    Chart1->setBackgroundBrush(Qt::white);
+    chartView_ = new QChartView(chart, this);
+    chartView_->setObjectName(QStringLiteral("Chart1"));
+    chartView_->setRubberBand(QChartView::NoRubberBand);
+    chartView_->setBackgroundBrush(Qt::white);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(ComboBox3);
-    top->addWidget(Button8);
+    top->addWidget(objectChoice_);
+    top->addWidget(tisserandButton_);
     top->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(Label63);
-    layout->addWidget(Chart1, 1);
+    layout->addWidget(pointLabel_);
+    layout->addWidget(chartView_, 1);
 
     // Created once; its fields keep their values between openings.
     tj_ = new TFTj(app_, this);
 
-    app_.bindObjectSelector(ComboBox3, [this] { rebuild(); });
-    connect(Button8, &QPushButton::clicked, this, &AEPage::Button8Click);
+    app_.bindObjectSelector(objectChoice_, [this] { rebuild(); });
+    connect(tisserandButton_, &QPushButton::clicked, this, &AEPage::Button8Click);
 }
 
 void AEPage::pageEntered() { rebuild(); }
 
 void AEPage::clearPoint() {
-    Series3->clear();
-    Label63->clear();
+    point_->clear();
+    pointLabel_->clear();
 }
 
 void AEPage::showPoint(float a, float e, const QString& label) {
-    Series3->clear();
-    Series3->append(a, e);
-    Label63->setText(label);
+    point_->clear();
+    point_->append(a, e);
+    pointLabel_->setText(label);
 }
 
 void AEPage::setOutlineVisible(bool visible) {
@@ -130,7 +130,7 @@ void AEPage::rebuild() {
         const auto point = vagaris::EaPointFromElements(app_.session().Elements);
         if (point) {
             // The name as the object selectors list it.
-            std::string name = ComboBox3->currentText().toStdString();
+            std::string name = objectChoice_->currentText().toStdString();
             if (name.empty()) name = app_.session().Elements.Name;
             showPoint(point->a, point->e, QString::fromStdString(vagaris::EaLabel(name, *point)));
         }

@@ -27,16 +27,17 @@ private:
     // The diagram of the selected object: on entry and after a choice in ComboBox3 only, so a
     // repaint never replaces a typed orbit nor repeats a conversion error.
     void rebuild();
+    // "Cálculo de Tj": runs the Tisserand calculator; after "Cerrar" the typed orbit is shown.
     void Button8Click();
     void showPoint(float a, float e, const QString& label);
     void clearPoint();
     void setOutlineVisible(bool visible);
 
-    QComboBox* ComboBox3 = nullptr;
-    QPushButton* Button8 = nullptr;
-    QChartView* Chart1 = nullptr;
-    QScatterSeries* Series3 = nullptr;
-    QLineSeries* outline_[7] = {};
-    QLabel* Label63 = nullptr;
-    TFTj* tj_ = nullptr;
+    QComboBox* objectChoice_ = nullptr;       // ComboBox3, the object selector
+    QPushButton* tisserandButton_ = nullptr;  // Button8, "Cálculo de Tj"
+    QChartView* chartView_ = nullptr;         // Chart1 (its chart: Chart1Chart)
+    QScatterSeries* point_ = nullptr;         // Series3, the red point
+    QLineSeries* outline_[7] = {};            // Outline1 ... Outline7
+    QLabel* pointLabel_ = nullptr;            // Label63: "name     a: …     e: …     Tj: …"
+    TFTj* tj_ = nullptr;                      // FTj, "Vagaris - Cálculo de Tj"
 };

@@ -23,14 +23,16 @@ public:
     const std::string& typedLabel() const { return label_; }
 
 private:
+    // "Cerrar": converts the fields and closes as accepted; a field that does not convert
+    // shows its error and the dialog stays open.
     void Button1Click();
 
     AppController& app_;
-    QLineEdit* Edit1 = nullptr;
-    QLineEdit* MaskEdit1 = nullptr;  // e
-    QLineEdit* MaskEdit2 = nullptr;  // a [AU]
-    QLineEdit* MaskEdit3 = nullptr;  // i [deg]
-    QPushButton* Button1 = nullptr;
+    QLineEdit* nameBox_ = nullptr;           // Edit1, "Nombre"
+    QLineEdit* eccentricityBox_ = nullptr;   // MaskEdit1, "e"
+    QLineEdit* semiMajorAxisBox_ = nullptr;  // MaskEdit2, "a" [AU]
+    QLineEdit* inclinationBox_ = nullptr;    // MaskEdit3, "j": inclination [deg]
+    QPushButton* closeButton_ = nullptr;     // Button1, "Cerrar"
     vagaris::EaPoint point_;
     std::string label_;
 };

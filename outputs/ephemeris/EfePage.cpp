@@ -59,80 +59,81 @@ std::string Text(const QLineEdit* edit) { return MaskedText(edit).toStdString();
 EfePage::EfePage(AppController& app, QWidget* parent) : Page(app, parent) {
     setObjectName(QStringLiteral("tsEfe"));
 
-    ComboBox2 = new QComboBox(this);
-    ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
-    ComboBox2->setMinimumWidth(200);
+    objectChoice_ = new QComboBox(this);
+    objectChoice_->setObjectName(QStringLiteral("ComboBox2"));
+    objectChoice_->setMinimumWidth(200);
 
-    meFecha2 = MaskedEdit("meFecha2", kDateMask, QStringLiteral("01/01/2009"), 90, this);
-    meHora2 = MaskedEdit("meHora2", kTimeMask, QStringLiteral("00:00:00"), 70, this);
-    Button11 = new QPushButton(QStringLiteral("..."), this);
-    Button11->setObjectName(QStringLiteral("Button11"));
-    Button11->setFixedWidth(28);
-    Button2 = new QPushButton(QStringLiteral("Ahora"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
+    startDate_ = MaskedEdit("meFecha2", kDateMask, QStringLiteral("01/01/2009"), 90, this);
+    startTime_ = MaskedEdit("meHora2", kTimeMask, QStringLiteral("00:00:00"), 70, this);
+    datePicker_ = new QPushButton(QStringLiteral("..."), this);
+    datePicker_->setObjectName(QStringLiteral("Button11"));
+    datePicker_->setFixedWidth(28);
+    nowButton_ = new QPushButton(QStringLiteral("Ahora"), this);
+    nowButton_->setObjectName(QStringLiteral("Button2"));
 
-    meInter = MaskedEdit("meInter", kStepMask, QStringLiteral("01.0"), 50, this);
-    cbInter = new QComboBox(this);
-    cbInter->setObjectName(QStringLiteral("cbInter"));
-    cbInter->addItems({QStringLiteral("Días"), QStringLiteral("Horas"), QStringLiteral("Minutos")});
-    cbInter->setCurrentIndex(0);
-    MaskEdit1 = MaskedEdit("MaskEdit1", kRowsMask, QStringLiteral("0030"), 50, this);
+    stepBox_ = MaskedEdit("meInter", kStepMask, QStringLiteral("01.0"), 50, this);
+    stepUnit_ = new QComboBox(this);
+    stepUnit_->setObjectName(QStringLiteral("cbInter"));
+    stepUnit_->addItems(
+        {QStringLiteral("Días"), QStringLiteral("Horas"), QStringLiteral("Minutos")});
+    stepUnit_->setCurrentIndex(0);
+    rowCount_ = MaskedEdit("MaskEdit1", kRowsMask, QStringLiteral("0030"), 50, this);
 
-    GroupBox3 = new QGroupBox(QStringLiteral("Selección"), this);
-    GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
-    cbVel = Option("cbVel", QStringLiteral("Velocidad aparente"), true, GroupBox3);
-    cbAltura = Option("cbAltura", QStringLiteral("Altura Máxima"), true, GroupBox3);
-    cbDelta = Option("cbDelta", QStringLiteral("Distancia a la Tierra"), true, GroupBox3);
-    cbR = Option("cbR", QStringLiteral("Distancia al Sol"), true, GroupBox3);
-    cbElo = Option("cbElo", QStringLiteral("Elongación"), true, GroupBox3);
-    cbFase = Option("cbFase", QStringLiteral("Angulo de fase"), true, GroupBox3);
-    cbCola = Option("cbCola", QStringLiteral("Cola/anticola"), false, GroupBox3);
+    columnGroup_ = new QGroupBox(QStringLiteral("Selección"), this);
+    columnGroup_->setObjectName(QStringLiteral("GroupBox3"));
+    motionColumn_ = Option("cbVel", QStringLiteral("Velocidad aparente"), true, columnGroup_);
+    altitudeColumn_ = Option("cbAltura", QStringLiteral("Altura Máxima"), true, columnGroup_);
+    deltaColumn_ = Option("cbDelta", QStringLiteral("Distancia a la Tierra"), true, columnGroup_);
+    sunDistanceColumn_ = Option("cbR", QStringLiteral("Distancia al Sol"), true, columnGroup_);
+    elongationColumn_ = Option("cbElo", QStringLiteral("Elongación"), true, columnGroup_);
+    phaseColumn_ = Option("cbFase", QStringLiteral("Angulo de fase"), true, columnGroup_);
+    tailColumn_ = Option("cbCola", QStringLiteral("Cola/anticola"), false, columnGroup_);
     // The tail columns belong to the extended mode only.
-    cbCola->setVisible(app_.session().ExtendedMode);
+    tailColumn_->setVisible(app_.session().ExtendedMode);
 
-    Button32 = new QPushButton(QStringLiteral("Calcular"), this);
-    Button32->setObjectName(QStringLiteral("Button32"));
-    SpeedButton12 = new QToolButton(this);
-    SpeedButton12->setObjectName(QStringLiteral("SpeedButton12"));
-    SpeedButton12->setAutoRaise(true);
-    SpeedButton12->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    SpeedButton12->setToolTip(QStringLiteral("Guardar"));
+    computeButton_ = new QPushButton(QStringLiteral("Calcular"), this);
+    computeButton_->setObjectName(QStringLiteral("Button32"));
+    saveButton_ = new QToolButton(this);
+    saveButton_->setObjectName(QStringLiteral("SpeedButton12"));
+    saveButton_->setAutoRaise(true);
+    saveButton_->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    saveButton_->setToolTip(QStringLiteral("Guardar"));
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setReadOnly(true);
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    table_ = new QPlainTextEdit(this);
+    table_->setObjectName(QStringLiteral("Memo1"));
+    table_->setReadOnly(true);
+    table_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
-    Memo1->setFont(font);
+    table_->setFont(font);
 
     // Layout: the object and start on top, step and rows below, the options on the right,
     // the table filling the rest.
     auto* objectRow = new QHBoxLayout;
     objectRow->addWidget(new QLabel(QStringLiteral("Objeto"), this));
-    objectRow->addWidget(ComboBox2, 1);
+    objectRow->addWidget(objectChoice_, 1);
     auto* startRow = new QHBoxLayout;
     startRow->addWidget(new QLabel(QStringLiteral("T.U:"), this));
-    startRow->addWidget(meFecha2);
-    startRow->addWidget(Button11);
-    startRow->addWidget(meHora2);
-    startRow->addWidget(Button2);
+    startRow->addWidget(startDate_);
+    startRow->addWidget(datePicker_);
+    startRow->addWidget(startTime_);
+    startRow->addWidget(nowButton_);
     startRow->addStretch(1);
     auto* stepRow = new QHBoxLayout;
     stepRow->addWidget(new QLabel(QStringLiteral("Intervalo"), this));
-    stepRow->addWidget(meInter);
-    stepRow->addWidget(cbInter);
+    stepRow->addWidget(stepBox_);
+    stepRow->addWidget(stepUnit_);
     stepRow->addStretch(1);
     auto* rowsRow = new QHBoxLayout;
     rowsRow->addWidget(new QLabel(QStringLiteral("Cantidad de líneas de datos"), this));
-    rowsRow->addWidget(MaskEdit1);
+    rowsRow->addWidget(rowCount_);
     rowsRow->addStretch(1);
     auto* actionRow = new QHBoxLayout;
-    actionRow->addWidget(Button32);
-    actionRow->addWidget(SpeedButton12);
+    actionRow->addWidget(computeButton_);
+    actionRow->addWidget(saveButton_);
     actionRow->addStretch(1);
     auto* left = new QVBoxLayout;
     left->addLayout(objectRow);
@@ -142,67 +143,67 @@ EfePage::EfePage(AppController& app, QWidget* parent) : Page(app, parent) {
     left->addLayout(actionRow);
     left->addStretch(1);
 
-    auto* options = new QGridLayout(GroupBox3);
-    options->addWidget(cbVel, 0, 0);
-    options->addWidget(cbAltura, 1, 0);
-    options->addWidget(cbDelta, 2, 0);
-    options->addWidget(cbR, 0, 1);
-    options->addWidget(cbElo, 1, 1);
-    options->addWidget(cbFase, 2, 1);
-    options->addWidget(cbCola, 3, 0);
+    auto* options = new QGridLayout(columnGroup_);
+    options->addWidget(motionColumn_, 0, 0);
+    options->addWidget(altitudeColumn_, 1, 0);
+    options->addWidget(deltaColumn_, 2, 0);
+    options->addWidget(sunDistanceColumn_, 0, 1);
+    options->addWidget(elongationColumn_, 1, 1);
+    options->addWidget(phaseColumn_, 2, 1);
+    options->addWidget(tailColumn_, 3, 0);
 
     auto* top = new QHBoxLayout;
     top->addLayout(left, 1);
-    top->addWidget(GroupBox3);
+    top->addWidget(columnGroup_);
     auto* page = new QVBoxLayout(this);
     page->addLayout(top);
-    page->addWidget(Memo1, 1);
+    page->addWidget(table_, 1);
 
-    connect(Button32, &QPushButton::clicked, this, [this] { Button32Click(); });
-    connect(SpeedButton12, &QToolButton::clicked, this, [this] { SpeedButton12Click(); });
-    connect(Button11, &QPushButton::clicked, this, [this] { Button11Click(); });
-    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    connect(computeButton_, &QPushButton::clicked, this, [this] { Button32Click(); });
+    connect(saveButton_, &QToolButton::clicked, this, [this] { SpeedButton12Click(); });
+    connect(datePicker_, &QPushButton::clicked, this, [this] { Button11Click(); });
+    connect(nowButton_, &QPushButton::clicked, this, [this] { Button2Click(); });
     // An impossible date or time keeps the focus, without a message; only "Calcular" and
     // the picker read the text.
-    InstallExitCheck(meFecha2, [](const QString& text) {
+    InstallExitCheck(startDate_, [](const QString& text) {
         return vagaris::IsValidDateBoxText(text.toStdString());
     });
-    InstallExitCheck(meHora2, [](const QString& text) {
+    InstallExitCheck(startTime_, [](const QString& text) {
         return vagaris::IsValidTimeBoxText(text.toStdString());
     });
     // The step and row count cannot be left with a required digit missing either.
-    InstallExitCheck(meInter, {});
-    InstallExitCheck(MaskEdit1, {});
-    app_.bindObjectSelector(ComboBox2, [this] { Memo1->clear(); });
+    InstallExitCheck(stepBox_, {});
+    InstallExitCheck(rowCount_, {});
+    app_.bindObjectSelector(objectChoice_, [this] { table_->clear(); });
 }
 
 void EfePage::pageEntered() {
     const vagaris::Instant t = app_.session().CurrentInstant;
-    meFecha2->setText(QString::fromStdString(vagaris::FormatInstant("dd/mm/yyyy", t)));
-    meHora2->setText(QString::fromStdString(vagaris::FormatInstant("hh:nn:ss", t)));
-    Memo1->clear();
+    startDate_->setText(QString::fromStdString(vagaris::FormatInstant("dd/mm/yyyy", t)));
+    startTime_->setText(QString::fromStdString(vagaris::FormatInstant("hh:nn:ss", t)));
+    table_->clear();
 }
 
 vagaris::EphemerisLayout EfePage::currentLayout() const {
     vagaris::EphemerisLayout layout;
-    layout.Vel = cbVel->isChecked();
-    layout.Altura = cbAltura->isChecked();
-    layout.Delta = cbDelta->isChecked();
-    layout.R = cbR->isChecked();
-    layout.Elo = cbElo->isChecked();
-    layout.Fase = cbFase->isChecked();
-    layout.Cola = app_.session().ExtendedMode && cbCola->isChecked();
+    layout.Vel = motionColumn_->isChecked();
+    layout.Altura = altitudeColumn_->isChecked();
+    layout.Delta = deltaColumn_->isChecked();
+    layout.R = sunDistanceColumn_->isChecked();
+    layout.Elo = elongationColumn_->isChecked();
+    layout.Fase = phaseColumn_->isChecked();
+    layout.Cola = app_.session().ExtendedMode && tailColumn_->isChecked();
     vagaris::ApplyEphemerisSettings(layout, app_.session().settings);
     return layout;
 }
 
 vagaris::EphemerisRangeTexts EfePage::currentRangeTexts() const {
     vagaris::EphemerisRangeTexts texts;
-    texts.StartDate = Text(meFecha2);
-    texts.StartTime = Text(meHora2);
-    texts.Step = Text(meInter);
-    texts.Unit = static_cast<vagaris::EphemerisStepUnit>(std::max(cbInter->currentIndex(), 0));
-    texts.Rows = Text(MaskEdit1);
+    texts.StartDate = Text(startDate_);
+    texts.StartTime = Text(startTime_);
+    texts.Step = Text(stepBox_);
+    texts.Unit = static_cast<vagaris::EphemerisStepUnit>(std::max(stepUnit_->currentIndex(), 0));
+    texts.Rows = Text(rowCount_);
     return texts;
 }
 
@@ -215,16 +216,16 @@ void EfePage::showLines(const std::vector<std::string>& lines) {
         if (k) text += '\n';
         text += lines[k];
     }
-    Memo1->setPlainText(QString::fromStdString(text));
+    table_->setPlainText(QString::fromStdString(text));
     // Back to the first line, as after every added row.
-    Memo1->moveCursor(QTextCursor::Start);
-    Memo1->verticalScrollBar()->setValue(0);
-    Memo1->horizontalScrollBar()->setValue(0);
+    table_->moveCursor(QTextCursor::Start);
+    table_->verticalScrollBar()->setValue(0);
+    table_->horizontalScrollBar()->setValue(0);
 }
 
 std::vector<std::string> EfePage::memoLines() const {
     std::vector<std::string> lines;
-    const QString text = Memo1->toPlainText();
+    const QString text = table_->toPlainText();
     if (text.isEmpty()) return lines;
     for (const QString& line : text.split(QLatin1Char('\n'))) lines.push_back(line.toStdString());
     return lines;
@@ -232,12 +233,12 @@ std::vector<std::string> EfePage::memoLines() const {
 
 void EfePage::Button32Click() {
     // Without a chosen object the table keeps what it had.
-    if (ComboBox2->currentText().isEmpty()) return;
+    if (objectChoice_->currentText().isEmpty()) return;
     app_.guarded([&] {
-        Memo1->clear();
+        table_->clear();
         std::vector<std::string> lines;
         try {
-            vagaris::BuildEphemerisTable(app_.session(), ComboBox2->currentText().toStdString(),
+            vagaris::BuildEphemerisTable(app_.session(), objectChoice_->currentText().toStdString(),
                                          currentLayout(), currentRangeTexts(), lines);
         } catch (...) {
             // The lines added before the failure stay on screen.
@@ -260,19 +261,19 @@ void EfePage::SpeedButton12Click() {
 
 void EfePage::Button11Click() {
     app_.guarded([&] {
-        const auto fields = vagaris::DecodeInstant(vagaris::ParseDateText(Text(meFecha2)));
+        const auto fields = vagaris::DecodeInstant(vagaris::ParseDateText(Text(startDate_)));
         const auto chosen = app_.pickDate(QDate(fields.year, fields.month, fields.day));
         if (!chosen) return;
         const vagaris::Instant day =
             vagaris::EncodeDate(chosen->year(), chosen->month(), chosen->day());
-        meFecha2->setText(QString::fromStdString(vagaris::FormatInstant("dd/mm/yyyy", day)));
-        Memo1->clear();
+        startDate_->setText(QString::fromStdString(vagaris::FormatInstant("dd/mm/yyyy", day)));
+        table_->clear();
     });
 }
 
 void EfePage::Button2Click() {
     const vagaris::Instant now = app_.session().Now();
-    meFecha2->setText(QString::fromStdString(vagaris::FormatInstant("dd/mm/yyyy", now)));
-    meHora2->setText(QString::fromStdString(vagaris::FormatInstant("hh:nn:ss", now)));
-    Memo1->clear();
+    startDate_->setText(QString::fromStdString(vagaris::FormatInstant("dd/mm/yyyy", now)));
+    startTime_->setText(QString::fromStdString(vagaris::FormatInstant("hh:nn:ss", now)));
+    table_->clear();
 }

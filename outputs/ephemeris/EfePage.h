@@ -25,9 +25,9 @@ public:
     void pageEntered() override;
 
 private:
-    void Button32Click();       // "Calcular": builds the table
-    void SpeedButton12Click();  // saves the table
-    void Button11Click();       // date picker for the start date
+    void Button32Click();       // "Calcular": builds the table from the boxes
+    void SpeedButton12Click();  // saves the table as a text file
+    void Button11Click();       // "...": the date picker for the start date
     void Button2Click();        // "Ahora": the present date and time as start
 
     vagaris::EphemerisLayout currentLayout() const;
@@ -35,23 +35,23 @@ private:
     void showLines(const std::vector<std::string>& lines);
     std::vector<std::string> memoLines() const;
 
-    QComboBox* ComboBox2 = nullptr;
-    QLineEdit* meFecha2 = nullptr;
-    QLineEdit* meHora2 = nullptr;
-    QPushButton* Button11 = nullptr;
-    QPushButton* Button2 = nullptr;
-    QLineEdit* meInter = nullptr;
-    QComboBox* cbInter = nullptr;
-    QLineEdit* MaskEdit1 = nullptr;
-    QGroupBox* GroupBox3 = nullptr;
-    QCheckBox* cbVel = nullptr;
-    QCheckBox* cbAltura = nullptr;
-    QCheckBox* cbDelta = nullptr;
-    QCheckBox* cbR = nullptr;
-    QCheckBox* cbElo = nullptr;
-    QCheckBox* cbFase = nullptr;
-    QCheckBox* cbCola = nullptr;
-    QPushButton* Button32 = nullptr;
-    QToolButton* SpeedButton12 = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
+    QComboBox* objectChoice_ = nullptr;       // ComboBox2, "Objeto"
+    QLineEdit* startDate_ = nullptr;          // meFecha2, "T.U:" start date
+    QLineEdit* startTime_ = nullptr;          // meHora2, start time
+    QPushButton* datePicker_ = nullptr;       // Button11, "..."
+    QPushButton* nowButton_ = nullptr;        // Button2, "Ahora"
+    QLineEdit* stepBox_ = nullptr;            // meInter, "Intervalo"
+    QComboBox* stepUnit_ = nullptr;           // cbInter, "Días" / "Horas" / "Minutos"
+    QLineEdit* rowCount_ = nullptr;           // MaskEdit1, "Cantidad de líneas de datos"
+    QGroupBox* columnGroup_ = nullptr;        // GroupBox3, "Selección": the optional columns
+    QCheckBox* motionColumn_ = nullptr;       // cbVel, "Velocidad aparente"
+    QCheckBox* altitudeColumn_ = nullptr;     // cbAltura, "Altura Máxima"
+    QCheckBox* deltaColumn_ = nullptr;        // cbDelta, "Distancia a la Tierra"
+    QCheckBox* sunDistanceColumn_ = nullptr;  // cbR, "Distancia al Sol"
+    QCheckBox* elongationColumn_ = nullptr;   // cbElo, "Elongación"
+    QCheckBox* phaseColumn_ = nullptr;        // cbFase, "Angulo de fase"
+    QCheckBox* tailColumn_ = nullptr;         // cbCola, "Cola/anticola" (extended mode only)
+    QPushButton* computeButton_ = nullptr;    // Button32, "Calcular"
+    QToolButton* saveButton_ = nullptr;       // SpeedButton12, save icon "Guardar"
+    QPlainTextEdit* table_ = nullptr;         // Memo1: the table, fixed pitch, read-only
 };
