@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 #include <gif_lib.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -145,21 +146,32 @@ void BM_Giflib(benchmark::State& state) {
 BENCHMARK(BM_Ours)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Giflib)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
-// The console report, keeping each run's time for the ratios printed at the end.
+// The console report, keeping each run's times for the ratios printed at the end. With
+// --benchmark_repetitions=N every repetition is kept and the medians are compared, as the
+// "_median" lines show them.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                times[run.benchmark_name()] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
+            if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
+                Times& t = times[run.benchmark_name()];
+                t.real.push_back(run.GetAdjustedRealTime());
+                t.cpu.push_back(run.GetAdjustedCPUTime());
+            }
         ConsoleReporter::ReportRuns(runs);
     }
     struct Times {
-        double real;
-        double cpu;
+        std::vector<double> real;
+        std::vector<double> cpu;
     };
     std::map<std::string, Times> times;
 };
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
 
 }  // namespace
 
@@ -173,13 +185,14 @@ int main(int argc, char** argv) {
         const auto ours = reporter.times.find("BM_Ours" + arg);
         const auto theirs = reporter.times.find("BM_Giflib" + arg);
         if (ours == reporter.times.end() || theirs == reporter.times.end()) continue;
+        const double ourReal = Median(ours->second.real), theirReal = Median(theirs->second.real);
+        const double ourCpu = Median(ours->second.cpu), theirCpu = Median(theirs->second.cpu);
         // CPU time too: on a busy machine the wall clock also counts other programs' turns.
         std::printf(
-            "%s: ours %.2f ms, giflib %.2f ms, ratio ours/giflib %.3f "
+            "%s (median of %zu): ours %.2f ms, giflib %.2f ms, ratio ours/giflib %.3f "
             "(CPU time: ours %.2f ms, giflib %.2f ms, ratio %.3f)\n",
-            names[which], ours->second.real, theirs->second.real,
-            ours->second.real / theirs->second.real, ours->second.cpu, theirs->second.cpu,
-            ours->second.cpu / theirs->second.cpu);
+            names[which], ours->second.cpu.size(), ourReal, theirReal, ourReal / theirReal, ourCpu,
+            theirCpu, ourCpu / theirCpu);
     }
     benchmark::Shutdown();
     return 0;

@@ -1,29 +1,27 @@
 #include "gif/GifDecl.h"
 
+#include <utility>
+
 namespace vagaris {
 
-void TByteBuffer::MoveCurrentToList() {
-    chunks_.emplace_back(current_.begin(), current_.begin() + currentLength_);
-    currentLength_ = 0;
+TByteBuffer::TByteBuffer(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {
+    lengths_.assign(bytes_.size() / kChunkSize, static_cast<std::uint8_t>(kChunkSize));
+    if (bytes_.size() % kChunkSize != 0)
+        lengths_.push_back(static_cast<std::uint8_t>(bytes_.size() % kChunkSize));
+    completed_ = bytes_.size();
 }
 
 void TByteBuffer::AppendChunk(const std::uint8_t* bytes, std::size_t length) {
     Flush();
     if (length == 0) return;
-    chunks_.emplace_back(bytes, bytes + length);
-    total_ += length;
+    bytes_.insert(bytes_.end(), bytes, bytes + length);
+    Flush();
 }
 
 void TByteBuffer::Flush() {
-    if (currentLength_ > 0) MoveCurrentToList();
-}
-
-std::vector<std::uint8_t> TByteBuffer::Bytes() const {
-    std::vector<std::uint8_t> all;
-    all.reserve(total_);
-    for (const auto& chunk : chunks_) all.insert(all.end(), chunk.begin(), chunk.end());
-    all.insert(all.end(), current_.begin(), current_.begin() + currentLength_);
-    return all;
+    if (bytes_.size() == completed_) return;
+    lengths_.push_back(static_cast<std::uint8_t>(bytes_.size() - completed_));
+    completed_ = bytes_.size();
 }
 
 void TCodeTable::Reset(int minCodeSize) {
@@ -33,22 +31,29 @@ void TCodeTable::Reset(int minCodeSize) {
     Full = false;
     direct_ = minCodeSize <= kMaxDirectSuffixBits;
     if (direct_) {
-        // Allocated once per code size; stale codes are told apart on lookup.
-        if (suffixBits_ != minCodeSize || byPair_.empty())
+        // Allocated once per code size and emptied only when the dictionary numbers run out;
+        // older entries are told apart by their number.
+        generation_ += 0x1000;
+        if (suffixBits_ != minCodeSize || byPair_.empty() || generation_ > kLastGeneration) {
             byPair_.assign(std::size_t(kMaxCodes) << minCodeSize, 0);
+            generation_ = 0x1000;
+        }
     } else {
         slots_.assign(kSlots, kEmptySlot);
     }
     suffixBits_ = minCodeSize;
 }
 
-void TEncodedBytes::Finish() {
-    if (BitCount > 0) {
-        Output.Append(static_cast<std::uint8_t>(BitBuffer & 0xFF));
-        BitBuffer = 0;
-        BitCount = 0;
+TEncodedBytes::TEncodedBytes(std::size_t codes) : bytes_(new std::uint8_t[codes * 12 / 8 + 8]) {}
+
+TByteBuffer TEncodedBytes::Finish() {
+    for (; bitCount_ > 0; bitCount_ -= 8) {
+        bytes_[size_++] = static_cast<std::uint8_t>(bits_);
+        bits_ >>= 8;
     }
-    Output.Flush();
+    bits_ = 0;
+    bitCount_ = 0;
+    return TByteBuffer(std::vector<std::uint8_t>(bytes_.get(), bytes_.get() + size_));
 }
 
 }  // namespace vagaris

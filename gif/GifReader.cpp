@@ -148,7 +148,7 @@ std::unique_ptr<TGifSubImage> ReadImage(ByteCursor& in, TGifFile& file, GraphicC
         image->EncodedData.AppendChunk(bytes.data(), bytes.size());
     }
     image->Pixels = TByteArray2D(image->Width, image->Height);
-    const std::vector<std::uint8_t> data = image->EncodedData.Bytes();
+    const std::vector<std::uint8_t>& data = image->EncodedData.Bytes();
     const auto decoded = DecodeLzw(data.data(), data.size(), image->LZWCodeSize,
                                    std::size_t(image->Width) * image->Height);
     PlacePixels(*image, decoded);

@@ -252,9 +252,11 @@ std::string TGifFile::WriteToBytes() {
         if (image->HasLocalTable) PutTable(out, image->ColorTable);
         Put8(out, image->LZWCodeSize);
         out.reserve(out.size() + image->EncodedData.Total() + image->EncodedData.Total() / 255 + 8);
-        for (const auto& chunk : image->EncodedData.Chunks()) {
-            Put8(out, static_cast<std::uint8_t>(chunk.size()));
-            out.append(reinterpret_cast<const char*>(chunk.data()), chunk.size());
+        const auto* data = reinterpret_cast<const char*>(image->EncodedData.Bytes().data());
+        for (const std::uint8_t length : image->EncodedData.ChunkLengths()) {
+            Put8(out, length);
+            out.append(data, length);
+            data += length;
         }
         Put8(out, 0);
     }

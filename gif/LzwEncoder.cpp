@@ -14,7 +14,9 @@ TByteBuffer EncodeLzw(const std::uint8_t* indices, std::size_t count, int minCod
     // The dictionary (16 KB of codes, up to 2 MB of pairs) lives on the heap.
     auto table = std::make_unique<TCodeTable>();
     table->Reset(minCodeSize);
-    TEncodedBytes out;
+    // Every code but the clear and end codes takes at least one pixel, and a clear follows
+    // at most every 4096 - 2^m - 2 codes given out, each of which took a pixel.
+    TEncodedBytes out(count + count / (TCodeTable::kMaxCodes - clearCode - 2) + 3);
 
     out.Emit(clearCode, table->Width);
     std::size_t taken = 0;
@@ -22,18 +24,28 @@ TByteBuffer EncodeLzw(const std::uint8_t* indices, std::size_t count, int minCod
         std::uint32_t prev = indices[taken++];
         out.Emit(prev, table->Width);
         ReportProgress(0.0f);
+        // Where the failed search for (prev, next pixel) ended: that pair is added next.
+        std::uint32_t place = 0;
+        bool placeKnown = false;
 
         while (taken < count) {
             // The pair (previous match, next pixel) enters the dictionary before the next
             // match is sought, so that match may already use it.
             const std::uint32_t k = indices[taken++];
-            table->Add(prev, k);
+            if (placeKnown)
+                table->AddAt(place, prev, k);
+            else
+                table->Add(prev, k);
 
             // The longest match starting at k.
             std::uint32_t cur = k;
+            placeKnown = false;
             while (taken < count) {
-                const int code = table->Find(cur, indices[taken]);
-                if (code < 0) break;
+                const int code = table->Find(cur, indices[taken], place);
+                if (code < 0) {
+                    placeKnown = true;
+                    break;
+                }
                 cur = static_cast<std::uint32_t>(code);
                 ++taken;
             }
@@ -43,6 +55,7 @@ TByteBuffer EncodeLzw(const std::uint8_t* indices, std::size_t count, int minCod
             if (table->Full && taken < count) {
                 out.Emit(clearCode, table->Width);
                 table->Reset(minCodeSize);
+                placeKnown = false;
                 prev = indices[taken++];
                 out.Emit(prev, table->Width);
                 ReportProgress(static_cast<float>(taken + 1) / static_cast<float>(count));
@@ -50,9 +63,9 @@ TByteBuffer EncodeLzw(const std::uint8_t* indices, std::size_t count, int minCod
         }
     }
     out.Emit(endCode, table->Width);
-    out.Finish();
+    TByteBuffer bytes = out.Finish();
     ReportProgress(1.0f);
-    return std::move(out.Output);
+    return bytes;
 }
 
 }  // namespace vagaris

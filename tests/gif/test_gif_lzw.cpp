@@ -49,6 +49,8 @@ INSTANTIATE_TEST_SUITE_P(
         LzwCase{"two_colours_with_code_size_7", 20000, 2, 1, 7},
         LzwCase{"two_colours_fill_the_dictionary_several_times", 40000, 2, 1, 2},
         LzwCase{"eight_colours_long_runs_fill_it_too", 60000, 8, 40, 3},
+        // More than 15 clears: the direct index outlives its dictionary numbers.
+        LzwCase{"sixteen_colours_fill_it_twenty_times", 220000, 16, 1, 4},
         LzwCase{"256_colours", 12000, 256, 1, 8}, LzwCase{"256_colours_in_runs", 20000, 256, 3, 8}),
     [](const auto& info) { return std::string(info.param.name); });
 
