@@ -1,10 +1,13 @@
 #include "gif/GifUnit.h"
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <ostream>
-#include <stdexcept>
+#include <system_error>
 
-#include "core/TextFile.h"
 #include "gif/LzwEncoder.h"
 
 namespace vagaris {
@@ -77,6 +80,37 @@ std::vector<std::uint32_t> InterlacedRowOrder(std::uint32_t height) {
     for (int pass = 0; pass < 4; ++pass)
         for (std::uint32_t y = start[pass]; y < height; y += step[pass]) rows.push_back(y);
     return rows;
+}
+
+// Replaces `path` with `bytes` through a temporary file in the same folder and a rename, so
+// a failure never leaves a half-written file (nor the temporary). The message names the file
+// and the reason, in the words of the program's other saves.
+void WriteBytesAtomically(const std::string& path, const std::string& bytes) {
+    namespace fs = std::filesystem;
+    const fs::path target(path);
+    // A name unique within this process and unlikely to meet another process's temporary.
+    static std::atomic<unsigned> counter{0};
+    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    fs::path temp = target;
+    temp += ".tmp" + std::to_string(stamp % 1000000007) + "-" + std::to_string(counter++);
+
+    auto fail = [&](const std::string& reason) {
+        std::error_code ignored;
+        fs::remove(temp, ignored);
+        throw EGifException("No se pudo escribir '" + path + "': " + reason);
+    };
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out) fail("no se puede crear el archivo");
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) fail("error de escritura");
+        out.close();
+        if (out.fail()) fail("error de escritura");
+    }
+    std::error_code ec;
+    fs::rename(temp, target, ec);
+    if (ec) fail(ec.message());
 }
 
 }  // namespace
@@ -269,15 +303,6 @@ void TGifFile::WriteToStream(std::ostream& stream) {
     stream.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-void TGifFile::WriteToFile(const std::string& path) {
-    const std::string bytes = WriteToBytes();
-    try {
-        WriteFileAtomically(path, bytes);
-    } catch (const EGifException&) {
-        throw;
-    } catch (const std::exception& e) {
-        throw EGifException(e.what());
-    }
-}
+void TGifFile::WriteToFile(const std::string& path) { WriteBytesAtomically(path, WriteToBytes()); }
 
 }  // namespace vagaris
