@@ -6,8 +6,8 @@
 
 #include "core/AtomicFile.h"
 #include "core/TextFile.h"
-#include "gif/GifFromImage.h"
 #include "orbitview/PictureNames.h"
+#include "shell/gifbridge/GifFromImage.h"
 
 namespace {
 

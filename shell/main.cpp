@@ -2,7 +2,7 @@
 #include <QApplication>
 
 #include "core/Session.h"
-#include "gif/progress.h"
+#include "shell/gifbridge/progress.h"
 #include "shell/Dialogs.h"
 #include "shell/TFAtmo.h"
 

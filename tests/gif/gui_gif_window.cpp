@@ -9,10 +9,10 @@
 #include <QTemporaryDir>
 
 #include "GifTestSupport.h"
-#include "gif/FmProgr.h"
+#include "shell/gifbridge/FmProgr.h"
 #include "gif/GifDecl.h"
-#include "gif/GifFromImage.h"
-#include "gif/progress.h"
+#include "shell/gifbridge/GifFromImage.h"
+#include "shell/gifbridge/progress.h"
 
 namespace {
 

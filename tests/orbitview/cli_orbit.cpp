@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "core/Time.h"
-#include "gif/GifFromImage.h"
+#include "shell/gifbridge/GifFromImage.h"
 #include "orbitview/OrbitTestWindow.h"
 #include "support/RunCli.h"
 

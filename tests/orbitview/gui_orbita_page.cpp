@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "core/Angles.h"
-#include "gif/GifFromImage.h"
+#include "shell/gifbridge/GifFromImage.h"
 #include "orbitview/OrbitaPage.h"
 #include "orbitview/OrbitTestWindow.h"
 

@@ -1,9 +1,9 @@
-#include "gif/progress.h"
+#include "shell/gifbridge/progress.h"
 
 #include <QApplication>
 #include <QCursor>
 
-#include "gif/FmProgr.h"
+#include "shell/gifbridge/FmProgr.h"
 #include "gif/GifDecl.h"
 
 namespace {

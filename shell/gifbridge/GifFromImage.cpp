@@ -1,4 +1,4 @@
-#include "gif/GifFromImage.h"
+#include "shell/gifbridge/GifFromImage.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "gif/FmProgr.h"
+#include "shell/gifbridge/FmProgr.h"
 
 #include <QPalette>
 #include <QProgressBar>
