@@ -8,7 +8,6 @@
 #include <QString>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTimer>
 #include <vector>
 
 struct CannedResponse {
@@ -17,8 +16,8 @@ struct CannedResponse {
     enum class Length { Announced, None, Larger } length = Length::Announced;
     qint64 announced = 0;          // with Length::Larger: the size announced (more than sent)
     bool cutBeforeAnswer = false;  // the connection is dropped right after the request
-    int splitAt = -1;              // send the body in two pieces, the second one later
-    bool stall = false;            // with splitAt: the second piece never comes
+    int splitAt = -1;              // send the first splitAt bytes, the rest on releaseRest()
+    bool stall = false;            // with splitAt: the rest never comes, even on releaseRest()
     bool hold = false;             // answer only on releaseHeld()
     QByteArray location;           // Location header (redirects)
 };
@@ -46,6 +45,21 @@ public:
         for (auto& [socket, response] : held)
             if (socket) send(socket, response);
     }
+
+    // Sends the rest of every split body held so far and closes those connections. Tests call
+    // it once the client has reported the first piece, so the two pieces reach it apart
+    // whatever the machine's load: no timer decides the order.
+    void releaseRest() {
+        auto rests = std::move(rests_);
+        rests_.clear();
+        for (auto& [socket, rest] : rests)
+            if (socket) {
+                socket->write(rest);
+                socket->disconnectFromHost();
+            }
+    }
+    // How many split bodies wait for releaseRest().
+    std::size_t restsHeld() const { return rests_.size(); }
 
     std::vector<Request> requests;
 
@@ -87,7 +101,7 @@ private:
         });
     }
 
-    static void send(QTcpSocket* socket, const CannedResponse& r) {
+    void send(QTcpSocket* socket, const CannedResponse& r) {
         QByteArray head = "HTTP/1.1 " + QByteArray::number(r.status) + " " +
                           (r.status < 300   ? "OK"
                            : r.status < 400 ? "Moved"
@@ -107,18 +121,13 @@ private:
         socket->write(head + r.body.left(r.splitAt));
         socket->flush();
         if (r.stall) return;  // the connection stays open, silent
-        QPointer<QTcpSocket> guard(socket);
-        const QByteArray rest = r.body.mid(r.splitAt);
-        QTimer::singleShot(150, socket, [guard, rest] {
-            if (!guard) return;
-            guard->write(rest);
-            guard->disconnectFromHost();
-        });
+        rests_.push_back({QPointer<QTcpSocket>(socket), r.body.mid(r.splitAt)});
     }
 
     QTcpServer server_;
     QHash<QByteArray, CannedResponse> responses_;
     std::vector<std::pair<QPointer<QTcpSocket>, CannedResponse>> held_;
+    std::vector<std::pair<QPointer<QTcpSocket>, QByteArray>> rests_;  // split bodies' second pieces
 };
 
 // A catalog of exactly `bytes` bytes (at least one line's worth): real lines of the layout

@@ -76,6 +76,25 @@ protected:
         if (!ended) loop.exec();
         return ended;
     }
+    // A split body's rest is sent once the page's downloader has reported the first piece:
+    // the bytes it had then are recorded, with how many rests were still held at that moment.
+    struct FirstProgress {
+        qint64 bytes = -1;
+        std::size_t restsHeld = 0;
+    };
+    std::shared_ptr<FirstProgress> releaseRestOnFirstProgress() {
+        auto first = std::make_shared<FirstProgress>();
+        auto* downloader = page->findChild<CatalogDownloader*>();
+        EXPECT_NE(downloader, nullptr);
+        if (downloader == nullptr) return first;
+        QObject::connect(downloader, &CatalogDownloader::work, page, [this, first](qint64 bytes) {
+            if (first->bytes >= 0) return;
+            first->bytes = bytes;
+            first->restsHeld = server.restsHeld();
+            server.releaseRest();
+        });
+        return first;
+    }
     void spin(int ms) {
         QEventLoop loop;
         QTimer::singleShot(ms, &loop, &QEventLoop::quit);
@@ -115,8 +134,11 @@ TEST_F(DownloadPage, SuccessReplacesTheFileAndMovesTheBar) {
     server.answer(kCometsPath, r);
     QList<int> shown;
     QObject::connect(bar(1), &QProgressBar::valueChanged, [&](int v) { shown << v; });
+    const auto first = releaseRestOnFirstProgress();
 
     ASSERT_TRUE(download("Button25"));
+    EXPECT_EQ(first->bytes, 500);
+    EXPECT_EQ(first->restsHeld, 1u) << "the rest waited for the first progress";
     EXPECT_EQ(fileBytes("CometsCR.dat"), r.body);
     EXPECT_EQ(shown, (QList<int>{25, 100}));
     EXPECT_TRUE(dialogs.shown.empty());
@@ -137,7 +159,9 @@ TEST_F(DownloadPage, WithoutAnnouncedSizeTheBarGoesFromZeroTo100) {
     server.answer(kNeosPath, r);
     QList<int> shown;
     QObject::connect(bar(2), &QProgressBar::valueChanged, [&](int v) { shown << v; });
+    const auto first = releaseRestOnFirstProgress();
     ASSERT_TRUE(download("Button26"));
+    EXPECT_EQ(first->bytes, 1000);
     EXPECT_EQ(fileBytes("NeosAndUnusualCR.dat"), r.body);
     EXPECT_EQ(shown, QList<int>{100});
 }
