@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 
 #include "GifTestSupport.h"
-#include "shell/gifbridge/FmProgr.h"
 #include "gif/GifDecl.h"
+#include "shell/gifbridge/FmProgr.h"
 #include "shell/gifbridge/GifFromImage.h"
 #include "shell/gifbridge/progress.h"
 

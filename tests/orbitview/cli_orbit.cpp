@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "core/Time.h"
-#include "shell/gifbridge/GifFromImage.h"
 #include "orbitview/OrbitTestWindow.h"
+#include "shell/gifbridge/GifFromImage.h"
 #include "support/RunCli.h"
 
 namespace fs = std::filesystem;

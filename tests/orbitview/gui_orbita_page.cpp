@@ -7,9 +7,9 @@
 #include <filesystem>
 
 #include "core/Angles.h"
-#include "shell/gifbridge/GifFromImage.h"
 #include "orbitview/OrbitaPage.h"
 #include "orbitview/OrbitTestWindow.h"
+#include "shell/gifbridge/GifFromImage.h"
 
 namespace fs = std::filesystem;
 using vagaris::RedrawMode;
