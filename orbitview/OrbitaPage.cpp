@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QToolButton>
@@ -202,11 +203,10 @@ void OrbitaPage::buildControls() {
     sequenceCount_->setGeometry(4, 300, 50, 24);
     if (auto* edit = sequenceCount_->findChild<QLineEdit*>())
         edit->setObjectName(QStringLiteral("Edit1"));
-    auto* saveSequence =
-        FlatButton(panel1, QStringLiteral("SpeedButton11"),
-                   QStringLiteral("Graba secuencia como..."), QRect(58, 300, 30, 24));
-    saveSequence->setText(QStringLiteral(">"));
-    connect(saveSequence, &QToolButton::clicked, this, &OrbitaPage::SpeedButton11Click);
+    saveSequence_ = FlatButton(panel1, QStringLiteral("SpeedButton11"),
+                               QStringLiteral("Graba secuencia como..."), QRect(58, 300, 30, 24));
+    saveSequence_->setText(QStringLiteral(">"));
+    connect(saveSequence_, &QToolButton::clicked, this, &OrbitaPage::SpeedButton11Click);
 
     auto* panel2 = new QFrame(this);
     panel2->setObjectName(QStringLiteral("Panel2"));
@@ -412,6 +412,10 @@ void OrbitaPage::SpeedButton11Click() {
         const QString path =
             app_.dialogs().saveFile(this, kPictureFilter, kPictureDefaultExt, proposed);
         if (path.isEmpty()) return;
+        // Writing a frame lets the window handle events (the GIF progress window paints), so
+        // the button could start a second sequence inside this one: it waits disabled.
+        saveSequence_->setEnabled(false);
+        const auto enableAgain = qScopeGuard([this] { saveSequence_->setEnabled(true); });
         const int count = sequenceCount_->value();
         const std::string chosen = path.toStdString();
         const bool hasObject = !app_.session().Elements.Fecha.empty();

@@ -82,4 +82,6 @@ private:
     QComboBox* stepAmount_ = nullptr;       // cbDias, the amount of the "-"/"+" steps
     QComboBox* stepUnit_ = nullptr;         // cbClase, its unit ("Años" ... "Minutos")
     QSpinBox* sequenceCount_ = nullptr;     // UpDown1 (its text box: Edit1), pictures per ">"
+    // SpeedButton11, hint "Graba secuencia como...": disabled while its frames are written.
+    QToolButton* saveSequence_ = nullptr;
 };

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "core/Angles.h"
+#include "gif/GifDecl.h"
 #include "orbitview/OrbitaPage.h"
 #include "orbitview/OrbitTestWindow.h"
 #include "shell/gifbridge/GifFromImage.h"
@@ -306,6 +307,43 @@ TEST(OrbitaSequence, CountZeroSavesNothing) {
     EXPECT_EQ(w.dialogs.lastSaveProposed, "C_1942 EA (Vaisala)_orbita") << "the dialog runs";
     EXPECT_FALSE(fs::exists(w.home.dir / "n_01.gif"));
     EXPECT_EQ(w.session.CurrentInstant, w.now);
+}
+
+TEST(OrbitaSequence, ASecondClickWhileFramesAreWrittenStartsNoSecondSequence) {
+    // The GIF progress window lets the window handle events while a frame is written, so the
+    // user can click the sequence button again then: here from inside the library's progress
+    // report of the first frame, as that window would deliver the click.
+    OrbitTestWindow w;
+    w.open();
+    w.loadComets();
+    w.find<QSpinBox>("UpDown1")->setValue(3);
+    w.dialogs.saveAnswers.push_back(QString::fromStdString(w.path("a.gif")));
+    w.dialogs.saveAnswers.push_back(QString::fromStdString(w.path("b.gif")));  // were it asked
+    static OrbitTestWindow* window = nullptr;
+    static int reports = 0;
+    static bool enabledWhileWriting = true;
+    window = &w;
+    reports = 0;
+    struct HookGuard {
+        ~HookGuard() { vagaris::ProgressHook = nullptr; }
+    } restore;
+    vagaris::ProgressHook = [](float) {
+        if (reports++ > 0) return;
+        enabledWhileWriting = window->find<QToolButton>("SpeedButton11")->isEnabled();
+        window->click("SpeedButton11");
+    };
+    w.click("SpeedButton11");
+
+    EXPECT_GT(reports, 0);
+    EXPECT_FALSE(enabledWhileWriting);
+    for (const char* frame : {"a_01.gif", "a_02.gif", "a_03.gif"})
+        EXPECT_TRUE(fs::exists(w.home.dir / frame)) << frame;
+    EXPECT_FALSE(fs::exists(w.home.dir / "a_04.gif"));
+    EXPECT_FALSE(fs::exists(w.home.dir / "b_01.gif")) << "no second sequence";
+    EXPECT_EQ(w.dialogs.saveAnswers.size(), 1u) << "the second click asked for no file";
+    EXPECT_EQ(w.session.CurrentInstant, w.now + 3) << "one step per frame, one sequence";
+    EXPECT_TRUE(w.dialogs.shown.empty());
+    EXPECT_TRUE(w.find<QToolButton>("SpeedButton11")->isEnabled()) << "usable again after";
 }
 
 TEST(OrbitaSequence, AFailingFrameStopsAndKeepsTheFramesWritten) {
