@@ -11,7 +11,7 @@ TByteBuffer EncodeLzw(const std::uint8_t* indices, std::size_t count, int minCod
     const std::uint32_t endCode = clearCode + 1;
 
     if (minCodeSize < 2 || minCodeSize > 8) throw EGifException("Bad code Size");
-    // The dictionary (16 KB of codes, up to 2 MB of pairs) lives on the heap.
+    // The dictionary's index (up to 128 KB) lives on the heap.
     auto table = std::make_unique<TCodeTable>();
     table->Reset(minCodeSize);
     // Every code but the clear and end codes takes at least one pixel, and a clear follows
