@@ -103,8 +103,9 @@ public:
     // table, minimum code size, sub-blocks, terminator) and the trailer. No extension blocks.
     std::string WriteToBytes();
     void WriteToStream(std::ostream& stream);
-    // Builds the file in memory and replaces `path` with it in one piece, atomically: a
-    // failure leaves no file behind.
+    // Builds the file in memory and replaces `path` with it in one piece, atomically (the
+    // library's own temporary file and rename): a failure leaves no file behind. The program
+    // itself takes WriteToBytes and writes through its own atomic writer.
     void WriteToFile(const std::string& path);
 
     // Reads a GIF ("87a", "89a", "87A" or "89A"), replacing this file's contents.

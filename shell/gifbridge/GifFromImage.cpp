@@ -1,7 +1,9 @@
 #include "shell/gifbridge/GifFromImage.h"
 
 #include <algorithm>
+#include <exception>
 
+#include "core/TextFile.h"
 #include "gif/GifUnit.h"
 
 vagaris::TPixelBitmap PixelBitmapFromImage(const QImage& image) {
@@ -22,7 +24,14 @@ vagaris::TPixelBitmap PixelBitmapFromImage(const QImage& image) {
 void WriteImageAsGif(const QImage& image, const std::string& path) {
     vagaris::TGifFile file;
     file.AddBitmap(PixelBitmapFromImage(image));
-    file.WriteToFile(path);
+    const std::string bytes = file.WriteToBytes();
+    // Through the program's one atomic writer (links followed, mode kept, temporary files the
+    // next start recognises), its message becoming the library's error.
+    try {
+        vagaris::WriteFileAtomically(path, bytes);
+    } catch (const std::exception& e) {
+        throw vagaris::EGifException(e.what());
+    }
 }
 
 QImage ReadGifAsImage(const std::string& path) {

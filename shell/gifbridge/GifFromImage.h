@@ -10,8 +10,9 @@
 // colour value with red in the lowest byte, then green, then blue (alpha dropped).
 vagaris::TPixelBitmap PixelBitmapFromImage(const QImage& image);
 
-// Writes `image` as a single-image GIF87a file through TGifFile/AddBitmap/WriteToFile,
-// atomically. Throws EGifException (derived from std::exception) with the library's message.
+// Writes `image` as a single-image GIF87a file: TGifFile/AddBitmap/WriteToBytes, then the
+// program's atomic writer (core/TextFile.h). Throws EGifException (derived from
+// std::exception) with the library's message or the writer's "No se pudo escribir ...".
 void WriteImageAsGif(const QImage& image, const std::string& path);
 
 // Reads the first image of a GIF file as an 8-bit indexed picture with its palette.
