@@ -217,4 +217,9 @@ CometLineEvaluation EvaluateComet(const TElementValues& v, Instant t) {
     return {Deg(beta), v.H + 5 * std::log10(Delta) + 2.5 * v.G * std::log10(r)};
 }
 
+double MaxAltitudeSearch(double alpha, double delta, double phi, double alphaSun, double deltaSun,
+                         double limit) {
+    return MaxAltitude(alpha, delta, phi, alphaSun, deltaSun, limit);
+}
+
 }  // namespace vagaris

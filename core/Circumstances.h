@@ -71,4 +71,12 @@ struct CometLineEvaluation {
 };
 CometLineEvaluation EvaluateComet(const TElementValues& v, Instant t);
 
+// The highest altitude [rad, ≥ 0] of an object at (alpha, delta) seen from latitude phi while
+// the Sun at (alphaSun, deltaSun) is at least `limit` below the horizon: the object's
+// culmination when it falls in darkness, otherwise the altitude where the sidereal time,
+// stepped from the culmination towards the night, first brings the Sun below the limit
+// (0 when half a turn does not). Angles in radians.
+double MaxAltitudeSearch(double alpha, double delta, double phi, double alphaSun, double deltaSun,
+                         double limit);
+
 }  // namespace vagaris

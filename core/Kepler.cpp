@@ -19,9 +19,9 @@ struct Anomalies {
     double anomaly, v, r;
 };
 
-Anomalies Elliptic(const TElementValues& el, Instant t) {
+Anomalies Elliptic(const TElementValues& el, Instant t, double meanMotionAt1Au) {
     const double a = el.a, e = el.e;
-    const double n = Rad(0.985609 / (a * std::sqrt(a)));  // mean daily motion [rad/day]
+    const double n = Rad(meanMotionAt1Au / (a * std::sqrt(a)));  // mean daily motion [rad/day]
     const double M = el.HasM ? Rad(el.M0) + n * (t - el.EpochTime) : n * (t - el.EpochTime);
     const double E = SolveKepler(M, e);
     const double v = 2.0 * std::atan(std::sqrt((1 + e) / (1 - e)) * std::tan(E / 2));
@@ -79,7 +79,8 @@ double SolveKepler(double M, double e) {
     ThrowInvalidElements();
 }
 
-OrbitPosition PropagateOrbit(const TElementValues& el, Instant t, double eps) {
+OrbitPosition PropagateOrbit(const TElementValues& el, Instant t, double eps,
+                             double meanMotionAt1Au) {
     const bool finiteInput = std::isfinite(el.e) && std::isfinite(el.q) && std::isfinite(el.w) &&
                              std::isfinite(el.O) && std::isfinite(el.i) &&
                              std::isfinite(el.EpochTime) && std::isfinite(t);
@@ -89,7 +90,7 @@ OrbitPosition PropagateOrbit(const TElementValues& el, Instant t, double eps) {
 
     Anomalies an;
     if (el.e < 1)
-        an = Elliptic(el, t);
+        an = Elliptic(el, t, meanMotionAt1Au);
     else if (el.e <= kParabolicLimit)
         an = Parabolic(el, t);
     else

@@ -7,6 +7,8 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libgif-dev giflib-tools python3 python3-pil
     locales-all fonts-dejavu-core clang-format
+    liberfa-dev python3-ephem
+    python3-erfa
 )
 missing=()
 for p in "${packages[@]}"; do
