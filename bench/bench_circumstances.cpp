@@ -7,6 +7,7 @@
 #include "core/Circumstances.h"
 #include "core/Session.h"
 #include "core/Time.h"
+#include "core/precise/PreciseModel.h"
 
 namespace {
 
@@ -49,9 +50,41 @@ void BM_CircumstancesMinorPlanet(benchmark::State& state) {
     RunRows(state, ParseMinorPlanetLine(kCeres), EncodeDate(2025, 6, 1));
 }
 
+// The precise model beside it, a day apart as above: each call also needs the Earth at a
+// new 0h TT (one eraEpv00), which rows a minute apart share.
+void RunPreciseRows(benchmark::State& state, const TOrbitalElements& el, Instant start,
+                    double step) {
+    const TElementValues v = PreciseElementValues(el);
+    const ObserverSite site{0.7, -0.06, 650};
+    int row = 0;
+    for (auto _ : state) {
+        const Instant t = start + step * row;
+        row = (row + 1) % 365;
+        benchmark::DoNotOptimize(PreciseCircumstances(v, t, site, PlaceCentre::Site));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+void BM_PreciseCircumstancesComet(benchmark::State& state) {
+    RunPreciseRows(state, ParseCometLine(kHaleBopp), EncodeDate(1997, 1, 1), 1);
+}
+void BM_PreciseCircumstancesHyperbolicComet(benchmark::State& state) {
+    RunPreciseRows(state, ParseCometLine(kAtlas3I), EncodeDate(2025, 6, 1), 1);
+}
+void BM_PreciseCircumstancesMinorPlanet(benchmark::State& state) {
+    RunPreciseRows(state, ParseMinorPlanetLine(kCeres), EncodeDate(2025, 6, 1), 1);
+}
+void BM_PreciseCircumstancesMinorPlanetMinuteSteps(benchmark::State& state) {
+    RunPreciseRows(state, ParseMinorPlanetLine(kCeres), EncodeDate(2025, 6, 1), kMinute);
+}
+
 }  // namespace
 
 BENCHMARK(BM_CircumstancesComet);
 BENCHMARK(BM_CircumstancesHyperbolicComet);
 BENCHMARK(BM_CircumstancesMinorPlanet);
+BENCHMARK(BM_PreciseCircumstancesComet);
+BENCHMARK(BM_PreciseCircumstancesHyperbolicComet);
+BENCHMARK(BM_PreciseCircumstancesMinorPlanet);
+BENCHMARK(BM_PreciseCircumstancesMinorPlanetMinuteSteps);
 BENCHMARK_MAIN();
