@@ -91,7 +91,8 @@ OrbitPosition UniversalOrbitPosition(double q, double e, Instant perihelion, dou
     const double ce = std::cos(eps), se = std::sin(eps);
     OrbitPosition p;
     p.v = std::atan2(yp, xp);
-    p.anomaly = p.v;
+    // As PropagateOrbit gives it: the eccentric anomaly on an ellipse, else the true anomaly.
+    p.anomaly = e < 1 ? 2 * std::atan(std::sqrt((1 - e) / (1 + e)) * std::tan(p.v / 2)) : p.v;
     p.r = std::hypot(xp, yp);
     p.x = xe;
     p.y = ye * ce - ze * se;

@@ -12,7 +12,8 @@ namespace vagaris {
 // Position of a body with perihelion distance q [AU], eccentricity e (any value ≥ 0),
 // perihelion time `perihelion` and angles w, O, i [deg] of the ecliptic J2000 at the instant
 // t (same time scale as `perihelion`), in equatorial coordinates for the obliquity eps [rad].
-// OrbitPosition::anomaly holds the true anomaly. Throws EConvertError("Elementos orbitales no
+// OrbitPosition::anomaly is the eccentric anomaly in (−π, π] for e < 1, the true anomaly
+// otherwise, as PropagateOrbit's. Throws EConvertError("Elementos orbitales no
 // válidos") for q ≤ 0, e < 0, non-finite input or no convergence within 50 steps.
 OrbitPosition UniversalOrbitPosition(double q, double e, Instant perihelion, double w, double O,
                                      double i, Instant t, double eps);

@@ -199,3 +199,47 @@ TEST(PreciseModelReference, TopocentricApparentPlacesAndAltitudes) {
         "altitude-azimuth median %.3f\" max %.3f\"\n",
         radec.values.size(), radec.Median(), radec.Max(), altaz.Median(), altaz.Max());
 }
+
+TEST(PreciseModelReference, ParallaxOfCloseApproaches) {
+    // Near-Earth objects at their closest within a year of their epoch, where the site moves
+    // them by arcminutes. The difference of the topocentric and geocentric places cancels
+    // PyEphem's geocentre error, so the parallax itself is compared: within 1" + 1 %.
+    const Samples samples;
+    const auto refs = ReferenceLines('P');
+    ASSERT_EQ(refs.size(), 24u);
+    Stats error;
+    double largest = 0;
+    for (const std::string& ref : refs) {
+        std::istringstream in(ref);
+        char kind, code;
+        int index;
+        double ut, deltaT, ra, dec, geoRa, geoDec;
+        std::string siteName;
+        in >> kind >> code >> index >> ut >> deltaT >> siteName >> ra >> dec >> geoRa >> geoDec;
+        ASSERT_FALSE(in.fail()) << ref;
+        const TOrbitalElements el = samples.Elements(code, index);
+        const TElementValues v = AsPyEphemHolds(PreciseElementValues(el));
+        const PreciseTime time{ut, ut + deltaT / 86400};
+        const PreciseFrame frame = MakePreciseFrame(time, kSites.at(siteName));
+        const ObservedPlace topo = Observe(AstrometricPlace(v, frame, PlaceCentre::Site), frame);
+        const ObservedPlace geo =
+            Observe(AstrometricPlace(v, frame, PlaceCentre::Geocentre), frame);
+        // Parallax as (Δα cos δ, Δδ) ["], ours and PyEphem's.
+        const double ours[2] = {
+            std::remainder(topo.ra - geo.ra, 2 * kPi) * std::cos(geo.dec) * kArcsecPerRad,
+            (topo.dec - geo.dec) * kArcsecPerRad};
+        const double theirs[2] = {
+            std::remainder(ra - geoRa, 2 * kPi) * std::cos(geoDec) * kArcsecPerRad,
+            (dec - geoDec) * kArcsecPerRad};
+        const double size = std::hypot(theirs[0], theirs[1]);
+        const double diff = std::hypot(ours[0] - theirs[0], ours[1] - theirs[1]);
+        error.values.push_back(diff);
+        largest = std::max(largest, size);
+        EXPECT_LT(diff, 1.0 + 0.01 * size)
+            << el.Name << " from " << siteName << ", parallax " << size << "\"";
+    }
+    std::printf(
+        "parallax at %zu close approaches (up to %.0f\"): vs PyEphem median %.3f\" max "
+        "%.3f\"\n",
+        error.values.size(), largest, error.Median(), error.Max());
+}

@@ -14,6 +14,8 @@
 #include "core/precise/DeltaT.h"
 #include "core/precise/NearParabolic.h"
 #include "core/precise/PreciseModel.h"
+#include "core/precise/PreciseSession.h"
+#include "core/Session.h"
 #include "support/ConversionError.h"
 
 using namespace vagaris;
@@ -231,4 +233,57 @@ TEST(PreciseModel, EverySampleObjectComputesFiniteCircumstances) {
             }
         }
     }
+}
+
+TEST(PreciseModel, MaximumAltitudeIsTheCulminationOfTheApparentPlaceWhenItIsDark) {
+    // (1) Ceres at its opposition of October 2025: it culminates around midnight, the Sun far
+    // below the horizon, so the search stops at once at 90° − |φ − δ| of the site's apparent
+    // declination of date.
+    const TElementValues v = PreciseElementValues(ParseMinorPlanetLine(
+        "(1) Ceres                                      2025 11 21.0 231.5397  2.76562  0.079576  "
+        "73.2997  80.2496  10.5879  3.35   0.15"));
+    const Instant t = EncodeDate(2025, 10, 2);
+    for (double latitude : {40.0, -33.0, 5.0}) {
+        const ObserverSite site{Rad(latitude), Rad(-3.7), 650};
+        const TCircumstances c = PreciseCircumstances(v, t, site, PlaceCentre::Site);
+        const PreciseFrame frame = MakePreciseFrame(PreciseTimeOf(t), site);
+        const ObservedPlace o = Observe(AstrometricPlace(v, frame, PlaceCentre::Site), frame);
+        EXPECT_NEAR(c.MaxAltitude, kPi / 2 - std::fabs(site.latitude - o.dec), 1e-12) << latitude;
+        EXPECT_GT(Deg(c.Elongation), 170) << latitude;
+    }
+}
+
+TEST(PreciseSession, FillsTheCircumstancesAndTheRecordsTheStandardModelFills) {
+    Session s;
+    s.clock = [] { return 0.0; };
+    const ObserverSite site{Rad(40), 0, 0};
+    EXPECT_FALSE(ComputePreciseCircumstances(s, CircumstanceMode::R, kTwilightAstronomical, site,
+                                             PlaceCentre::Site));  // no object chosen
+
+    s.Elements = ParseCometLine(
+        "C/1995 O1 (Hale-Bopp)                          1997 03 29.0299  0.922046       0.994905 "
+        "130.6979 281.7618  89.7572   -2.0   4.0");
+    s.CurrentInstant = EncodeDate(1997, 4, 1);
+    ASSERT_TRUE(ComputePreciseCircumstances(s, CircumstanceMode::R, kTwilightAstronomical, site,
+                                            PlaceCentre::Site));
+    const TCircumstances expected = PreciseCircumstances(PreciseElementValues(s.Elements),
+                                                         s.CurrentInstant, site, PlaceCentre::Site);
+    EXPECT_EQ(s.Circumstances.RightAscension, expected.RightAscension);
+    EXPECT_EQ(s.Circumstances.MaxAltitude, expected.MaxAltitude);
+    EXPECT_EQ(s.ObjectName, "C/1995 O1 (Hale-Bopp)");
+    EXPECT_NEAR(s.Orbits[kObject].q, 0.922046, 1e-12);
+    // Three days after perihelion: a small eccentric anomaly; the Earth near 191° (early April).
+    EXPECT_GT(s.Orbits[kObject].Anomaly, 0);
+    EXPECT_LT(s.Orbits[kObject].Anomaly, 0.1);
+    EXPECT_NEAR(Deg(s.Orbits[kEarth].Anomaly), 191.5, 1.0);
+
+    // Outside the model's years: its message, the circumstances untouched.
+    s.CurrentInstant = EncodeDate(900, 1, 1);
+    const TCircumstances before = s.Circumstances;
+    EXPECT_EQ(test::ErrorOf([&] {
+                  ComputePreciseCircumstances(s, CircumstanceMode::R, kTwilightAstronomical, site,
+                                              PlaceCentre::Site);
+              }),
+              kPreciseRangeMessage);
+    EXPECT_EQ(s.Circumstances.RightAscension, before.RightAscension);
 }

@@ -10,7 +10,9 @@ element epoch (minor planets) or the perihelion time (comets):
            precision, Kepler's equation by bracketed Newton steps in a form without
            cancellation near e = 1, light time iterated);
   T lines: for every 8th object, from one of five sites, the topocentric apparent RA/Dec of
-           date (ra, dec), altitude and azimuth.
+           date (ra, dec), altitude and azimuth;
+  P lines: the closest approaches of twelve near-Earth objects, where the parallax reaches
+           arcminutes: topocentric and geocentric apparent places of date.
 PyEphem takes TT as UT plus its own ΔT; each line stores that ΔT so that the test computes at
 the same TT and the same UT. Dates come from a fixed seed, so the output is reproducible.
 
@@ -196,6 +198,7 @@ def main():
               ephem.__version__)
     out.write("# G file index ut deltaT_s a_ra a_dec earth_distance mag indep_ra indep_dec\n")
     out.write("# T file index ut deltaT_s site ra dec alt az\n")
+    out.write("# P file index ut deltaT_s site ra dec g_ra g_dec\n")
     count = 0
     for code, name, comet in FILES:
         with open("%s/%s" % (SAMPLES, name), encoding="latin-1") as f:
@@ -225,6 +228,41 @@ def main():
                           (code, index, ut, dt, site[0], float(b.ra), float(b.dec),
                            float(b.alt), float(b.az)))
             count += 1
+    close_approaches(out)
+
+
+def close_approaches(out):
+    """P lines: the twelve near-Earth objects of NeosAndUnusualCR.dat that come closest to the
+    Earth within a year of their epoch, at that day, from two sites: the topocentric and the
+    geocentric apparent places of date, whose difference is the parallax."""
+    with open("%s/NeosAndUnusualCR.dat" % SAMPLES, encoding="latin-1") as f:
+        lines = [l.rstrip("\r\n") for l in f]
+    closest = []
+    for index, line in enumerate(lines):
+        if not line.strip():
+            continue
+        b, epoch, _ = body_for(line, False)
+        set_angles(b, line, False)
+        best = None
+        for day in range(-365, 366):
+            b.compute(ephem.Date(epoch + day + INSTANT_TO_DUBLIN))
+            if best is None or b.earth_distance < best[0]:
+                best = (b.earth_distance, epoch + day)
+        closest.append((best[0], index, best[1]))
+    closest.sort()
+    for rank, (_, index, ut) in enumerate(closest[:12]):
+        b, _, _ = body_for(lines[index], False)
+        set_angles(b, lines[index], False)
+        for site in (SITES[rank % len(SITES)], SITES[(rank + 2) % len(SITES)]):
+            obs = ephem.Observer()
+            obs.date = ut + INSTANT_TO_DUBLIN
+            obs.pressure = 0
+            obs.epoch = ephem.J2000
+            obs.lat, obs.lon, obs.elevation = math.radians(site[1]), math.radians(site[2]), site[3]
+            b.compute(obs)
+            out.write("P N %d %.9f %.6f %s %.11f %.11f %.11f %.11f\n" %
+                      (index, ut, ephem.delta_t(obs.date), site[0], float(b.ra), float(b.dec),
+                       float(b.g_ra), float(b.g_dec)))
 
 
 if __name__ == "__main__":

@@ -1,0 +1,40 @@
+#include "core/precise/PreciseSession.h"
+
+#include <cmath>
+
+#include "core/Angles.h"
+#include "core/Session.h"
+#include "core/TextForms.h"
+
+namespace vagaris {
+
+namespace {
+
+constexpr double kObliquityJ2000 = 84381.448 / 206264.80624709636;  // [rad]
+
+}  // namespace
+
+bool ComputePreciseCircumstances(Session& s, CircumstanceMode mode, double twilightLimit,
+                                 const ObserverSite& site, PlaceCentre centre) {
+    const TOrbitalElements& el = s.Elements;
+    if (el.Fecha.empty()) return false;  // no object chosen
+    TOrbitRecord& object = s.Orbits[kObject];
+    ReadElements(el, object);  // the record, field by field, as the standard model fills it
+    const TElementValues v = PreciseElementValues(el);
+    s.ObjectName = Trim(Utf8Prefix(el.Name, 40));
+
+    const PreciseTime time = PreciseTimeOf(s.CurrentInstant);
+    double pvh[2][3], pvb[2][3], x, y, cio;
+    EarthAt(time.tt, pvh, pvb, x, y, cio);
+    // Equatorial → ecliptic J2000 for the Earth's longitude in the orbit drawing.
+    const double ce = std::cos(kObliquityJ2000), se = std::sin(kObliquityJ2000);
+    s.Orbits[kEarth].Anomaly =
+        NormalizeAngle(std::atan2(pvh[0][1] * ce + pvh[0][2] * se, pvh[0][0]));
+
+    const double limit = mode == CircumstanceMode::T ? twilightLimit : kTwilightAstronomical;
+    s.Circumstances = PreciseCircumstances(v, s.CurrentInstant, site, centre, limit);
+    object.Anomaly = PreciseHeliocentric(v, time.tt + kMinute).anomaly;
+    return true;
+}
+
+}  // namespace vagaris

@@ -1,0 +1,20 @@
+#pragma once
+// The precise model on the program-wide session: the counterpart of ComputeCircumstances.
+#include "core/Circumstances.h"
+#include "core/precise/PreciseModel.h"
+
+namespace vagaris {
+
+struct Session;
+
+// ComputeCircumstances in the precise model: session.Circumstances from the precise model at
+// session.CurrentInstant for `site` (the place from `centre`), and the same records as the
+// standard model writes: the object's orbit record (its anomaly one minute later, as there),
+// the Earth's heliocentric ecliptic longitude (J2000) and ObjectName. Returns false and
+// changes nothing when no object is chosen. twilightLimit applies in mode T only. Throws
+// EConvertError (element texts, kPreciseRangeMessage); the records written before the
+// failing step keep their new values, as in the standard model.
+bool ComputePreciseCircumstances(Session& session, CircumstanceMode mode, double twilightLimit,
+                                 const ObserverSite& site, PlaceCentre centre);
+
+}  // namespace vagaris
