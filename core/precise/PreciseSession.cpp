@@ -14,6 +14,14 @@ constexpr double kObliquityJ2000 = 84381.448 / 206264.80624709636;  // [rad]
 
 }  // namespace
 
+ObserverSite SiteFromSettingsTexts(const std::string& latitude, const std::string& longitude,
+                                   double height) {
+    const std::string digits = latitude.size() > 1 ? latitude.substr(1, 2) : std::string();
+    int degrees = ParseInt(digits);
+    if (!latitude.empty() && latitude[0] == '-') degrees = -degrees;
+    return {Rad(degrees), Rad(ParseFloat(longitude)), height};
+}
+
 bool ComputePreciseCircumstances(Session& s, CircumstanceMode mode, double twilightLimit,
                                  const ObserverSite& site, PlaceCentre centre) {
     const TOrbitalElements& el = s.Elements;

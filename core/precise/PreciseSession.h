@@ -1,11 +1,24 @@
 #pragma once
 // The precise model on the program-wide session: the counterpart of ComputeCircumstances.
+#include <string>
+
 #include "core/Circumstances.h"
 #include "core/precise/PreciseModel.h"
 
 namespace vagaris {
 
 struct Session;
+
+// The title line that tells the user the precise model is in use, on the Selección page's
+// results and in the ephemeris table's header lines.
+inline constexpr const char* kPreciseModelLine =
+    "Modelo preciso (topocéntrico, J2000 astrométrico)";
+
+// The site of the Configuración page's texts: the latitude as the standard model reads it
+// (sign and two digits of whole degrees, "+40"), the longitude east positive in degrees
+// ("-003.7"), at `height` [m]. Throws the conversion message of the text that fails.
+ObserverSite SiteFromSettingsTexts(const std::string& latitude, const std::string& longitude,
+                                   double height = 0);
 
 // ComputeCircumstances in the precise model: session.Circumstances from the precise model at
 // session.CurrentInstant for `site` (the place from `centre`), and the same records as the
