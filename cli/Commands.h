@@ -1,16 +1,18 @@
 #pragma once
-// The subcommands of vagaris-cli. Each takes the arguments after its name and returns the
-// exit code: 0 success, 1 failure (message on stderr), 2 usage error.
-#include <string>
-#include <vector>
+// The subcommands of vagaris-cli, one CommandSpec each (cli/CommandLine.h). A subcommand's
+// run function gets its parsed options and returns the exit code: 0 success, 1 failure
+// (message on stderr), 2 a wrong command line.
+#include "cli/CommandLine.h"
 
-using CliArgList = std::vector<std::string>;
+namespace vagaris::cli {
 
-int RunCircumstances(const CliArgList& args);
-int RunEphemeris(const CliArgList& args);
-int RunOrbit(const CliArgList& args);
-int RunChart(const CliArgList& args);
-int RunSearch(const CliArgList& args);
-int RunDownload(const CliArgList& args);
-int RunAntitail(const CliArgList& args);
-int RunTisserand(const CliArgList& args);
+extern const CommandSpec kCircumstancesCommand;
+extern const CommandSpec kEphemerisCommand;
+extern const CommandSpec kOrbitCommand;
+extern const CommandSpec kChartCommand;
+extern const CommandSpec kSearchCommand;
+extern const CommandSpec kDownloadCommand;
+extern const CommandSpec kAntitailCommand;
+extern const CommandSpec kTisserandCommand;
+
+}  // namespace vagaris::cli

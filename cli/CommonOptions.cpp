@@ -18,57 +18,6 @@ namespace vagaris::cli {
 
 namespace fs = std::filesystem;
 
-const std::set<std::string> kObjectValued{"--catalog", "--kind", "--object", "--name", "--at"};
-const std::set<std::string> kSettingsValued{"--lat", "--alt", "--res", "--fwhm",
-                                            "--exposure-format"};
-const std::set<std::string> kSettingsSwitches{"--polar", "--cartesian", "--per-minute",
-                                              "--per-hour"};
-
-std::string ParsedArgs::value(const std::string& name, const std::string& fallback) const {
-    const auto it = values.find(name);
-    return it == values.end() ? fallback : it->second;
-}
-
-std::set<std::string> Union(std::initializer_list<std::set<std::string>> sets) {
-    std::set<std::string> all;
-    for (const auto& s : sets) all.insert(s.begin(), s.end());
-    return all;
-}
-
-ParsedArgs ParseArgs(const CliArgList& args, std::set<std::string> valued,
-                     std::set<std::string> switches) {
-    ParsedArgs parsed;
-    for (std::size_t k = 0; k < args.size(); ++k) {
-        const std::string& arg = args[k];
-        if (arg.size() < 2 || arg[0] != '-') {
-            parsed.positional.push_back(arg);
-            continue;
-        }
-        // "--name=value" is accepted as well as "--name value".
-        std::string name = arg;
-        std::string inlineValue;
-        bool hasInline = false;
-        if (const auto eq = arg.find('='); arg.rfind("--", 0) == 0 && eq != std::string::npos) {
-            name = arg.substr(0, eq);
-            inlineValue = arg.substr(eq + 1);
-            hasInline = true;
-        }
-        if (valued.count(name)) {
-            if (hasInline) {
-                parsed.values[name] = inlineValue;
-            } else {
-                if (k + 1 >= args.size()) throw UsageError("falta el valor de " + name);
-                parsed.values[name] = args[++k];
-            }
-        } else if (switches.count(name) && !hasInline) {
-            parsed.flags.insert(name);
-        } else {
-            throw UsageError("opción desconocida: " + arg);
-        }
-    }
-    return parsed;
-}
-
 namespace {
 
 // The folder of the running executable (vagaris and vagaris-cli sit side by side).

@@ -1,46 +1,65 @@
 #pragma once
-// Options shared by the subcommands: argument parsing, the object options
+// Options shared by the subcommands: the object options
 // (--catalog, --kind, --object, --name, --at) and the settings options
 // (--lat, --alt, --res, --fwhm, --exposure-format, --polar, --cartesian, --per-minute,
 // --per-hour). Settings come from vagaris.ini in ProgramDir; the flags override them.
 #include <functional>
-#include <map>
-#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "core/Session.h"
 #include "core/TextFile.h"
 
 namespace vagaris::cli {
 
-// A usage error: the subcommand prints the message and exits 2.
-class UsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
+// The object options. --catalog may be repeated; the last one counts.
+inline constexpr OptionSpec kObjectOptions[] = {
+    {"--catalog", "ARCHIVO",
+     "catálogo de elementos orbitales en el formato del MPC; un nombre relativo que no existe "
+     "en la carpeta actual se busca en la carpeta del programa. Obligatoria."},
+    {"--kind", "C|A",
+     "formato del catálogo: C cometas, A asteroides (por defecto, según el nombre del archivo: "
+     "CometsCR.dat es C; NeosAndUnusualCR.dat, CriticalListCR.dat, DistantObjectsCR.dat y "
+     "BrightMinorPlanetsCR.dat son A)"},
+    {"--object", "N", "el objeto número N del catálogo, desde 0 (se da --object o --name)"},
+    {"--name", "TEXTO",
+     "el primer objeto cuyo nombre contiene TEXTO, sin distinguir mayúsculas de minúsculas"},
 };
-
-struct ParsedArgs {
-    std::map<std::string, std::string> values;  // --option value
-    std::set<std::string> flags;                // --switch
-    std::vector<std::string> positional;
-    bool has(const std::string& name) const { return values.count(name) || flags.count(name); }
-    std::string value(const std::string& name, const std::string& fallback = "") const;
+// The instant of the computation.
+inline constexpr OptionSpec kAtOption[] = {
+    {"--at", "FECHA",
+     "el instante en Tiempo Universal, \"dd/mm/aaaa hh:nn:ss\" o \"dd/mm/aaaa\" (por defecto, "
+     "ahora)"},
 };
-
-// Options that take a value and switches; anything else starting with "-" is a UsageError.
-// "-o" is an ordinary valued option.
-ParsedArgs ParseArgs(const CliArgList& args, std::set<std::string> valued,
-                     std::set<std::string> switches);
-
-// The shared option names, to add to a subcommand's own.
-extern const std::set<std::string> kObjectValued;    // --catalog --kind --object --name --at
-extern const std::set<std::string> kSettingsValued;  // --lat --alt --res --fwhm --exposure-format
-extern const std::set<std::string>
-    kSettingsSwitches;  // --polar --cartesian --per-minute --per-hour
-std::set<std::string> Union(std::initializer_list<std::set<std::string>> sets);
+// The Configuración page's values; without them, those of vagaris.ini (its defaults when
+// there is no file).
+inline constexpr OptionSpec kSettingsOptions[] = {
+    {"--lat", "GRADOS",
+     "latitud del observador en grados enteros, de -90 a 90; admite signo, como -05 (por "
+     "defecto la de vagaris.ini, +40 sin archivo)"},
+    {"--alt", "METROS",
+     "altitud del observador en metros, de 0 a 9999 (por defecto la de vagaris.ini, 0000 sin "
+     "archivo)"},
+    {"--res", "SEGUNDOS",
+     "resolución en segundos de arco por píxel con la que se calcula la exposición (por "
+     "defecto la de vagaris.ini, 2.7 sin archivo); excluye --fwhm"},
+    {"--fwhm", "SEGUNDOS",
+     "FWHM de las estrellas en segundos de arco: la exposición se calcula con ella en lugar "
+     "de la resolución (por defecto se usa la resolución; excluye --res)"},
+    {"--exposure-format", "seconds|minsec",
+     "la exposición en segundos o en minutos y segundos (por defecto la de vagaris.ini, "
+     "seconds sin archivo)"},
+    {"--polar", nullptr,
+     "el movimiento en ángulo de posición y velocidad (por defecto, si vagaris.ini no dice "
+     "otra cosa)"},
+    {"--cartesian", nullptr, "el movimiento en ascensión recta y declinación; excluye --polar"},
+    {"--per-minute", nullptr,
+     "el movimiento por minuto (por defecto, si vagaris.ini no dice otra cosa)"},
+    {"--per-hour", nullptr, "el movimiento por hora; excluye --per-minute"},
+};
 
 // ProgramDir (as the window resolves it), settings from vagaris.ini, then the flags' overrides.
 // Throws UsageError for contradictory or malformed flags.

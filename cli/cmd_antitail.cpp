@@ -3,33 +3,54 @@
 // saves it (CR LF, Windows-1252).
 #include "catalogs/LineFormats.h"
 #include "cli/CommonOptions.h"
+#include "core/Errors.h"
 #include "core/TextFile.h"
 #include "core/TextForms.h"
 #include "outputs/antitail/AntiTailSearch.h"
 
-int RunAntitail(const CliArgList& args) {
-    using namespace vagaris;
-    using namespace vagaris::cli;
-    return RunGuarded([&] {
-        const ParsedArgs parsed = ParseArgs(args, {"--catalog", "--year", "-o"}, {});
-        if (!parsed.positional.empty())
-            throw UsageError("argumento inesperado: " + parsed.positional.front());
-        if (!parsed.has("--catalog") || !parsed.has("--year"))
-            throw UsageError("uso: vagaris-cli antitail --catalog FILE --year YYYY [-o FILE]");
-        int year = 0;
-        try {
-            year = ParseInt(parsed.value("--year"));
-        } catch (const std::exception& e) {
-            throw UsageError(e.what());
-        }
-        if (year < 1000 || year > 3000) throw UsageError("--year: entre 1000 y 3000");
+namespace {
 
-        const auto lines = ReadCatalogLines(parsed.value("--catalog"));
-        const AntiTailListing listing = AntiTailList(lines, year);
-        if (parsed.has("-o"))
-            WriteFileAtomically(parsed.value("-o"), EncodeTextFile(listing.lines));
-        else
-            PrintLines(listing.lines);
-        return 0;
-    });
+using namespace vagaris;
+using namespace vagaris::cli;
+
+constexpr OptionSpec kOptions[] = {
+    {"--catalog", "ARCHIVO", "catálogo de cometas en el formato del MPC. Obligatoria."},
+    {"--year", "AAAA", "el año de la búsqueda, de 1000 a 3000. Obligatoria."},
+    {"-o", "ARCHIVO",
+     "escribe la lista en ARCHIVO como la guarda la página (CR LF, Windows-1252) en lugar de "
+     "mostrarla (por defecto, en la salida estándar)"},
+};
+
+int Run(const ParsedArgs& parsed) {
+    if (!parsed.positional.empty())
+        throw UsageError("argumento inesperado: " + parsed.positional.front());
+    if (!parsed.has("--catalog")) throw UsageError("falta --catalog ARCHIVO");
+    if (!parsed.has("--year")) throw UsageError("falta --year AAAA");
+    int year = 0;
+    try {
+        year = ParseInt(parsed.value("--year"));
+    } catch (const EConvertError&) {
+        throw UsageError("--year espera un año: '" + parsed.value("--year") + "'");
+    }
+    if (year < 1000 || year > 3000)
+        throw UsageError("--year fuera de rango (1000 a 3000): '" + parsed.value("--year") + "'");
+
+    const auto lines = ReadCatalogLines(parsed.value("--catalog"));
+    const AntiTailListing listing = AntiTailList(lines, year);
+    if (parsed.has("-o"))
+        WriteFileAtomically(parsed.value("-o"), EncodeTextFile(listing.lines));
+    else
+        PrintLines(listing.lines);
+    return 0;
 }
+
+}  // namespace
+
+const CommandSpec vagaris::cli::kAntitailCommand = {
+    "antitail",
+    "los cometas de un catálogo que pueden mostrar anticola en un año: la página Anticola?",
+    "--catalog ARCHIVO --year AAAA [-o ARCHIVO]",
+    {kOptions},
+    "vagaris-cli antitail --catalog CometsCR.dat --year 2024 -o anticola2024.txt",
+    Run,
+};

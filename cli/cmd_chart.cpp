@@ -68,44 +68,60 @@ void WritePicture(const ChartSamples& samples, const std::string& title, const s
     SavePicture(view.picture(), QString::fromStdString(path));
 }
 
+constexpr OptionSpec kOwnOptions[] = {
+    {"--left", "DATO",
+     "la curva del eje izquierdo: magnitud, altura, dtierra, dsol, vel, ar, dec, elon, afase o "
+     "ninguna (por defecto magnitud)"},
+    {"--right", "DATO", "la curva del eje derecho, como --left (por defecto altura)"},
+    {"--span", "DÍAS",
+     "los días que abarca la gráfica desde --at, de 1 a 100000 (por defecto 320)"},
+    {"--twilight", "astro|nautical|civil",
+     "el fin del crepúsculo para la mejor altura: astronómico, náutico o civil (por defecto "
+     "astro)"},
+    {"-o", "ARCHIVO", "dibuja la gráfica en ARCHIVO.gif o ARCHIVO.bmp, como la página"},
+    {"--csv", nullptr, "escribe los valores de las dos curvas en CSV (se da -o o --csv)"},
+};
+
+int Run(const ParsedArgs& args) {
+    if (!args.positional.empty())
+        throw UsageError("chart: argumento inesperado '" + args.positional.front() + "'");
+    const bool toPicture = args.has("-o");
+    const bool toCsv = args.has("--csv");
+    if (toPicture == toCsv)
+        throw UsageError(toCsv ? "chart: -o y --csv se excluyen"
+                               : "chart: falta -o ARCHIVO o --csv");
+
+    ChartRequest request;
+    request.leftItem = QuantityOption(args, "--left", kQuantityMagnitude);
+    request.rightItem = QuantityOption(args, "--right", kQuantityMaxAltitude);
+    request.spanDays = SpanOption(args);
+    request.twilight = TwilightOption(args);
+
+    Session session;
+    SetupSessionSettings(session, args);
+    SetupSessionObject(session, args);
+    request.t0 = InstantOption(session, args, "--at");
+    SetCurrentInstant(session, request.t0);
+    const ChartSamples samples = SampleChart(session, request);
+
+    if (toCsv)
+        PrintLines(ChartCsvLines(samples, request.leftItem, request.rightItem));
+    else
+        WritePicture(samples, ChartTitle(session), args.value("-o"));
+    return 0;
+}
+
 }  // namespace
 
-int RunChart(const CliArgList& argList) {
-    return RunGuarded([&] {
-        const ParsedArgs args =
-            ParseArgs(argList,
-                      Union({kObjectValued,
-                             kSettingsValued,
-                             {"--left", "--right", "--span", "--twilight", "-o"}}),
-                      Union({kSettingsSwitches, {"--csv"}}));
-        if (!args.positional.empty())
-            throw UsageError("chart: argumento inesperado '" + args.positional.front() + "'");
-        const bool toPicture = args.has("-o");
-        const bool toCsv = args.has("--csv");
-        if (toPicture == toCsv)
-            throw UsageError(
-                "uso: vagaris-cli chart --catalog FICHERO [--kind C|A] (--object N | --name "
-                "TEXTO) [--at \"dd/mm/aaaa hh:nn:ss\"] [--left DATO] [--right DATO] "
-                "[--span 320] [--twilight astro|nautical|civil] (-o FICHERO.gif|FICHERO.bmp | "
-                "--csv)");
-
-        ChartRequest request;
-        request.leftItem = QuantityOption(args, "--left", kQuantityMagnitude);
-        request.rightItem = QuantityOption(args, "--right", kQuantityMaxAltitude);
-        request.spanDays = SpanOption(args);
-        request.twilight = TwilightOption(args);
-
-        Session session;
-        SetupSessionSettings(session, args);
-        SetupSessionObject(session, args);
-        request.t0 = InstantOption(session, args, "--at");
-        SetCurrentInstant(session, request.t0);
-        const ChartSamples samples = SampleChart(session, request);
-
-        if (toCsv)
-            PrintLines(ChartCsvLines(samples, request.leftItem, request.rightItem));
-        else
-            WritePicture(samples, ChartTitle(session), args.value("-o"));
-        return 0;
-    });
-}
+const CommandSpec vagaris::cli::kChartCommand = {
+    "chart",
+    "la gráfica de dos datos de un objeto a lo largo de los días: la página Tablas",
+    "--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)\n"
+    "[--at FECHA] [--left DATO] [--right DATO] [--span DÍAS]\n"
+    "[--twilight astro|nautical|civil] (-o ARCHIVO.gif|ARCHIVO.bmp | --csv)\n"
+    "[opciones de Configuración]",
+    {kObjectOptions, kAtOption, kOwnOptions, kSettingsOptions},
+    "vagaris-cli chart --catalog CometsCR.dat --name \"Hale-Bopp\" --at 01/01/1997 --left "
+    "magnitud --right altura -o halebopp.gif",
+    Run,
+};

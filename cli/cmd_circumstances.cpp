@@ -14,17 +14,17 @@ namespace {
 using namespace vagaris;
 using namespace vagaris::cli;
 
-constexpr const char* kUsage =
-    "uso: vagaris-cli circumstances --catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)\n"
-    "       [--at \"dd/mm/yyyy hh:nn:ss\"] [--mode R|E|T] [--twilight astro|nautical|civil]\n"
-    "       [--lat +40] [--alt 0000] [--res 2.7 | --fwhm 5.0]\n"
-    "       [--exposure-format seconds|minsec] [--polar | --cartesian]\n"
-    "       [--per-minute | --per-hour] [--json]";
+constexpr OptionSpec kOwnOptions[] = {
+    {"--mode", "R|E|T",
+     "R: los resultados de la página Selección; E: los valores calculados para el instante; "
+     "T: como E, con el crepúsculo de --twilight (por defecto R)"},
+    {"--twilight", "astro|nautical|civil",
+     "el fin del crepúsculo para la mejor altura en el modo T: astronómico (-18°), náutico "
+     "(-12°) o civil (-6°) (por defecto astro; R y E usan siempre -18°)"},
+    {"--json", nullptr, "la salida como un objeto JSON (por defecto, texto)"},
+};
 
-int Run(const CliArgList& argList) {
-    const ParsedArgs args =
-        ParseArgs(argList, Union({kObjectValued, kSettingsValued, {"--mode", "--twilight"}}),
-                  Union({kSettingsSwitches, {"--json"}}));
+int Run(const ParsedArgs& args) {
     if (!args.positional.empty()) throw UsageError("argumento inesperado: " + args.positional[0]);
 
     CircumstanceMode mode = CircumstanceMode::R;
@@ -85,12 +85,16 @@ int Run(const CliArgList& argList) {
 
 }  // namespace
 
-int RunCircumstances(const CliArgList& args) {
-    return RunGuarded([&] {
-        try {
-            return Run(args);
-        } catch (const UsageError& e) {
-            throw UsageError(std::string(e.what()) + "\n" + kUsage);
-        }
-    });
-}
+const vagaris::cli::CommandSpec vagaris::cli::kCircumstancesCommand = {
+    "circumstances",
+    "dónde está un objeto de un catálogo en un instante y cómo se observa: la página Selección",
+    "--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)\n"
+    "[--at FECHA] [--mode R|E|T] [--twilight astro|nautical|civil] [--json]\n"
+    "[--lat GRADOS] [--alt METROS] [--res SEGUNDOS | --fwhm SEGUNDOS]\n"
+    "[--exposure-format seconds|minsec] [--polar | --cartesian]\n"
+    "[--per-minute | --per-hour]",
+    {kObjectOptions, kAtOption, kOwnOptions, kSettingsOptions},
+    "vagaris-cli circumstances --catalog CometsCR.dat --name \"Hale-Bopp\" --at \"01/04/1997 "
+    "20:00:00\" --lat +40",
+    Run,
+};

@@ -18,8 +18,6 @@ namespace {
 
 using namespace vagaris;
 
-constexpr const char* kUsage = "uso: vagaris-cli download comets|neos|critical|distant|bright|all";
-
 // Command-line names, in the order of the catalogs.
 constexpr std::array<const char*, 5> kCliNames{"comets", "neos", "critical", "distant", "bright"};
 
@@ -27,7 +25,8 @@ std::vector<int> CatalogsNamed(const std::string& name) {
     if (name == "all") return {0, 1, 2, 3, 4};
     for (std::size_t k = 0; k < kCliNames.size(); ++k)
         if (name == kCliNames[k]) return {int(k)};
-    throw cli::UsageError(kUsage);
+    throw cli::UsageError("download: catálogo desconocido '" + name +
+                          "' (comets, neos, critical, distant, bright o all)");
 }
 
 // One status line on stderr, rewritten in place: a percentage when the size is known, the
@@ -73,45 +72,59 @@ std::unique_ptr<QCoreApplication> EnsureApplication() {
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 
+int Run(const cli::ParsedArgs& parsed) {
+    if (parsed.positional.empty()) throw cli::UsageError("download: falta el catálogo");
+    if (parsed.positional.size() > 1)
+        throw cli::UsageError("download: un solo catálogo cada vez, o all");
+    const auto catalogs = CatalogsNamed(parsed.positional[0]);
+    Session session;
+    cli::SetupSessionSettings(session, parsed);
+    const auto app = EnsureApplication();
+    // Temporaries of a download that was killed half-way; a running one keeps its own.
+    RemoveStaleTemporaries(session.ProgramDir);
+    const int year = YearOfInstant(session.Now());
+
+    CatalogDownloader downloader;
+    bool anyFailed = false;
+    for (int index : catalogs) {
+        const std::string fileName = kCatalogs[std::size_t(index)].fileName;
+        TerminalProgress progress(fileName);
+        const auto begin = QObject::connect(&downloader, &CatalogDownloader::workBegin,
+                                            [&](qint64 size) { progress.begin(size); });
+        const auto work = QObject::connect(&downloader, &CatalogDownloader::work,
+                                           [&](qint64 bytes) { progress.work(bytes); });
+        QString failure;
+        const bool ok = downloader.run(index, QString::fromStdString(session.ProgramDir + fileName),
+                                       year, &failure);
+        QObject::disconnect(begin);
+        QObject::disconnect(work);
+        progress.end();
+        if (ok) {
+            std::printf("%s%s\n", session.ProgramDir.c_str(), fileName.c_str());
+        } else {
+            // The window's one message, with the file and the reason on the same line.
+            std::fprintf(stderr, "%s %s: %s\n", kDownloadErrorMessage, fileName.c_str(),
+                         failure.toStdString().c_str());
+            anyFailed = true;
+        }
+        std::fflush(stdout);
+    }
+    return anyFailed ? 1 : 0;
+}
+
 }  // namespace
 
-int RunDownload(const CliArgList& args) {
-    return cli::RunGuarded([&] {
-        const auto parsed = cli::ParseArgs(args, {}, {});
-        if (parsed.positional.size() != 1) throw cli::UsageError(kUsage);
-        const auto catalogs = CatalogsNamed(parsed.positional[0]);
-        Session session;
-        cli::SetupSessionSettings(session, parsed);
-        const auto app = EnsureApplication();
-        // Temporaries of a download that was killed half-way; a running one keeps its own.
-        RemoveStaleTemporaries(session.ProgramDir);
-        const int year = YearOfInstant(session.Now());
-
-        CatalogDownloader downloader;
-        bool anyFailed = false;
-        for (int index : catalogs) {
-            const std::string fileName = kCatalogs[std::size_t(index)].fileName;
-            TerminalProgress progress(fileName);
-            const auto begin = QObject::connect(&downloader, &CatalogDownloader::workBegin,
-                                                [&](qint64 size) { progress.begin(size); });
-            const auto work = QObject::connect(&downloader, &CatalogDownloader::work,
-                                               [&](qint64 bytes) { progress.work(bytes); });
-            QString failure;
-            const bool ok = downloader.run(
-                index, QString::fromStdString(session.ProgramDir + fileName), year, &failure);
-            QObject::disconnect(begin);
-            QObject::disconnect(work);
-            progress.end();
-            if (ok) {
-                std::printf("%s%s\n", session.ProgramDir.c_str(), fileName.c_str());
-            } else {
-                // The window's one message, with the file and the reason on the same line.
-                std::fprintf(stderr, "%s %s: %s\n", kDownloadErrorMessage, fileName.c_str(),
-                             failure.toStdString().c_str());
-                anyFailed = true;
-            }
-            std::fflush(stdout);
-        }
-        return anyFailed ? 1 : 0;
-    });
-}
+const cli::CommandSpec vagaris::cli::kDownloadCommand = {
+    "download",
+    "descarga los catálogos del Minor Planet Center a la carpeta del programa: la página "
+    "Descarga de archivos",
+    "comets|neos|critical|distant|bright|all",
+    {},
+    "vagaris-cli download all",
+    Run,
+    false,
+    "el catálogo: comets (CometsCR.dat), neos (NeosAndUnusualCR.dat), critical "
+    "(CriticalListCR.dat), distant (DistantObjectsCR.dat), bright (BrightMinorPlanetsCR.dat) o "
+    "all (los cinco). El progreso se muestra en la salida de "
+    "errores.",
+};

@@ -4,6 +4,7 @@
 
 #include "cli/Commands.h"
 #include "cli/CommonOptions.h"
+#include "core/Errors.h"
 #include "core/Session.h"
 #include "core/TextFile.h"
 #include "core/TextForms.h"
@@ -14,18 +15,30 @@ namespace {
 using vagaris::cli::ParsedArgs;
 using vagaris::cli::UsageError;
 
-constexpr const char* kUsage =
-    "uso: vagaris-cli ephemeris --catalog FILE [--kind C|A] (--object N | --name TEXT)\n"
-    "            --start \"dd/mm/yyyy hh:nn:ss\" [--step 01.0] [--unit dias|horas|minutos]\n"
-    "            [--rows 0030] [--no-vel] [--no-altura] [--no-delta] [--no-r] [--no-elo]\n"
-    "            [--no-fase] [--cola] [--polar | --cartesian] [--per-minute | --per-hour]\n"
-    "            [--lat +40] [-o FILE]";
+constexpr vagaris::cli::OptionSpec kOwnOptions[] = {
+    {"--start", "FECHA",
+     "el instante de la primera fila en Tiempo Universal, \"dd/mm/aaaa hh:nn:ss\" o "
+     "\"dd/mm/aaaa\". Obligatoria."},
+    {"--step", "PASO", "el paso entre filas, de 00.0 a 99.9 (por defecto 01.0)"},
+    {"--unit", "dias|horas|minutos", "la unidad del paso (por defecto dias)"},
+    {"--rows", "FILAS", "el número de filas, de 0 a 9999 (por defecto 0030)"},
+    {"--no-vel", nullptr, "sin la columna del movimiento"},
+    {"--no-altura", nullptr, "sin la columna de la altura"},
+    {"--no-delta", nullptr, "sin la columna de la distancia a la Tierra"},
+    {"--no-r", nullptr, "sin la columna de la distancia al Sol"},
+    {"--no-elo", nullptr, "sin la columna de la elongación"},
+    {"--no-fase", nullptr, "sin la columna del ángulo de fase"},
+    {"--cola", nullptr, "con la columna de la cola (por defecto, sin ella)"},
+    {"-o", "ARCHIVO",
+     "escribe la tabla en ARCHIVO como la guarda la página (CR LF, Windows-1252) en lugar de "
+     "mostrarla (por defecto, en la salida estándar)"},
+};
 
 vagaris::EphemerisStepUnit UnitOption(const std::string& text) {
     if (text == "dias" || text == "días" || text == "d") return vagaris::EphemerisStepUnit::Days;
     if (text == "horas" || text == "h") return vagaris::EphemerisStepUnit::Hours;
     if (text == "minutos" || text == "m") return vagaris::EphemerisStepUnit::Minutes;
-    throw UsageError("--unit: se espera dias, horas o minutos, no '" + text + "'\n" + kUsage);
+    throw UsageError("--unit: se espera dias, horas o minutos, no '" + text + "'");
 }
 
 // "dd/mm/yyyy hh:nn:ss" → the two texts of the page's start boxes (time 00:00:00 when
@@ -39,18 +52,29 @@ void SplitStart(const std::string& start, vagaris::EphemerisRangeTexts& texts) {
 }
 
 vagaris::EphemerisRangeTexts RangeOptions(const ParsedArgs& args) {
-    if (!args.has("--start")) throw UsageError(std::string("falta --start\n") + kUsage);
+    if (!args.has("--start")) throw UsageError("falta --start FECHA");
     vagaris::EphemerisRangeTexts texts;
     SplitStart(args.value("--start"), texts);
     texts.Step = args.value("--step", "01.0");
     texts.Rows = args.value("--rows", "0030");
     texts.Unit = UnitOption(args.value("--unit", "dias"));
-    // The page's boxes hold 00.0 to 99.9 and 0000 to 9999; the conversion messages of
-    // malformed texts are the page's own.
-    const double step = vagaris::ParseFloat(texts.Step);
-    if (step < 0 || step > 99.9) throw UsageError("--step: de 00.0 a 99.9");
-    const int rows = vagaris::ParseInt(texts.Rows);
-    if (rows < 0 || rows > 9999) throw UsageError("--rows: de 0 a 9999");
+    // The page's boxes hold 00.0 to 99.9 and 0000 to 9999.
+    double step = -1;
+    try {
+        step = vagaris::ParseFloat(texts.Step);
+    } catch (const vagaris::EConvertError&) {
+        throw UsageError("--step espera un número: '" + texts.Step + "'");
+    }
+    if (step < 0 || step > 99.9)
+        throw UsageError("--step fuera de rango (00.0 a 99.9): '" + texts.Step + "'");
+    int rows = -1;
+    try {
+        rows = vagaris::ParseInt(texts.Rows);
+    } catch (const vagaris::EConvertError&) {
+        throw UsageError("--rows espera un número entero: '" + texts.Rows + "'");
+    }
+    if (rows < 0 || rows > 9999)
+        throw UsageError("--rows fuera de rango (0 a 9999): '" + texts.Rows + "'");
     return texts;
 }
 
@@ -67,18 +91,9 @@ vagaris::EphemerisLayout LayoutOptions(const ParsedArgs& args, const vagaris::Se
     return layout;
 }
 
-int Run(const CliArgList& argList) {
+int Run(const ParsedArgs& args) {
     using namespace vagaris::cli;
-    std::set<std::string> objectValued = kObjectValued;
-    objectValued.erase("--at");  // the table has its own start
-    const ParsedArgs args = ParseArgs(
-        argList,
-        Union({objectValued, kSettingsValued, {"--start", "--step", "--unit", "--rows", "-o"}}),
-        Union({kSettingsSwitches,
-               {"--no-vel", "--no-altura", "--no-delta", "--no-r", "--no-elo", "--no-fase",
-                "--cola"}}));
-    if (!args.positional.empty())
-        throw UsageError("argumento de más: " + args.positional.front() + "\n" + kUsage);
+    if (!args.positional.empty()) throw UsageError("argumento de más: " + args.positional.front());
 
     vagaris::Session session;
     SetupSessionSettings(session, args);
@@ -107,6 +122,16 @@ int Run(const CliArgList& argList) {
 
 }  // namespace
 
-int RunEphemeris(const CliArgList& args) {
-    return vagaris::cli::RunGuarded([&] { return Run(args); });
-}
+// The table has its own start instead of --at.
+const vagaris::cli::CommandSpec vagaris::cli::kEphemerisCommand = {
+    "ephemeris",
+    "la tabla de posiciones de un objeto a intervalos regulares: la página Efemérides",
+    "--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)\n"
+    "--start FECHA [--step PASO] [--unit dias|horas|minutos] [--rows FILAS]\n"
+    "[--no-vel] [--no-altura] [--no-delta] [--no-r] [--no-elo] [--no-fase]\n"
+    "[--cola] [-o ARCHIVO] [opciones de Configuración]",
+    {kObjectOptions, kOwnOptions, kSettingsOptions},
+    "vagaris-cli ephemeris --catalog CometsCR.dat --name \"Hale-Bopp\" --start \"01/03/1997 "
+    "20:00:00\" --step 1 --rows 10",
+    Run,
+};

@@ -20,12 +20,28 @@ namespace {
 
 using vagaris::cli::UsageError;
 
-const char* const kOrbitUsage =
-    "uso: vagaris-cli orbit --catalog FILE [--kind C|A] (--object N | --name TEXT)\n"
-    "        [--at \"dd/mm/yyyy hh:nn:ss\"] [--tilt DEG] [--azimuth DEG] [--scale AU]\n"
-    "        [--pan X,Y] [--planets mer,ven,mar,jup,sat,ura,nep|all] [--plane] [--web]\n"
-    "        [--frames N --step K --unit anos|meses|semanas|dias|horas|minutos]\n"
-    "        -o FILE.gif|FILE.bmp";
+constexpr vagaris::cli::OptionSpec kOwnOptions[] = {
+    {"--tilt", "GRADOS", "la inclinación de la vista, de -90 a 90 (por defecto 0)"},
+    {"--azimuth", "GRADOS", "el giro de la vista, de 0 a 360 (por defecto 0)"},
+    {"--scale", "UA",
+     "la escala: las unidades astronómicas del radio del dibujo, de 0.5 a 100 en décimas (por "
+     "defecto 4.0)"},
+    {"--pan", "X,Y", "el desplazamiento del dibujo en píxeles (por defecto 0,0)"},
+    {"--planets", "LISTA",
+     "las órbitas de planetas dibujadas: nombres de mer,ven,mar,jup,sat,ura,nep separados por "
+     "comas, o all (por defecto, ninguna)"},
+    {"--plane", nullptr, "dibuja el cuadrado del plano de la eclíptica (por defecto, no)"},
+    {"--web", nullptr, "el tamaño \"Para web\", 326 x 326 píxeles (por defecto 430 x 469)"},
+    {"--frames", "N",
+     "una secuencia de N imágenes numeradas, de 0 a 100 (por defecto, una sola imagen)"},
+    {"--step", "K",
+     "con --frames, el paso entre imágenes: 1, 2, 3, 5, 10, 15 o 30 (por defecto 1)"},
+    {"--unit", "UNIDAD",
+     "con --frames, la unidad del paso: anos, meses, semanas, dias, horas o minutos (por "
+     "defecto dias)"},
+    {"-o", "ARCHIVO",
+     "la imagen, ARCHIVO.gif o ARCHIVO.bmp, como la guarda la página. Obligatoria."},
+};
 
 // The paint box's sizes [px]: the page at start, and "Para web".
 constexpr int kPageWidth = 430, kPageHeight = 469, kWebSize = 326;
@@ -147,61 +163,67 @@ void WritePicture(vagaris::Session& session, const vagaris::OrbitSceneOptions& o
     vagaris::cli::PrintLines({path});
 }
 
+int Run(const vagaris::cli::ParsedArgs& args) {
+    using namespace vagaris::cli;
+    if (!args.positional.empty())
+        throw UsageError("argumento inesperado: " + args.positional.front());
+    const std::string output = args.value("-o");
+    if (output.empty()) throw UsageError("falta -o ARCHIVO.gif|ARCHIVO.bmp");
+
+    vagaris::OrbitSceneOptions options;
+    options.view.Tilt = vagaris::Rad(IntOption(args, "--tilt", 0, -90, 90));
+    options.view.Azimuth = vagaris::Rad(IntOption(args, "--azimuth", 0, 0, 360));
+    options.view.Scale = ScalePosition(args) / 10.0;
+    PanOption(args, options.view);
+    PlanetsOption(args, options);
+    options.eclipticSquare = args.flags.count("--plane") > 0;
+    options.web = args.flags.count("--web") > 0;
+    options.width = options.web ? kWebSize : kPageWidth;
+    options.height = options.web ? kWebSize : kPageHeight;
+    options.dateLine = vagaris::RedrawMode::Recompute;
+
+    const bool sequence = args.values.count("--frames") > 0;
+    if (!sequence && (args.values.count("--step") || args.values.count("--unit")))
+        throw UsageError("--step y --unit solo sirven con --frames");
+    const int frames = IntOption(args, "--frames", 1, 0, kMaxFrames);
+    const int step = StepOption(args);
+    const vagaris::StepUnit unit = UnitOption(args);
+
+    vagaris::Session session;
+    if (!session.clock) session.clock = vagaris::SystemNowUtc;
+    SetupSessionSettings(session, args);
+    vagaris::FillPlanetRecords(session);
+    SetupSessionObject(session, args);
+    SetCurrentInstant(session, InstantOption(session, args, "--at"));
+
+    const auto application = StartOffscreenApplication();
+    if (!sequence) {
+        vagaris::ComputeCircumstances(session, vagaris::CircumstanceMode::R);
+        WritePicture(session, options, output);
+        return 0;
+    }
+    // A sequence: frame k shows the instant k − 1 steps after --at.
+    for (int k = 1; k <= frames; ++k) {
+        vagaris::ComputeCircumstances(session, vagaris::CircumstanceMode::R);
+        WritePicture(session, options, vagaris::SequenceFramePath(output, k).path);
+        vagaris::SetCurrentInstant(session,
+                                   vagaris::SteppedInstant(session.CurrentInstant, step, unit));
+    }
+    return 0;
+}
+
 }  // namespace
 
-int RunOrbit(const CliArgList& rawArgs) {
-    return vagaris::cli::RunGuarded([&]() -> int {
-        using namespace vagaris::cli;
-        const ParsedArgs args =
-            ParseArgs(rawArgs,
-                      Union({kObjectValued,
-                             kSettingsValued,
-                             {"--tilt", "--azimuth", "--scale", "--pan", "--planets", "--frames",
-                              "--step", "--unit", "-o"}}),
-                      Union({kSettingsSwitches, {"--plane", "--web"}}));
-        if (!args.positional.empty()) throw UsageError(kOrbitUsage);
-        const std::string output = args.value("-o");
-        if (output.empty()) throw UsageError(kOrbitUsage);
-
-        vagaris::OrbitSceneOptions options;
-        options.view.Tilt = vagaris::Rad(IntOption(args, "--tilt", 0, -90, 90));
-        options.view.Azimuth = vagaris::Rad(IntOption(args, "--azimuth", 0, 0, 360));
-        options.view.Scale = ScalePosition(args) / 10.0;
-        PanOption(args, options.view);
-        PlanetsOption(args, options);
-        options.eclipticSquare = args.flags.count("--plane") > 0;
-        options.web = args.flags.count("--web") > 0;
-        options.width = options.web ? kWebSize : kPageWidth;
-        options.height = options.web ? kWebSize : kPageHeight;
-        options.dateLine = vagaris::RedrawMode::Recompute;
-
-        const bool sequence = args.values.count("--frames") > 0;
-        if (!sequence && (args.values.count("--step") || args.values.count("--unit")))
-            throw UsageError("--step y --unit solo sirven con --frames");
-        const int frames = IntOption(args, "--frames", 1, 0, kMaxFrames);
-        const int step = StepOption(args);
-        const vagaris::StepUnit unit = UnitOption(args);
-
-        vagaris::Session session;
-        if (!session.clock) session.clock = vagaris::SystemNowUtc;
-        SetupSessionSettings(session, args);
-        vagaris::FillPlanetRecords(session);
-        SetupSessionObject(session, args);
-        SetCurrentInstant(session, InstantOption(session, args, "--at"));
-
-        const auto application = StartOffscreenApplication();
-        if (!sequence) {
-            vagaris::ComputeCircumstances(session, vagaris::CircumstanceMode::R);
-            WritePicture(session, options, output);
-            return 0;
-        }
-        // A sequence: frame k shows the instant k − 1 steps after --at.
-        for (int k = 1; k <= frames; ++k) {
-            vagaris::ComputeCircumstances(session, vagaris::CircumstanceMode::R);
-            WritePicture(session, options, vagaris::SequenceFramePath(output, k).path);
-            vagaris::SetCurrentInstant(session,
-                                       vagaris::SteppedInstant(session.CurrentInstant, step, unit));
-        }
-        return 0;
-    });
-}
+const vagaris::cli::CommandSpec vagaris::cli::kOrbitCommand = {
+    "orbit",
+    "el dibujo de la órbita de un objeto entre los planetas, o una secuencia de dibujos: la "
+    "página Orbita",
+    "--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)\n"
+    "[--at FECHA] [--tilt GRADOS] [--azimuth GRADOS] [--scale UA] [--pan X,Y]\n"
+    "[--planets LISTA] [--plane] [--web] [--frames N [--step K] [--unit UNIDAD]]\n"
+    "-o ARCHIVO.gif|ARCHIVO.bmp [opciones de Configuración]",
+    {kObjectOptions, kAtOption, kOwnOptions, kSettingsOptions},
+    "vagaris-cli orbit --catalog CometsCR.dat --name \"Hale-Bopp\" --at 01/04/1997 --tilt 30 "
+    "-o halebopp.gif",
+    Run,
+};

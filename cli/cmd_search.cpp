@@ -22,10 +22,11 @@ namespace {
 
 using namespace vagaris;
 
-constexpr const char* kUsage =
-    "uso: vagaris-cli search [--mpcorb ARCHIVO] CLAVE [--json] [--at \"dd/mm/yyyy hh:nn:ss\"] "
-    "[--lat ...] [--alt ...] [--res ... | --fwhm ...] [--exposure-format ...] "
-    "[--polar | --cartesian] [--per-minute | --per-hour]";
+constexpr cli::OptionSpec kOwnOptions[] = {
+    {"--mpcorb", "ARCHIVO",
+     "el archivo MPCOrb.dat del MPC (por defecto, el elegido en la página Configuración)"},
+    {"--json", nullptr, "la salida como un objeto JSON (por defecto, texto)"},
+};
 
 // The element texts by field name, in the order of the boxes.
 std::vector<std::pair<const char*, std::string>> ElementFields(const TOrbitalElements& el) {
@@ -34,61 +35,67 @@ std::vector<std::pair<const char*, std::string>> ElementFields(const TOrbitalEle
             {"i", el.i},       {"H", el.H},         {"G", el.G}};
 }
 
+int Run(const cli::ParsedArgs& parsed) {
+    // The key may come in several words when not quoted: "2004 MN4".
+    std::string typed;
+    for (const auto& word : parsed.positional) typed += (typed.empty() ? "" : " ") + word;
+    if (typed.empty()) throw cli::UsageError("search: falta la CLAVE que se busca");
+
+    Session session;
+    const bool withCircumstances = parsed.has("--at");
+    std::string path = parsed.value("--mpcorb");
+    // Without --mpcorb, the file chosen on the Configuración page (vagaris.ini).
+    if (withCircumstances || path.empty()) cli::SetupSessionSettings(session, parsed);
+    if (path.empty()) path = session.settings.MpcOrbPath;
+    if (const std::string problem = MpcOrbFileProblem(path); !problem.empty())
+        throw std::runtime_error(problem);
+
+    const std::string boxText = UpperCaseAscii(typed);
+    const auto found = SearchMpcOrb(path, boxText);
+    if (!found) throw std::runtime_error(AsteroidNotFoundMessage(boxText));
+
+    std::optional<SelectionTexts> texts;
+    if (withCircumstances) {
+        InstallSearchHit(session, *found);
+        SetCurrentInstant(session, cli::InstantOption(session, parsed, "--at"));
+        FillPlanetRecords(session);
+        ComputeCircumstances(session, CircumstanceMode::R);
+        texts = SelectionPageTexts(session);
+    }
+
+    const auto fields = ElementFields(*found);
+    if (parsed.has("--json")) {
+        QJsonObject json;
+        for (const auto& [name, text] : fields)
+            json.insert(QLatin1String(name), QString::fromStdString(text));
+        if (texts)
+            json.insert(QStringLiteral("circumstances"), cli::CircumstancesJson(session, &*texts));
+        cli::PrintLines({cli::JsonLine(json)});
+    } else {
+        std::vector<std::string> lines;
+        for (const auto& [name, text] : fields) lines.push_back(std::string(name) + ": " + text);
+        if (texts) {
+            lines.emplace_back();
+            for (auto& line : cli::SelectionResultLines(*texts)) lines.push_back(std::move(line));
+        }
+        cli::PrintLines(lines);
+    }
+    if (texts && texts->error) throw std::runtime_error(*texts->error);
+    return 0;
+}
+
 }  // namespace
 
-int RunSearch(const CliArgList& args) {
-    return cli::RunGuarded([&] {
-        const auto parsed = cli::ParseArgs(
-            args, cli::Union({std::set<std::string>{"--mpcorb", "--at"}, cli::kSettingsValued}),
-            cli::Union({std::set<std::string>{"--json"}, cli::kSettingsSwitches}));
-        // The key may come in several words when not quoted: "2004 MN4".
-        std::string typed;
-        for (const auto& word : parsed.positional) typed += (typed.empty() ? "" : " ") + word;
-        if (typed.empty()) throw cli::UsageError(kUsage);
-
-        Session session;
-        const bool withCircumstances = parsed.has("--at");
-        std::string path = parsed.value("--mpcorb");
-        // Without --mpcorb, the file chosen on the Configuración page (vagaris.ini).
-        if (withCircumstances || path.empty()) cli::SetupSessionSettings(session, parsed);
-        if (path.empty()) path = session.settings.MpcOrbPath;
-        if (const std::string problem = MpcOrbFileProblem(path); !problem.empty())
-            throw std::runtime_error(problem);
-
-        const std::string boxText = UpperCaseAscii(typed);
-        const auto found = SearchMpcOrb(path, boxText);
-        if (!found) throw std::runtime_error(AsteroidNotFoundMessage(boxText));
-
-        std::optional<SelectionTexts> texts;
-        if (withCircumstances) {
-            InstallSearchHit(session, *found);
-            SetCurrentInstant(session, cli::InstantOption(session, parsed, "--at"));
-            FillPlanetRecords(session);
-            ComputeCircumstances(session, CircumstanceMode::R);
-            texts = SelectionPageTexts(session);
-        }
-
-        const auto fields = ElementFields(*found);
-        if (parsed.has("--json")) {
-            QJsonObject json;
-            for (const auto& [name, text] : fields)
-                json.insert(QLatin1String(name), QString::fromStdString(text));
-            if (texts)
-                json.insert(QStringLiteral("circumstances"),
-                            cli::CircumstancesJson(session, &*texts));
-            cli::PrintLines({cli::JsonLine(json)});
-        } else {
-            std::vector<std::string> lines;
-            for (const auto& [name, text] : fields)
-                lines.push_back(std::string(name) + ": " + text);
-            if (texts) {
-                lines.emplace_back();
-                for (auto& line : cli::SelectionResultLines(*texts))
-                    lines.push_back(std::move(line));
-            }
-            cli::PrintLines(lines);
-        }
-        if (texts && texts->error) throw std::runtime_error(*texts->error);
-        return 0;
-    });
-}
+const cli::CommandSpec vagaris::cli::kSearchCommand = {
+    "search",
+    "busca un asteroide en MPCOrb.dat y muestra sus elementos, y con --at dónde está: la "
+    "búsqueda de la página Selección",
+    "[--mpcorb ARCHIVO] CLAVE [--json] [--at FECHA]\n[opciones de Configuración]",
+    {kOwnOptions, cli::kAtOption, cli::kSettingsOptions},
+    "vagaris-cli search --mpcorb MPCORB.DAT Apophis --at \"13/04/2029 21:00:00\"",
+    Run,
+    false,
+    "CLAVE: el número, el nombre o la designación provisional, como en la caja de búsqueda "
+    "(\"433\", \"Eros\", \"2004 MN4\"); puede ir en varias palabras sin comillas. Sin --at "
+    "solo se muestran los elementos.",
+};

@@ -3,51 +3,77 @@
 // Prints the e/a page's label: name, a, e and the Tisserand parameter with respect to
 // Jupiter, for a typed orbit (as the calculator dialog) or a catalog object.
 #include "cli/CommonOptions.h"
+#include "core/Errors.h"
 #include "core/Session.h"
+#include "core/TextForms.h"
 #include "outputs/ea/Tisserand.h"
 
 namespace {
 
-constexpr const char* kUsage =
-    "uso: vagaris-cli tisserand (--a A --e E --i I [--title TEXT] | --catalog FILE "
-    "[--kind C|A] (--object N | --name TEXT))";
+using namespace vagaris;
+using namespace vagaris::cli;
+
+constexpr OptionSpec kTypedOptions[] = {
+    {"--a", "UA", "el semieje mayor de una órbita escrita a mano, en UA (con --e y --i)"},
+    {"--e", "E", "su excentricidad"},
+    {"--i", "GRADOS", "su inclinación en grados"},
+    {"--title", "TEXTO", "el nombre que se muestra (por defecto Calculado)"},
+};
+
+// A typed element must at least be a number; the calculator's own checks follow.
+void RequireNumber(const ParsedArgs& parsed, const char* name) {
+    try {
+        ParseFloat(parsed.value(name));
+    } catch (const EConvertError&) {
+        throw UsageError(std::string(name) + " espera un número: '" + parsed.value(name) + "'");
+    }
+}
+
+int Run(const ParsedArgs& parsed) {
+    if (!parsed.positional.empty())
+        throw UsageError("argumento inesperado: " + parsed.positional.front());
+    const bool typed =
+        parsed.has("--a") || parsed.has("--e") || parsed.has("--i") || parsed.has("--title");
+    const bool fromCatalog = parsed.has("--catalog") || parsed.has("--kind") ||
+                             parsed.has("--object") || parsed.has("--name");
+    if (typed && fromCatalog)
+        throw UsageError(
+            "se da una órbita (--a --e --i) o un objeto de catálogo (--catalog), no ambos");
+    if (!typed && !fromCatalog) throw UsageError("falta --a --e --i o --catalog");
+
+    if (typed) {
+        for (const char* name : {"--a", "--e", "--i"})
+            if (!parsed.has(name)) throw UsageError(std::string("falta ") + name);
+        for (const char* name : {"--a", "--e", "--i"}) RequireNumber(parsed, name);
+        const EaPoint p =
+            EaPointFromTyped(parsed.value("--e"), parsed.value("--a"), parsed.value("--i"));
+        PrintLines({EaLabel(parsed.value("--title", "Calculado"), p)});
+        return 0;
+    }
+    if (!parsed.has("--catalog")) throw UsageError("falta --catalog ARCHIVO");
+    if (parsed.has("--object") == parsed.has("--name"))
+        throw UsageError("se da --object N o --name TEXTO");
+    Session session;
+    SetupSessionObject(session, parsed);
+    const auto point = EaPointFromElements(session.Elements);
+    std::string name = session.Elements.Name;
+    if (session.SelectorIndex >= 0 &&
+        session.SelectorIndex < static_cast<int>(session.SelectorNames.size()))
+        name = session.SelectorNames[session.SelectorIndex];
+    // No element set (a line without a or q): the page's label stays empty.
+    PrintLines({point ? EaLabel(name, *point) : std::string()});
+    return 0;
+}
 
 }  // namespace
 
-int RunTisserand(const CliArgList& args) {
-    using namespace vagaris;
-    using namespace vagaris::cli;
-    return RunGuarded([&] {
-        const ParsedArgs parsed = ParseArgs(
-            args, {"--a", "--e", "--i", "--title", "--catalog", "--kind", "--object", "--name"},
-            {});
-        if (!parsed.positional.empty())
-            throw UsageError("argumento inesperado: " + parsed.positional.front());
-        const bool typed =
-            parsed.has("--a") || parsed.has("--e") || parsed.has("--i") || parsed.has("--title");
-        const bool fromCatalog = parsed.has("--catalog") || parsed.has("--kind") ||
-                                 parsed.has("--object") || parsed.has("--name");
-        if (typed == fromCatalog) throw UsageError(kUsage);
-
-        if (typed) {
-            if (!parsed.has("--a") || !parsed.has("--e") || !parsed.has("--i"))
-                throw UsageError(kUsage);
-            const EaPoint p =
-                EaPointFromTyped(parsed.value("--e"), parsed.value("--a"), parsed.value("--i"));
-            PrintLines({EaLabel(parsed.value("--title", "Calculado"), p)});
-            return 0;
-        }
-        if (!parsed.has("--catalog") || parsed.has("--object") == parsed.has("--name"))
-            throw UsageError(kUsage);
-        Session session;
-        SetupSessionObject(session, parsed);
-        const auto point = EaPointFromElements(session.Elements);
-        std::string name = session.Elements.Name;
-        if (session.SelectorIndex >= 0 &&
-            session.SelectorIndex < static_cast<int>(session.SelectorNames.size()))
-            name = session.SelectorNames[session.SelectorIndex];
-        // No element set (a line without a or q): the page's label stays empty.
-        PrintLines({point ? EaLabel(name, *point) : std::string()});
-        return 0;
-    });
-}
+const CommandSpec vagaris::cli::kTisserandCommand = {
+    "tisserand",
+    "el semieje mayor, la excentricidad y el parámetro de Tisserand respecto a Júpiter de una "
+    "órbita escrita o de un objeto de catálogo: la página e/a",
+    "--a UA --e E --i GRADOS [--title TEXTO]\n"
+    "--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)",
+    {kTypedOptions, kObjectOptions},
+    "vagaris-cli tisserand --a 17.8 --e 0.967 --i 162.3 --title Halley",
+    Run,
+};

@@ -1,34 +1,33 @@
 // vagaris-cli: the headless face of every page.
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <string>
+#include <vector>
 
-#include "cli/Commands.h"
+#include "cli/CommonOptions.h"
 #include "core/AtomicFile.h"
 
 namespace {
 
-struct Subcommand {
-    const char* name;
-    int (*run)(const CliArgList&);
+using namespace vagaris::cli;
+
+// The subcommands, in the order the help lists them.
+constexpr const CommandSpec* kCommands[] = {
+    &kCircumstancesCommand, &kEphemerisCommand, &kOrbitCommand,    &kChartCommand,
+    &kSearchCommand,        &kDownloadCommand,  &kAntitailCommand, &kTisserandCommand,
 };
 
-constexpr Subcommand kSubcommands[] = {
-    {"circumstances", RunCircumstances},
-    {"ephemeris", RunEphemeris},
-    {"orbit", RunOrbit},
-    {"chart", RunChart},
-    {"search", RunSearch},
-    {"download", RunDownload},
-    {"antitail", RunAntitail},
-    {"tisserand", RunTisserand},
-};
+constexpr const char* kVersion = VAGARIS_VERSION;  // the project's, from CMakeLists.txt
+
+void Print(std::FILE* to, const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), to);
+    std::fflush(to);
+}
 
 void PrintUsage() {
-    std::fputs("uso: vagaris-cli <orden> [opciones]\nórdenes:", stderr);
-    for (const auto& s : kSubcommands) std::fprintf(stderr, " %s", s.name);
-    std::fputs("\n", stderr);
+    std::string text = "uso: vagaris-cli <orden> [opciones]\nórdenes:";
+    for (const CommandSpec* c : kCommands) text += std::string(" ") + c->name;
+    Print(stderr, text + "\nLa ayuda: vagaris-cli --help, vagaris-cli <orden> --help\n");
 }
 
 // Output that could not be written (a full disk behind "> file", a closed pipe) is a
@@ -50,9 +49,35 @@ int main(int argc, char** argv) {
         PrintUsage();
         return 2;
     }
-    CliArgList args(argv + 2, argv + argc);
-    for (const auto& s : kSubcommands)
-        if (std::strcmp(argv[1], s.name) == 0) return WithStandardOutputChecked(s.run(args));
-    PrintUsage();
+    const std::string first = argv[1];
+    if (first == "--help" || first == "-h") {
+        Print(stdout, ProgramHelp(kCommands, kVersion));
+        return 0;
+    }
+    if (first == "--version") {
+        Print(stdout, std::string("vagaris-cli ") + kVersion + "\n");
+        return 0;
+    }
+    // Not in the help: the build writes the manual page with it.
+    if (first == "--manual-page") {
+        Print(stdout, ManualPage(kCommands, kVersion));
+        return 0;
+    }
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    for (const CommandSpec* c : kCommands) {
+        if (first != c->name) continue;
+        if (HelpRequested(args)) {
+            Print(stdout, CommandHelp(*c));
+            return 0;
+        }
+        if (args.empty() && !c->runsWithoutArguments) {
+            Print(stderr, CommandUsage(*c));
+            return 2;
+        }
+        return WithStandardOutputChecked(
+            RunGuarded([&] { return c->run(ParseCommandLine(*c, args)); }));
+    }
+    Print(stderr, (first.rfind('-', 0) == 0 ? "opción desconocida: " : "orden desconocida: ") +
+                      first + " (vagaris-cli --help enumera las órdenes)\n");
     return 2;
 }

@@ -9,6 +9,7 @@ packages=(
     locales-all fonts-dejavu-core clang-format
     liberfa-dev python3-ephem
     python3-erfa
+    desktop-file-utils appstream groff-base
 )
 missing=()
 for p in "${packages[@]}"; do

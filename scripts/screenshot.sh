@@ -1,6 +1,8 @@
 #!/bin/sh
-# Refreshes docs/seleccion.png: builds the screenshot tool, runs the window offscreen on the
-# sample comet catalog with one comet chosen, and saves the Selección page as a PNG.
+# Refreshes the pictures of the README, one per page (docs/seleccion.png, docs/orbita.png,
+# ...): builds the screenshot tool, runs the window offscreen in extended mode on the sample
+# comet catalog with one comet chosen, and saves every page as a PNG (made smaller with
+# optipng when it is installed).
 #
 #   scripts/screenshot.sh [build folder]      (default: build-screenshot beside the sources)
 # Optional: OBJECT="12P/Pons-Brooks" WHEN="01/04/2024 20:00:00" scripts/screenshot.sh
@@ -23,4 +25,7 @@ mkdir -p "$source_dir/docs"
 font_dir=/usr/share/fonts/truetype/dejavu
 [ -d "$font_dir" ] && export QT_QPA_FONTDIR="${QT_QPA_FONTDIR:-$font_dir}"
 QT_QPA_PLATFORM=offscreen "$build_dir/bin/vagaris-screenshot" \
-    "$source_dir/data/samples/CometsCR.dat" "$source_dir/docs/seleccion.png" "$object" "$when"
+    "$source_dir/data/samples/CometsCR.dat" "$source_dir/docs" "$object" "$when"
+if command -v optipng >/dev/null 2>&1; then
+    optipng -quiet -o5 -strip all "$source_dir"/docs/*.png
+fi

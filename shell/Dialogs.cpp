@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 void QtDialogs::message(QWidget* parent, const QString& text) {
     QMessageBox::information(parent, kApplicationTitle, text);
@@ -13,6 +14,20 @@ void QtDialogs::error(QWidget* parent, const QString& text) {
 }
 void QtDialogs::warning(QWidget* parent, const QString& text) {
     QMessageBox::warning(parent, kApplicationTitle, text);
+}
+int QtDialogs::ask(QWidget* parent, const QString& text, const QStringList& buttons) {
+    QMessageBox box(QMessageBox::Question, kApplicationTitle, text, QMessageBox::NoButton, parent);
+    QList<QAbstractButton*> added;
+    for (qsizetype k = 0; k < buttons.size(); ++k)
+        added << box.addButton(buttons[k], k + 1 == buttons.size() ? QMessageBox::RejectRole
+                                                                   : QMessageBox::AcceptRole);
+    if (!added.isEmpty()) {
+        box.setDefaultButton(qobject_cast<QPushButton*>(added.first()));
+        box.setEscapeButton(added.last());
+    }
+    box.exec();
+    const auto chosen = added.indexOf(box.clickedButton());
+    return chosen >= 0 ? int(chosen) : int(buttons.size()) - 1;
 }
 QString QtDialogs::openFile(QWidget* parent, const QString& filter) {
     return QFileDialog::getOpenFileName(parent, QString(), QString(), QtFilterFromPipes(filter));

@@ -2,6 +2,7 @@
 // The one seam for modal windows: message boxes, file dialogs and modal dialogs. The window
 // uses QtDialogs; tests install a fake that answers at once, so no test blocks.
 #include <QString>
+#include <QStringList>
 
 class QDialog;
 class QWidget;
@@ -15,6 +16,10 @@ public:
     virtual void error(QWidget* parent, const QString& text) = 0;
     // Message box titled with the application title, exclamation (warning) icon.
     virtual void warning(QWidget* parent, const QString& text) = 0;
+    // Message box titled with the application title, question icon, one button per caption
+    // in `buttons` (the last one also answers Escape and the close button). Returns the index
+    // of the button chosen.
+    virtual int ask(QWidget* parent, const QString& text, const QStringList& buttons) = 0;
     // File-open dialog. `filter` uses the "Text (*.ext)|*.ext|..." notation. Returns the chosen
     // path, or an empty text when cancelled.
     virtual QString openFile(QWidget* parent, const QString& filter) = 0;
@@ -35,6 +40,7 @@ public:
     void message(QWidget* parent, const QString& text) override;
     void error(QWidget* parent, const QString& text) override;
     void warning(QWidget* parent, const QString& text) override;
+    int ask(QWidget* parent, const QString& text, const QStringList& buttons) override;
     QString openFile(QWidget* parent, const QString& filter) override;
     QString saveFile(QWidget* parent, const QString& filter, const QString& defaultExt,
                      const QString& proposedName) override;

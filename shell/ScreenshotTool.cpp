@@ -1,20 +1,22 @@
-// vagaris-screenshot: opens the window on a temporary program directory holding a sample
-// comet catalog, loads it the way a user does, chooses one comet and saves a picture of the
-// Selección page. Run offscreen by scripts/screenshot.sh.
+// vagaris-screenshot: opens the window in extended mode on a temporary program directory
+// holding a sample comet catalog, loads it the way a user does, chooses one comet and saves a
+// picture of every page, computed where the page has a button for it. Run offscreen by
+// scripts/screenshot.sh.
 //
-//   vagaris-screenshot <CometsCR.dat> <output.png> [object name] [dd/mm/yyyy hh:nn:ss UT]
+//   vagaris-screenshot <CometsCR.dat> <output folder> [object name] [dd/mm/yyyy hh:nn:ss UT]
+#include <QAbstractButton>
 #include <QApplication>
+#include <QBuffer>
 #include <QComboBox>
 #include <QDir>
-#include <QBuffer>
 #include <QFile>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "core/TextFile.h"
 #include "core/Session.h"
+#include "core/TextFile.h"
 #include "core/Time.h"
 #include "shell/AppController.h"
 #include "shell/Dialogs.h"
@@ -27,6 +29,10 @@ struct PrintingDialogs : Dialogs {
     void message(QWidget*, const QString& t) override { print("mensaje", t); }
     void error(QWidget*, const QString& t) override { print("error", t); }
     void warning(QWidget*, const QString& t) override { print("aviso", t); }
+    int ask(QWidget*, const QString& t, const QStringList& buttons) override {
+        print("pregunta", t);
+        return int(buttons.size()) - 1;
+    }
     QString openFile(QWidget*, const QString&) override { return {}; }
     QString saveFile(QWidget*, const QString&, const QString&, const QString&) override {
         return {};
@@ -37,6 +43,23 @@ struct PrintingDialogs : Dialogs {
     }
 };
 
+// Each page's picture file, and the button that fills the page (none: it fills itself).
+struct PagePicture {
+    const char* page;
+    const char* file;
+    const char* computeButton;
+};
+constexpr PagePicture kPictures[] = {
+    {"Suelo", "seleccion.png", nullptr},
+    {"tsOrbita", "orbita.png", nullptr},
+    {"tsAE", "ea.png", nullptr},
+    {"tsTablas", "tablas.png", nullptr},
+    {"tsEfe", "efemerides.png", "Button32"},
+    {"tsAnti", "anticola.png", "Button5"},
+    {"tsDescargas", "descargas.png", nullptr},
+    {"tsConf", "configuracion.png", nullptr},
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -44,12 +67,12 @@ int main(int argc, char** argv) {
     const QStringList args = application.arguments();
     if (args.size() < 3) {
         std::fprintf(stderr,
-                     "uso: vagaris-screenshot <CometsCR.dat> <salida.png> [objeto] "
+                     "uso: vagaris-screenshot <CometsCR.dat> <carpeta de salida> [objeto] "
                      "[\"dd/mm/yyyy hh:nn:ss\"]\n");
         return 2;
     }
     const QString catalog = args[1];
-    const QString output = args[2];
+    const QDir output(args[2]);
     const QString object = args.size() > 3 ? args[3] : QStringLiteral("C/2025 A6 (Lemmon)");
     const QString when = args.size() > 4 ? args[4] : QStringLiteral("21/10/2025 19:00:00");
 
@@ -59,6 +82,9 @@ int main(int argc, char** argv) {
                      qPrintable(catalog));
         return 1;
     }
+    QFile extended(home.filePath(QStringLiteral("457.txt")));  // every page in sight
+    extended.open(QIODevice::WriteOnly);
+    extended.close();
     qputenv("VAGARIS_HOME", QFile::encodeName(home.path()));
 
     vagaris::Session session;
@@ -90,20 +116,36 @@ int main(int argc, char** argv) {
     window.app().chooseObject(index);
     QApplication::processEvents();
 
-    // Through the program's one atomic writer, as every file the program writes.
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    if (!window.grab().save(&buffer, "PNG")) {
-        std::fprintf(stderr, "no se pudo escribir %s\n", qPrintable(output));
-        return 1;
+    auto* pages = window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    for (const PagePicture& picture : kPictures) {
+        auto* page = pages->findChild<QWidget*>(QString::fromLatin1(picture.page));
+        if (!page) {
+            std::fprintf(stderr, "no existe la página %s\n", picture.page);
+            return 1;
+        }
+        pages->setCurrentWidget(page);
+        QApplication::processEvents();
+        if (picture.computeButton)
+            if (auto* button =
+                    page->findChild<QAbstractButton*>(QString::fromLatin1(picture.computeButton)))
+                button->click();
+        QApplication::processEvents();
+        const QString path = output.filePath(QString::fromLatin1(picture.file));
+        // Through the program's one atomic writer, as every file the program writes.
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        if (!window.grab().save(&buffer, "PNG")) {
+            std::fprintf(stderr, "no se pudo escribir %s\n", qPrintable(path));
+            return 1;
+        }
+        try {
+            vagaris::WriteFileAtomically(QFile::encodeName(path).toStdString(), png.toStdString());
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "%s\n", e.what());
+            return 1;
+        }
+        std::printf("%s\n", qPrintable(path));
     }
-    try {
-        vagaris::WriteFileAtomically(QFile::encodeName(output).toStdString(), png.toStdString());
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "%s\n", e.what());
-        return 1;
-    }
-    std::printf("%s\n", qPrintable(QDir(output).absolutePath()));
     return 0;
 }

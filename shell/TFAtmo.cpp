@@ -5,7 +5,9 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 
 #include "catalogs/download/DescargasPage.h"
 #include "core/AtomicFile.h"
@@ -18,6 +20,7 @@
 #include "shell/ConfPage.h"
 #include "shell/Dialogs.h"
 #include "shell/MaskedEdit.h"
+#include "shell/FirstRun.h"
 #include "shell/SueloPage.h"
 #include "shell/settings/SettingsFile.h"
 
@@ -32,6 +35,23 @@ QString WindowCaption() {
 #else
     return QStringLiteral("Vagaris ");
 #endif
+}
+
+// Every caption in sight at the fixed width, the extended pages included: the tab bar's text
+// shrinks by half points from the window's size until the tabs fit without scroll arrows.
+// The window keeps its size and the captions their words.
+void FitTabCaptions(QTabWidget* pages) {
+    QTabBar* bar = pages->tabBar();
+    bar->setUsesScrollButtons(false);
+    bar->setElideMode(Qt::ElideNone);
+    bar->setExpanding(false);
+    const int room = kClientWidth - 4;  // the page frame's edges
+    QFont font = bar->font();
+    for (qreal size = font.pointSizeF(); size >= 5; size -= 0.5) {
+        font.setPointSizeF(size);
+        bar->setFont(font);
+        if (bar->sizeHint().width() <= room) return;  // the visible tabs at their full size
+    }
 }
 
 }  // namespace
@@ -75,6 +95,7 @@ TFAtmo::TFAtmo(vagaris::Session& session, Dialogs& dialogs, QWidget* parent)
     pages_->addTab(conf, QStringLiteral("Configuración"));
     pages_->setTabVisible(aeTab, session_.ExtendedMode);
     pages_->setTabVisible(antiTab, session_.ExtendedMode);
+    FitTabCaptions(pages_);
     setCentralWidget(pages_);
     pages_->setCurrentIndex(0);
     KeepInvalidBoxOnItsPage(pages_);
@@ -88,6 +109,9 @@ TFAtmo::TFAtmo(vagaris::Session& session, Dialogs& dialogs, QWidget* parent)
     app_->guarded([&] { conf->computeSite(); });
     vagaris::FillPlanetRecords(session_);
     app_->setNowAndCompute();
+
+    // Said once the window is on the screen, so the question stands in front of it.
+    QTimer::singleShot(0, this, &TFAtmo::OfferCatalogs);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
@@ -106,6 +130,28 @@ void TFAtmo::closeEvent(QCloseEvent* event) {
                                         QString::fromStdString(e.what()));
     }
     event->accept();
+}
+
+void TFAtmo::OfferCatalogs() {
+    if (!vagaris::HoldsNoCatalog(session_.ProgramDir)) return;
+    const QString folder = QString::fromStdString(session_.ProgramDir);
+    const int answer = app_->dialogs().ask(
+        this, QStringLiteral("No hay catálogos en %1.").arg(folder),
+        {QStringLiteral("Descargar catálogos"), QStringLiteral("Usar catálogos de ejemplo"),
+         QStringLiteral("Cerrar")});
+    if (answer == 0) {
+        if (auto* page = pages_->findChild<QWidget*>(QStringLiteral("tsDescargas")))
+            pages_->setCurrentWidget(page);
+    } else if (answer == 1) {
+        const std::string samples = vagaris::BundledSamplesDir(
+            QCoreApplication::applicationDirPath().toStdString(), VAGARIS_SOURCE_SAMPLES_DIR);
+        if (samples.empty()) {
+            app_->dialogs().error(this,
+                                  QStringLiteral("No se encuentran los catálogos de ejemplo"));
+            return;
+        }
+        app_->guarded([&] { vagaris::CopySampleCatalogs(samples, session_.ProgramDir); });
+    }
 }
 
 void TFAtmo::PageControl1Change(int index) {

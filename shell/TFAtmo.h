@@ -23,6 +23,9 @@ protected:
 
 private:
     void PageControl1Change(int index);  // another tab became active: its entry action
+    // The first start: no catalog in the program folder. Offers the download page or the
+    // bundled samples.
+    void OfferCatalogs();
 
     vagaris::Session& session_;
     AppController* app_ = nullptr;

@@ -1,5 +1,6 @@
 // vagaris: the window.
 #include <QApplication>
+#include <QIcon>
 
 #include "core/Session.h"
 #include "shell/gifbridge/progress.h"
@@ -9,6 +10,9 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vagaris"));
+    // The installed menu entry and icon share this name; desktops match the window to them.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vagaris.Vagaris"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("io.github.vagaris.Vagaris")));
     InstallGifProgressWindow();  // the progress window shown while a GIF is written
     vagaris::Session session;    // the clock is the computer's (set by the window)
     QtDialogs dialogs;

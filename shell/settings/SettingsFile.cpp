@@ -136,7 +136,10 @@ bool DecideExtendedMode(const std::string& programDir) {
 std::string ResolveProgramDir(const std::string& executableDir) {
     if (const char* home = std::getenv("VAGARIS_HOME"); home && *home) return EnsureDir(home);
 
-    if (!executableDir.empty() && IsWritableDir(executableDir)) return WithSeparator(executableDir);
+    std::error_code ec;
+    if (!executableDir.empty() && fs::exists(fs::path(executableDir) / kBuildTreeMarker, ec) &&
+        IsWritableDir(executableDir))
+        return WithSeparator(executableDir);
 
     fs::path dataHome;
     if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg && fs::path(xdg).is_absolute())

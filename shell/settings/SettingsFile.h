@@ -24,9 +24,15 @@ SiteConstants ComputeSite(const std::string& latText, const std::string& altText
 // True when "modext.txt" or "457.txt" exists in programDir.
 bool DecideExtendedMode(const std::string& programDir);
 
-// The program directory: VAGARIS_HOME when set; else the executables' directory when it is
-// writable; else the per-user data directory (XDG_DATA_HOME or ~/.local/share, + "vagaris").
-// Created when missing; always ends with a path separator.
+// The build writes this file beside the executables it makes, and installing never copies it:
+// a program run from its build tree keeps its files beside it, as it always did, while an
+// installed one never takes its executables' folder, even where it could write there (root
+// can write /usr/bin).
+inline constexpr const char* kBuildTreeMarker = "vagaris-build-tree.txt";
+
+// The program directory: VAGARIS_HOME when set; else the executables' directory when it is a
+// build tree (kBuildTreeMarker) and writable; else the per-user data directory (XDG_DATA_HOME
+// or ~/.local/share, + "vagaris"). Created when missing; always ends with a path separator.
 std::string ResolveProgramDir(const std::string& executableDir);
 
 }  // namespace vagaris

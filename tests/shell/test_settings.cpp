@@ -176,10 +176,18 @@ TEST_F(SettingsDir, ProgramDirComesFromVagarisHome) {
     EXPECT_TRUE(fs::is_directory(home));  // created when missing
 }
 
-TEST_F(SettingsDir, ProgramDirIsTheWritableExecutableFolder) {
+TEST_F(SettingsDir, ProgramDirIsTheWritableExecutableFolderOfABuildTree) {
     EnvOverride env("VAGARIS_HOME", nullptr);
+    std::ofstream(dir_ / kBuildTreeMarker) << "build tree\n";
     EXPECT_EQ(ResolveProgramDir(dir_.string()), dir_.string() + "/");
     EXPECT_EQ(ResolveProgramDir(programDir_), programDir_);  // one separator only
+}
+
+// Installed executables never keep files beside them, even in a folder they can write.
+TEST_F(SettingsDir, InstalledExecutablesUseTheUserDataFolderEvenWhenTheirsIsWritable) {
+    EnvOverride env("VAGARIS_HOME", nullptr);
+    EnvOverride xdg("XDG_DATA_HOME", (dir_ / "data").c_str());
+    EXPECT_EQ(ResolveProgramDir(dir_.string()), (dir_ / "data" / "vagaris").string() + "/");
 }
 
 TEST_F(SettingsDir, ProgramDirFallsBackToTheUserDataFolder) {

@@ -14,6 +14,14 @@ struct FakeDialogs : Dialogs {
         QString text;
     };
     std::vector<Shown> shown;
+    // The questions asked (ask()), apart from `shown`, and the next answers (button indexes;
+    // none left = the last button, as Escape).
+    struct Asked {
+        QString text;
+        QStringList buttons;
+    };
+    std::vector<Asked> asked;
+    std::deque<int> askAnswers;
     std::deque<QString> openAnswers;  // next answers of openFile ("" = cancel)
     std::deque<QString> saveAnswers;  // next answers of saveFile ("" = cancel)
     QString lastSaveFilter, lastSaveDefaultExt, lastSaveProposed;
@@ -23,6 +31,13 @@ struct FakeDialogs : Dialogs {
     void message(QWidget*, const QString& t) override { shown.push_back({"message", t}); }
     void error(QWidget*, const QString& t) override { shown.push_back({"error", t}); }
     void warning(QWidget*, const QString& t) override { shown.push_back({"warning", t}); }
+    int ask(QWidget*, const QString& t, const QStringList& buttons) override {
+        asked.push_back({t, buttons});
+        if (askAnswers.empty()) return int(buttons.size()) - 1;
+        const int a = askAnswers.front();
+        askAnswers.pop_front();
+        return a;
+    }
     QString openFile(QWidget*, const QString&) override {
         if (openAnswers.empty()) return {};
         QString a = openAnswers.front();

@@ -77,7 +77,10 @@ TEST_F(CliTisserandTest, UsageErrors) {
         EXPECT_EQ(r.exitCode, 2) << (args.empty() ? "" : args.front());
         EXPECT_FALSE(r.err.empty());
     }
-    EXPECT_EQ(Run({"--a", "x", "--e", "0.5", "--i", "1"}).exitCode, 1);
+    // A typed element that is not a number is a wrong command line, named in the message.
+    const CliResult notANumber = Run({"--a", "x", "--e", "0.5", "--i", "1"});
+    EXPECT_EQ(notANumber.exitCode, 2);
+    EXPECT_EQ(notANumber.err, "--a espera un número: 'x'\n");
 }
 
 }  // namespace

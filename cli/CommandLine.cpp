@@ -1,0 +1,276 @@
+#include "cli/CommandLine.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+
+namespace vagaris::cli {
+
+namespace {
+
+constexpr ExitCodeText kExitCodeTexts[] = {
+    {0, "correcto; también con --help y --version"},
+    {1,
+     "la entrada no vale o la operación falla: un archivo que falta o no se lee, un objeto "
+     "que no está en el catálogo, una línea o una fecha que no se convierte, una escritura o "
+     "una descarga que falla"},
+    {2,
+     "la línea de órdenes no vale: sin argumentos, una opción desconocida, una opción sin "
+     "su valor, un valor que no es un número o está fuera del rango de la opción"},
+};
+
+// Where the program keeps its files, for the help and the manual page.
+constexpr const char* kFilesText =
+    "vagaris y vagaris-cli comparten la carpeta del programa: $VAGARIS_HOME si está definida; "
+    "si no, $XDG_DATA_HOME/vagaris, o ~/.local/share/vagaris (un programa compilado que se "
+    "ejecuta desde su carpeta de compilación usa esa carpeta cuando puede escribir en ella). "
+    "Allí están vagaris.ini (la configuración) y los cinco catálogos CometsCR.dat, "
+    "NeosAndUnusualCR.dat, CriticalListCR.dat, DistantObjectsCR.dat y "
+    "BrightMinorPlanetsCR.dat; un archivo 457.txt o modext.txt en ella muestra las páginas "
+    "del modo extendido.";
+
+QString Q(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+std::string S(const QString& s) { return s.toUtf8().toStdString(); }
+
+// The option's name as QCommandLineParser knows it: without its dashes.
+QString BareName(const char* name) {
+    QString n = QString::fromLatin1(name);
+    while (n.startsWith(QLatin1Char('-'))) n.remove(0, 1);
+    return n;
+}
+
+// The argument as the user typed it for an option QCommandLineParser names bare.
+std::string TypedForm(const std::vector<std::string>& args, const QString& bare) {
+    for (const auto& a : args) {
+        if (a == "--") break;
+        QString n = Q(a);
+        if (!n.startsWith(QLatin1Char('-'))) continue;
+        while (n.startsWith(QLatin1Char('-'))) n.remove(0, 1);
+        if (n.section(QLatin1Char('='), 0, 0) == bare) return a;
+    }
+    return (bare.size() == 1 ? "-" : "--") + S(bare);
+}
+
+// The text between the first and the last apostrophe of Qt's message ("Missing value after
+// '--lat'."), which names the argument.
+std::string Quoted(const QString& message) {
+    const auto first = message.indexOf(QLatin1Char('\''));
+    const auto last = message.lastIndexOf(QLatin1Char('\''));
+    return first >= 0 && last > first ? S(message.mid(first + 1, last - first - 1)) : std::string();
+}
+
+// Words of `text` on lines of at most `width` characters (counted as code points), each
+// line after the first starting with `indent`.
+std::string Wrap(const std::string& text, std::size_t width, const std::string& indent) {
+    std::string out, line;
+    auto length = [](const std::string& s) {
+        std::size_t n = 0;
+        for (unsigned char c : s) n += (c & 0xC0) != 0x80;
+        return n;
+    };
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find(' ', start);
+        if (end == std::string::npos) end = text.size();
+        const std::string word = text.substr(start, end - start);
+        start = end + 1;
+        if (word.empty()) continue;
+        if (!line.empty() && length(indent) + length(line) + 1 + length(word) > width) {
+            out += (out.empty() ? "" : indent) + line + "\n";
+            line.clear();
+        }
+        line += (line.empty() ? "" : " ") + word;
+    }
+    if (!line.empty()) out += (out.empty() ? "" : indent) + line + "\n";
+    return out;
+}
+
+std::string Indented(const std::string& lines, const std::string& indent) {
+    std::string out;
+    std::size_t start = 0;
+    while (start <= lines.size()) {
+        std::size_t end = lines.find('\n', start);
+        if (end == std::string::npos) end = lines.size();
+        out += indent + lines.substr(start, end - start) + "\n";
+        start = end + 1;
+    }
+    return out;
+}
+
+std::string OptionHead(const OptionSpec& o) {
+    return std::string(o.name) + (o.value ? std::string(" ") + o.value : std::string());
+}
+
+constexpr OptionSpec kHelpOption{"--help", nullptr, "muestra esta ayuda y termina"};
+
+// Roff: a backslash printed as such, minus signs that stay minus signs, and no line taken
+// for a request.
+std::string Roff(const std::string& text) {
+    std::string out;
+    bool lineStart = true;
+    for (char c : text) {
+        if (lineStart && (c == '.' || c == '\'')) out += "\\&";
+        if (c == '\\')
+            out += "\\e";
+        else if (c == '-')
+            out += "\\-";
+        else
+            out += c;
+        lineStart = c == '\n';
+    }
+    return out;
+}
+
+}  // namespace
+
+const std::span<const ExitCodeText> kExitCodes{kExitCodeTexts};
+
+std::string ParsedArgs::value(const std::string& name, const std::string& fallback) const {
+    const auto it = values.find(name);
+    return it == values.end() || it->second.empty() ? fallback : it->second.back();
+}
+
+std::vector<std::string> ParsedArgs::all(const std::string& name) const {
+    const auto it = values.find(name);
+    return it == values.end() ? std::vector<std::string>{} : it->second;
+}
+
+bool HelpRequested(const std::vector<std::string>& args) {
+    for (const auto& a : args) {
+        if (a == "--") return false;
+        if (a == "--help" || a == "-h") return true;
+    }
+    return false;
+}
+
+ParsedArgs ParseCommandLine(const CommandSpec& command, const std::vector<std::string>& args) {
+    QCommandLineParser parser;
+    // "-o" is a name like any other; "-abc" is one unknown option, not three switches.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    std::vector<const OptionSpec*> known;
+    for (const auto& group : command.options)
+        for (const OptionSpec& o : group) {
+            known.push_back(&o);
+            parser.addOption(o.value ? QCommandLineOption(BareName(o.name), QString(),
+                                                          QString::fromUtf8(o.value))
+                                     : QCommandLineOption(BareName(o.name)));
+        }
+    QStringList list{QStringLiteral("vagaris-cli")};
+    for (const auto& a : args) list << Q(a);
+    // parse(), not process(): the messages are this program's, in Spanish, and so is the exit.
+    if (!parser.parse(list)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty())
+            throw UsageError("opción desconocida: " + TypedForm(args, unknown.first()) +
+                             " (vagaris-cli " + command.name + " --help enumera las opciones)");
+        const QString error = parser.errorText();
+        const std::string named = Quoted(error);
+        if (error.startsWith(QLatin1String("Missing value")))
+            throw UsageError("falta el valor de " + named);
+        if (error.startsWith(QLatin1String("Unexpected value")))
+            throw UsageError(named + " no lleva valor");
+        throw UsageError(S(error));
+    }
+    ParsedArgs parsed;
+    for (const OptionSpec* o : known) {
+        const QString bare = BareName(o->name);
+        if (!parser.isSet(bare)) continue;
+        if (o->value) {
+            auto& values = parsed.values[o->name];
+            for (const QString& v : parser.values(bare)) values.push_back(S(v));
+        } else {
+            parsed.flags.insert(o->name);
+        }
+    }
+    for (const QString& p : parser.positionalArguments()) parsed.positional.push_back(S(p));
+    return parsed;
+}
+
+std::string CommandUsage(const CommandSpec& command) {
+    // The first line after the command's name, the others indented under it.
+    return std::string("uso: vagaris-cli ") + command.name + " " +
+           Indented(command.synopsis, "    ").substr(4) +
+           "Las opciones y un ejemplo: vagaris-cli " + command.name + " --help\n";
+}
+
+std::string CommandHelp(const CommandSpec& command) {
+    std::string out =
+        Wrap(std::string("vagaris-cli ") + command.name + ": " + command.summary, 79, "  ") + "\n";
+    out += CommandUsage(command).substr(0, CommandUsage(command).rfind("Las opciones"));
+    if (command.arguments) out += "\nArgumentos:\n  " + Wrap(command.arguments, 79, "  ");
+    out += "\nOpciones:\n";
+    auto add = [&](const OptionSpec& o) {
+        out += "  " + OptionHead(o) + "\n";
+        out += "        " + Wrap(o.help, 79, "        ");
+    };
+    for (const auto& group : command.options)
+        for (const OptionSpec& o : group) add(o);
+    add(kHelpOption);
+    out += "\nEjemplo:\n" + Indented(command.example, "  ");
+    out += "\nCódigos de salida:\n";
+    for (const auto& e : kExitCodes)
+        out += "  " + std::to_string(e.code) + "  " + Wrap(e.meaning, 79, "     ");
+    return out;
+}
+
+std::string ProgramHelp(std::span<const CommandSpec* const> commands, const std::string& version) {
+    std::string out = "vagaris-cli " + version +
+                      ": los cálculos de Vagaris (cometas y asteroides) desde la línea de "
+                      "órdenes\n\nuso: vagaris-cli ORDEN [opciones]\n"
+                      "     vagaris-cli ORDEN --help\n"
+                      "     vagaris-cli --help | --version\n\nÓrdenes:\n";
+    std::size_t width = 0;
+    for (const CommandSpec* c : commands) width = std::max(width, std::string(c->name).size());
+    for (const CommandSpec* c : commands)
+        out += "  " + std::string(c->name) +
+               std::string(width + 2 - std::string(c->name).size(), ' ') +
+               Wrap(c->summary, 79, std::string(width + 4, ' '));
+    out += "\nArchivos:\n  " + Wrap(kFilesText, 79, "  ");
+    out += "\nCódigos de salida:\n";
+    for (const auto& e : kExitCodes)
+        out += "  " + std::to_string(e.code) + "  " + Wrap(e.meaning, 79, "     ");
+    return out;
+}
+
+std::string ManualPage(std::span<const CommandSpec* const> commands, const std::string& version) {
+    std::string out = ".TH VAGARIS-CLI 1 \"\" \"vagaris-cli " + version +
+                      "\" \"Órdenes de usuario\"\n"
+                      ".SH NOMBRE\nvagaris-cli \\- los cálculos de Vagaris desde la línea de "
+                      "órdenes\n"
+                      ".SH SINOPSIS\n.B vagaris-cli\n.I orden\n.RI [ opciones ]\n.br\n"
+                      ".B vagaris-cli\n.I orden\n.B \\-\\-help\n.br\n"
+                      ".B vagaris-cli\n.BR \\-\\-help \" | \" \\-\\-version\n"
+                      ".SH DESCRIPCIÓN\n"
+                      "vagaris-cli hace sin ventana lo que hacen las páginas de\n.BR vagaris (1):\n"
+                      "dónde está un cometa o un asteroide, cómo se observa, efemérides, "
+                      "gráficas, el dibujo de la órbita, la búsqueda en MPCOrb.dat, la descarga "
+                      "de catálogos, la búsqueda de anticolas y el parámetro de Tisserand. "
+                      "Todas las horas son de Tiempo Universal.\n"
+                      ".SH ÓRDENES\n";
+    for (const CommandSpec* c : commands) {
+        out += ".SS " + std::string(c->name) + "\n" + Roff(c->summary) + "\n.PP\n.nf\n" +
+               Roff(std::string("vagaris-cli ") + c->name + " " +
+                    Indented(c->synopsis, "    ").substr(4)) +
+               ".fi\n";
+        if (c->arguments) out += ".PP\n" + Roff(c->arguments) + "\n";
+        auto add = [&](const OptionSpec& o) {
+            // Bold name, italic value.
+            out += o.value ? ".TP\n.BI \"" + Roff(o.name) + " \" \"" + Roff(o.value) + "\"\n"
+                           : ".TP\n.B " + Roff(o.name) + "\n";
+            out += Roff(o.help) + "\n";
+        };
+        for (const auto& group : c->options)
+            for (const OptionSpec& o : group) add(o);
+        add(kHelpOption);
+        out += ".PP\nEjemplo:\n.PP\n.RS\n.nf\n" + Roff(c->example) + "\n.fi\n.RE\n";
+    }
+    out += ".SH ARCHIVOS\n" + Roff(kFilesText) + "\n.SH ESTADO DE SALIDA\n";
+    for (const auto& e : kExitCodes)
+        out += ".TP\n.B " + std::to_string(e.code) + "\n" + Roff(e.meaning) + "\n";
+    out += ".SH VÉASE TAMBIÉN\n.BR vagaris (1)\n";
+    return out;
+}
+
+}  // namespace vagaris::cli
