@@ -90,12 +90,13 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
 # The extended description; CPack puts the summary line above it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Vagaris predicts where a comet or minor planet is in the sky and how well it \
-can be observed, from the orbital-element catalogs of the IAU Minor Planet Center: \
-positions, distances, magnitude, motion, the best altitude in darkness, ephemeris \
-tables, charts, an orbit drawing among the planets with animation and GIF export, \
-a Tisserand diagram and a search for anti-tail geometry. The interface is in Spanish.
+    "Vagaris predicts where a comet or minor planet is in the sky and how well it
+can be observed, from the orbital-element catalogs of the IAU Minor Planet
+Center: positions, distances, magnitude, motion, the best altitude in darkness,
+ephemeris tables, charts, an orbit drawing among the planets with animation and
+GIF export, a Tisserand diagram and a search for anti-tail geometry. The
+interface is in Spanish.
 
-The package holds the window (vagaris), the command-line tool (vagaris-cli) and \
-sample catalogs.")
+The package holds the window (vagaris), the command-line tool (vagaris-cli)
+and sample catalogs.")
 include(CPack)
