@@ -135,7 +135,8 @@ void SetupSessionObject(Session& session, const ParsedArgs& args) {
                          "': indique --kind C o --kind A");
 
     if (!fs::is_regular_file(path, ec))
-        throw std::runtime_error("Archivo de elementos orbitales no encontrado");
+        // The window's message, and which file (the command line may name any).
+        throw std::runtime_error("Archivo de elementos orbitales no encontrado: " + path.string());
     std::vector<std::string> lines = ReadCatalogLines(path.string());
 
     InstallCatalog(session, kind, std::move(lines));

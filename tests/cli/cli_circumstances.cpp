@@ -324,7 +324,7 @@ TEST_F(CliCircumstances, FailuresExit1WithTheWindowsMessage) {
     }
     const CliResult missing = Run({"--catalog", "NoExiste.dat", "--kind", "A", "--object", "0"});
     EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_EQ(missing.err, "Archivo de elementos orbitales no encontrado\n");
+    EXPECT_EQ(missing.err, "Archivo de elementos orbitales no encontrado: NoExiste.dat\n");
     EXPECT_EQ(
         Run({"--catalog", "CometsCR.dat", "--object", "100000", "--at", "01/01/2024"}).exitCode, 1);
     EXPECT_EQ(
