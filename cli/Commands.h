@@ -14,5 +14,6 @@ extern const CommandSpec kSearchCommand;
 extern const CommandSpec kDownloadCommand;
 extern const CommandSpec kAntitailCommand;
 extern const CommandSpec kTisserandCommand;
+extern const CommandSpec kTonightCommand;
 
 }  // namespace vagaris::cli

@@ -13,8 +13,9 @@ using namespace vagaris::cli;
 
 // The subcommands, in the order the help lists them.
 constexpr const CommandSpec* kCommands[] = {
-    &kCircumstancesCommand, &kEphemerisCommand, &kOrbitCommand,    &kChartCommand,
-    &kSearchCommand,        &kDownloadCommand,  &kAntitailCommand, &kTisserandCommand,
+    &kCircumstancesCommand, &kEphemerisCommand, &kOrbitCommand,
+    &kChartCommand,         &kSearchCommand,    &kDownloadCommand,
+    &kAntitailCommand,      &kTisserandCommand, &kTonightCommand,
 };
 
 constexpr const char* kVersion = VAGARIS_VERSION;  // the project's, from CMakeLists.txt

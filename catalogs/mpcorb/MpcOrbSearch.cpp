@@ -3,15 +3,17 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <memory>
+#include <mutex>
 #include <stdexcept>
 #include <vector>
 
 #include "catalogs/LineFormats.h"
+#include "catalogs/mpcorb/ParallelLines.h"
 #include "catalogs/mpcorb/SearchKey.h"
 #include "core/TextForms.h"
 
@@ -19,7 +21,6 @@ namespace vagaris {
 
 namespace {
 
-constexpr std::size_t kBlockBytes = std::size_t{256} << 10;
 constexpr std::size_t kKeptChars = kMpcOrbDesignationLast;  // a line's prefix worth keeping
 
 char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
@@ -49,92 +50,9 @@ bool DesignationContains(const char* data, std::size_t length, const std::string
     return false;
 }
 
-// A line that runs over the end of a block: its first characters, its length so far and its
-// last character (to drop the CR of a CR LF end).
-struct PartialLine {
-    bool active = false;
-    std::string prefix;
-    std::size_t length = 0;
-    char last = 0;
-
-    void append(const char* data, std::size_t n) {
-        if (n == 0) return;
-        active = true;
-        if (prefix.size() < kKeptChars)
-            prefix.append(data, std::min(n, kKeptChars - prefix.size()));
-        length += n;
-        last = data[n - 1];
-    }
-    std::size_t lengthWithoutCr() const {
-        return (length > 0 && last == '\r') ? length - 1 : length;
-    }
-    // The kept characters without a CR that ended the line.
-    std::string kept() const {
-        return prefix.substr(0, std::min(lengthWithoutCr(), prefix.size()));
-    }
-    void clear() {
-        active = false;
-        prefix.clear();
-        length = 0;
-        last = 0;
-    }
-};
-
 std::size_t WithoutCr(const char* line, std::size_t length) {
     return (length > 0 && line[length - 1] == '\r') ? length - 1 : length;
 }
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
-// Finds the first matching line in a stream of chunks of the file, in order.
-struct LineScanner {
-    explicit LineScanner(const std::string& k) : key(k) {}
-    const std::string& key;
-    PartialLine partial;
-    std::optional<std::string> found;
-
-    // Returns true when the search is over (a line matched).
-    bool feed(const char* p, std::size_t size) {
-        const char* const end = p + size;
-        if (partial.active) {
-            const auto* nl = static_cast<const char*>(std::memchr(p, '\n', size));
-            if (!nl) {
-                partial.append(p, size);
-                return false;
-            }
-            partial.append(p, static_cast<std::size_t>(nl - p));
-            if (DesignationContains(partial.prefix.data(), partial.lengthWithoutCr(), key)) {
-                found = partial.kept();
-                return true;
-            }
-            partial.clear();
-            p = nl + 1;
-        }
-        while (p < end) {
-            const auto* nl =
-                static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
-            if (!nl) {
-                partial.append(p, static_cast<std::size_t>(end - p));
-                return false;
-            }
-            const std::size_t length = WithoutCr(p, static_cast<std::size_t>(nl - p));
-            if (DesignationContains(p, length, key)) {
-                found = std::string(p, std::min(length, kKeptChars));
-                return true;
-            }
-            p = nl + 1;
-        }
-        return false;
-    }
-    // The last line may lack its line end.
-    void finish() {
-        if (!found && partial.active &&
-            DesignationContains(partial.prefix.data(), partial.lengthWithoutCr(), key))
-            found = partial.kept();
-    }
-};
 
 [[noreturn]] void ThrowUnreadable(const std::string& path) {
     throw std::runtime_error("No se puede leer " + path);
@@ -175,49 +93,6 @@ bool KeyMayOccur(const char* data, std::size_t size, const std::string& key) {
     return false;
 }
 
-const char* LastLineEnd(const char* data, std::size_t size) {
-    for (std::size_t k = size; k > 0; --k)
-        if (data[k - 1] == '\n') return data + k - 1;
-    return nullptr;
-}
-
-// Reads the file in blocks through stdio without its own buffer, each block cut after its
-// last line end (the rest moves to the front of the next). Blocks in which the key does not
-// occur at all are passed over whole. The scan is bound by memory traffic: a block that
-// stays in the processor's cache between the copy and the scan beats larger blocks and
-// mapping the file (measured on a 300 MB file in the page cache).
-void ScanFile(const std::string& path, LineScanner& scanner, bool openOnly) {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) ThrowUnreadable(path);
-    if (openOnly) return;
-    std::setvbuf(file.get(), nullptr, _IONBF, 0);
-    std::vector<char> block(kBlockBytes);
-    std::size_t held = 0;  // the start of an unfinished line, at the block's front
-    for (;;) {
-        const std::size_t got = std::fread(block.data() + held, 1, block.size() - held, file.get());
-        if (got == 0) {
-            if (std::ferror(file.get())) ThrowUnreadable(path);
-            break;
-        }
-        const std::size_t filled = held + got;
-        const char* lastEnd = LastLineEnd(block.data(), filled);
-        if (!lastEnd) {
-            // A line longer than the block: the scanner keeps only its first characters.
-            if (scanner.feed(block.data(), filled)) return;
-            held = 0;
-            continue;
-        }
-        const auto whole = static_cast<std::size_t>(lastEnd - block.data()) + 1;
-        if ((scanner.partial.active || KeyMayOccur(block.data(), whole, scanner.key)) &&
-            scanner.feed(block.data(), whole))
-            return;
-        held = filled - whole;
-        std::memmove(block.data(), lastEnd + 1, held);
-    }
-    if (held > 0 && scanner.feed(block.data(), held)) return;
-    scanner.finish();
-}
-
 }  // namespace
 
 std::string AsteroidNotFoundMessage(const std::string& typed) {
@@ -245,13 +120,52 @@ std::string MpcOrbFileProblem(const std::string& path) {
     return "MPCOrb.dat: '" + path + "' " + what;
 }
 
-std::optional<std::string> FindMpcOrbLine(const std::string& path, const std::string& key) {
+std::optional<std::string> FindMpcOrbLine(const std::string& path, const std::string& key,
+                                          int threads) {
     // A key longer than the field can never occur in it.
     const bool hopeless =
         key.empty() || key.size() > kMpcOrbDesignationLast - kMpcOrbDesignationFirst + 1;
-    LineScanner scanner(key);
-    ScanFile(path, scanner, hopeless);
-    return scanner.found;
+    if (hopeless) {
+        if (std::FILE* f = std::fopen(path.c_str(), "rb"))
+            std::fclose(f);
+        else
+            ThrowUnreadable(path);
+        return std::nullopt;
+    }
+    // Every worker scans its segments; the match in the earliest segment is the first in the
+    // file, and segments after a match need no reading at all.
+    constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+    std::atomic<std::size_t> matchSegment{kNone};
+    std::mutex mutex;
+    std::string match;
+    ParallelReadOptions options;
+    options.threads = threads;
+    options.wantSegment = [&](std::size_t segment) { return segment < matchSegment.load(); };
+    ReadLinesInParallel(path, options, [&](const LineBlock& block) {
+        if (block.segment > matchSegment.load()) return false;
+        // Blocks without the key anywhere need no line-by-line look.
+        if (!KeyMayOccur(block.data, block.size, key)) return true;
+        const char* p = block.data;
+        const char* const end = block.data + block.size;
+        while (p < end) {
+            const auto* nl =
+                static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
+            const char* lineEnd = nl ? nl : end;
+            const std::size_t length = WithoutCr(p, static_cast<std::size_t>(lineEnd - p));
+            if (DesignationContains(p, length, key)) {
+                const std::lock_guard<std::mutex> lock(mutex);
+                if (block.segment < matchSegment.load()) {
+                    matchSegment = block.segment;
+                    match.assign(p, std::min(length, kKeptChars));
+                }
+                return false;
+            }
+            p = lineEnd + 1;
+        }
+        return true;
+    });
+    if (matchSegment.load() == kNone) return std::nullopt;
+    return match;
 }
 
 TOrbitalElements ParseMpcOrbLine(const std::string& line) {
@@ -272,10 +186,11 @@ TOrbitalElements ParseMpcOrbLine(const std::string& line) {
     return el;
 }
 
-std::optional<TOrbitalElements> SearchMpcOrb(const std::string& path, const std::string& boxText) {
+std::optional<TOrbitalElements> SearchMpcOrb(const std::string& path, const std::string& boxText,
+                                             int threads) {
     const std::string key = MpcOrbSearchKey(boxText);
     if (key.empty()) return std::nullopt;
-    const auto line = FindMpcOrbLine(path, key);
+    const auto line = FindMpcOrbLine(path, key, threads);
     if (!line) return std::nullopt;
     return ParseMpcOrbLine(*line);
 }

@@ -28,9 +28,12 @@ inline constexpr std::size_t kMpcOrbDesignationLast = 191;
 // Scans the file for the first orbit line whose designation columns, upper-cased, contain
 // `key` (an MpcOrbSearchKey). Lines end with LF or CR LF. Returns that line's first 191
 // characters (every field the search uses lies within them), or nothing when no line matches
-// or the key is empty. Reads the file in blocks of 256 KiB: memory stays constant whatever
-// the file's size or its line lengths. Throws std::runtime_error when the file cannot be read.
-std::optional<std::string> FindMpcOrbLine(const std::string& path, const std::string& key);
+// or the key is empty. The file is read by `threads` workers (0: one per processor) through
+// ReadLinesInParallel: memory stays constant whatever the file's size or its line lengths, and
+// the line found is the first in file order whatever the number of workers. Throws
+// std::runtime_error when the file cannot be read.
+std::optional<std::string> FindMpcOrbLine(const std::string& path, const std::string& key,
+                                          int threads = 0);
 
 // Cuts an MPCOrb.dat line into the element texts the boxes show: H 8-13, G 15-19, the packed
 // epoch 21-25 through UnpackEpoch, M 27-35, w 37-46, O 48-57, i 59-68, e 70-79, a 93-103,
@@ -39,6 +42,7 @@ TOrbitalElements ParseMpcOrbLine(const std::string& line);
 
 // The whole search for a search box text (upper-cased as the box shows it): the key, the
 // scan and the line cut. Nothing when the text is empty or no line matches.
-std::optional<TOrbitalElements> SearchMpcOrb(const std::string& path, const std::string& boxText);
+std::optional<TOrbitalElements> SearchMpcOrb(const std::string& path, const std::string& boxText,
+                                             int threads = 0);
 
 }  // namespace vagaris

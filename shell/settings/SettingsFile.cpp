@@ -1,5 +1,6 @@
 #include "shell/settings/SettingsFile.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -66,7 +67,39 @@ std::string EnsureDir(const fs::path& dir) {
     return WithSeparator(dir.string());
 }
 
+// The settings lines after the ninth, in file order. Later lines join this table: 12 the
+// interface language (default "auto"), 13 the computation model (default "std").
+struct ExtraLine {
+    std::size_t number;
+    std::string Settings::*field;
+    const char* defaultText;
+    bool (*valid)(const std::string& text);
+};
+
+const std::vector<ExtraLine>& ExtraLines() {
+    static const std::vector<ExtraLine> table = {
+        {10, &Settings::Lon, "+000.0", IsLongitudeText},
+        {11, &Settings::TonightSort, "mag",
+         [](const std::string& t) {
+             return t == "mag" || t == "best" || t == "time" || t == "alt";
+         }},
+    };
+    return table;
+}
+
 }  // namespace
+
+bool IsLongitudeText(const std::string& text) {
+    // Sign, three digits, point, one digit, within -180.0 … +180.0.
+    if (text.size() != 6 || (text[0] != '+' && text[0] != '-') || text[4] != '.') return false;
+    for (const std::size_t k : {1u, 2u, 3u, 5u})
+        if (text[k] < '0' || text[k] > '9') return false;
+    const int tenths =
+        ((text[1] - '0') * 100 + (text[2] - '0') * 10 + (text[3] - '0')) * 10 + (text[5] - '0');
+    return tenths <= 1800;
+}
+
+std::string LongitudeText(double degrees) { return FormatNumber("+000.0;-000.0", degrees); }
 
 void LoadSettings(const std::string& programDir, Settings& settings) {
     std::ifstream in(programDir + kSettingsFileName, std::ios::binary);
@@ -91,6 +124,12 @@ void LoadSettings(const std::string& programDir, Settings& settings) {
     settings.MpcOrbPath = line(7);
     settings.Polar = line(8) != "CARTE";
     settings.PerMinute = line(9) != "SH";
+    // Lines after the ninth: a missing line or a value that does not convert reads as the
+    // default.
+    for (const auto& extra : ExtraLines()) {
+        const std::string text = line(extra.number);
+        if (extra.valid(text)) settings.*extra.field = text;
+    }
 }
 
 void SaveSettings(const std::string& programDir, const Settings& settings) {
@@ -108,6 +147,14 @@ void SaveSettings(const std::string& programDir, const Settings& settings) {
     };
     std::string bytes;
     for (const auto& l : lines) bytes += l + "\r\n";
+    // The lines after the ninth only when one of them differs from its default, so the file
+    // of a user who never touches them keeps its nine lines.
+    const auto& extras = ExtraLines();
+    const bool anyChanged = std::any_of(extras.begin(), extras.end(), [&](const ExtraLine& e) {
+        return settings.*e.field != e.defaultText;
+    });
+    if (anyChanged)
+        for (const auto& extra : extras) bytes += settings.*extra.field + "\r\n";
     WriteFileAtomically(programDir + kSettingsFileName, bytes);
 }
 

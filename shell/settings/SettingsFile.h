@@ -1,5 +1,6 @@
 #pragma once
-// "vagaris.ini": nine lines, CR LF; the observer's site constants; the extended mode.
+// "vagaris.ini": nine lines (more when the later settings differ from their defaults), CR LF; the
+// observer's site constants; the extended mode.
 #include <string>
 
 #include "core/Session.h"
@@ -11,7 +12,13 @@ inline constexpr const char* kSettingsFileName = "vagaris.ini";
 // Reads ProgramDir + "vagaris.ini" into `settings`; nothing when absent; a damaged line
 // ends the reading silently (values read before it stay).
 void LoadSettings(const std::string& programDir, Settings& settings);
-// Writes the nine lines atomically. Throws std::runtime_error with the reason on failure.
+// True for a longitude text as the box and settings line 10 hold it: sign, three digits,
+// point, one digit ("+000.0", "-003.7"), within -180.0 … +180.0.
+bool IsLongitudeText(const std::string& text);
+// The same text for a value (rounded to the tenth).
+std::string LongitudeText(double degrees);
+// Writes the nine lines atomically, and lines 10 on when one of them differs from its default.
+// Throws std::runtime_error with the reason on failure.
 void SaveSettings(const std::string& programDir, const Settings& settings);
 
 struct SiteConstants {

@@ -1,0 +1,46 @@
+#pragma once
+// Reading a large line file (MPCOrb.dat) with several threads at once. The file is cut into
+// segments of a few megabytes; each worker takes the next segment, reads it with its own
+// descriptor and hands its lines, in file order, to a callback in blocks of whole lines. A
+// line belongs to the segment in which it starts. Memory stays a few blocks per worker,
+// whatever the file's size or its line lengths.
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace vagaris {
+
+// Lines longer than this are handed over cut to this many characters (plus their LF): every
+// field the program reads lies far within it.
+inline constexpr std::size_t kLongLineKeptChars = 1024;
+
+struct LineBlock {
+    std::size_t segment;   // which segment (0, 1, ... in file order)
+    std::uint64_t offset;  // file offset of data[0]
+    const char* data;      // whole lines, each ending with LF except a last one without end
+    std::size_t size;
+};
+
+struct ParallelReadOptions {
+    int threads = 0;  // 0: one per processor
+    std::size_t segmentBytes = std::size_t{8} << 20;
+    const std::atomic<bool>* cancel = nullptr;  // checked between blocks
+    // Called before a worker starts a segment: false ends that worker (segments are taken in
+    // increasing order, so every segment before the refused one has been or is being read).
+    std::function<bool(std::size_t segment)> wantSegment;
+    // Called from the calling thread about every 50 ms with bytes done and the file's size.
+    std::function<void(std::uint64_t done, std::uint64_t total)> progress;
+};
+
+// Calls onBlock (from the workers, concurrently for different segments; the blocks of one
+// segment in order, from one worker). onBlock returns false to leave the rest of its segment.
+// Returns the number of segments. Throws std::runtime_error("No se puede leer <path>").
+std::size_t ReadLinesInParallel(const std::string& path, const ParallelReadOptions& options,
+                                const std::function<bool(const LineBlock&)>& onBlock);
+
+// Number of workers for a request of `threads` (0: one per processor, at least one).
+int WorkerCount(int threads);
+
+}  // namespace vagaris

@@ -1,0 +1,546 @@
+#include "outputs/tonight/TonightRanking.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <condition_variable>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <mutex>
+#include <stdexcept>
+#include <thread>
+
+#include "catalogs/CatalogInfo.h"
+#include "catalogs/LineFormats.h"
+#include "catalogs/mpcorb/MpcOrbElements.h"
+#include "catalogs/mpcorb/MpcOrbSearch.h"
+#include "catalogs/mpcorb/ParallelLines.h"
+#include "core/Angles.h"
+#include "core/Errors.h"
+#include "core/Kepler.h"
+#include "core/Session.h"
+#include "core/Sun.h"
+#include "core/TextForms.h"
+
+namespace vagaris::tonight {
+
+namespace {
+
+constexpr int kNightMinutes = 1440;
+constexpr double kGauss = 0.01720209895;  // [AU^1.5/day]: speed = k·√(2/r − 1/a) [AU/day]
+// The Earth's orbital speed never exceeds 30.3 km/s = 0.01749 AU/day; a margin on top.
+constexpr double kEarthSpeedBound = 0.0176;  // [AU/day]
+// Interpolated positions must follow the computed ones to this angle at every check point;
+// otherwise the object is computed at every minute. 10" is far below what an altitude to
+// 0.1° or a time to the minute can show.
+constexpr double kInterpolationTolerance = 10.0 / 3600.0 * kPi / 180.0;  // [rad]
+// Check points of the interpolation (fractions of the night) besides its three nodes.
+constexpr double kCheckPoints[] = {0.125, 0.375, 0.625, 0.875};
+
+// The program's geocentric Sun vector (rectangular, equatorial of the obliquity of t) [AU].
+Vec3 SunVector(Instant t, double eps) {
+    const SunPlace s = SunPosition(t);
+    return {s.R * std::cos(s.lambda), s.R * std::sin(s.lambda) * std::cos(eps),
+            s.R * std::sin(s.lambda) * std::sin(eps)};
+}
+
+// The object's geocentric vector at t: the program's full position [AU]; its distance from
+// the Sun in r when asked.
+Vec3 Geocentric(const TElementValues& v, Instant t, double* r = nullptr) {
+    const double eps = Obliquity(t);
+    const Vec3 sun = SunVector(t, eps);
+    const OrbitPosition p = PropagateOrbit(v, t, eps);
+    if (r) *r = p.r;
+    return {sun.x + p.x, sun.y + p.y, sun.z + p.z};
+}
+
+Vec3 Add(const Vec3& a, const Vec3& b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
+Vec3 Scale(const Vec3& a, double s) { return {a.x * s, a.y * s, a.z * s}; }
+
+// Quadratic through the positions at s = 0, 1/2, 1 of the night: G(s) = c0 + c1 s + c2 s².
+struct Quadratic {
+    Vec3 c0, c1, c2;
+    Vec3 at(double s) const { return Add(c0, Scale(Add(c1, Scale(c2, s)), s)); }
+};
+Quadratic Through(const Vec3& g0, const Vec3& gh, const Vec3& g1) {
+    const Vec3 c2 = Scale(Add(Add(g0, Scale(gh, -2.0)), g1), 2.0);
+    const Vec3 c1 = Add(Add(g1, Scale(g0, -1.0)), Scale(c2, -1.0));
+    return {g0, c1, c2};
+}
+
+// A magnitude the object cannot beat during the night, from its distances at the middle of
+// the night and bounds on how fast they change: the Sun distance by at most the orbital
+// speed at perihelion, the Earth distance by that plus the Earth's speed. Nothing when the
+// bounds reach zero distance (then there is no bound worth having).
+std::optional<double> MagnitudeFloor(const TElementValues& v, double r, double Delta,
+                                     double halfSpan) {
+    const double inverseA = v.a != 0 ? 1 / v.a : 0.0;
+    const double speedSquared = 2 / v.q - inverseA;
+    const double speed = kGauss * std::sqrt(speedSquared > 0 ? speedSquared : 0.0);
+    const double rLow = std::max(v.q, r - halfSpan * speed);
+    const double rHigh = r + halfSpan * speed;
+    const double deltaLow = Delta - halfSpan * (speed + kEarthSpeedBound);
+    if (!(rLow > 0) || !(deltaLow > 0)) return std::nullopt;
+    // Minor planets: H + 5 log(r Δ) + 0.03·phase, the phase term never negative. Comets:
+    // H + 5 log Δ + 2.5 G log r, r taken at the end that makes the term smallest.
+    if (v.IsMinorPlanet) return v.H + 5 * std::log10(rLow * deltaLow);
+    const double rBound = v.G >= 0 ? rLow : rHigh;
+    return v.H + 5 * std::log10(deltaLow) + 2.5 * v.G * std::log10(rBound);
+}
+
+void Observe(Window& w, double& bestSine, int k, double sine, double sinMin) {
+    if (!(sine >= sinMin)) return;
+    ++w.observableMinutes;
+    if (w.firstMinute < 0) w.firstMinute = k;
+    w.lastMinute = k;
+    if (sine > bestSine) {  // strictly: the earliest minute wins a tie
+        bestSine = sine;
+        w.bestMinute = k;
+    }
+}
+
+std::string BaseName(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
+}
+
+// Runs `work` on `workers` threads while the calling thread reports progress.
+void RunWorkers(int workers, const std::function<void()>& work, const std::function<double()>& done,
+                const std::function<void(double)>& progress) {
+    std::mutex mutex;
+    std::condition_variable finished;
+    int running = workers;
+    std::exception_ptr failure;
+    std::vector<std::thread> pool;
+    for (int k = 0; k < workers; ++k)
+        pool.emplace_back([&] {
+            try {
+                work();
+            } catch (...) {
+                const std::lock_guard<std::mutex> lock(mutex);
+                if (!failure) failure = std::current_exception();
+            }
+            const std::lock_guard<std::mutex> lock(mutex);
+            --running;
+            finished.notify_all();
+        });
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        while (running > 0) {
+            finished.wait_for(lock, std::chrono::milliseconds(50));
+            if (progress && running > 0) {
+                lock.unlock();
+                progress(done());
+                lock.lock();
+            }
+        }
+    }
+    for (auto& t : pool) t.join();
+    if (failure) std::rethrow_exception(failure);
+}
+
+// The layout of a catalog file: from its name, else from its first line that holds
+// something (minor-planet lines carry numbers at M 61-68 and a 69-77; comet lines do not).
+char KindOfCatalog(const std::string& path, const std::vector<std::string>& lines) {
+    if (const char kind = KindForFileName(path)) return kind;
+    for (const auto& line : lines) {
+        if (Trim(line).empty()) continue;
+        try {
+            ParseFloat(Trim(Columns(line, 61, 68)));
+            ParseFloat(Trim(Columns(line, 69, 77)));
+            return 'A';
+        } catch (const EConvertError&) {
+            return 'C';
+        }
+    }
+    return 'A';
+}
+
+struct CatalogObject {
+    int index = 0;
+    int catalogOrder = 0;
+    char kind = 'A';
+    const std::string* line = nullptr;
+    TOrbitalElements texts;
+    TElementValues values;
+};
+
+// Evaluates one object; appends its row when listed. Returns false when the elements cannot
+// be propagated (the line then counts as not converting).
+bool RankObject(const NightSky& sky, const Limits& limits, bool screen, const TElementValues& v,
+                const std::function<TOrbitalElements()>& texts, char kind,
+                std::optional<Row>& row) {
+    try {
+        const Evaluation e = EvaluateWindow(sky, v, limits, screen);
+        if (e.window.observableMinutes >= limits.minMinutes)
+            row = FinishRow(sky, limits, e.window, texts(), kind);
+        return true;
+    } catch (const EConvertError&) {
+        return false;
+    }
+}
+
+}  // namespace
+
+const char* SortKeyText(SortKey key) {
+    switch (key) {
+        case SortKey::Best: return "best";
+        case SortKey::Time: return "time";
+        case SortKey::Altitude: return "alt";
+        case SortKey::Magnitude: break;
+    }
+    return "mag";
+}
+
+std::optional<SortKey> SortKeyFromText(const std::string& text) {
+    for (SortKey k : {SortKey::Magnitude, SortKey::Best, SortKey::Time, SortKey::Altitude})
+        if (text == SortKeyText(k)) return k;
+    return std::nullopt;
+}
+
+NightSky PrepareNight(const Request& request) {
+    NightSky sky;
+    // Local mean noon is 12:00 UT − longitude/15 h = 720 − 4·longitude minutes after 00:00
+    // UT; the night starts at the first whole minute at or after it (a hair of tolerance so
+    // that a noon on a whole minute, computed in binary, is not pushed to the next one).
+    const double noon = 720.0 - 4.0 * request.longitudeDeg;  // [min]
+    const double firstMinute = std::ceil(noon - 1e-7);
+    sky.first = request.date + firstMinute * kMinute;
+    sky.minutes = kNightMinutes;
+    sky.latitude = Rad(request.latitudeDeg);
+    sky.longitude = Rad(request.longitudeDeg);
+    sky.sinMinAltitude = std::sin(Rad(request.limits.minAltitudeDeg));
+    sky.zenith.resize(kNightMinutes);
+    sky.sun.resize(kNightMinutes);
+    sky.obliquity.resize(kNightMinutes);
+    const double sinTwilight = std::sin(-request.twilightLimit);
+    for (int k = 0; k < kNightMinutes; ++k) {
+        const Instant t = sky.MinuteAt(k);
+        sky.zenith[k] = ZenithJ2000(t, sky.latitude, sky.longitude);
+        sky.obliquity[k] = Obliquity(t);
+        sky.sun[k] = SunVector(t, sky.obliquity[k]);
+        const bool dark = Dot(sky.sun[k], sky.zenith[k]) / Norm(sky.sun[k]) < sinTwilight;
+        if (!dark) continue;
+        if (sky.darkFirst < 0) sky.darkFirst = k;
+        sky.darkLast = k;
+        if (request.limits.moonDown && !(Dot(MoonGeocentric(t), sky.zenith[k]) < 0)) continue;
+        sky.usable.push_back(k);
+    }
+    // Local mean midnight: half a day after local mean noon.
+    const Instant midnight = request.date + 1.0 - request.longitudeDeg / 360.0;
+    const Vec3 sun = SunVector(midnight, Obliquity(midnight));
+    sky.moonIllumination = IlluminatedFraction(AngleBetween(MoonGeocentric(midnight), sun));
+    return sky;
+}
+
+Evaluation EvaluateWindow(const NightSky& sky, const TElementValues& v, const Limits& limits,
+                          bool screen) {
+    Evaluation out;
+    const double span = sky.minutes * kMinute;  // [days]
+    const Instant t0 = sky.first;
+    double r = 0;
+    const Vec3 gh = Geocentric(v, t0 + span / 2, &r);
+    if (screen) {
+        const auto floor = MagnitudeFloor(v, r, Norm(gh), span / 2 + kMinute);
+        // A hair of margin: the floor and the magnitude come from different roundings.
+        if (floor && *floor > limits.magnitude + 1e-9) {
+            out.screened = true;
+            return out;
+        }
+    }
+    if (sky.usable.empty()) return out;
+    const Quadratic q = Through(Geocentric(v, t0), gh, Geocentric(v, t0 + span));
+    for (const double s : kCheckPoints) {
+        if (AngleBetween(q.at(s), Geocentric(v, t0 + s * span)) > kInterpolationTolerance) {
+            out.dense = true;
+            break;
+        }
+    }
+    double bestSine = -2;
+    if (out.dense) {
+        for (const int k : sky.usable) {
+            const OrbitPosition p = PropagateOrbit(v, sky.MinuteAt(k), sky.obliquity[k]);
+            const Vec3 g{sky.sun[k].x + p.x, sky.sun[k].y + p.y, sky.sun[k].z + p.z};
+            Observe(out.window, bestSine, k, Dot(g, sky.zenith[k]) / Norm(g), sky.sinMinAltitude);
+        }
+    } else {
+        const double perMinute = 1.0 / sky.minutes;
+        for (const int k : sky.usable) {
+            const Vec3 g = q.at(k * perMinute);
+            Observe(out.window, bestSine, k, Dot(g, sky.zenith[k]) / Norm(g), sky.sinMinAltitude);
+        }
+    }
+    return out;
+}
+
+std::optional<Row> FinishRow(const NightSky& sky, const Limits& limits, const Window& window,
+                             const TOrbitalElements& texts, char kind) {
+    const Instant t = sky.MinuteAt(window.bestMinute);
+    // The Selección page's own computation at the best minute: magnitude, distances,
+    // elongation and motion are exactly the page's.
+    Session session;
+    session.Elements = texts;
+    session.CatalogKind = kind;
+    session.CurrentInstant = t;
+    ComputeCircumstances(session, CircumstanceMode::R);
+    const TCircumstances& c = session.Circumstances;
+    if (!(c.Magnitude <= limits.magnitude)) return std::nullopt;
+    const Vec3 direction{std::cos(c.Declination) * std::cos(c.RightAscension),
+                         std::cos(c.Declination) * std::sin(c.RightAscension),
+                         std::sin(c.Declination)};
+    const double moonSeparation = Deg(AngleBetween(direction, MoonGeocentric(t)));
+    if (limits.moonSeparationDeg > 0 && !(moonSeparation >= limits.moonSeparationDeg))
+        return std::nullopt;
+    const AltAz place = HorizontalOfJ2000(t, sky.latitude, sky.longitude, direction);
+    const TElementValues v = ReadElements(texts);
+
+    Row row;
+    row.kind = kind;
+    row.name = session.ObjectName;
+    row.magnitude = c.Magnitude;
+    row.windowStart = sky.MinuteAt(window.firstMinute);
+    row.windowEnd = sky.MinuteAt(window.lastMinute);
+    row.bestTime = t;
+    row.observableMinutes = window.observableMinutes;
+    row.bestAltitude = Deg(place.altitude);
+    row.bestAzimuth = Deg(place.azimuth);
+    row.elongation = Deg(c.Elongation);
+    row.delta = c.Delta;
+    row.sunDistance = c.SunDistance;
+    row.motion = c.Motion;
+    row.positionAngle = Deg(c.MotionPA);
+    row.moonSeparation = moonSeparation;
+    if (v.IsMinorPlanet)
+        row.elementAgeDays = t - v.EpochTime;
+    else
+        row.daysFromPerihelion = t - v.EpochTime;
+    return row;
+}
+
+std::optional<FileStamp> StampOf(const std::string& path) {
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (ec) return std::nullopt;
+    const auto time = std::filesystem::last_write_time(path, ec);
+    if (ec) return std::nullopt;
+    return FileStamp{path, size, static_cast<std::int64_t>(time.time_since_epoch().count())};
+}
+
+void SortRows(std::vector<Row>& rows, SortKey key) {
+    const auto primary = [key](const Row& a, const Row& b) -> int {
+        const auto cmp = [](auto x, auto y) { return x < y ? -1 : (y < x ? 1 : 0); };
+        switch (key) {
+            case SortKey::Best: return cmp(a.bestTime, b.bestTime);
+            case SortKey::Time: return cmp(b.observableMinutes, a.observableMinutes);
+            case SortKey::Altitude: return cmp(b.bestAltitude, a.bestAltitude);
+            case SortKey::Magnitude: break;
+        }
+        return 0;
+    };
+    std::sort(rows.begin(), rows.end(), [&](const Row& a, const Row& b) {
+        if (const int p = primary(a, b)) return p < 0;
+        if (a.magnitude != b.magnitude) return a.magnitude < b.magnitude;
+        if (a.name != b.name) return a.name < b.name;
+        if (a.catalogOrder != b.catalogOrder) return a.catalogOrder < b.catalogOrder;
+        return a.fileOrder < b.fileOrder;
+    });
+}
+
+Result RankTonight(const Request& request, const std::vector<Source>& sources,
+                   const Options& options) {
+    Result result;
+    result.request = request;
+    result.sky = PrepareNight(request);
+    const NightSky& sky = result.sky;
+    const int workers = WorkerCount(options.threads);
+    const auto cancelled = [&] {
+        return options.cancel && options.cancel->load(std::memory_order_relaxed);
+    };
+
+    // The catalog files are read whole (they are small); MPCOrb.dat files are streamed.
+    std::vector<std::vector<std::string>> catalogLines(sources.size());
+    std::vector<CatalogObject> objects;
+    for (std::size_t s = 0; s < sources.size(); ++s) {
+        const Source& source = sources[s];
+        const int order = static_cast<int>(s);
+        result.catalogNames.push_back(BaseName(source.path));
+        if (source.kind == Source::Kind::MpcOrb) {
+            if (const std::string problem = MpcOrbFileProblem(source.path); !problem.empty())
+                throw std::runtime_error(problem);
+            continue;
+        }
+        if (options.dedupe && !std::filesystem::exists(source.path)) {
+            result.missing.push_back(BaseName(source.path));
+            continue;
+        }
+        // The stamp first: a file replaced while it is read then looks changed later.
+        const auto stamp = StampOf(source.path);
+        catalogLines[s] = ReadCatalogLines(source.path);
+        if (stamp) result.files.push_back(*stamp);
+        const char kind = KindOfCatalog(source.path, catalogLines[s]);
+        const auto& lines = catalogLines[s];
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            if (Trim(lines[i]).empty()) continue;  // a blank line is no object
+            CatalogObject o;
+            o.index = static_cast<int>(i);
+            o.catalogOrder = order;
+            o.kind = kind;
+            o.line = &lines[i];
+            o.texts = kind == 'C' ? ParseCometLine(lines[i]) : ParseMinorPlanetLine(lines[i]);
+            try {
+                o.values = ReadElements(o.texts);
+            } catch (const EConvertError&) {
+                ++result.invalidLines;
+                continue;
+            }
+            objects.push_back(std::move(o));
+        }
+    }
+    if (options.dedupe) {
+        // One object per name: the newest elements (latest epoch); comets and equal epochs
+        // keep the first file's.
+        std::map<std::string, std::size_t> byName;
+        std::vector<bool> keep(objects.size(), true);
+        for (std::size_t k = 0; k < objects.size(); ++k) {
+            const auto [it, inserted] = byName.emplace(objects[k].texts.Name, k);
+            if (inserted) continue;
+            CatalogObject& held = objects[it->second];
+            const CatalogObject& next = objects[k];
+            const bool newer = held.kind == 'A' && next.kind == 'A' &&
+                               next.values.EpochTime > held.values.EpochTime;
+            if (newer) {
+                keep[it->second] = false;
+                it->second = k;
+            } else {
+                keep[k] = false;
+            }
+        }
+        std::vector<CatalogObject> kept;
+        for (std::size_t k = 0; k < objects.size(); ++k)
+            if (keep[k]) kept.push_back(std::move(objects[k]));
+        objects = std::move(kept);
+    }
+
+    std::mutex rowsMutex;
+    std::atomic<long long> considered{0}, invalid{0};
+    const auto addRow = [&](Row row) {
+        const std::lock_guard<std::mutex> lock(rowsMutex);
+        result.rows.push_back(std::move(row));
+    };
+
+    // Progress: the catalogs' objects first, then the MPCOrb.dat bytes, as fractions of one.
+    std::uint64_t streamBytes = 0;
+    for (const auto& source : sources)
+        if (source.kind == Source::Kind::MpcOrb)
+            if (auto stamp = StampOf(source.path)) streamBytes += stamp->size;
+    const double objectWeight = static_cast<double>(objects.size()) * 200.0;  // ~ bytes each
+    const double totalWeight = std::max(1.0, objectWeight + static_cast<double>(streamBytes));
+    std::atomic<std::size_t> nextObject{0};
+    constexpr std::size_t kChunk = 32;
+    if (!objects.empty()) {
+        RunWorkers(
+            std::min<int>(workers, static_cast<int>((objects.size() + kChunk - 1) / kChunk)),
+            [&] {
+                while (!cancelled()) {
+                    const std::size_t from = nextObject.fetch_add(kChunk);
+                    if (from >= objects.size()) break;
+                    const std::size_t to = std::min(objects.size(), from + kChunk);
+                    for (std::size_t k = from; k < to; ++k) {
+                        const CatalogObject& o = objects[k];
+                        std::optional<Row> row;
+                        const bool ok = RankObject(
+                            sky, request.limits, options.screen, o.values, [&] { return o.texts; },
+                            o.kind, row);
+                        if (!ok) {
+                            ++invalid;
+                            continue;
+                        }
+                        ++considered;
+                        if (!row) continue;
+                        row->index = o.index;
+                        row->catalogOrder = o.catalogOrder;
+                        row->catalog = result.catalogNames[o.catalogOrder];
+                        row->fileOrder = static_cast<std::uint64_t>(o.index);
+                        row->line = *o.line;
+                        addRow(std::move(*row));
+                    }
+                }
+            },
+            [&] {
+                return std::min(1.0, static_cast<double>(nextObject.load()) * 200.0 / totalWeight);
+            },
+            options.progress);
+    }
+
+    std::uint64_t bytesBefore = 0;
+    for (std::size_t s = 0; s < sources.size() && !cancelled(); ++s) {
+        if (sources[s].kind != Source::Kind::MpcOrb) continue;
+        const std::string& path = sources[s].path;
+        const int order = static_cast<int>(s);
+        const auto stamp = StampOf(path);
+        if (!stamp) throw std::runtime_error("No se puede leer " + path);
+        result.files.push_back(*stamp);
+        ParallelReadOptions read;
+        read.threads = workers;
+        read.cancel = options.cancel;
+        if (options.progress)
+            read.progress = [&](std::uint64_t done, std::uint64_t) {
+                options.progress(std::min(
+                    1.0, (objectWeight + static_cast<double>(bytesBefore + done)) / totalWeight));
+            };
+        ReadLinesInParallel(path, read, [&](const LineBlock& block) {
+            const char* p = block.data;
+            const char* const end = block.data + block.size;
+            while (p < end) {
+                const auto* nl = static_cast<const char*>(
+                    std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
+                const char* lineEnd = nl ? nl : end;
+                std::size_t length = static_cast<std::size_t>(lineEnd - p);
+                if (length > 0 && p[length - 1] == '\r') --length;
+                const std::uint64_t at = block.offset + static_cast<std::uint64_t>(p - block.data);
+                const std::string_view line(p, length);
+                p = lineEnd + 1;
+                // Only orbit lines: the header and the separator are shorter.
+                if (length < kMpcOrbMinLineLength) continue;
+                TElementValues v;
+                try {
+                    v = ReadMpcOrbElements(line);
+                } catch (const EConvertError&) {
+                    ++invalid;
+                    continue;
+                }
+                std::optional<Row> row;
+                const bool ok = RankObject(
+                    sky, request.limits, options.screen, v,
+                    [&] { return ParseMpcOrbLine(std::string(line)); }, 'A', row);
+                if (!ok) {
+                    ++invalid;
+                    continue;
+                }
+                ++considered;
+                if (!row) continue;
+                row->index = -1;
+                row->catalogOrder = order;
+                row->catalog = result.catalogNames[order];
+                row->fileOrder = at;
+                row->line = std::string(line);
+                addRow(std::move(*row));
+            }
+            return !cancelled();
+        });
+        bytesBefore += result.files.back().size;
+    }
+
+    result.considered = considered.load();
+    result.invalidLines += invalid.load();
+    if (cancelled()) {
+        result.cancelled = true;
+        result.rows.clear();
+        return result;
+    }
+    SortRows(result.rows, request.sort);
+    if (options.progress) options.progress(1.0);
+    return result;
+}
+
+}  // namespace vagaris::tonight

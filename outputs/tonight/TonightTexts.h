@@ -1,0 +1,72 @@
+#pragma once
+// The ranked night as texts: the header lines, the fixed-width table (the CLI's text output
+// and the saved text file), CSV and JSON, and the cells of the window's table. Pure layout.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "outputs/tonight/TonightRanking.h"
+
+namespace vagaris::tonight {
+
+// "astro", "nautical" or "civil" for one of the program's three twilight limits.
+std::string TwilightName(double twilightLimit);
+std::optional<double> TwilightFromName(const std::string& name);
+
+// "" up to 200 days, "*" beyond, "**" beyond 1000 (the elements' age or the time from the
+// perihelion, in either direction).
+std::string AgeMark(double days);
+
+// Whether the rows show their catalog (several catalogs ranked together).
+bool ShowsCatalog(const Result& result);
+
+// Header: night, site, dark period, Moon, counts, missing catalogs, rows.
+std::vector<std::string> HeaderLines(const Result& result);
+
+// The header, an empty line, the ASCII column heading, its separator and one line per row
+// (the first `limit` rows when given). UTF-8; the saved file converts it to Windows-1252.
+std::vector<std::string> TableLines(const Result& result, std::optional<int> limit = {});
+
+// CSV: a heading row with the JSON key names, then one row per object; comma separator, dot
+// decimals, numbers unrounded, UTF-8, LF ends.
+std::string CsvText(const Result& result, std::optional<int> limit = {});
+
+// The JSON object of `vagaris-cli tonight --json` (one line).
+std::string JsonText(const Result& result, std::optional<int> limit = {});
+
+// The JSON key names of a row, in order.
+const std::vector<std::string>& RowKeys();
+
+// The window's columns.
+enum class Column {
+    Index,
+    Name,
+    Catalog,
+    Magnitude,
+    Start,
+    End,
+    Hours,
+    Best,
+    Altitude,
+    Azimuth,
+    Elongation,
+    Delta,
+    SunDistance,
+    Motion,
+    PositionAngle,
+    Moon,
+    Age,
+    Perihelion
+};
+std::vector<Column> TableColumns(bool withCatalog);
+std::string ColumnCaption(Column column);  // "N", "Objeto", "Catálogo", "Mag", ...
+std::string CellText(const Row& row, Column column);
+// The sort a click on a column header asks for, when that column has one.
+std::optional<SortKey> SortOfColumn(Column column);
+// The age cell's warning: 0 none, 1 older than 200 days (amber), 2 than 1000 days (red).
+int AgeLevel(const Row& row);
+
+// "h:mm" of a number of minutes.
+std::string HoursMinutes(int minutes);
+
+}  // namespace vagaris::tonight
