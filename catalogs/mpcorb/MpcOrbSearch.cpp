@@ -2,6 +2,10 @@
 
 #include <sys/stat.h>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
@@ -58,13 +62,43 @@ std::size_t WithoutCr(const char* line, std::size_t length) {
     throw std::runtime_error("No se puede leer " + path);
 }
 
+// The first byte at or after p that is the letter `upper` in either case, or nothing. With
+// SSE2 (every x86-64 processor) one pass compares 32 bytes at a time, the case folded by
+// setting bit 5 (which maps exactly the two cases of a letter onto the lower one); elsewhere
+// memchr runs once per case.
+const char* FindLetterEitherCase(const char* p, const char* end, char upper) {
+    const char lower = static_cast<char>(upper | 0x20);
+#if defined(__SSE2__)
+    const __m128i fold = _mm_set1_epi8(0x20), want = _mm_set1_epi8(lower);
+    while (end - p >= 32) {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16));
+        const unsigned ma =
+            static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_or_si128(a, fold), want)));
+        const unsigned mb =
+            static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_or_si128(b, fold), want)));
+        if (ma | mb) return p + __builtin_ctz(ma | (mb << 16));
+        p += 32;
+    }
+    for (; p < end; ++p)
+        if ((*p | 0x20) == lower) return p;
+    return nullptr;
+#else
+    const auto n = static_cast<std::size_t>(end - p);
+    const auto* u = static_cast<const char*>(std::memchr(p, upper, n));
+    const auto* l =
+        static_cast<const char*>(std::memchr(p, lower, u ? static_cast<std::size_t>(u - p) : n));
+    return l ? l : u;
+#endif
+}
+
 // Can the key occur anywhere in these bytes, letters folded to upper case? A line whose
 // designation contains the key contains it, so blocks without it need no line-by-line look.
-// One memchr pass per case of a key character runs far faster than finding every line end.
+// One pass for a key character runs far faster than finding every line end.
 bool KeyMayOccur(const char* data, std::size_t size, const std::string& key) {
     const std::size_t keyLength = key.size();
     if (size < keyLength) return false;
-    // Prefer a character without case: one pass instead of two.
+    // Prefer a character without case: memchr is then the one pass.
     std::size_t j = 0;
     for (std::size_t m = 0; m < keyLength; ++m)
         if (key[m] < 'A' || key[m] > 'Z') {
@@ -73,22 +107,20 @@ bool KeyMayOccur(const char* data, std::size_t size, const std::string& key) {
         }
     const char upper = key[j];
     const bool letter = upper >= 'A' && upper <= 'Z';
-    const char variants[2] = {upper, letter ? static_cast<char>(upper + 32) : upper};
     const char* const end = data + size;
-    for (int v = 0; v < (letter ? 2 : 1); ++v) {
-        const char* p = data + j;
-        while (p < end) {
-            const auto* q = static_cast<const char*>(
-                std::memchr(p, variants[v], static_cast<std::size_t>(end - p)));
-            if (!q) break;
-            const char* start = q - j;
-            if (start + keyLength <= end) {
-                std::size_t m = 0;
-                while (m < keyLength && UpperAscii(start[m]) == key[m]) ++m;
-                if (m == keyLength) return true;
-            }
-            p = q + 1;
+    const char* p = data + j;
+    while (p < end) {
+        const char* q = letter ? FindLetterEitherCase(p, end, upper)
+                               : static_cast<const char*>(
+                                     std::memchr(p, upper, static_cast<std::size_t>(end - p)));
+        if (!q) break;
+        const char* start = q - j;
+        if (start + keyLength <= end) {
+            std::size_t m = 0;
+            while (m < keyLength && UpperAscii(start[m]) == key[m]) ++m;
+            if (m == keyLength) return true;
         }
+        p = q + 1;
     }
     return false;
 }

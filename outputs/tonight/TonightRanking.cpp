@@ -35,8 +35,6 @@ constexpr double kEarthSpeedBound = 0.0176;  // [AU/day]
 // otherwise the object is computed at every minute. 10" is far below what an altitude to
 // 0.1° or a time to the minute can show.
 constexpr double kInterpolationTolerance = 10.0 / 3600.0 * kPi / 180.0;  // [rad]
-// Check points of the interpolation (fractions of the night) besides its three nodes.
-constexpr double kCheckPoints[] = {0.125, 0.375, 0.625, 0.875};
 
 // The program's geocentric Sun vector (rectangular, equatorial of the obliquity of t) [AU].
 Vec3 SunVector(Instant t, double eps) {
@@ -45,13 +43,13 @@ Vec3 SunVector(Instant t, double eps) {
             s.R * std::sin(s.lambda) * std::sin(eps)};
 }
 
-// The object's geocentric vector at t: the program's full position [AU]; its distance from
-// the Sun in r when asked.
-Vec3 Geocentric(const TElementValues& v, Instant t, double* r = nullptr) {
-    const double eps = Obliquity(t);
-    const Vec3 sun = SunVector(t, eps);
-    const OrbitPosition p = PropagateOrbit(v, t, eps);
+// The object's geocentric vector at sample j of the night: the program's full position [AU];
+// its distance from the Sun in r when asked.
+Vec3 GeocentricAtSample(const NightSky& sky, const TElementValues& v, int j, double* r = nullptr) {
+    const Instant t = sky.first + kSampleFractions[j] * sky.minutes * kMinute;
+    const OrbitPosition p = PropagateOrbit(v, t, sky.sampleObliquity[j]);
     if (r) *r = p.r;
+    const Vec3& sun = sky.sampleSun[j];
     return {sun.x + p.x, sun.y + p.y, sun.z + p.z};
 }
 
@@ -226,6 +224,11 @@ NightSky PrepareNight(const Request& request) {
         if (request.limits.moonDown && !(Dot(MoonGeocentric(t), sky.zenith[k]) < 0)) continue;
         sky.usable.push_back(k);
     }
+    for (const double fraction : kSampleFractions) {
+        const Instant t = sky.first + fraction * sky.minutes * kMinute;
+        sky.sampleObliquity.push_back(Obliquity(t));
+        sky.sampleSun.push_back(SunVector(t, sky.sampleObliquity.back()));
+    }
     // Local mean midnight: half a day after local mean noon.
     const Instant midnight = request.date + 1.0 - request.longitudeDeg / 360.0;
     const Vec3 sun = SunVector(midnight, Obliquity(midnight));
@@ -237,9 +240,8 @@ Evaluation EvaluateWindow(const NightSky& sky, const TElementValues& v, const Li
                           bool screen) {
     Evaluation out;
     const double span = sky.minutes * kMinute;  // [days]
-    const Instant t0 = sky.first;
     double r = 0;
-    const Vec3 gh = Geocentric(v, t0 + span / 2, &r);
+    const Vec3 gh = GeocentricAtSample(sky, v, 1, &r);
     if (screen) {
         const auto floor = MagnitudeFloor(v, r, Norm(gh), span / 2 + kMinute);
         // A hair of margin: the floor and the magnitude come from different roundings.
@@ -249,9 +251,10 @@ Evaluation EvaluateWindow(const NightSky& sky, const TElementValues& v, const Li
         }
     }
     if (sky.usable.empty()) return out;
-    const Quadratic q = Through(Geocentric(v, t0), gh, Geocentric(v, t0 + span));
-    for (const double s : kCheckPoints) {
-        if (AngleBetween(q.at(s), Geocentric(v, t0 + s * span)) > kInterpolationTolerance) {
+    const Quadratic q = Through(GeocentricAtSample(sky, v, 0), gh, GeocentricAtSample(sky, v, 2));
+    for (int j = 3; j < 7; ++j) {
+        if (AngleBetween(q.at(kSampleFractions[j]), GeocentricAtSample(sky, v, j)) >
+            kInterpolationTolerance) {
             out.dense = true;
             break;
         }

@@ -51,17 +51,25 @@ struct Request {
     SortKey sort = SortKey::Magnitude;
 };
 
+// Where the night's positions are computed in full for every object: the nodes of the
+// quadratic interpolation (start, middle, end) and four check points between them.
+inline constexpr double kSampleFractions[] = {0.0, 0.5, 1.0, 0.125, 0.375, 0.625, 0.875};
+
 // The per-minute sky of one night, shared by every object.
 struct NightSky {
     Instant first = 0;                   // the first minute
     int minutes = 0;                     // 1440
     double latitude = 0, longitude = 0;  // [rad]
     double sinMinAltitude = 0;
-    std::vector<Vec3> zenith;           // J2000 unit vector of the zenith, per minute
-    std::vector<Vec3> sun;              // the program's geocentric Sun [AU], per minute
-    std::vector<double> obliquity;      // [rad], per minute
-    std::vector<int> usable;            // the minutes (indexes) that are dark and, when asked,
-                                        // moonless: only these can be observable
+    std::vector<Vec3> zenith;       // J2000 unit vector of the zenith, per minute
+    std::vector<Vec3> sun;          // the program's geocentric Sun [AU], per minute
+    std::vector<double> obliquity;  // [rad], per minute
+    std::vector<int> usable;        // the minutes (indexes) that are dark and, when asked,
+                                    // moonless: only these can be observable
+    // The Sun and the obliquity at the interpolation's nodes and check points (fractions of
+    // the night in kSampleFractions), the same for every object.
+    std::vector<Vec3> sampleSun;
+    std::vector<double> sampleObliquity;
     int darkFirst = -1, darkLast = -1;  // first and last dark minute, −1 without darkness
     double moonIllumination = 0;        // at local mean midnight, 0 … 1
     Instant MinuteAt(int k) const { return first + k * kMinute; }
