@@ -102,6 +102,7 @@ void AppController::loadCatalog(int catalogIndex) {
     std::vector<std::string> lines = vagaris::ReadCatalogLines(path.toStdString());
 
     vagaris::InstallCatalog(session_, catalog.kind, std::move(lines));
+    loadedCatalog_ = catalogIndex;
     emit catalogReplaced();
     emit selectorsReset();
     if (session_.CatalogLines.empty()) {

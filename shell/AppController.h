@@ -48,6 +48,15 @@ public:
     void chooseObject(int index);
     // LoadCatalog for catalog 0..4 of kCatalogs (the radio button released).
     void loadCatalog(int catalogIndex);
+    // The catalog (0..4 of kCatalogs) last loaded by loadCatalog, or -1.
+    int loadedCatalogIndex() const { return loadedCatalog_; }
+    // A row of the tonight list becomes the current object: from catalog file `path` (one of
+    // the five in ProgramDir, loaded first when the session does not hold that reading of it)
+    // at `index`, or, for an MPCOrb.dat row (index -1), from its `line`; the current instant
+    // becomes `when` and the Selección page is shown.
+    void takeOverRankedObject(const std::string& path, int index, const std::string& line,
+                              vagaris::Instant when);
+
     // Button3Click: the MPCOrb.dat search for the text typed in the search box. A hit
     // becomes the current object alone in the selectors (disabled); CurrentInstant stays.
     void searchMpcOrb(const QString& typed);
@@ -96,11 +105,17 @@ signals:
     // A catalog file is about to be loaded (the file exists; reading may still fail): a
     // pending MPCOrb.dat search text no longer applies.
     void catalogLoadStarted();
+    // Catalog radio buttons: check this one (a catalog the program loaded, not a click).
+    void catalogChecked(int catalogIndex);
 
 private:
+    // An MPCOrb.dat object replaces the catalog choice (the search box, a tonight row).
+    void installSearchHit(const vagaris::TOrbitalElements& hit);
+
     vagaris::Session& session_;
     Dialogs& dialogs_;
     QWidget* dialogParent_ = nullptr;
     int stepAmountIndex_ = 0;
     int stepUnitIndex_ = 3;
+    int loadedCatalog_ = -1;
 };

@@ -59,8 +59,13 @@ QWidget* ConfPage::buildSite() {
         NewMaskedEdit(QStringLiteral("meLat"), QStringLiteral("#00;1;_"), QStringLiteral("+40"));
     heightBox_ =
         NewMaskedEdit(QStringLiteral("meAlt"), QStringLiteral("0000;1;_"), QStringLiteral("0000"));
+    // The longitude (east positive) is used by the tonight list only: sign, three digits and
+    // one decimal, -180.0 … +180.0.
+    longitudeBox_ = NewMaskedEdit(QStringLiteral("meLon"), QStringLiteral("#000.0;1;_"),
+                                  QStringLiteral("+000.0"));
     FitToText(latitudeBox_, QStringLiteral("+000"));
     FitToText(heightBox_, QStringLiteral("00000"));
+    FitToText(longitudeBox_, QStringLiteral("+0000.0"));
     grid->addWidget(new QLabel(QStringLiteral("Latitud (+N)")), 0, 0);
     grid->addWidget(latitudeBox_, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("Altura (m)")), 1, 0);
@@ -73,6 +78,8 @@ QWidget* ConfPage::buildSite() {
     grid->addWidget(rhoCosPhi_, 2, 1);
     grid->addWidget(new QLabel(QStringLiteral("ρ sin φ =")), 3, 0);
     grid->addWidget(rhoSinPhi_, 3, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Longitud (+E)")), 4, 0);
+    grid->addWidget(longitudeBox_, 4, 1);
     grid->setColumnStretch(2, 1);
 
     // Leaving either box recomputes the site; a box with unfilled positions keeps the focus.
@@ -83,6 +90,20 @@ QWidget* ConfPage::buildSite() {
             [this] { app_.session().settings.Lat = MaskedText(latitudeBox_).toStdString(); });
     connect(heightBox_, &QLineEdit::textChanged, this,
             [this] { app_.session().settings.Alt = MaskedText(heightBox_).toStdString(); });
+    // A blank sign reads as "+"; a text outside the range keeps the focus in the box, as an
+    // unfilled one does, and never reaches the settings.
+    const auto lonText = [](const QString& text) {
+        std::string t = text.toStdString();
+        if (!t.empty() && t[0] == ' ') t[0] = '+';
+        return t;
+    };
+    InstallExitCheck(longitudeBox_, [lonText](const QString& text) {
+        return vagaris::IsLongitudeText(lonText(text));
+    });
+    connect(longitudeBox_, &QLineEdit::textChanged, this, [this, lonText] {
+        const std::string t = lonText(MaskedText(longitudeBox_));
+        if (vagaris::IsLongitudeText(t)) app_.session().settings.Lon = t;
+    });
     return box;
 }
 
@@ -191,6 +212,7 @@ void ConfPage::showSettings() {
     const vagaris::Settings s = app_.session().settings;
     latitudeBox_->setText(QString::fromStdString(s.Lat));
     heightBox_->setText(QString::fromStdString(s.Alt));
+    longitudeBox_->setText(QString::fromStdString(s.Lon));
     resolutionBox_->setText(QString::fromStdString(s.Res));
     fwhmBox_->setText(QString::fromStdString(s.FWHM));
     (s.UseResolution ? useResolution_ : useFwhm_)->setChecked(true);

@@ -35,6 +35,7 @@ private:
 
     QLineEdit* latitudeBox_ = nullptr;       // meLat, "Latitud (+N)"
     QLineEdit* heightBox_ = nullptr;         // meAlt, "Altura (m)"
+    QLineEdit* longitudeBox_ = nullptr;      // meLon, "Longitud (+E)", east positive
     QLabel* rhoCosPhi_ = nullptr;            // Label27, after "ρ cos φ ="
     QLabel* rhoSinPhi_ = nullptr;            // Label28, after "ρ sin φ ="
     QRadioButton* useResolution_ = nullptr;  // rbRes, "Resolución"

@@ -22,6 +22,7 @@
 #include "shell/DateTimeBoxes.h"
 #include "shell/Dialogs.h"
 #include "shell/MaskedEdit.h"
+#include "outputs/tonight/TonightWindow.h"
 
 namespace {
 
@@ -67,6 +68,10 @@ SueloPage::SueloPage(AppController& app, QWidget* parent) : Page(app, parent) {
     left->setSpacing(4);
     left->addWidget(buildCatalogChoice());
     left->addWidget(buildSearch());
+    auto* queObservar = new QPushButton(QStringLiteral("¿Qué observar?"));
+    queObservar->setObjectName(QStringLiteral("btnQueObservar"));
+    connect(queObservar, &QPushButton::clicked, this, &SueloPage::queObservarClick);
+    left->addWidget(queObservar);
     left->addWidget(buildElementsPanel(), 1);
 
     auto* layout = new QHBoxLayout(this);
@@ -84,6 +89,9 @@ SueloPage::SueloPage(AppController& app, QWidget* parent) : Page(app, parent) {
     connect(&app_, &AppController::stepControlsChanged, this, &SueloPage::showStepControls);
     connect(&app_, &AppController::catalogChoiceCleared, this, &SueloPage::uncheckCatalogs);
     connect(&app_, &AppController::catalogLoadStarted, searchBox_, &QLineEdit::clear);
+    connect(&app_, &AppController::catalogChecked, this, [this](int index) {
+        if (index >= 0 && index < catalogButtons_.size()) catalogButtons_[index]->setChecked(true);
+    });
     showStepControls();
 }
 
@@ -353,4 +361,12 @@ void SueloPage::uncheckCatalogs() {
         button->setChecked(false);
         button->setAutoExclusive(true);
     }
+}
+
+void SueloPage::queObservarClick() {
+    // One window, kept while the page lives: its list and limits stay between openings.
+    if (!tonight_) tonight_ = new TonightWindow(app_, this);
+    tonight_->show();
+    tonight_->raise();
+    tonight_->activateWindow();
 }

@@ -11,6 +11,7 @@
 class QComboBox;
 class QLineEdit;
 class QRadioButton;
+class TonightWindow;
 
 class SueloPage : public Page {
     Q_OBJECT
@@ -33,6 +34,8 @@ private:
     void Button6Click();   // "Ahora": the present instant becomes current, then compute
     void Button10Click();  // "...": the date picker's day at 00:00 becomes current, then compute
     void Button3Click();   // "Buscar" (or Enter in Edit5): looks the typed key up in MPCOrb.dat
+    // btnQueObservar, "¿Qué observar?": opens (or raises) the tonight window.
+    void queObservarClick();
 
     // Writers of the controller's notifications into the widgets.
     void showCurrentInstant();
@@ -42,6 +45,7 @@ private:
     void uncheckCatalogs();
 
     QList<QRadioButton*> catalogButtons_;  // rbCom... in CatalogInfo.h's order, "Catálogo"
+    TonightWindow* tonight_ = nullptr;     // TonightWindow, made at the first opening
     QLineEdit* searchBox_ = nullptr;       // Edit5, under "MPCOrb.dat:"; typed letters upper case
     QLineEdit* dateBox_ = nullptr;         // meFecha, "T.U:" dd/mm/yyyy
     QLineEdit* timeBox_ = nullptr;         // meHora, hh:nn:ss

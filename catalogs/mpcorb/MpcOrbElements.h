@@ -4,7 +4,7 @@
 // element texts for the common line whose fields are plain numbers.
 #include <string_view>
 
-#include "catalogs/ElementRecord.h"
+#include "core/ElementRecord.h"
 
 namespace vagaris {
 

@@ -367,6 +367,7 @@ Result RankTonight(const Request& request, const std::vector<Source>& sources,
         const Source& source = sources[s];
         const int order = static_cast<int>(s);
         result.catalogNames.push_back(BaseName(source.path));
+        result.catalogPaths.push_back(source.path);
         if (source.kind == Source::Kind::MpcOrb) {
             if (const std::string problem = MpcOrbFileProblem(source.path); !problem.empty())
                 throw std::runtime_error(problem);

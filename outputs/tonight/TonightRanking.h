@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogs/ElementRecord.h"
+#include "core/ElementRecord.h"
 #include "core/Circumstances.h"
 #include "core/SkyFrames.h"
 #include "core/Time.h"
@@ -137,6 +137,7 @@ struct Result {
     std::vector<std::string> missing;  // files that do not exist (the five together only)
     std::vector<FileStamp> files;      // the files read
     std::vector<std::string> catalogNames;  // file names, by catalogOrder
+    std::vector<std::string> catalogPaths;  // the sources' paths, by catalogOrder
     std::vector<Row> rows;                  // listed, sorted by request.sort
     bool cancelled = false;                 // then rows is empty
 };

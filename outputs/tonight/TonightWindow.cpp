@@ -1,0 +1,383 @@
+#include "outputs/tonight/TonightWindow.h"
+
+#include <QCheckBox>
+#include <QColor>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableView>
+#include <QThread>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "catalogs/CatalogInfo.h"
+#include "catalogs/mpcorb/MpcOrbSearch.h"
+#include "core/Errors.h"
+#include "core/TextFile.h"
+#include "core/TextForms.h"
+#include "outputs/tonight/TonightTexts.h"
+#include "shell/AppController.h"
+#include "shell/Dialogs.h"
+
+using namespace vagaris;
+
+namespace {
+
+QString FromStd(const std::string& s) { return QString::fromStdString(s); }
+
+QString JoinLines(const std::vector<std::string>& lines) {
+    QStringList all;
+    for (const auto& line : lines) all << FromStd(line);
+    return all.join(QLatin1Char('\n'));
+}
+
+// The page's latitude text (sign and two digits) in whole degrees, as the Selección page
+// reads it. Throws the integer conversion message.
+double LatitudeDegrees(const std::string& lat) {
+    const int degrees = ParseInt(lat.size() > 1 ? lat.substr(1, 2) : std::string());
+    return !lat.empty() && lat[0] == '-' ? -degrees : degrees;
+}
+
+}  // namespace
+
+// ---- the model ----
+
+void TonightModel::setResult(std::shared_ptr<const tonight::Result> result) {
+    beginResetModel();
+    result_ = std::move(result);
+    rows_ = result_ ? result_->rows : std::vector<tonight::Row>{};
+    columns_ = tonight::TableColumns(result_ && tonight::ShowsCatalog(*result_));
+    endResetModel();
+}
+
+void TonightModel::clear() { setResult(nullptr); }
+
+void TonightModel::sortBy(tonight::SortKey key) {
+    beginResetModel();
+    tonight::SortRows(rows_, key);
+    endResetModel();
+}
+
+const tonight::Row* TonightModel::rowAt(int row) const {
+    return row >= 0 && row < int(rows_.size()) ? &rows_[std::size_t(row)] : nullptr;
+}
+
+int TonightModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(rows_.size());
+}
+
+int TonightModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(columns_.size());
+}
+
+QVariant TonightModel::data(const QModelIndex& index, int role) const {
+    const tonight::Row* row = rowAt(index.row());
+    if (!row || index.column() >= int(columns_.size())) return {};
+    const tonight::Column column = columns_[std::size_t(index.column())];
+    if (role == Qt::DisplayRole) return FromStd(tonight::CellText(*row, column));
+    if (role == Qt::TextAlignmentRole) {
+        const bool text = column == tonight::Column::Name || column == tonight::Column::Catalog;
+        return int(Qt::AlignVCenter | (text ? Qt::AlignLeft : Qt::AlignRight));
+    }
+    // Old elements: amber beyond 200 days, red beyond 1000.
+    if (role == Qt::BackgroundRole &&
+        (column == tonight::Column::Age || column == tonight::Column::Perihelion)) {
+        const bool own = column == tonight::Column::Age ? bool(row->elementAgeDays)
+                                                        : bool(row->daysFromPerihelion);
+        const int level = own ? tonight::AgeLevel(*row) : 0;
+        if (level == 1) return QColor(255, 191, 0);
+        if (level == 2) return QColor(230, 60, 60);
+    }
+    return {};
+}
+
+QVariant TonightModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+    if (section < 0 || section >= int(columns_.size())) return {};
+    return FromStd(tonight::ColumnCaption(columns_[std::size_t(section)]));
+}
+
+// ---- the window ----
+
+TonightWindow::TonightWindow(AppController& app, QWidget* parent)
+    : QWidget(parent, Qt::Window), app_(app) {
+    setObjectName(QStringLiteral("TonightWindow"));
+    setWindowTitle(QStringLiteral("¿Qué observar?"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    const tonight::Limits defaults;
+    mag_ = new QDoubleSpinBox;
+    mag_->setObjectName(QStringLiteral("seMag"));
+    mag_->setDecimals(1);
+    mag_->setRange(tonight::kMagnitudeMin, tonight::kMagnitudeMax);
+    mag_->setSingleStep(0.5);
+    mag_->setValue(defaults.magnitude);
+    minAlt_ = new QSpinBox;
+    minAlt_->setObjectName(QStringLiteral("seMinAlt"));
+    minAlt_->setRange(0, int(tonight::kMinAltitudeMax));
+    minAlt_->setValue(int(defaults.minAltitudeDeg));
+    minAlt_->setSuffix(QStringLiteral("°"));
+    minTime_ = new QSpinBox;
+    minTime_->setObjectName(QStringLiteral("seMinTime"));
+    minTime_->setRange(tonight::kMinMinutesMin, tonight::kMinMinutesMax);
+    minTime_->setValue(defaults.minMinutes);
+    minTime_->setSuffix(QStringLiteral(" min"));
+    moonSep_ = new QSpinBox;
+    moonSep_->setObjectName(QStringLiteral("seMoonSep"));
+    moonSep_->setRange(0, int(tonight::kMoonSeparationMax));
+    moonSep_->setValue(int(defaults.moonSeparationDeg));
+    moonSep_->setSuffix(QStringLiteral("°"));
+    moonDown_ = new QCheckBox(QStringLiteral("Luna bajo el horizonte"));
+    moonDown_->setObjectName(QStringLiteral("cbMoonDown"));
+    twilight_ = new QComboBox;
+    twilight_->setObjectName(QStringLiteral("cbTwilight"));
+    twilight_->addItems({QStringLiteral("Astronómico (Sol a -18°)"),
+                         QStringLiteral("Náutico (Sol a -12°)"),
+                         QStringLiteral("Civil (Sol a -6°)")});
+    source_ = new QComboBox;
+    source_->setObjectName(QStringLiteral("cbSource"));
+    source_->addItems({QStringLiteral("Catálogo cargado"), QStringLiteral("Los cinco catálogos"),
+                       QStringLiteral("MPCOrb.dat")});
+
+    auto* limits = new QFormLayout;
+    limits->addRow(QStringLiteral("Magnitud límite"), mag_);
+    limits->addRow(QStringLiteral("Altura mínima"), minAlt_);
+    limits->addRow(QStringLiteral("Tiempo mínimo"), minTime_);
+    limits->addRow(QStringLiteral("Separación de la Luna"), moonSep_);
+    limits->addRow(QString(), moonDown_);
+    auto* choice = new QFormLayout;
+    choice->addRow(QStringLiteral("Crepúsculo"), twilight_);
+    choice->addRow(QStringLiteral("Catálogo"), source_);
+
+    calcular_ = new QPushButton(QStringLiteral("Calcular"));
+    calcular_->setObjectName(QStringLiteral("btnCalcular"));
+    cancelar_ = new QPushButton(QStringLiteral("Cancelar"));
+    cancelar_->setObjectName(QStringLiteral("btnCancelar"));
+    guardar_ = new QPushButton(QStringLiteral("Guardar"));
+    guardar_->setObjectName(QStringLiteral("btnGuardar"));
+    progress_ = new QProgressBar;
+    progress_->setObjectName(QStringLiteral("pbTonight"));
+    progress_->setRange(0, 1000);
+    progress_->setValue(0);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(calcular_);
+    buttons->addWidget(cancelar_);
+    buttons->addWidget(guardar_);
+    buttons->addStretch(1);
+
+    auto* top = new QHBoxLayout;
+    top->addLayout(limits);
+    top->addSpacing(12);
+    top->addLayout(choice);
+    top->addStretch(1);
+    top->addLayout(buttons);
+
+    header_ = new QLabel;
+    header_->setObjectName(QStringLiteral("lbTonightHeader"));
+    header_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    model_ = new TonightModel(this);
+    table_ = new QTableView;
+    table_->setObjectName(QStringLiteral("tvTonight"));
+    table_->setModel(model_);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->verticalHeader()->setVisible(false);
+    table_->horizontalHeader()->setSectionsClickable(true);
+    table_->horizontalHeader()->setSortIndicatorShown(false);
+    table_->installEventFilter(this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(progress_);
+    layout->addWidget(header_);
+    layout->addWidget(table_, 1);
+    resize(1000, 560);
+
+    connect(calcular_, &QPushButton::clicked, this, &TonightWindow::calcularClick);
+    connect(cancelar_, &QPushButton::clicked, this, &TonightWindow::cancelarClick);
+    connect(guardar_, &QPushButton::clicked, this, &TonightWindow::guardarClick);
+    connect(table_->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            &TonightWindow::headerClicked);
+    connect(table_, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& index) { takeOver(index.row()); });
+    setRunning(false);
+}
+
+TonightWindow::~TonightWindow() {
+    if (worker_) {
+        cancel_->store(true);
+        worker_->wait();
+        delete worker_;
+    }
+}
+
+bool TonightWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == table_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            takeOver(table_->currentIndex().row());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TonightWindow::setRunning(bool on) {
+    calcular_->setEnabled(!on);
+    cancelar_->setEnabled(on);
+    guardar_->setEnabled(!on && result_ != nullptr);
+}
+
+void TonightWindow::calcularClick() {
+    if (worker_) return;
+    tonight::Request request;
+    std::vector<tonight::Source> sources;
+    tonight::Options options;
+    const bool ready = app_.guarded([&] {
+        const Session& s = app_.session();
+        request.date = std::floor(s.CurrentInstant);
+        request.latitudeDeg = LatitudeDegrees(s.settings.Lat);
+        request.longitudeDeg = ParseFloat(s.settings.Lon);
+        const double twilights[] = {kTwilightAstronomical, kTwilightNautical, kTwilightCivil};
+        request.twilightLimit = twilights[std::max(0, twilight_->currentIndex())];
+        request.limits.magnitude = mag_->value();
+        request.limits.minAltitudeDeg = minAlt_->value();
+        request.limits.minMinutes = minTime_->value();
+        request.limits.moonSeparationDeg = moonSep_->value();
+        request.limits.moonDown = moonDown_->isChecked();
+        request.sort =
+            tonight::SortKeyFromText(s.settings.TonightSort).value_or(tonight::SortKey::Magnitude);
+        switch (source_->currentIndex()) {
+            case FiveCatalogs:
+                for (const auto& c : kCatalogs)
+                    sources.push_back({s.ProgramDir + c.fileName, tonight::Source::Kind::Catalog});
+                options.dedupe = true;
+                break;
+            case MpcOrb:
+                if (!MpcOrbFileExists(s.settings.MpcOrbPath))
+                    throw std::runtime_error(kMpcOrbNotFoundMessage);
+                sources.push_back({s.settings.MpcOrbPath, tonight::Source::Kind::MpcOrb});
+                break;
+            default: {
+                const int loaded = app_.loadedCatalogIndex();
+                if (loaded < 0) throw std::runtime_error("No hay ningún catálogo cargado");
+                sources.push_back({s.ProgramDir + kCatalogs[std::size_t(loaded)].fileName,
+                                   tonight::Source::Kind::Catalog});
+            }
+        }
+    });
+    if (!ready) return;
+
+    cancel_ = std::make_shared<std::atomic<bool>>(false);
+    options.cancel = cancel_.get();
+    QProgressBar* bar = progress_;
+    options.progress = [bar](double fraction) {
+        QMetaObject::invokeMethod(
+            bar, [bar, fraction] { bar->setValue(int(std::lround(fraction * 1000))); },
+            Qt::QueuedConnection);
+    };
+    progress_->setValue(0);
+    // The worker owns copies of the request, the sources and the options.
+    worker_ = QThread::create([this, request, sources, options, cancel = cancel_] {
+        std::shared_ptr<tonight::Result> result;
+        QString error;
+        try {
+            result =
+                std::make_shared<tonight::Result>(tonight::RankTonight(request, sources, options));
+        } catch (const std::exception& e) {
+            error = QString::fromUtf8(e.what());
+        }
+        QMetaObject::invokeMethod(
+            this, [this, result, error] { finished(result, error); }, Qt::QueuedConnection);
+    });
+    setRunning(true);
+    worker_->start();
+}
+
+void TonightWindow::cancelarClick() {
+    if (cancel_) cancel_->store(true);
+}
+
+void TonightWindow::finished(std::shared_ptr<tonight::Result> result, QString error) {
+    if (worker_) {
+        worker_->wait();
+        delete worker_;
+        worker_ = nullptr;
+    }
+    if (!error.isEmpty()) {
+        app_.dialogs().error(this, error);
+    } else if (result && !result->cancelled) {
+        result_ = std::move(result);
+        model_->setResult(result_);
+        table_->resizeColumnsToContents();
+        showHeader();
+        progress_->setValue(1000);
+    } else {
+        // Cancelled: no partial list; the previous one is gone too, so nothing stale shows.
+        result_.reset();
+        model_->clear();
+        header_->clear();
+        progress_->setValue(0);
+    }
+    setRunning(false);
+    emit rankingFinished();
+}
+
+void TonightWindow::showHeader() {
+    if (!result_) return;
+    header_->setText(JoinLines(tonight::HeaderLines(*result_)));
+}
+
+void TonightWindow::headerClicked(int section) {
+    if (!result_ || section < 0 || section >= model_->columnCount()) return;
+    if (const auto key = tonight::SortOfColumn(model_->columnAt(section))) setSort(*key);
+}
+
+void TonightWindow::setSort(tonight::SortKey key) {
+    app_.session().settings.TonightSort = tonight::SortKeyText(key);
+    model_->sortBy(key);
+}
+
+void TonightWindow::guardarClick() {
+    if (!result_) return;
+    const QString path =
+        app_.dialogs().saveFile(this, QStringLiteral("Texto (*.txt)|*.txt|CSV (*.csv)|*.csv"),
+                                QStringLiteral("txt"), QStringLiteral("QueObservar.txt"));
+    if (path.isEmpty()) return;
+    // The rows in the order shown.
+    tonight::Result shown = *result_;
+    shown.rows.clear();
+    for (int r = 0; r < model_->rowCount(); ++r) shown.rows.push_back(*model_->rowAt(r));
+    const bool csv = path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
+    try {
+        WriteFileAtomically(path.toStdString(), csv ? tonight::CsvText(shown)
+                                                    : EncodeTextFile(tonight::TableLines(shown)));
+    } catch (const std::exception& e) {
+        app_.dialogs().error(this, QString::fromUtf8(e.what()));
+    }
+}
+
+void TonightWindow::takeOver(int row) {
+    const tonight::Row* r = model_->rowAt(row);
+    if (!r || !result_) return;
+    const std::string& path = result_->catalogPaths.at(std::size_t(r->catalogOrder));
+    // The list belongs to the files it read: a file changed since cannot give its rows.
+    std::optional<tonight::FileStamp> then;
+    for (const auto& stamp : result_->files)
+        if (stamp.path == path) then = stamp;
+    if (!then || tonight::StampOf(path) != then) {
+        app_.dialogs().error(this, QStringLiteral("El catálogo ha cambiado: vuelva a calcular"));
+        return;
+    }
+    app_.takeOverRankedObject(path, r->index, r->line, r->bestTime);
+}

@@ -1,0 +1,72 @@
+// The settings lines after the ninth: written only when one differs from its default, read
+// back, and read as their defaults when missing or not converting.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+#include "shell/settings/SettingsFile.h"
+#include "support/FileBytes.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+using namespace vagaris;
+
+const std::string kNineDefaultLines = "+40\r\n0000\r\n2.7\r\n5.0\r\n000\r\n0\r\n\r\nPOL\r\nSM\r\n";
+
+TEST(SettingsLines, DefaultsKeepTheNineLines) {
+    const test::TempFolder folder;
+    const std::string dir = folder.dir.string() + "/";
+    SaveSettings(dir, Settings{});
+    EXPECT_EQ(test::ReadBytes(folder.dir / "vagaris.ini"), kNineDefaultLines);
+}
+
+TEST(SettingsLines, ChangedLaterSettingsAddTheirLines) {
+    const test::TempFolder folder;
+    const std::string dir = folder.dir.string() + "/";
+    const struct {
+        const char* lon;
+        const char* sort;
+    } cases[] = {{"-003.7", "mag"}, {"+000.0", "best"}, {"+151.2", "alt"}};
+    for (const auto& c : cases) {
+        Settings s;
+        s.Lon = c.lon;
+        s.TonightSort = c.sort;
+        SaveSettings(dir, s);
+        EXPECT_EQ(test::ReadBytes(folder.dir / "vagaris.ini"),
+                  kNineDefaultLines + c.lon + "\r\n" + c.sort + "\r\n");
+        Settings back;
+        LoadSettings(dir, back);
+        EXPECT_EQ(back, s);
+    }
+}
+
+TEST(SettingsLines, MissingOrBadValuesReadAsDefaults) {
+    const test::TempFolder folder;
+    const std::string dir = folder.dir.string() + "/";
+    const struct {
+        const char* extra;
+        const char* lon;
+        const char* sort;
+    } cases[] = {
+        {"", "+000.0", "mag"},                     // nine lines: the defaults
+        {"-012.5\r\n", "-012.5", "mag"},           // line 11 missing
+        {"+180.1\r\ntime\r\n", "+000.0", "time"},  // beyond the range
+        {"12.5\r\nMAG\r\n", "+000.0", "mag"},      // not the box's form; not a sort name
+        {"-180.0\r\nalt\r\nauto\r\nstd\r\n", "-180.0", "alt"},  // later lines ignored
+    };
+    for (const auto& c : cases) {
+        std::ofstream(folder.dir / "vagaris.ini", std::ios::binary) << kNineDefaultLines + c.extra;
+        Settings s;
+        LoadSettings(dir, s);
+        EXPECT_EQ(s.Lon, c.lon) << c.extra;
+        EXPECT_EQ(s.TonightSort, c.sort) << c.extra;
+    }
+    EXPECT_TRUE(IsLongitudeText("-000.0"));
+    EXPECT_FALSE(IsLongitudeText("+00.0"));
+    EXPECT_EQ(LongitudeText(-3.66), "-003.7");
+    EXPECT_EQ(LongitudeText(-0.04), "+000.0");
+}
+
+}  // namespace
