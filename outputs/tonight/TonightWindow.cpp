@@ -264,8 +264,9 @@ void TonightWindow::calcularClick() {
                 options.dedupe = true;
                 break;
             case MpcOrb:
-                if (!MpcOrbFileExists(s.settings.MpcOrbPath))
-                    throw std::runtime_error(kMpcOrbNotFoundMessage);
+                if (const std::string problem = MpcOrbFileProblem(s.settings.MpcOrbPath);
+                    !problem.empty())
+                    throw std::runtime_error(problem);
                 sources.push_back({s.settings.MpcOrbPath, tonight::Source::Kind::MpcOrb});
                 break;
             default: {
