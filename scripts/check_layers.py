@@ -33,7 +33,7 @@ TOOLKIT = {
     "shell/DateTimeBoxes.h",
 }
 # Widgets that sit at page level without being pages.
-PAGE_LEVEL_WIDGETS = {"outputs/ea/UTj"}
+PAGE_LEVEL_WIDGETS = {"outputs/ea/UTj", "outputs/tonight/TonightWindow"}
 
 # The window itself, which assembles the pages; nothing else includes a page or TFAtmo.
 WINDOW_FILES = {"shell/TFAtmo.h", "shell/TFAtmo.cpp", "shell/main.cpp", "shell/ScreenshotTool.cpp"}

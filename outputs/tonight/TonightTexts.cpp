@@ -158,7 +158,7 @@ std::vector<std::string> HeaderLines(const Result& r) {
                     (l.moonDown ? ", Luna bajo el horizonte" : ""));
     for (const auto& name : r.missing) lines.push_back("Catálogo no encontrado: " + name);
     lines.push_back("Objetos considerados: " + std::to_string(r.considered));
-    if (r.invalidLines > 0) lines.push_back(std::to_string(r.invalidLines) + " líneas no válidas");
+    lines.push_back(std::to_string(r.invalidLines) + " líneas no válidas");
     lines.push_back("Objetos en la lista: " + std::to_string(r.rows.size()));
     return lines;
 }
