@@ -87,6 +87,24 @@ std::optional<double> MagnitudeFloor(const TElementValues& v, double r, double D
     return v.H + 5 * std::log10(deltaLow) + 2.5 * v.G * std::log10(rBound);
 }
 
+// A magnitude the object can never beat, from its orbit alone: its Sun distance is at least
+// q, and its Earth distance at least q minus the Earth's greatest distance from the Sun
+// (1.0167 AU, the program's solar theory stays within 1.02). Nothing for orbits that reach
+// inside that distance. Saves the propagation for most of MPCOrb.dat. Only for orbits the
+// propagation is sure to accept (finite, 0 ≤ e ≤ 0.4, where Kepler's equation always
+// converges, and q > 1.02 AU so a is well away from 0): a line the propagation would refuse
+// must still count as not converting, screen or no screen.
+constexpr double kEarthFarthest = 1.02;  // [AU]
+std::optional<double> OrbitMagnitudeFloor(const TElementValues& v) {
+    const double deltaLow = v.q - kEarthFarthest;
+    if (!(deltaLow > 0) || !(v.e >= 0 && v.e <= 0.4) || !std::isfinite(v.a) || !std::isfinite(v.q))
+        return std::nullopt;
+    if (v.IsMinorPlanet) return v.H + 5 * std::log10(v.q * deltaLow);
+    // Comets: r ≥ q bounds the r term only when it grows with r.
+    if (!(v.G >= 0)) return std::nullopt;
+    return v.H + 5 * std::log10(deltaLow) + 2.5 * v.G * std::log10(v.q);
+}
+
 void Observe(Window& w, double& bestSine, int k, double sine, double sinMin) {
     if (!(sine >= sinMin)) return;
     ++w.observableMinutes;
@@ -240,6 +258,13 @@ Evaluation EvaluateWindow(const NightSky& sky, const TElementValues& v, const Li
                           bool screen) {
     Evaluation out;
     const double span = sky.minutes * kMinute;  // [days]
+    if (screen) {
+        const auto floor = OrbitMagnitudeFloor(v);
+        if (floor && *floor > limits.magnitude + 1e-9) {
+            out.screened = true;
+            return out;
+        }
+    }
     double r = 0;
     const Vec3 gh = GeocentricAtSample(sky, v, 1, &r);
     if (screen) {

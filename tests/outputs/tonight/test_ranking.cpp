@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "catalogs/LineFormats.h"
+#include "catalogs/mpcorb/MpcOrbSearch.h"
 #include "core/Angles.h"
 #include "core/Circumstances.h"
 #include "core/Errors.h"
@@ -74,7 +75,10 @@ std::vector<Brute> BruteForce(const Request& rq, const std::vector<std::string>&
     }
     std::vector<Brute> out;
     for (const auto& line : lines) {
-        const TOrbitalElements el = kind == 'C' ? ParseCometLine(line) : ParseMinorPlanetLine(line);
+        if (kind == 'M' && line.size() < kMpcOrbMinLineLength) continue;  // header lines
+        const TOrbitalElements el = kind == 'C'   ? ParseCometLine(line)
+                                    : kind == 'M' ? ParseMpcOrbLine(line)
+                                                  : ParseMinorPlanetLine(line);
         Brute b;
         b.name = el.Name;
         try {
@@ -129,7 +133,8 @@ struct CompareStats {
 // Ranks one catalog file and compares every object with the brute force.
 CompareStats CompareWithBruteForce(const Request& rq, const std::string& path, char kind) {
     const std::vector<std::string> lines = ReadCatalogLines(path);
-    const Result result = RankTonight(rq, {{path, Source::Kind::Catalog}}, Options{});
+    const Result result = RankTonight(
+        rq, {{path, kind == 'M' ? Source::Kind::MpcOrb : Source::Kind::Catalog}}, Options{});
     const std::vector<Brute> brute = BruteForce(rq, lines, kind);
     std::map<std::string, const Row*> listed;
     for (const auto& row : result.rows) listed[row.name] = &row;
@@ -191,6 +196,26 @@ TEST(TonightRanking, AgreesWithAMinuteByMinuteComputation) {
                         s.worstAltitude, s.worstMinutes);
         }
     }
+}
+
+// MPCOrb.dat is streamed by the parallel reader: the same bounds, the same list whatever the
+// workers, rows without an index.
+TEST(TonightRanking, MpcOrbExcerptAgreesAndIsTheSameForAnyWorkers) {
+    const std::string excerpt = std::string(VAGARIS_SAMPLES_DIR) + "/MPCORB.excerpt.dat";
+    Request rq = NightAt(2025, 11, 21, -20, 70);
+    rq.limits.magnitude = 16;
+    const CompareStats s = CompareWithBruteForce(rq, excerpt, 'M');
+    EXPECT_GT(s.listed, 10);
+    Options one, four;
+    one.threads = 1;
+    four.threads = 4;
+    const Result a = RankTonight(rq, {{excerpt, Source::Kind::MpcOrb}}, one);
+    const Result b = RankTonight(rq, {{excerpt, Source::Kind::MpcOrb}}, four);
+    EXPECT_EQ(JsonText(a), JsonText(b));
+    ASSERT_FALSE(a.rows.empty());
+    EXPECT_EQ(a.rows[0].index, -1);
+    EXPECT_EQ(CellText(a.rows[0], Column::Index), "");
+    EXPECT_TRUE(a.rows[0].elementAgeDays.has_value());
 }
 
 // Close NEOs sweep across the sky by degrees per hour: they are computed at every minute,
