@@ -61,8 +61,8 @@ double RangedNumber(const cli::ParsedArgs& args, const std::string& name, double
         throw cli::UsageError(name + " espera un número: '" + text + "'");
     }
     if (v < lo || v > hi)
-        throw cli::UsageError(name + " fuera de rango (" + FormatNumber("0.#;-0.#", lo) + " a " +
-                              FormatNumber("0.#;-0.#", hi) + "): '" + text + "'");
+        throw cli::UsageError(name + " fuera de rango (" + FormatNumber("0;-0", lo) + " a " +
+                              FormatNumber("0;-0", hi) + "): '" + text + "'");
     return v;
 }
 
@@ -224,6 +224,6 @@ const cli::CommandSpec vagaris::cli::kTonightCommand = {
     "[--mag MAG] [--min-alt GRADOS] [--min-time MINUTOS] [--moon-sep GRADOS] [--moon-down]\n"
     "[--sort mag|best|time|alt] [--limit N] [--threads N] [--json | --csv] [-o ARCHIVO]",
     {kOwnOptions},
-    "vagaris-cli tonight --all-catalogs --date 21/11/2025 --lat +40 --lon -3.7 --sort best",
+    "vagaris-cli tonight --catalog CometsCR.dat --date 21/11/2025 --lat +40 --lon -3.7 --sort best",
     Run,
 };
