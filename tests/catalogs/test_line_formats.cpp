@@ -10,6 +10,7 @@
 #include "core/Errors.h"
 #include "core/Time.h"
 #include "support/ConversionError.h"
+#include "support/SampleLines.h"
 
 using namespace vagaris;
 
@@ -17,13 +18,8 @@ namespace {
 
 using vagaris::test::ErrorOf;
 
-// Real lines of the sample catalogs (CometsCR.dat line 2, BrightMinorPlanetsCR.dat line 1).
-const std::string kHaleBopp =
-    "C/1995 O1 (Hale-Bopp)                          1997 03 29.0299  0.922046       0.994905 "
-    "130.6979 281.7618  89.7572   -2.0   4.0";
-const std::string kCeres =
-    "(1) Ceres                                      2025 11 21.0 231.5397  2.76562  0.079576  "
-    "73.2997  80.2496  10.5879  3.35   0.15";
+const std::string& kHaleBopp = vagaris::test::kHaleBoppLine;
+const std::string& kCeres = vagaris::test::kCeresLine;
 
 std::vector<std::string> ScanAll(const std::string& text) {
     std::vector<std::string> out;

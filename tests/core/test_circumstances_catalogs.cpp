@@ -11,18 +11,13 @@
 #include "core/Errors.h"
 #include "core/Session.h"
 #include "core/Time.h"
+#include "support/FiniteCircumstances.h"
 
 using namespace vagaris;
 
 namespace {
 
-bool AllFinite(const TCircumstances& c) {
-    for (double v : {c.RightAscension, c.Declination, c.Delta, c.SunDistance, c.Elongation,
-                     c.PhaseAngle, c.Magnitude, c.Speed, c.MaxAltitude, c.Motion, c.MotionRA,
-                     c.MotionDec, c.MotionPA, c.ReverseMotionPA, c.RadiusVectorPA})
-        if (!std::isfinite(v)) return false;
-    return true;
-}
+using vagaris::test::AllFinite;
 
 // Computes one line; returns "ok", or the failure message.
 std::string Evaluate(const std::string& line, char kind, Instant t) {

@@ -17,6 +17,7 @@
 #include "core/precise/PreciseSession.h"
 #include "core/Session.h"
 #include "support/ConversionError.h"
+#include "support/FiniteCircumstances.h"
 
 using namespace vagaris;
 
@@ -30,13 +31,7 @@ double Distance(const OrbitPosition& a, const OrbitPosition& b) {
     return std::sqrt(std::pow(a.x - b.x, 2) + std::pow(a.y - b.y, 2) + std::pow(a.z - b.z, 2));
 }
 
-bool AllFinite(const TCircumstances& c) {
-    for (double v : {c.RightAscension, c.Declination, c.Delta, c.SunDistance, c.Elongation,
-                     c.PhaseAngle, c.Magnitude, c.Speed, c.MaxAltitude, c.Motion, c.MotionRA,
-                     c.MotionDec, c.MotionPA, c.ReverseMotionPA, c.RadiusVectorPA})
-        if (!std::isfinite(v)) return false;
-    return true;
-}
+using vagaris::test::AllFinite;
 
 }  // namespace
 
