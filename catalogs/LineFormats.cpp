@@ -57,6 +57,7 @@ TOrbitalElements ParseCometLine(const std::string& line) {
     std::size_t cursor = 1;
     std::string* fields[] = {&el.q, &el.e, &el.w, &el.O, &el.i, &el.H, &el.G};
     for (std::string* f : fields) *f = NumberScan(rest, cursor);
+    el.ExtraNumbers = !NumberScan(rest, cursor).empty();
     return el;
 }
 

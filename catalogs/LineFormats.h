@@ -10,7 +10,7 @@
 namespace vagaris {
 
 // Comet layout: Name 1-40, Fecha 48-62, then q e w O i H G by NumberScan from column 63.
-// Never fails; missing numbers give empty fields.
+// Never fails; missing numbers give empty fields, an eighth number sets ExtraNumbers.
 TOrbitalElements ParseCometLine(const std::string& line);
 // Minor-planet layout: fixed columns (Name 1-40, Fecha 48-59, M 61-68, a 69-77, e 80-87,
 // w 89-96, O 98-105, i 107-114, H 116-120, G 122-127). Never fails.

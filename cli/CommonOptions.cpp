@@ -42,13 +42,16 @@ int IntegerFlag(const ParsedArgs& args, const std::string& name, int lo, int hi)
     return v;
 }
 
-void RequireNumber(const ParsedArgs& args, const std::string& name) {
+// A scale (resolution, FWHM) in arcseconds: a number above 0.
+void RequirePositiveNumber(const ParsedArgs& args, const std::string& name) {
     const std::string text = args.value(name);
+    double v;
     try {
-        ParseFloat(text);
+        v = ParseFloat(text);
     } catch (const EConvertError&) {
         throw UsageError(name + " espera un número: '" + text + "'");
     }
+    if (!(v > 0)) throw UsageError(name + " debe ser mayor que 0: '" + text + "'");
 }
 
 void Exclusive(const ParsedArgs& args, const std::string& a, const std::string& b) {
@@ -72,7 +75,9 @@ void SetupSessionSettings(Session& session, const ParsedArgs& args) {
     session.ProgramDir = ResolveProgramDir(ExecutableDir());
     session.ExtendedMode = DecideExtendedMode(session.ProgramDir);
     Settings& s = session.settings;
-    LoadSettings(session.ProgramDir, s);
+    // A damaged settings file is told on one line; the command goes on with the defaults.
+    if (const auto problem = LoadSettings(session.ProgramDir, s))
+        std::fprintf(stderr, "%s\n", problem->c_str());
 
     // The flags are written in the form the Configuración boxes hold: the latitude as a sign
     // and two digits ("+40", "-05"), the height as four digits.
@@ -86,12 +91,12 @@ void SetupSessionSettings(Session& session, const ParsedArgs& args) {
         s.Alt = buf;
     }
     if (args.has("--res")) {
-        RequireNumber(args, "--res");
+        RequirePositiveNumber(args, "--res");
         s.Res = Trim(args.value("--res"));
         s.UseResolution = true;
     }
     if (args.has("--fwhm")) {
-        RequireNumber(args, "--fwhm");
+        RequirePositiveNumber(args, "--fwhm");
         s.FWHM = Trim(args.value("--fwhm"));
         s.UseResolution = false;
     }
@@ -156,6 +161,9 @@ void SetupSessionObject(Session& session, const ParsedArgs& args) {
                                      std::to_string(names.size()) + " objetos)");
         index = n;
     } else {
+        // An empty text is found in every name: it would pick the first object unasked.
+        if (Trim(args.value("--name")).empty())
+            throw std::runtime_error("--name: el nombre buscado está vacío");
         const std::string wanted = Lower(args.value("--name"));
         for (std::size_t k = 0; k < names.size() && index < 0; ++k)
             if (Lower(names[k]).find(wanted) != std::string::npos) index = static_cast<int>(k);

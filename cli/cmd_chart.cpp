@@ -100,6 +100,8 @@ int Run(const ParsedArgs& args) {
     Session session;
     SetupSessionSettings(session, args);
     SetupSessionObject(session, args);
+    // A line without elements (no epoch) would give a chart of zeros.
+    if (session.Elements.Fecha.empty()) vagaris::ThrowInvalidElements();
     request.t0 = InstantOption(session, args, "--at");
     SetCurrentInstant(session, request.t0);
     const ChartSamples samples = SampleChart(session, request);

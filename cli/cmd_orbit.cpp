@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "cli/CommonOptions.h"
+#include "core/Errors.h"
 #include "core/Angles.h"
 #include "core/Circumstances.h"
 #include "orbitview/InstantStep.h"
@@ -194,6 +195,8 @@ int Run(const vagaris::cli::ParsedArgs& args) {
     SetupSessionSettings(session, args);
     vagaris::FillPlanetRecords(session);
     SetupSessionObject(session, args);
+    // A line without elements (no epoch) would draw no object and still succeed.
+    if (session.Elements.Fecha.empty()) vagaris::ThrowInvalidElements();
     SetCurrentInstant(session, InstantOption(session, args, "--at"));
 
     const auto application = StartOffscreenApplication();

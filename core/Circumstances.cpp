@@ -17,6 +17,7 @@ namespace vagaris {
 namespace {
 
 constexpr double kSiderealStep = 0.0218;      // [rad] of local sidereal time per search step
+constexpr int kMaxSiderealSteps = 200;        // more than half a turn of such steps
 constexpr double kKmPerAuMillions = 149.611;  // 10^6 km per AU on the Selección page
 constexpr double kOrbitalSpeedAt1Au = 29.8;   // [km/s]
 
@@ -63,7 +64,9 @@ double MaxAltitude(double alpha, double delta, double phi, double alphaSun, doub
         // half of the sky, backwards otherwise.
         const double step = NormalizeAngle(sun0.azimuth) <= kPi ? kSiderealStep : -kSiderealStep;
         double theta = theta0;
-        while (true) {
+        // Half a turn takes 145 steps; the cap only matters for a non-finite start, which
+        // the caller then refuses.
+        for (int steps = 0; steps <= kMaxSiderealSteps; ++steps) {
             theta += step;
             const double hs = EquatorialToHorizontal(alphaSun, deltaSun, phi, theta).altitude;
             if (hs < -limit || std::fabs(theta - theta0) > kPi) break;
@@ -73,6 +76,14 @@ double MaxAltitude(double alpha, double delta, double phi, double alphaSun, doub
                         : EquatorialToHorizontal(alpha, delta, phi, theta).altitude;
     }
     return candidate < 0 ? 0.0 : candidate;
+}
+
+bool AllFinite(const TCircumstances& c) {
+    for (double x : {c.RightAscension, c.Declination, c.Delta, c.SunDistance, c.Elongation,
+                     c.PhaseAngle, c.Magnitude, c.Speed, c.MaxAltitude, c.Motion, c.MotionRA,
+                     c.MotionDec, c.MotionPA, c.ReverseMotionPA, c.RadiusVectorPA})
+        if (!std::isfinite(x)) return false;
+    return true;
 }
 
 }  // namespace
@@ -144,6 +155,9 @@ bool ComputeCircumstances(Session& s, CircumstanceMode mode, double twilightLimi
         NormalizeAngle(std::atan2(std::sin(sun1.lambda) * std::cos(eps1), std::cos(sun1.lambda)));
     const double deltaSun = ArcSine(std::sin(eps1) * std::sin(sun1.lambda));
     s.Circumstances.MaxAltitude = MaxAltitude(geo.alpha, geo.delta, phi, alphaSun, deltaSun, limit);
+    // Elements that convert and lie in their ranges can still be absurd (a = 1e300 AU): the
+    // distances then overflow, and no NaN or infinity may reach a page or a table.
+    if (!AllFinite(s.Circumstances)) ThrowInvalidElements();
     return true;
 }
 
@@ -191,6 +205,11 @@ SelectionTexts SelectionPageTexts(const Session& s) {
         out.error = e.what();
         return out;
     }
+    // A scale of 0 or less would print a negative or zero exposure.
+    if (!(scale > 0)) {
+        out.error = set.UseResolution ? kResolutionNotPositiveMessage : kFwhmNotPositiveMessage;
+        return out;
+    }
     const double seconds = scale / c.Motion * 60;
     std::string exposure = "---";  // no finite exposure for an object that does not move
     if (std::isfinite(seconds) && std::fabs(seconds) < static_cast<double>(INT_MAX)) {
@@ -214,7 +233,10 @@ CometLineEvaluation EvaluateComet(const TElementValues& v, Instant t) {
     const double Delta = std::sqrt(xi * xi + eta * eta + zeta * zeta);
     const double R = sun.R, r = p.r;
     const double beta = ArcCosine((R * R - r * r - Delta * Delta) / (-2 * Delta * r));
-    return {Deg(beta), v.H + 5 * std::log10(Delta) + 2.5 * v.G * std::log10(r)};
+    const CometLineEvaluation ev{Deg(beta),
+                                 v.H + 5 * std::log10(Delta) + 2.5 * v.G * std::log10(r)};
+    if (!std::isfinite(ev.phaseAngleDeg) || !std::isfinite(ev.magnitude)) ThrowInvalidElements();
+    return ev;
 }
 
 double MaxAltitudeSearch(double alpha, double delta, double phi, double alphaSun, double deltaSun,

@@ -51,12 +51,16 @@ struct QuantityText {
     SelectionQuantity quantity;
     std::string text;
 };
+// The resolution or FWHM must be above 0 for the longest exposure to mean anything.
+inline constexpr const char* kResolutionNotPositiveMessage = "La resolución debe ser mayor que 0";
+inline constexpr const char* kFwhmNotPositiveMessage = "El FWHM debe ser mayor que 0";
+
 struct SelectionTexts {
     // Delta, right ascension, declination, ..., the two motion quantities of the display the
     // settings choose (polar or cartesian), then the maximum exposure and the period.
     std::vector<QuantityText> values;
-    // Set when a setting did not convert: the values stop where the page output stops and
-    // the caller shows this message after writing them.
+    // Set when a setting did not convert or is not above 0: the values stop where the page
+    // output stops and the caller shows this message after writing them.
     std::optional<std::string> error;
 };
 // Builds the page texts from session.Circumstances, the object's orbit record and

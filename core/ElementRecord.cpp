@@ -25,7 +25,10 @@ double ElementDateToInstant(const std::string& text) {
     if (!IsValidDate(y, m, d)) ThrowInvalidDate(asDate);
     const double date = EncodeDate(y, m, d);
     const std::string fraction = text.size() > 10 ? text.substr(10) : std::string();
-    return date + ParseFloat(fraction);
+    const double dayFraction = ParseFloat(fraction);
+    // A larger fraction would move the epoch by up to 1e308 days, far outside any calendar.
+    if (!(dayFraction >= 0 && dayFraction < 1)) ThrowInvalidElements();
+    return date + dayFraction;
 }
 
 TElementValues ReadElements(const TOrbitalElements& el, TOrbitRecord& record) {
@@ -57,6 +60,12 @@ TElementValues ReadElements(const TOrbitalElements& el, TOrbitRecord& record) {
     if (v.HasM) v.M0 = ParseFloat(el.M);
     v.H = ParseFloat(el.H);
     v.G = ParseFloat(el.G);
+    // Checked once every text has converted, so a malformed text keeps its own message. The
+    // free-field comet layout is where a shifted field shows up as an element out of range;
+    // the minor-planet columns are fixed, and their orbits are checked when propagated.
+    const bool inRange = v.IsMinorPlanet || (v.q > 0 && v.e >= 0 && v.i >= 0 && v.i <= 180 &&
+                                             v.w >= 0 && v.w <= 360 && v.O >= 0 && v.O <= 360);
+    if (el.ExtraNumbers || !inRange) ThrowInvalidElements();
     return v;
 }
 

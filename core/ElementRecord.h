@@ -8,6 +8,9 @@ namespace vagaris {
 // comets have no M and a, minor planets no q; an empty Fecha means no object chosen.
 struct TOrbitalElements {
     std::string Name, Fecha, M, a, q, e, w, O, i, H, G;
+    // The comet layout found more numbers than the seven elements from column 63 on: a stray
+    // digit has shifted the fields, so the texts above cannot be trusted.
+    bool ExtraNumbers = false;
     bool operator==(const TOrbitalElements&) const = default;
 };
 
@@ -35,7 +38,9 @@ struct TOrbitRecord {
 };
 
 // Converts the texts in the order e, a/q, w, O, i, Fecha, M, H, G. Throws EConvertError with
-// the conversion message of the first field that fails.
+// the conversion message of the first field that fails; once all convert, throws
+// "Elementos orbitales no válidos" for a comet line with extra numbers or for comet elements
+// (a text empty) outside their ranges: q ≤ 0, e < 0, i outside 0…180°, ω or Ω outside 0…360°.
 TElementValues ReadElements(const TOrbitalElements& el);
 // The same, writing a, e, q, w, O, i into `record` as soon as each is known, so that after a
 // failure the fields read before the failing one already hold their new values.
@@ -43,7 +48,8 @@ TElementValues ReadElements(const TOrbitalElements& el, TOrbitRecord& record);
 
 // Instant of an element date text such as "1997 03 29.6335": the date from characters 9-10
 // (day), 6-7 (month) and 1-4 (year), plus the fraction from character 11 on ("." reads as
-// 0). Throws "'dd/mm/yyyy' is not a valid date" or the floating-point message.
+// 0). Throws "'dd/mm/yyyy' is not a valid date" or the floating-point message, and
+// "Elementos orbitales no válidos" for a fraction outside 0 ≤ f < 1 (a day of "01.1e99").
 double ElementDateToInstant(const std::string& text);
 
 }  // namespace vagaris

@@ -15,5 +15,6 @@ void ThrowInvalidTime(const std::string& text) {
     throw EConvertError("'" + text + "' is not a valid time");
 }
 void ThrowInvalidElements() { throw EConvertError(kInvalidElementsMessage); }
+void ThrowDateOutOfRange() { throw EConvertError(kDateOutOfRangeMessage); }
 
 }  // namespace vagaris

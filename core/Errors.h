@@ -21,4 +21,9 @@ public:
 
 inline constexpr const char* kInvalidElementsMessage = "Elementos orbitales no válidos";
 
+// "Fecha fuera de rango": a computed instant (a table row) falls outside the years 1…9999
+// that dates are written and read with.
+[[noreturn]] void ThrowDateOutOfRange();
+inline constexpr const char* kDateOutOfRangeMessage = "Fecha fuera de rango";
+
 }  // namespace vagaris

@@ -101,6 +101,15 @@ DateTimeFields DecodeInstant(Instant t) {
     return f;
 }
 
+bool IsWritableInstant(Instant t) {
+    // 01/01/0001 and 01/01/10000 as instants; the half millisecond is the rounding of
+    // DecodeInstant, so the test agrees with the date it writes.
+    constexpr double kFirstDay = -693593.0;
+    constexpr double kDayAfterLast = 2958466.0;
+    constexpr double kHalfMs = 0.5 / kMsPerDay;
+    return t >= kFirstDay - kHalfMs && t < kDayAfterLast - kHalfMs;
+}
+
 std::string FormatInstant(const std::string& pattern, Instant t) {
     const DateTimeFields f = DecodeInstant(t);
     std::string out;

@@ -37,6 +37,10 @@ struct DateTimeFields {
 // The instant rounded to the nearest millisecond, then split into calendar fields.
 DateTimeFields DecodeInstant(Instant t);
 
+// True when the instant, rounded to the millisecond as it is written, falls within the years
+// 1 to 9999 (the dates the program reads); false for a non-finite instant.
+bool IsWritableInstant(Instant t);
+
 // Date-time patterns: d/dd, m/mm (month; mm right after hh: means minutes), yyyy, hh, nn,
 // ss, text in single quotes printed literally, every other character copied.
 // The instant is rounded to the millisecond first. Example: "dd/mm/yyyy  hh:nn".

@@ -147,10 +147,11 @@ std::unique_ptr<TGifSubImage> ReadImage(ByteCursor& in, TGifFile& file, GraphicC
         const auto bytes = in.Bytes(length);  // a cut block keeps what was read
         image->EncodedData.AppendChunk(bytes.data(), bytes.size());
     }
-    image->Pixels = TByteArray2D(image->Width, image->Height);
     const std::vector<std::uint8_t>& data = image->EncodedData.Bytes();
     const auto decoded = DecodeLzw(data.data(), data.size(), image->LZWCodeSize,
                                    std::size_t(image->Width) * image->Height);
+    // Reserved once the data has decoded: a refused stream never reserves its picture.
+    image->Pixels = TByteArray2D(image->Width, image->Height);
     PlacePixels(*image, decoded);
     return image;
 }

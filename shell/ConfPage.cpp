@@ -121,8 +121,13 @@ QWidget* ConfPage::buildExposure() {
         NewMaskedEdit(QStringLiteral("meFWHM"), QStringLiteral("0.0"), QStringLiteral("5.0"));
     FitToText(resolutionBox_, QStringLiteral("00.0"));
     FitToText(fwhmBox_, QStringLiteral("00.0"));
-    InstallExitCheck(resolutionBox_, {});
-    InstallExitCheck(fwhmBox_, {});
+    // A scale of 0 would give no exposure: the box keeps the focus until it holds more.
+    const auto aboveZero = [](const QString& text) {
+        bool ok = false;
+        return text.trimmed().toDouble(&ok) > 0 && ok;
+    };
+    InstallExitCheck(resolutionBox_, aboveZero);
+    InstallExitCheck(fwhmBox_, aboveZero);
     grid->addWidget(useResolution_, 0, 0);
     grid->addWidget(resolutionBox_, 0, 1);
     grid->addWidget(new QLabel(kArcsecond + QStringLiteral("/pix")), 0, 2);

@@ -104,7 +104,10 @@ TFAtmo::TFAtmo(vagaris::Session& session, Dialogs& dialogs, QWidget* parent)
         if (auto* page = pages_->findChild<QWidget*>(name)) pages_->setCurrentWidget(page);
     });
 
-    vagaris::LoadSettings(session_.ProgramDir, session_.settings);
+    // A damaged or unreadable settings file is told once; its broken values are replaced by
+    // the defaults, so the next save writes good ones.
+    if (const auto problem = vagaris::LoadSettings(session_.ProgramDir, session_.settings))
+        app_->dialogs().message(this, QString::fromStdString(*problem));
     conf->showSettings();
     app_->guarded([&] { conf->computeSite(); });
     vagaris::FillPlanetRecords(session_);

@@ -9,6 +9,7 @@
 #include "core/Angles.h"
 #include "core/Circumstances.h"
 #include "core/ElementRecord.h"
+#include "core/Errors.h"
 #include "core/Sun.h"
 #include "core/TextForms.h"
 
@@ -126,6 +127,9 @@ bool SearchAntiTail(const std::vector<std::string>& cometLines, int year,
             const std::string& line = cometLines[k];
             if (!nodeRead[k]) {
                 nodes[k] = AntiTailNodeDeg(line);
+                // A line whose fields a stray digit has shifted is refused once its node has
+                // converted (a node that does not convert keeps its own message).
+                if (ParseCometLine(line).ExtraNumbers) ThrowInvalidElements();
                 nodeRead[k] = true;
             }
             const double node = nodes[k];

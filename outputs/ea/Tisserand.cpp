@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/Angles.h"
+#include "core/Errors.h"
 #include "core/TextForms.h"
 
 namespace vagaris {
@@ -25,6 +26,8 @@ std::optional<float> TisserandJupiter(float a, float e, float iDeg) {
 
 std::optional<EaPoint> EaPointFromElements(const TOrbitalElements& el) {
     if (el.a.empty() && el.q.empty()) return std::nullopt;
+    // A comet line whose fields a stray digit has shifted gives no point at all.
+    if (el.ExtraNumbers) ThrowInvalidElements();
     EaPoint p;
     p.e = NudgeNearParabolic(static_cast<float>(ParseFloat(el.e)));
     if (!el.a.empty()) {

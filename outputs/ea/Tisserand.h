@@ -28,7 +28,8 @@ std::optional<float> TisserandJupiter(float a, float e, float iDeg);
 
 // The selected object's point from its element texts: e (nudged first), a from the a text,
 // or q/(1 − e) when the a text is empty, and i. Empty when the a and q texts are both empty
-// (no object chosen). Throws EConvertError for a text that does not convert.
+// (no object chosen). Throws EConvertError for a text that does not convert, and
+// "Elementos orbitales no válidos" for a comet line with extra numbers.
 std::optional<EaPoint> EaPointFromElements(const TOrbitalElements& el);
 
 // The calculator's point from its three texts (e, a [AU], i [deg]). Throws EConvertError.

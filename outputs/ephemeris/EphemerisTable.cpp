@@ -6,6 +6,7 @@
 
 #include "core/BorrowedInstant.h"
 #include "core/Circumstances.h"
+#include "core/Errors.h"
 #include "core/Session.h"
 #include "core/TextForms.h"
 
@@ -206,7 +207,11 @@ void AppendEphemerisRows(Session& session, const EphemerisLayout& layout,
     lines.reserve(lines.size() + static_cast<std::size_t>(std::max(range.Rows, 0)));
     session.CurrentInstant = range.Start;
     for (int row = 0; row < range.Rows; ++row) {
-        ComputeCircumstances(session, CircumstanceMode::E);
+        // Dates past 31/12/9999 could not be typed back into the program: the table stops
+        // before the first of them, keeping the rows written so far.
+        if (!IsWritableInstant(session.CurrentInstant)) ThrowDateOutOfRange();
+        // A line without elements (no epoch) would give a table of zeros.
+        if (!ComputeCircumstances(session, CircumstanceMode::E)) ThrowInvalidElements();
         std::string& line = lines.emplace_back();
         line.reserve(128);
         AppendEphemerisDataLine(line, session.CurrentInstant, session.Circumstances, layout);

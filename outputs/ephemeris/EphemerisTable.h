@@ -73,7 +73,9 @@ void AppendEphemerisDataLine(std::string& line, Instant t, const TCircumstances&
 
 // Appends one data line per row to `lines`: session.CurrentInstant is set to the start, the
 // circumstances are computed in mode E, the line is formatted, the step is added. The
-// borrowed CurrentInstant is put back afterwards, also when the computation throws.
+// borrowed CurrentInstant is put back afterwards, also when the computation throws. Throws
+// "Elementos orbitales no válidos" when no object is chosen (empty Fecha) and "Fecha fuera
+// de rango" before the first row past 31/12/9999, the rows before it kept.
 void AppendEphemerisRows(Session& session, const EphemerisLayout& layout,
                          const EphemerisRange& range, std::vector<std::string>& lines);
 

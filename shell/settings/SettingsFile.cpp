@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <stdexcept>
 #include <system_error>
 #include <vector>
@@ -87,6 +88,79 @@ const std::vector<ExtraLine>& ExtraLines() {
     return table;
 }
 
+// True when the text reads as an integer.
+bool IntegerConverts(const std::string& text) {
+    try {
+        ParseInt(text);
+        return true;
+    } catch (const EConvertError&) {
+        return false;
+    }
+}
+
+// Latitude as the computations read it: characters 1-3 as a signed integer (the site
+// constants) and characters 2-3 as whole degrees (the maximum altitude).
+bool LatitudeConverts(const std::string& text) {
+    return IntegerConverts(text.substr(0, 3)) &&
+           IntegerConverts(text.size() > 1 ? text.substr(1, 2) : "");
+}
+
+// A resolution or FWHM converts when it is a number above 0: the longest exposure is that
+// scale divided by the motion, and a scale of 0 or less has no meaning.
+bool ScaleConverts(const std::string& text) {
+    try {
+        return ParseFloat(text) > 0;
+    } catch (const EConvertError&) {
+        return false;
+    }
+}
+
+// One line of the file: how it is written and how it is read back. `read` returns false when
+// the text does not convert; the setting then keeps its default.
+struct SettingsLine {
+    std::string (*write)(const Settings&);
+    bool (*read)(const std::string& text, Settings&);
+};
+
+// The file, line by line. A line the file does not hold (an older, shorter file) keeps its
+// default silently; later lines go at the end, so files written before them still read.
+const SettingsLine kSettingsLines[] = {
+    {[](const Settings& s) { return s.Lat; },
+     [](const std::string& t, Settings& s) { return LatitudeConverts(t) && (s.Lat = t, true); }},
+    {[](const Settings& s) { return s.Alt; },
+     [](const std::string& t, Settings& s) { return IntegerConverts(t) && (s.Alt = t, true); }},
+    {[](const Settings& s) { return s.Res; },
+     [](const std::string& t, Settings& s) { return ScaleConverts(t) && (s.Res = t, true); }},
+    {[](const Settings& s) { return s.FWHM; },
+     [](const std::string& t, Settings& s) { return ScaleConverts(t) && (s.FWHM = t, true); }},
+    // A constant, read and ignored.
+    {[](const Settings&) { return std::string("000"); },
+     [](const std::string&, Settings&) { return true; }},
+    {[](const Settings& s) { return std::to_string(s.ExposureFormat); },
+     [](const std::string& t, Settings& s) {
+         if (!IntegerConverts(t)) return false;
+         // The radio group holds two items; an index beyond them selects the nearest one.
+         s.ExposureFormat = ParseInt(t) <= 0 ? 0 : 1;
+         return true;
+     }},
+    {[](const Settings& s) { return s.MpcOrbPath; },
+     [](const std::string& t, Settings& s) { return s.MpcOrbPath = t, true; }},
+    {[](const Settings& s) { return std::string(s.Polar ? "POL" : "CARTE"); },
+     [](const std::string& t, Settings& s) { return s.Polar = t != "CARTE", true; }},
+    {[](const Settings& s) { return std::string(s.PerMinute ? "SM" : "SH"); },
+     [](const std::string& t, Settings& s) { return s.PerMinute = t != "SH", true; }},
+};
+
+// "3", "3 y 6", "3, 4 y 6".
+std::string ListOfNumbers(const std::vector<std::size_t>& numbers) {
+    std::string out;
+    for (std::size_t k = 0; k < numbers.size(); ++k) {
+        if (k > 0) out += k + 1 == numbers.size() ? " y " : ", ";
+        out += std::to_string(numbers[k]);
+    }
+    return out;
+}
+
 }  // namespace
 
 bool IsLongitudeText(const std::string& text) {
@@ -101,52 +175,56 @@ bool IsLongitudeText(const std::string& text) {
 
 std::string LongitudeText(double degrees) { return FormatNumber("+000.0;-000.0", degrees); }
 
-void LoadSettings(const std::string& programDir, Settings& settings) {
-    std::ifstream in(programDir + kSettingsFileName, std::ios::binary);
-    if (!in) return;  // first run: the defaults stand
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const std::vector<std::string> lines = SplitSettingsLines(bytes);
-    // A line past the end of the file reads as an empty text.
-    auto line = [&](std::size_t n) { return n <= lines.size() ? lines[n - 1] : std::string(); };
+std::optional<std::string> LoadSettings(const std::string& programDir, Settings& settings) {
+    const std::string path = programDir + kSettingsFileName;
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (status.type() == fs::file_type::not_found) return std::nullopt;  // first run
+    std::string bytes;
+    bool readable = status.type() == fs::file_type::regular;
+    if (readable) {
+        // A read error (a damaged disk) throws from inside the stream; it is reported like any
+        // other unreadable file instead of escaping to the caller.
+        try {
+            std::ifstream in(path, std::ios::binary);
+            in.exceptions(std::ios::badbit);
+            if (!in) {
+                readable = false;
+            } else {
+                bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+            }
+        } catch (const std::exception&) {
+            readable = false;
+        }
+    }
+    if (!readable) return "No se puede leer " + path + "; se usan los valores por omisión";
 
-    settings.Lat = line(1);
-    settings.Alt = line(2);
-    settings.Res = line(3);
-    settings.FWHM = line(4);
-    // Line 5 is a constant, read and ignored.
-    try {
-        const int format = ParseInt(line(6));
-        // The radio group holds two items; an index beyond them selects the nearest one.
-        settings.ExposureFormat = format <= 0 ? 0 : 1;
-    } catch (const EConvertError&) {
-        return;  // a damaged line 6 ends the reading; the later settings keep their defaults
-    }
-    settings.MpcOrbPath = line(7);
-    settings.Polar = line(8) != "CARTE";
-    settings.PerMinute = line(9) != "SH";
-    // Lines after the ninth: a missing line or a value that does not convert reads as the
-    // default.
+    const std::vector<std::string> lines = SplitSettingsLines(bytes);
+    std::vector<std::size_t> rejected;
+    const std::size_t count = std::min(lines.size(), std::size(kSettingsLines));
+    for (std::size_t k = 0; k < count; ++k)
+        if (!kSettingsLines[k].read(lines[k], settings)) rejected.push_back(k + 1);
+    // Lines after the ninth: a line the file does not hold reads as its default silently.
     for (const auto& extra : ExtraLines()) {
-        const std::string text = line(extra.number);
-        if (extra.valid(text)) settings.*extra.field = text;
+        if (extra.number > lines.size()) continue;
+        const std::string& text = lines[extra.number - 1];
+        if (extra.valid(text))
+            settings.*extra.field = text;
+        else
+            rejected.push_back(extra.number);
     }
+    if (rejected.empty()) return std::nullopt;
+    if (rejected.size() == 1)
+        return path + ", línea " + ListOfNumbers(rejected) +
+               ": valor no válido; se usa el valor por omisión";
+    return path + ", líneas " + ListOfNumbers(rejected) +
+           ": valores no válidos; se usan los valores por omisión";
 }
 
 void SaveSettings(const std::string& programDir, const Settings& settings) {
     // Plain text, values as the boxes hold them (UTF-8: only a path can be non-ASCII).
-    const std::string lines[] = {
-        settings.Lat,
-        settings.Alt,
-        settings.Res,
-        settings.FWHM,
-        "000",
-        std::to_string(settings.ExposureFormat),
-        settings.MpcOrbPath,
-        settings.Polar ? "POL" : "CARTE",
-        settings.PerMinute ? "SM" : "SH",
-    };
     std::string bytes;
-    for (const auto& l : lines) bytes += l + "\r\n";
+    for (const SettingsLine& line : kSettingsLines) bytes += line.write(settings) + "\r\n";
     // The lines after the ninth only when one of them differs from its default, so the file
     // of a user who never touches them keeps its nine lines.
     const auto& extras = ExtraLines();

@@ -1,6 +1,7 @@
 #pragma once
 // "vagaris.ini": nine lines (more when the later settings differ from their defaults), CR LF; the
 // observer's site constants; the extended mode.
+#include <optional>
 #include <string>
 
 #include "core/Session.h"
@@ -9,9 +10,12 @@ namespace vagaris {
 
 inline constexpr const char* kSettingsFileName = "vagaris.ini";
 
-// Reads ProgramDir + "vagaris.ini" into `settings`; nothing when absent; a damaged line
-// ends the reading silently (values read before it stay).
-void LoadSettings(const std::string& programDir, Settings& settings);
+// Reads ProgramDir + "vagaris.ini" into `settings`. Nothing happens when the file is absent
+// or empty (a first run), and lines the file does not hold keep their defaults. A value that
+// does not convert keeps its default too; the returned message names the file and those
+// lines, once for all of them. A file that cannot be read (a folder, no permission, a read
+// error) leaves every default and returns a message naming it. Never throws.
+std::optional<std::string> LoadSettings(const std::string& programDir, Settings& settings);
 // True for a longitude text as the box and settings line 10 hold it: sign, three digits,
 // point, one digit ("+000.0", "-003.7"), within -180.0 … +180.0.
 bool IsLongitudeText(const std::string& text);

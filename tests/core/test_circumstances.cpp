@@ -175,7 +175,7 @@ TEST_F(Opposition, CometLawAndPerihelionAtTheElementDate) {
     el.Fecha = "2024 03 05.0";
     el.q = "2";
     el.e = "0";
-    el.w = Num(Deg(L_));
+    el.w = Num(Deg(NormalizeAngle(L_)));  // a comet's ω lies within 0…360°
     el.O = "0";
     el.i = "0";
     el.H = "5.0";
@@ -505,6 +505,26 @@ TEST_F(PageTexts, BadResolutionStopsAfterTheMotionLabels) {
     EXPECT_EQ(*t.error, "'x' is not a valid floating point value");
     EXPECT_EQ(t.values.back().quantity, SelectionQuantity::PositionAngle);
     EXPECT_EQ(Text(t, SelectionQuantity::MaxExposure), "<absent>");
+}
+
+// A resolution or FWHM of 0 or less printed a negative (or no) exposure.
+TEST_F(PageTexts, ResolutionOrFwhmNotAboveZeroIsRefused) {
+    struct Case {
+        bool useResolution;
+        const char* value;
+        const char* message;
+    } cases[] = {{true, "-2.7", kResolutionNotPositiveMessage},
+                 {true, "0.0", kResolutionNotPositiveMessage},
+                 {false, "-5.0", kFwhmNotPositiveMessage},
+                 {false, "0", kFwhmNotPositiveMessage}};
+    for (const auto& c : cases) {
+        s_.settings.UseResolution = c.useResolution;
+        (c.useResolution ? s_.settings.Res : s_.settings.FWHM) = c.value;
+        const SelectionTexts t = SelectionPageTexts(s_);
+        ASSERT_TRUE(t.error) << c.value;
+        EXPECT_EQ(*t.error, c.message);
+        EXPECT_EQ(Text(t, SelectionQuantity::MaxExposure), "<absent>") << c.value;
+    }
 }
 
 // ---------------------------------------------------------------------------------------

@@ -70,6 +70,21 @@ TEST_F(ConfigurationPage, AnUnfinishedHeightKeepsTheFocusAndTheSite) {
     EXPECT_TRUE(w.dialogs.shown.empty());
 }
 
+// A scale of 0 printed no exposure (and a negative one, typed elsewhere, a negative one).
+TEST_F(ConfigurationPage, AResolutionOrFwhmOfZeroKeepsTheFocus) {
+    auto* elsewhere = w.find<QPushButton>("Button24");
+    for (const char* name : {"meRes", "meFWHM"}) {
+        auto* box = w.find<QLineEdit>(name);
+        TypeAndLeave(box, "0.0", elsewhere);
+        EXPECT_EQ(QApplication::focusWidget(), box) << name;
+        TypeAndLeave(box, "1.5", elsewhere);
+        EXPECT_NE(QApplication::focusWidget(), box) << name;
+    }
+    EXPECT_EQ(w.session.settings.Res, "1.5");
+    EXPECT_EQ(w.session.settings.FWHM, "1.5");
+    EXPECT_TRUE(w.dialogs.shown.empty());
+}
+
 TEST_F(ConfigurationPage, MotionUnitsStayExclusive) {
     auto* perMinute = w.find<QCheckBox>("cbSegMin");
     auto* perHour = w.find<QCheckBox>("cbSegHora");

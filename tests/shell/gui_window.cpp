@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "shell/ShellTestWindow.h"
+#include "support/FileBytes.h"
 
 namespace {
 
@@ -87,15 +88,43 @@ TEST(MainWindow, SettingsSurviveACloseAndAStart) {
     EXPECT_EQ(second.session.settings, first.session.settings);
 }
 
-TEST(MainWindow, DamagedLatitudeIsReportedOnceAndStartUpGoesOn) {
+TEST(MainWindow, DamagedSettingsAreReportedOnceAndTheNextSaveWritesGoodValues) {
     ShellTestWindow w;
-    std::ofstream(w.home.dir / "vagaris.ini", std::ios::binary)
+    const std::filesystem::path ini = w.home.dir / "vagaris.ini";
+    std::ofstream(ini, std::ios::binary)
         << "xx\r\n0000\r\n2.7\r\n5.0\r\n000\r\n1\r\n\r\nPOL\r\nSM\r\n";
     w.open();
-    EXPECT_EQ(w.dialogs.texts("error").size(), 1);
-    EXPECT_EQ(w.text("Label27"), "Label27");          // no site constants to show
+    EXPECT_EQ(w.dialogs.texts("message"),
+              QStringList{QString::fromStdString(
+                  ini.string() + ", línea 1: valor no válido; se usa el valor por omisión")});
+    EXPECT_TRUE(w.dialogs.texts("error").isEmpty());
+    EXPECT_EQ(w.text("meLat"), "+40");                // the default replaces the broken value
+    EXPECT_EQ(w.text("Label27"), "0.767106");         // so the site constants are shown
     EXPECT_EQ(w.session.settings.ExposureFormat, 1);  // the later lines were read
     EXPECT_EQ(w.text("meFecha"), "01/05/2024");
+    EXPECT_TRUE(w.window->close());
+    EXPECT_EQ(vagaris::test::ReadBytes(ini),
+              "+40\r\n0000\r\n2.7\r\n5.0\r\n000\r\n1\r\n\r\nPOL\r\nSM\r\n");
+}
+
+TEST(MainWindow, AFolderInPlaceOfTheSettingsFileIsToldAndStartUpGoesOn) {
+    ShellTestWindow w;
+    // This made the window abort at start-up with an uncaught exception.
+    std::filesystem::create_directory(w.home.dir / "vagaris.ini");
+    w.open();
+    EXPECT_EQ(w.dialogs.texts("message"),
+              QStringList{QString::fromStdString("No se puede leer " + w.home.programDir() +
+                                                 "vagaris.ini; se usan los valores por omisión")});
+    EXPECT_EQ(w.session.settings, vagaris::Settings{});
+    EXPECT_EQ(w.text("Label27"), "0.767106");
+}
+
+TEST(MainWindow, AnEmptySettingsFileIsAFirstRun) {
+    ShellTestWindow w;
+    std::ofstream(w.home.dir / "vagaris.ini", std::ios::binary).close();
+    w.open();
+    EXPECT_TRUE(w.dialogs.shown.empty());
+    EXPECT_EQ(w.session.settings, vagaris::Settings{});
 }
 
 TEST(MainWindow, UnwritableSettingsAreReportedAndTheWindowStillCloses) {

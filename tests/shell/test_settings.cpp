@@ -108,24 +108,75 @@ TEST_F(SettingsDir, RoundTripKeepsTheTextsAsTyped) {
     EXPECT_TRUE(Load().UseResolution);
 }
 
-TEST_F(SettingsDir, DamagedLine6StopsTheReadingSilently) {
-    WriteIni("+10\r\n0100\r\n1.5\r\n3.0\r\n000\r\nx\r\n/p/MPCORB.DAT\r\nCARTE\r\nSH\r\n");
-    Settings expected;
-    expected.Lat = "+10";
-    expected.Alt = "0100";
-    expected.Res = "1.5";
-    expected.FWHM = "3.0";
-    EXPECT_EQ(Load(), expected);  // format, path and motion keep their defaults
+TEST_F(SettingsDir, ValuesThatDoNotConvertTakeTheirDefaultsAndAreReportedOnce) {
+    const std::string file = programDir_ + "vagaris.ini";
+    struct Case {
+        const char* bytes;
+        Settings expected;
+        std::string message;  // "" when nothing is reported
+    };
+    Settings laterLinesRead;
+    laterLinesRead.Lat = "+10";
+    laterLinesRead.Alt = "0100";
+    laterLinesRead.Res = "1.5";
+    laterLinesRead.FWHM = "3.0";
+    laterLinesRead.MpcOrbPath = "/p/MPCORB.DAT";
+    laterLinesRead.Polar = false;
+    laterLinesRead.PerMinute = false;
+    Settings latOnly;
+    latOnly.Lat = "+10";
+    Settings exposure1;
+    exposure1.ExposureFormat = 1;
+    const Case cases[] = {
+        // A damaged line 6 no longer ends the reading: the lines after it are taken.
+        {"+10\r\n0100\r\n1.5\r\n3.0\r\n000\r\nx\r\n/p/MPCORB.DAT\r\nCARTE\r\nSH\r\n",
+         laterLinesRead, file + ", línea 6: valor no válido; se usa el valor por omisión"},
+        // Every line that does not convert, named in one message.
+        {"xx\r\n12.5\r\nx\r\n-1\r\n000\r\n1\r\n\r\nPOL\r\nSM\r\n", exposure1,
+         file + ", líneas 1, 2, 3 y 4: valores no válidos; se usan los valores por omisión"},
+        // A resolution or FWHM of 0 or less means nothing; an empty value does not convert.
+        {"+40\r\n0000\r\n0.0\r\n\r\n000\r\n0\r\n\r\nPOL\r\nSM\r\n", Settings{},
+         file + ", líneas 3 y 4: valores no válidos; se usan los valores por omisión"},
+        // An empty file is a first run.
+        {"", Settings{}, ""},
+        // Lines the file does not hold keep their defaults, without a message.
+        {"+10\r\n", latOnly, ""},
+    };
+    for (const auto& c : cases) {
+        WriteIni(c.bytes);
+        Settings s;
+        const auto message = LoadSettings(programDir_, s);
+        EXPECT_EQ(s, c.expected) << c.bytes;
+        EXPECT_EQ(message.value_or(""), c.message) << c.bytes;
+        // The next save writes good values, which read back without a message.
+        SaveSettings(programDir_, s);
+        Settings again;
+        EXPECT_FALSE(LoadSettings(programDir_, again)) << c.bytes;
+        EXPECT_EQ(again, s) << c.bytes;
+    }
 }
 
-TEST_F(SettingsDir, ShortFileReadsMissingLinesAsEmpty) {
-    WriteIni("+10\r\n");
-    Settings expected;
-    expected.Lat = "+10";
-    expected.Alt = "";
-    expected.Res = "";
-    expected.FWHM = "";  // taken as they stand; the empty line 6 then ends the reading
-    EXPECT_EQ(Load(), expected);
+TEST_F(SettingsDir, ValuesThatConvertAreTakenAsTheyStand) {
+    WriteIni("+40xyz\r\n 0012 \r\n 2.50\r\n1e1\r\n999\r\n7\r\n\r\ncarte\r\nsh\r\n");
+    Settings s;
+    EXPECT_FALSE(LoadSettings(programDir_, s));
+    EXPECT_EQ(s.Lat, "+40xyz");
+    EXPECT_EQ(s.Alt, " 0012 ");
+    EXPECT_EQ(s.Res, " 2.50");
+    EXPECT_EQ(s.FWHM, "1e1");
+    EXPECT_EQ(s.ExposureFormat, 1);
+}
+
+TEST_F(SettingsDir, AnUnreadableFileIsReportedByNameAndLeavesTheValues) {
+    // A folder in the file's place made the window abort at start-up.
+    fs::create_directory(dir_ / "vagaris.ini");
+    Settings s;
+    s.Lat = "+12";  // whatever the caller held stays
+    const auto message = LoadSettings(programDir_, s);
+    ASSERT_TRUE(message);
+    EXPECT_EQ(*message,
+              "No se puede leer " + programDir_ + "vagaris.ini; se usan los valores por omisión");
+    EXPECT_EQ(s.Lat, "+12");
 }
 
 TEST_F(SettingsDir, OnlyExactCarteAndShChangeTheMotionFormat) {

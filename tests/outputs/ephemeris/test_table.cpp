@@ -378,4 +378,36 @@ TEST_F(EphemerisBuildTest, ComputationFailureStillRestoresCurrentInstant) {
     EXPECT_EQ(session.CurrentInstant, kBefore);
 }
 
+// Rows past 31/12/9999 printed years the program refuses as input.
+TEST_F(EphemerisBuildTest, TheTableStopsBeforeTheFirstRowPastTheYear9999) {
+    texts.StartDate = "29/12/9999";
+    texts.StartTime = "12:00:00";
+    texts.Rows = "0010";
+    std::vector<std::string> lines;
+    try {
+        vagaris::BuildEphemerisTable(session, session.Elements.Name, {}, texts, lines);
+        ADD_FAILURE() << "no error past 31/12/9999";
+    } catch (const vagaris::EConvertError& e) {
+        EXPECT_EQ(std::string(e.what()), "Fecha fuera de rango");
+    }
+    const auto rows = DataLines(lines);
+    ASSERT_EQ(rows.size(), 3u);  // 29, 30 and 31/12/9999 are kept
+    EXPECT_EQ(rows.back().substr(0, 17), "31/12/9999  12:00");
+    EXPECT_EQ(session.CurrentInstant, kBefore);
+}
+
+// A line without elements (no epoch) gave a table of zeros.
+TEST_F(EphemerisBuildTest, ALineWithoutElementsGivesAnErrorNotZeros) {
+    session.Elements = vagaris::ParseCometLine("C/2099 Z9 (Sin elementos)");
+    ASSERT_TRUE(session.Elements.Fecha.empty());
+    std::vector<std::string> lines;
+    try {
+        vagaris::BuildEphemerisTable(session, session.Elements.Name, {}, texts, lines);
+        ADD_FAILURE() << "a table without elements";
+    } catch (const vagaris::EConvertError& e) {
+        EXPECT_EQ(std::string(e.what()), vagaris::kInvalidElementsMessage);
+    }
+    EXPECT_EQ(lines.size(), 6u);  // the header lines only
+}
+
 }  // namespace
