@@ -10,6 +10,7 @@ packages=(
     liberfa-dev python3-ephem
     python3-erfa
     desktop-file-utils appstream groff-base
+    clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do

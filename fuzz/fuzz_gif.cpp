@@ -1,0 +1,26 @@
+// The GIF reader over arbitrary bytes: as a whole file and as the first picture loaded for
+// display. A damaged file throws EGifException; nothing else may happen, and the memory a
+// picture takes stays within what the bytes can describe.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "gif/GifErrors.h"
+#include "gif/GifUnit.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size > (1u << 20)) return -1;
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    try {
+        vagaris::TGifFile file;
+        file.ReadFromBytes(bytes);
+    } catch (const vagaris::EGifException&) {
+    }
+    try {
+        vagaris::TGifBitmap bitmap;
+        bitmap.LoadFromBytes(bytes);
+        (void)bitmap.ToWindowsBitmap();
+    } catch (const vagaris::EGifException&) {
+    }
+    return 0;
+}
