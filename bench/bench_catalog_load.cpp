@@ -53,6 +53,10 @@ struct SilentDialogs : Dialogs {
     void message(QWidget*, const QString&) override {}
     void error(QWidget*, const QString&) override {}
     void warning(QWidget*, const QString&) override {}
+    // The last button: the one Escape would press.
+    int ask(QWidget*, const QString&, const QStringList& buttons) override {
+        return static_cast<int>(buttons.size()) - 1;
+    }
     QString openFile(QWidget*, const QString&) override { return {}; }
     QString saveFile(QWidget*, const QString&, const QString&, const QString&) override {
         return {};

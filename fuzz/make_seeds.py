@@ -2,7 +2,7 @@
 """Writes the seed corpus of every fuzz target into OUT/<target>/: the lines and files of
 data/samples plus hand-made edge cases (e = 1 exactly and just around it, q = 0, a < 0,
 i = 180, epochs in years 0, 9999 and 99999, "nan", "inf", "1e999", NUL bytes, lines of
-10,000 characters).
+10,000 characters), and command lines of every vagaris-cli subcommand.
 
 usage: make_seeds.py SAMPLES_DIR OUT_DIR
 """
@@ -128,8 +128,43 @@ def gif_seeds(out):
     put(folder, buf.getvalue())
 
 
+# The subcommands in the order of fuzz_cli_args.cpp's table: the first byte picks one.
+CLI_COMMANDS = ["circumstances", "ephemeris", "orbit", "chart", "search", "download",
+                "antitail", "tisserand", "tonight"]
+
+
+def cli_seeds(out):
+    folder = os.path.join(out, "fuzz_cli_args")
+    os.makedirs(folder, exist_ok=True)
+    hale = ["--catalog", "CometsCR.dat", "--name", "Hale-Bopp"]
+    ceres = ["--catalog", "BrightMinorPlanetsCR.dat", "--object", "0"]
+    cases = [
+        ("circumstances", hale + ["--at", "01/04/1997 20:00:00", "--json"]),
+        ("circumstances", ceres + ["--mode", "T", "--twilight", "civil", "--lat", "-33",
+                                   "--alt", "0700", "--res", "1.5", "--cartesian"]),
+        ("circumstances", hale + ["--name", "", "--res", "-2.7", "--fwhm", "0"]),
+        ("ephemeris", hale + ["--start", "01/03/1997", "--step", "05.0", "--rows", "0020",
+                              "--cola"]),
+        ("ephemeris", ceres + ["--start", "20/12/9999", "--unit", "horas", "--rows", "abc"]),
+        ("orbit", hale + ["--tilt", "30", "--frames", "3", "-o", "x.gif"]),
+        ("chart", hale + ["--span", "0", "--csv"]),
+        ("search", ["Ceres", "--mpcorb", "MPCOrb.dat", "--at", "01/01/2025", "--json"]),
+        ("download", ["--which", "nada"]),
+        ("antitail", ["--catalog", "CometsCR.dat", "--year", "2024"]),
+        ("antitail", ["--catalog", "CometsCR.dat", "--year", "99999"]),
+        ("tisserand", ["--a", "1e300", "--e", "0.5", "--i", "10"]),
+        ("tisserand", hale),
+        ("tonight", ["--all-catalogs", "--date", "01/05/2024", "--mag", "nan"]),
+        ("circumstances", ["--catalog"]),
+        ("ephemeris", ["--help"]),
+    ]
+    for name, args in cases:
+        put(folder, bytes([CLI_COMMANDS.index(name)]) + b"\0".join(a.encode() for a in args))
+
+
 def main():
     samples, out = sys.argv[1], sys.argv[2]
+    cli_seeds(out)
     catalog_seeds(samples, out)
     settings_seeds(out)
     mpcorb_seeds(samples, out)

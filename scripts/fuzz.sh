@@ -23,9 +23,9 @@ corpus="$build/corpus"
 "$python" fuzz/make_seeds.py data/samples "$corpus"
 
 declare -A max_len=([fuzz_catalog_line]=20000 [fuzz_settings]=4096 [fuzz_mpcorb]=65536
-                    [fuzz_gif]=65536)
+                    [fuzz_gif]=65536 [fuzz_cli_args]=4096)
 status=0
-for target in fuzz_catalog_line fuzz_settings fuzz_mpcorb fuzz_gif; do
+for target in fuzz_catalog_line fuzz_settings fuzz_mpcorb fuzz_gif fuzz_cli_args; do
     echo "== $target: ${seconds} s"
     log="$build/fuzz/$target.log"
     # An allocation above 64 MB fails as it would on a small machine (the program answers with

@@ -1,0 +1,98 @@
+// The command line of every vagaris-cli subcommand over arbitrary arguments. The first byte
+// picks the subcommand; the rest, split at NUL bytes, are its arguments (argv holds no NUL).
+// Parsing and the help texts run for every subcommand; the subcommands whose work is bounded
+// and stays inside the scratch folder (circumstances, ephemeris, search, tisserand, antitail)
+// also run, with the sample catalogs as their files. Whatever the arguments, the answer is an
+// exit code of 0, 1 or 2 with a message: an exception escaping, a crash, a sanitizer report
+// or a hang is a fault.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "FuzzSupport.h"
+#include "cli/CommandLine.h"
+#include "cli/Commands.h"
+#include "cli/CommonOptions.h"
+
+namespace {
+
+using namespace vagaris::cli;
+
+struct Subcommand {
+    const CommandSpec* spec;
+    bool runs;  // false: parsed only (network, pictures through Qt, or long work by design)
+};
+
+const Subcommand kSubcommands[] = {
+    {&kCircumstancesCommand, true}, {&kEphemerisCommand, true}, {&kOrbitCommand, false},
+    {&kChartCommand, false},        {&kSearchCommand, true},    {&kDownloadCommand, false},
+    {&kAntitailCommand, true},      {&kTisserandCommand, true}, {&kTonightCommand, false},
+};
+
+// The run happens in the scratch folder, which also is the program folder; an argument that
+// could name a file elsewhere is not tried (dates keep their slashes).
+bool StaysInScratch(const std::string& arg) {
+    if (arg.find('/') == std::string::npos) return true;
+    if (arg.front() == '/') return false;
+    return arg.find_first_not_of("0123456789/: ") == std::string::npos;
+}
+
+void Setup() {
+    static const bool ready = [] {
+        const auto& dir = vagaris::fuzz::ScratchDir();
+        for (const char* name : {"CometsCR.dat", "BrightMinorPlanetsCR.dat"})
+            std::filesystem::copy_file(std::filesystem::path(VAGARIS_SAMPLES_DIR) / name,
+                                       dir / name);
+        std::filesystem::copy_file(
+            std::filesystem::path(VAGARIS_SAMPLES_DIR) / "MPCORB.excerpt.dat", dir / "MPCOrb.dat");
+        if (::chdir(dir.c_str()) != 0) std::abort();
+        ::setenv("VAGARIS_HOME", dir.c_str(), 1);
+        // The tables and messages would drown libFuzzer's own report.
+        if (!std::freopen("/dev/null", "w", stdout)) std::abort();
+        if (!std::freopen("/dev/null", "w", stderr)) std::abort();
+        return true;
+    }();
+    (void)ready;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0 || size > 4096) return -1;
+    Setup();
+    const Subcommand& command = kSubcommands[data[0] % std::size(kSubcommands)];
+    std::vector<std::string> args;
+    std::string current;
+    for (std::size_t k = 1; k < size; ++k) {
+        if (data[k] == 0) {
+            args.push_back(current);
+            current.clear();
+        } else {
+            current += static_cast<char>(data[k]);
+        }
+    }
+    if (size > 1) args.push_back(current);
+
+    if (HelpRequested(args)) {
+        (void)CommandHelp(*command.spec);
+        return 0;
+    }
+    if (args.empty()) {
+        (void)CommandUsage(*command.spec);
+        return 0;
+    }
+    for (const std::string& arg : args)
+        if (!arg.empty() && !StaysInScratch(arg)) return -1;
+    const int code = RunGuarded([&] {
+        const ParsedArgs parsed = ParseCommandLine(*command.spec, args);
+        return command.runs ? command.spec->run(parsed) : 0;
+    });
+    if (code < 0 || code > 2) vagaris::fuzz::Broken("código de salida fuera de 0, 1 y 2");
+    return 0;
+}
