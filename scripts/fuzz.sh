@@ -11,6 +11,8 @@ cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 timeout="${VAGARIS_FUZZ_TIMEOUT:-1}"
 build="${VAGARIS_FUZZ_BUILD_DIR:-build-fuzz}"
+mkdir -p "$build"
+build="$(cd "$build" && pwd)"  # absolute: a target may change its working folder
 python=/usr/bin/python3
 [ -x "$python" ] || python=python3
 
@@ -36,7 +38,7 @@ for target in fuzz_catalog_line fuzz_settings fuzz_mpcorb fuzz_gif fuzz_cli_args
             ./"$target" \
             -max_total_time="$seconds" -timeout="$timeout" -rss_limit_mb=2048 \
             -max_len="${max_len[$target]}" -print_final_stats=1 \
-            -artifact_prefix="$target-" "../corpus/$target") >"$log" 2>&1; then
+            -artifact_prefix="$build/fuzz/$target-" "$corpus/$target") >"$log" 2>&1; then
         grep -E "^(stat::number_executed_units|stat::peak_rss_mb|Done)" "$log" || tail -n 3 "$log"
     else
         tail -n 60 "$log"
