@@ -5,6 +5,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "core/precise/PreciseSession.h"
+
 namespace vagaris::cli {
 
 std::vector<std::pair<const char*, double>> RecordFields(const TCircumstances& c) {
@@ -36,6 +38,7 @@ std::string NumberText(double value) {
 
 std::vector<std::string> SelectionResultLines(const SelectionTexts& texts) {
     std::vector<std::string> lines;
+    if (!texts.modelLine.empty()) lines.push_back(texts.modelLine);
     for (const QuantityText& v : texts.values) {
         const std::string caption = InfoOf(v.quantity).caption;
         if (!caption.empty())
@@ -55,6 +58,8 @@ QJsonObject CircumstancesJson(const Session& session, const SelectionTexts* text
     QJsonObject out{{QStringLiteral("name"), QString::fromStdString(session.ObjectName)},
                     {QStringLiteral("instant"), session.CurrentInstant},
                     {QStringLiteral("record"), record}};
+    if (UsesPreciseModel(session.settings))
+        out.insert(QStringLiteral("model"), QStringLiteral("precise"));
     if (texts) {
         QJsonObject shown, captions;
         for (const QuantityText& v : texts->values) {

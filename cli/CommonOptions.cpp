@@ -12,6 +12,7 @@
 #include "catalogs/SessionCatalog.h"
 #include "core/Errors.h"
 #include "core/TextForms.h"
+#include "core/precise/PreciseSession.h"
 #include "shell/settings/SettingsFile.h"
 
 namespace vagaris::cli {
@@ -66,6 +67,23 @@ std::string Lower(std::string s) {
 
 }  // namespace
 
+void ApplyModelOptions(Settings& settings, const ParsedArgs& args) {
+    if (args.has("--model")) {
+        const std::string m = args.value("--model");
+        if (m == "standard")
+            settings.Model = kStandardModelText;
+        else if (m == "precise")
+            settings.Model = kPreciseModelText;
+        else
+            throw UsageError("--model espera standard o precise: '" + m + "'");
+    }
+    if (args.has("--geocentric")) {
+        if (!UsesPreciseModel(settings))
+            throw UsageError("--geocentric solo vale con el modelo preciso (--model precise)");
+        settings.GeocentricPlace = true;
+    }
+}
+
 void SetupSessionSettings(Session& session, const ParsedArgs& args) {
     Exclusive(args, "--res", "--fwhm");
     Exclusive(args, "--polar", "--cartesian");
@@ -85,6 +103,18 @@ void SetupSessionSettings(Session& session, const ParsedArgs& args) {
     if (args.has("--lat")) {
         std::snprintf(buf, sizeof buf, "%+03d", IntegerFlag(args, "--lat", -90, 90));
         s.Lat = buf;
+    }
+    if (args.has("--lon")) {
+        const std::string text = args.value("--lon");
+        double v;
+        try {
+            v = ParseFloat(text);
+        } catch (const EConvertError&) {
+            throw UsageError("--lon espera un número: '" + text + "'");
+        }
+        if (!(v >= -180 && v <= 180))
+            throw UsageError("--lon fuera de rango (-180 a 180): '" + text + "'");
+        s.Lon = LongitudeText(v);
     }
     if (args.has("--alt")) {
         std::snprintf(buf, sizeof buf, "%04d", IntegerFlag(args, "--alt", 0, 9999));
@@ -113,6 +143,7 @@ void SetupSessionSettings(Session& session, const ParsedArgs& args) {
     if (args.has("--cartesian")) s.Polar = false;
     if (args.has("--per-minute")) s.PerMinute = true;
     if (args.has("--per-hour")) s.PerMinute = false;
+    ApplyModelOptions(s, args);
 }
 
 void SetupSessionObject(Session& session, const ParsedArgs& args) {

@@ -1,8 +1,9 @@
 #pragma once
 // Options shared by the subcommands: the object options
 // (--catalog, --kind, --object, --name, --at) and the settings options
-// (--lat, --alt, --res, --fwhm, --exposure-format, --polar, --cartesian, --per-minute,
-// --per-hour). Settings come from vagaris.ini in ProgramDir; the flags override them.
+// (--lat, --lon, --alt, --res, --fwhm, --exposure-format, --polar, --cartesian, --per-minute,
+// --per-hour) and the model options (--model, --geocentric). Settings come from vagaris.ini in
+// ProgramDir; the flags override them.
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -40,6 +41,9 @@ inline constexpr OptionSpec kSettingsOptions[] = {
     {"--lat", "GRADOS",
      "latitud del observador en grados enteros, de -90 a 90; admite signo, como -05 (por "
      "defecto la de vagaris.ini, +40 sin archivo)"},
+    {"--lon", "GRADOS",
+     "longitud del observador en grados, este positiva, de -180 a 180; la usa el modelo "
+     "preciso (por defecto la de vagaris.ini, +000.0 sin archivo)"},
     {"--alt", "METROS",
      "altitud del observador en metros, de 0 a 9999 (por defecto la de vagaris.ini, 0000 sin "
      "archivo)"},
@@ -60,6 +64,22 @@ inline constexpr OptionSpec kSettingsOptions[] = {
      "el movimiento por minuto (por defecto, si vagaris.ini no dice otra cosa)"},
     {"--per-hour", nullptr, "el movimiento por hora; excluye --per-minute"},
 };
+
+// The computation model, for every subcommand that computes positions.
+inline constexpr OptionSpec kModelOptions[] = {
+    {"--model", "standard|precise",
+     "el modelo de cálculo: standard, el del programa, o precise, posiciones astrométricas "
+     "J2000 topocéntricas para la latitud, longitud y altura de vagaris.ini (por defecto el de "
+     "vagaris.ini, standard sin archivo)"},
+    {"--geocentric", nullptr,
+     "con el modelo preciso, la posición para el centro de la Tierra en lugar de la del "
+     "observador"},
+};
+
+// --model and --geocentric into the settings (already read from vagaris.ini). Throws
+// UsageError for a model that is not standard or precise, and for --geocentric with the
+// standard model.
+void ApplyModelOptions(Settings& settings, const ParsedArgs& args);
 
 // ProgramDir (as the window resolves it), settings from vagaris.ini, then the flags' overrides.
 // Throws UsageError for contradictory or malformed flags.

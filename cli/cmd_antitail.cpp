@@ -35,8 +35,13 @@ int Run(const ParsedArgs& parsed) {
     if (year < 1000 || year > 3000)
         throw UsageError("--year fuera de rango (1000 a 3000): '" + parsed.value("--year") + "'");
 
+    // The model (and, for the precise one, the site) from vagaris.ini and the options.
+    Session session;
+    SetupSessionSettings(session, ParsedArgs{});
+    ApplyModelOptions(session.settings, parsed);
+
     const auto lines = ReadCatalogLines(parsed.value("--catalog"));
-    const AntiTailListing listing = AntiTailList(lines, year);
+    const AntiTailListing listing = AntiTailList(lines, year, session.settings);
     if (parsed.has("-o"))
         WriteFileAtomically(parsed.value("-o"), EncodeTextFile(listing.lines));
     else
@@ -49,8 +54,8 @@ int Run(const ParsedArgs& parsed) {
 const CommandSpec vagaris::cli::kAntitailCommand = {
     "antitail",
     "los cometas de un catálogo que pueden mostrar anticola en un año: la página Anticola?",
-    "--catalog ARCHIVO --year AAAA [-o ARCHIVO]",
-    {kOptions},
+    "--catalog ARCHIVO --year AAAA [-o ARCHIVO] [--model standard|precise] [--geocentric]",
+    {kOptions, kModelOptions},
     "vagaris-cli antitail --catalog CometsCR.dat --year 2024 -o anticola2024.txt",
     Run,
 };

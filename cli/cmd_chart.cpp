@@ -121,8 +121,8 @@ const CommandSpec vagaris::cli::kChartCommand = {
     "--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)\n"
     "[--at FECHA] [--left DATO] [--right DATO] [--span DÍAS]\n"
     "[--twilight astro|nautical|civil] (-o ARCHIVO.gif|ARCHIVO.bmp | --csv)\n"
-    "[opciones de Configuración]",
-    {kObjectOptions, kAtOption, kOwnOptions, kSettingsOptions},
+    "[opciones de Configuración] [--model standard|precise] [--geocentric]",
+    {kObjectOptions, kAtOption, kOwnOptions, kSettingsOptions, kModelOptions},
     "vagaris-cli chart --catalog CometsCR.dat --name \"Hale-Bopp\" --at 01/01/1997 --left "
     "magnitud --right altura -o halebopp.gif",
     Run,

@@ -90,10 +90,10 @@ const vagaris::cli::CommandSpec vagaris::cli::kCircumstancesCommand = {
     "dónde está un objeto de un catálogo en un instante y cómo se observa: la página Selección",
     "--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)\n"
     "[--at FECHA] [--mode R|E|T] [--twilight astro|nautical|civil] [--json]\n"
-    "[--lat GRADOS] [--alt METROS] [--res SEGUNDOS | --fwhm SEGUNDOS]\n"
+    "[--lat GRADOS] [--lon GRADOS] [--alt METROS] [--res SEGUNDOS | --fwhm SEGUNDOS]\n"
     "[--exposure-format seconds|minsec] [--polar | --cartesian]\n"
-    "[--per-minute | --per-hour]",
-    {kObjectOptions, kAtOption, kOwnOptions, kSettingsOptions},
+    "[--per-minute | --per-hour] [--model standard|precise] [--geocentric]",
+    {kObjectOptions, kAtOption, kOwnOptions, kSettingsOptions, kModelOptions},
     "vagaris-cli circumstances --catalog CometsCR.dat --name \"Hale-Bopp\" --at \"01/04/1997 "
     "20:00:00\" --lat +40",
     Run,

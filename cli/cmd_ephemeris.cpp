@@ -129,8 +129,9 @@ const vagaris::cli::CommandSpec vagaris::cli::kEphemerisCommand = {
     "--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)\n"
     "--start FECHA [--step PASO] [--unit dias|horas|minutos] [--rows FILAS]\n"
     "[--no-vel] [--no-altura] [--no-delta] [--no-r] [--no-elo] [--no-fase]\n"
-    "[--cola] [-o ARCHIVO] [opciones de Configuración]",
-    {kObjectOptions, kOwnOptions, kSettingsOptions},
+    "[--cola] [-o ARCHIVO] [opciones de Configuración]\n"
+    "[--model standard|precise] [--geocentric]",
+    {kObjectOptions, kOwnOptions, kSettingsOptions, kModelOptions},
     "vagaris-cli ephemeris --catalog CometsCR.dat --name \"Hale-Bopp\" --start \"01/03/1997 "
     "20:00:00\" --step 1 --rows 10",
     Run,

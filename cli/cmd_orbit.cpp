@@ -224,8 +224,9 @@ const vagaris::cli::CommandSpec vagaris::cli::kOrbitCommand = {
     "--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)\n"
     "[--at FECHA] [--tilt GRADOS] [--azimuth GRADOS] [--scale UA] [--pan X,Y]\n"
     "[--planets LISTA] [--plane] [--web] [--frames N [--step K] [--unit UNIDAD]]\n"
-    "-o ARCHIVO.gif|ARCHIVO.bmp [opciones de Configuración]",
-    {kObjectOptions, kAtOption, kOwnOptions, kSettingsOptions},
+    "-o ARCHIVO.gif|ARCHIVO.bmp [opciones de Configuración]\n"
+    "[--model standard|precise] [--geocentric]",
+    {kObjectOptions, kAtOption, kOwnOptions, kSettingsOptions, kModelOptions},
     "vagaris-cli orbit --catalog CometsCR.dat --name \"Hale-Bopp\" --at 01/04/1997 --tilt 30 "
     "-o halebopp.gif",
     Run,

@@ -17,6 +17,7 @@
 #include "core/Circumstances.h"
 #include "core/ElementRecord.h"
 #include "core/Session.h"
+#include "core/precise/PreciseSession.h"
 
 namespace {
 
@@ -45,7 +46,8 @@ int Run(const cli::ParsedArgs& parsed) {
     const bool withCircumstances = parsed.has("--at");
     std::string path = parsed.value("--mpcorb");
     // Without --mpcorb, the file chosen on the Configuración page (vagaris.ini).
-    if (withCircumstances || path.empty()) cli::SetupSessionSettings(session, parsed);
+    if (withCircumstances || path.empty() || parsed.has("--model") || parsed.has("--geocentric"))
+        cli::SetupSessionSettings(session, parsed);
     if (path.empty()) path = session.settings.MpcOrbPath;
     if (const std::string problem = MpcOrbFileProblem(path); !problem.empty())
         throw std::runtime_error(problem);
@@ -68,8 +70,11 @@ int Run(const cli::ParsedArgs& parsed) {
         QJsonObject json;
         for (const auto& [name, text] : fields)
             json.insert(QLatin1String(name), QString::fromStdString(text));
-        if (texts)
+        if (texts) {
             json.insert(QStringLiteral("circumstances"), cli::CircumstancesJson(session, &*texts));
+            if (UsesPreciseModel(session.settings))
+                json.insert(QStringLiteral("model"), QStringLiteral("precise"));
+        }
         cli::PrintLines({cli::JsonLine(json)});
     } else {
         std::vector<std::string> lines;
@@ -90,8 +95,9 @@ const cli::CommandSpec vagaris::cli::kSearchCommand = {
     "search",
     "busca un asteroide en MPCOrb.dat y muestra sus elementos, y con --at dónde está: la "
     "búsqueda de la página Selección",
-    "[--mpcorb ARCHIVO] CLAVE [--json] [--at FECHA]\n[opciones de Configuración]",
-    {kOwnOptions, cli::kAtOption, cli::kSettingsOptions},
+    "[--mpcorb ARCHIVO] CLAVE [--json] [--at FECHA]\n[opciones de Configuración]\n"
+    "[--model standard|precise] [--geocentric]",
+    {kOwnOptions, cli::kAtOption, cli::kSettingsOptions, cli::kModelOptions},
     "vagaris-cli search --mpcorb MPCORB.DAT Apophis --at \"13/04/2029 21:00:00\"",
     Run,
     false,

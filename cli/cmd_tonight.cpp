@@ -16,6 +16,7 @@
 #include "core/TextFile.h"
 #include "core/TextForms.h"
 #include "core/Time.h"
+#include "core/precise/PreciseSession.h"
 #include "outputs/tonight/TonightRanking.h"
 #include "outputs/tonight/TonightTexts.h"
 
@@ -33,6 +34,8 @@ constexpr cli::OptionSpec kOwnOptions[] = {
     {"--date", "dd/mm/yyyy", "la fecha de la noche (de mediodía local a mediodía local)"},
     {"--lat", "GRADOS", "latitud, norte positiva, -90 a +90 (por defecto, la de vagaris.ini)"},
     {"--lon", "GRADOS", "longitud, este positiva, -180 a +180 (por defecto, la de vagaris.ini)"},
+    {"--alt", "METROS",
+     "altura del observador, 0 a 9999, para el modelo preciso (por defecto, la de vagaris.ini)"},
     {"--twilight", "astro|nautical|civil", "el Sol a -18°, -12° o -6° (por defecto astro)"},
     {"--mag", "MAG", "magnitud límite, -30 a 40 (por defecto 14)"},
     {"--min-alt", "GRADOS", "altura mínima, 0 a 90 (por defecto 15)"},
@@ -170,6 +173,10 @@ int Run(const cli::ParsedArgs& parsed) {
     std::string latText = session.settings.Lat;
     request.latitudeDeg = SiteCoordinate(parsed, "--lat", latText, 90);
     request.longitudeDeg = SiteCoordinate(parsed, "--lon", session.settings.Lon, 180);
+    cli::ApplyModelOptions(session.settings, parsed);
+    request.precise = UsesPreciseModel(session.settings);
+    request.geocentric = session.settings.GeocentricPlace;
+    request.heightMetres = RangedInteger(parsed, "--alt", ParseInt(session.settings.Alt), 0, 9999);
 
     std::vector<tonight::Source> sources;
     if (parsed.has("--mpcorb")) {
@@ -222,8 +229,9 @@ const cli::CommandSpec vagaris::cli::kTonightCommand = {
     "(--catalog ARCHIVO [--catalog ARCHIVO ...] | --all-catalogs | --mpcorb ARCHIVO)\n"
     "--date dd/mm/yyyy [--lat GRADOS] [--lon GRADOS] [--twilight astro|nautical|civil]\n"
     "[--mag MAG] [--min-alt GRADOS] [--min-time MINUTOS] [--moon-sep GRADOS] [--moon-down]\n"
-    "[--sort mag|best|time|alt] [--limit N] [--threads N] [--json | --csv] [-o ARCHIVO]",
-    {kOwnOptions},
+    "[--sort mag|best|time|alt] [--limit N] [--threads N] [--json | --csv] [-o ARCHIVO]\n"
+    "[--alt METROS] [--model standard|precise] [--geocentric]",
+    {kOwnOptions, cli::kModelOptions},
     "vagaris-cli tonight --catalog CometsCR.dat --date 21/11/2025 --lat +40 --lon -3.7 --sort best",
     Run,
 };

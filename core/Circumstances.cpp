@@ -11,6 +11,7 @@
 #include "core/Session.h"
 #include "core/Sun.h"
 #include "core/TextForms.h"
+#include "core/precise/PreciseSession.h"
 
 namespace vagaris {
 
@@ -91,6 +92,10 @@ bool AllFinite(const TCircumstances& c) {
 bool ComputeCircumstances(Session& s, CircumstanceMode mode, double twilightLimit) {
     const TOrbitalElements& el = s.Elements;
     if (el.Fecha.empty()) return false;  // no object chosen
+    // Every page and command computes through here, so the model is chosen once, here.
+    if (UsesPreciseModel(s.settings))
+        return ComputePreciseCircumstances(s, mode, twilightLimit, SettingsSite(s.settings),
+                                           SettingsCentre(s.settings));
     const Instant t = s.CurrentInstant;
 
     const SunPlace sun = SunPosition(t);
@@ -166,6 +171,7 @@ SelectionTexts SelectionPageTexts(const Session& s) {
     const Settings& set = s.settings;
     const TOrbitRecord& object = s.Orbits[kObject];
     SelectionTexts out;
+    if (UsesPreciseModel(set)) out.modelLine = kPreciseModelLine;
     using Q = SelectionQuantity;
     auto add = [&](Q quantity, std::string text) {
         out.values.push_back({quantity, std::move(text)});

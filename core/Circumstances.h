@@ -62,6 +62,9 @@ struct SelectionTexts {
     // Set when a setting did not convert or is not above 0: the values stop where the page
     // output stops and the caller shows this message after writing them.
     std::optional<std::string> error;
+    // The line that says the precise model is in use (kPreciseModelLine); empty in the
+    // standard model.
+    std::string modelLine;
 };
 // Builds the page texts from session.Circumstances, the object's orbit record and
 // session.settings. Never throws.

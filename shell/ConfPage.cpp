@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -9,8 +10,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "core/precise/PreciseSession.h"
 #include "shell/AppController.h"
 #include "shell/Dialogs.h"
 #include "shell/MaskedEdit.h"
@@ -43,6 +46,7 @@ ConfPage::ConfPage(AppController& app, QWidget* parent) : Page(app, parent) {
     auto* right = new QVBoxLayout;
     right->addWidget(buildMotionFormat());
     right->addWidget(buildMpcOrb());
+    right->addWidget(buildModel());
     right->addStretch(1);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
@@ -212,6 +216,28 @@ QWidget* ConfPage::buildMpcOrb() {
     return box;
 }
 
+QWidget* ConfPage::buildModel() {
+    // A grid of caption and choice, so further program-wide choices can join it as rows.
+    auto* box = NewGroup(QStringLiteral("GroupBoxModelo"), QString());
+    auto* grid = new QGridLayout(box);
+    model_ = new QComboBox;
+    model_->setObjectName(QStringLiteral("cbModelo"));
+    model_->addItems({QStringLiteral("Estándar"), QStringLiteral("Preciso")});
+    auto* caption = new QLabel(QStringLiteral("Modelo:"));
+    caption->setObjectName(QStringLiteral("lbModelo"));
+    caption->setBuddy(model_);
+    grid->addWidget(caption, 0, 0);
+    grid->addWidget(model_, 0, 1);
+    grid->setColumnStretch(2, 1);
+    // The choice takes effect at once: the current object is computed again with it.
+    connect(model_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        app_.session().settings.Model =
+            index == 1 ? vagaris::kPreciseModelText : vagaris::kStandardModelText;
+        app_.computeR();
+    });
+    return box;
+}
+
 void ConfPage::showSettings() {
     // Copied first: every control writes itself back into the settings as it is set.
     const vagaris::Settings s = app_.session().settings;
@@ -225,6 +251,11 @@ void ConfPage::showSettings() {
     mpcOrbPath_->setText(QString::fromStdString(s.MpcOrbPath));
     (s.Polar ? polarDisplay_ : cartesianDisplay_)->setChecked(true);
     (s.PerMinute ? perMinute_ : perHour_)->setChecked(true);
+    {
+        // Showing the file's choice computes nothing: the window computes once it is set up.
+        const QSignalBlocker quiet(model_);
+        model_->setCurrentIndex(vagaris::UsesPreciseModel(s) ? 1 : 0);
+    }
 }
 
 void ConfPage::computeSite() {

@@ -1,11 +1,13 @@
 #pragma once
 // The Configuración page: the observer's site, the maximum-exposure and apparent-motion
-// formats, and the path of MPCOrb.dat. Its controls mirror session.settings both ways.
+// formats, the path of MPCOrb.dat and the computation model. Its controls mirror session.settings
+// both ways.
 #include "shell/Page.h"
 
 class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -27,6 +29,7 @@ private:
     QWidget* buildExposureFormat();
     QWidget* buildMotionFormat();
     QWidget* buildMpcOrb();
+    QWidget* buildModel();
 
     void meLatExit();                   // leaving meLat or meAlt: computeSite, errors shown
     void cbSegMinClick(bool checked);   // "/minuto" toggled: "/hora" takes the opposite state
@@ -50,4 +53,5 @@ private:
     QCheckBox* perMinute_ = nullptr;            // cbSegMin, "\"/minuto"
     QCheckBox* perHour_ = nullptr;              // cbSegHora, "\"/hora"
     QLineEdit* mpcOrbPath_ = nullptr;           // Edit6, the path of MPCOrb.dat, read-only
+    QComboBox* model_ = nullptr;                // cbModelo, "Modelo:" "Estándar" / "Preciso"
 };

@@ -17,6 +17,7 @@
 
 #include "catalogs/CatalogInfo.h"
 #include "core/Time.h"
+#include "core/precise/PreciseSession.h"
 #include "orbitview/InstantStep.h"
 #include "shell/AppController.h"
 #include "shell/DateTimeBoxes.h"
@@ -252,6 +253,12 @@ QWidget* SueloPage::buildDateAndResultsPanel() {
     buttonRow->addStretch(1);
     layout->addLayout(buttonRow);
 
+    // Said over the results while the precise model computes them; hidden otherwise.
+    auto* modelLine =
+        NewLabel(QString::fromUtf8(vagaris::kPreciseModelLine), QStringLiteral("lbModeloPreciso"));
+    modelLine->setVisible(false);
+    layout->addWidget(modelLine);
+
     // Results: caption and value, the value starting as "---".
     auto* results = new QGridLayout;
     results->setHorizontalSpacing(8);
@@ -336,6 +343,10 @@ void SueloPage::showElements() {
 }
 
 void SueloPage::showSelectionTexts(const vagaris::SelectionTexts& texts) {
+    if (auto* modelLine = findChild<QLabel*>(QStringLiteral("lbModeloPreciso"))) {
+        if (!texts.modelLine.empty()) modelLine->setText(FromStd(texts.modelLine));
+        modelLine->setVisible(!texts.modelLine.empty());
+    }
     for (const vagaris::QuantityText& entry : texts.values) {
         const vagaris::SelectionQuantityInfo& info = vagaris::InfoOf(entry.quantity);
         if (auto* value = findChild<QLabel*>(QString::fromLatin1(info.objectName)))

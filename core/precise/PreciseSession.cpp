@@ -22,6 +22,16 @@ ObserverSite SiteFromSettingsTexts(const std::string& latitude, const std::strin
     return {Rad(degrees), Rad(ParseFloat(longitude)), height};
 }
 
+bool UsesPreciseModel(const Settings& settings) { return settings.Model == kPreciseModelText; }
+
+ObserverSite SettingsSite(const Settings& settings) {
+    return SiteFromSettingsTexts(settings.Lat, settings.Lon, ParseInt(settings.Alt));
+}
+
+PlaceCentre SettingsCentre(const Settings& settings) {
+    return settings.GeocentricPlace ? PlaceCentre::Geocentre : PlaceCentre::Site;
+}
+
 bool ComputePreciseCircumstances(Session& s, CircumstanceMode mode, double twilightLimit,
                                  const ObserverSite& site, PlaceCentre centre) {
     const TOrbitalElements& el = s.Elements;

@@ -8,6 +8,19 @@
 namespace vagaris {
 
 struct Session;
+struct Settings;
+
+// Settings line 13 and the command line's --model: the program's standard model ("std") or
+// this one ("precise").
+inline constexpr const char* kStandardModelText = "std";
+inline constexpr const char* kPreciseModelText = "precise";
+bool UsesPreciseModel(const Settings& settings);
+// The Configuración page's site (latitude, longitude, height texts) for the precise model.
+// Throws the conversion message of the text that fails.
+ObserverSite SettingsSite(const Settings& settings);
+// Where the precise model places the observer for these settings: the site, or the geocentre
+// when asked (GeocentricPlace).
+PlaceCentre SettingsCentre(const Settings& settings);
 
 // The title line that tells the user the precise model is in use, on the Selección page's
 // results and in the ephemeris table's header lines.

@@ -164,17 +164,18 @@ void AntiPage::runSearch() {
 
     // A copy: a catalog load during the pending-message processing replaces the session's.
     const std::vector<std::string> cometLines = session.CometLines;
-    const bool completed =
-        vagaris::SearchAntiTail(cometLines, yearArrows_->value(),
-                                [&](const std::string& line, const vagaris::AntiTailHit& hit) {
-                                    session.AntiTail.append(line, hit);
-                                    hitList_->addItem(QString::fromStdString(line));
-                                    // The list grows on screen while the search goes on; a year
-                                    // change or a catalog load during it clears the list, which
-                                    // stops the search.
-                                    QCoreApplication::processEvents();
-                                    return listGeneration_ == myList;
-                                });
+    const bool completed = vagaris::SearchAntiTail(
+        cometLines, yearArrows_->value(),
+        [&](const std::string& line, const vagaris::AntiTailHit& hit) {
+            session.AntiTail.append(line, hit);
+            hitList_->addItem(QString::fromStdString(line));
+            // The list grows on screen while the search goes on; a year
+            // change or a catalog load during it clears the list, which
+            // stops the search.
+            QCoreApplication::processEvents();
+            return listGeneration_ == myList;
+        },
+        session.settings);
     if (completed) {
         hitList_->clearSelection();
         hitList_->setCurrentRow(-1);

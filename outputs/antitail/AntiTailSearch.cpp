@@ -12,6 +12,7 @@
 #include "core/Errors.h"
 #include "core/Sun.h"
 #include "core/TextForms.h"
+#include "core/precise/PreciseSession.h"
 
 namespace vagaris {
 
@@ -26,6 +27,32 @@ double EarthLongitudeDeg(Instant t) {
     return L;
 }
 
+// The model of one search: the standard one, or the precise one for a site.
+struct AntiTailModel {
+    bool precise = false;
+    ObserverSite site;
+    PlaceCentre centre = PlaceCentre::Site;
+
+    // The Earth's heliocentric longitude [deg] on the ecliptic of J2000, where the
+    // catalog's nodes lie.
+    double EarthLongitude(Instant t) const {
+        if (!precise) return EarthLongitudeDeg(t);
+        constexpr double kObliquityJ2000 = 84381.448 / 206264.80624709636;  // [rad]
+        double pvh[2][3], pvb[2][3], x, y, s;
+        EarthAt(PreciseTimeOf(t).tt, pvh, pvb, x, y, s);
+        const double lon = std::atan2(
+            pvh[0][1] * std::cos(kObliquityJ2000) + pvh[0][2] * std::sin(kObliquityJ2000),
+            pvh[0][0]);
+        return Deg(NormalizeAngle(lon));
+    }
+    CometLineEvaluation Evaluate(const std::string& line, Instant t) const {
+        if (!precise) return EvaluateCometLine(line, t);
+        const TCircumstances c =
+            PreciseCircumstances(PreciseElementValues(ParseCometLine(line)), t, site, centre);
+        return {Deg(c.PhaseAngle), c.Magnitude};
+    }
+};
+
 double OppositeNodeDeg(double nodeDeg) {
     double other = nodeDeg + 180.0;
     if (other > 360.0) other -= 360.0;
@@ -39,10 +66,10 @@ constexpr int kRefineSteps = 2 * kAntiTailRefineMinutes + 1;  // 1601 whole minu
 // they are computed once per day, the first time a hit needs them.
 class DayMinuteLongitudes {
 public:
-    const std::array<double, kRefineSteps>& at(Instant dayStart) {
+    const std::array<double, kRefineSteps>& at(Instant dayStart, const AntiTailModel& model) {
         if (!filled_ || dayStart != dayStart_) {
             for (int j = -kAntiTailRefineMinutes; j <= kAntiTailRefineMinutes; ++j)
-                lon_[j + kAntiTailRefineMinutes] = EarthLongitudeDeg(dayStart + j / 1440.0);
+                lon_[j + kAntiTailRefineMinutes] = model.EarthLongitude(dayStart + j / 1440.0);
             dayStart_ = dayStart;
             filled_ = true;
         }
@@ -110,7 +137,13 @@ Instant AntiTailTakeOverInstant(const AntiTailHit& hit) {
 }
 
 bool SearchAntiTail(const std::vector<std::string>& cometLines, int year,
-                    const AntiTailHitSink& sink) {
+                    const AntiTailHitSink& sink, const Settings& settings) {
+    AntiTailModel model;
+    if (UsesPreciseModel(settings)) {
+        model.precise = true;
+        model.site = SettingsSite(settings);
+        model.centre = SettingsCentre(settings);
+    }
     const Instant day0 = EncodeDate(year, 1, 1);
     const std::size_t count = cometLines.size();
     // Each line's node is read once (on the first day, in line order, so a bad field stops
@@ -122,7 +155,7 @@ bool SearchAntiTail(const std::vector<std::string>& cometLines, int year,
 
     for (int d = 0; d <= 365; ++d) {
         const Instant t = day0 + d;
-        const double L = EarthLongitudeDeg(t);
+        const double L = model.EarthLongitude(t);
         for (std::size_t k = 0; k < count; ++k) {
             const std::string& line = cometLines[k];
             if (!nodeRead[k]) {
@@ -140,11 +173,11 @@ bool SearchAntiTail(const std::vector<std::string>& cometLines, int year,
             if (!perihelia[k]) perihelia[k] = AntiTailPerihelion(line);
             if (*perihelia[k] >= t) continue;  // perihelion not yet passed at 00:00
 
-            const CometLineEvaluation ev = EvaluateCometLine(line, t);
+            const CometLineEvaluation ev = model.Evaluate(line, t);
             if (!(ev.phaseAngleDeg > 0 && ev.magnitude < kAntiTailMagnitudeLimit)) continue;
 
             const double crossedNode = atNode ? node : other;
-            const Instant when = RefineCrossing(t, crossedNode, minuteLongitudes.at(t));
+            const Instant when = RefineCrossing(t, crossedNode, minuteLongitudes.at(t, model));
             const AntiTailHit hit{static_cast<int>(k), when};
             if (!sink(AntiTailHitLine(hit.cometIndex, when, ev.phaseAngleDeg, ev.magnitude,
                                       AntiTailCometName(line)),
@@ -155,13 +188,17 @@ bool SearchAntiTail(const std::vector<std::string>& cometLines, int year,
     return true;
 }
 
-AntiTailListing AntiTailList(const std::vector<std::string>& cometLines, int year) {
+AntiTailListing AntiTailList(const std::vector<std::string>& cometLines, int year,
+                             const Settings& settings) {
     AntiTailListing listing = AntiTailHeadings();
-    SearchAntiTail(cometLines, year, [&](const std::string& line, const AntiTailHit& hit) {
-        listing.lines.push_back(line);
-        listing.hits.push_back(hit);
-        return true;
-    });
+    SearchAntiTail(
+        cometLines, year,
+        [&](const std::string& line, const AntiTailHit& hit) {
+            listing.lines.push_back(line);
+            listing.hits.push_back(hit);
+            return true;
+        },
+        settings);
     return listing;
 }
 

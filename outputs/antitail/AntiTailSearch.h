@@ -58,10 +58,13 @@ using AntiTailHitSink = std::function<bool(const std::string& line, const AntiTa
 // it; the hits already delivered stay delivered.
 // The caller must keep `cometLines` unchanged while the search runs (pass a copy when the
 // sink lets other code run).
+// The settings choose the model (the precise one finds the Earth's longitude from its ephemeris
+// and the phase and magnitude for the settings' site) and throw its conversion messages.
 bool SearchAntiTail(const std::vector<std::string>& cometLines, int year,
-                    const AntiTailHitSink& sink);
+                    const AntiTailHitSink& sink, const Settings& settings = Settings{});
 
 // The whole list at once: the headings and every hit.
-AntiTailListing AntiTailList(const std::vector<std::string>& cometLines, int year);
+AntiTailListing AntiTailList(const std::vector<std::string>& cometLines, int year,
+                             const Settings& settings = Settings{});
 
 }  // namespace vagaris

@@ -9,6 +9,7 @@
 #include "core/Errors.h"
 #include "core/Session.h"
 #include "core/TextForms.h"
+#include "core/precise/PreciseSession.h"
 
 namespace vagaris {
 
@@ -86,6 +87,8 @@ void ApplyEphemerisSettings(EphemerisLayout& layout, const Settings& settings) {
     layout.Polar = settings.Polar;
     layout.PerMinute = settings.PerMinute;
     layout.LatitudeText = settings.Lat;
+    layout.Precise = UsesPreciseModel(settings);
+    layout.Geocentric = settings.GeocentricPlace;
 }
 
 double EphemerisStepDays(double value, EphemerisStepUnit unit) {
@@ -121,7 +124,10 @@ std::vector<std::string> EphemerisHeaderLines(const std::string& objectName,
     std::vector<std::string> lines;
     lines.reserve(7);
     lines.push_back(objectName);
-    lines.emplace_back("Posiciones para centro de la Tierra");
+    // The precise model places the observer at the site unless asked for the geocentre.
+    if (layout.Precise) lines.emplace_back(kPreciseModelLine);
+    if (!layout.Precise || layout.Geocentric)
+        lines.emplace_back("Posiciones para centro de la Tierra");
     if (layout.Altura)
         lines.push_back("Altura máxima para Sol a -18º y Lat " + layout.LatitudeText);
     lines.emplace_back();

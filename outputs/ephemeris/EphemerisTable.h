@@ -29,9 +29,11 @@ struct EphemerisLayout {
     bool Polar = true;                 // motion as total and position angle (else RA and Dec rates)
     bool PerMinute = true;             // motion in arcseconds per minute (else per hour)
     std::string LatitudeText = "+40";  // quoted as typed in the altitude heading line
+    bool Precise = false;              // the precise model's line in the heading
+    bool Geocentric = false;           // the precise model's geocentric place
 };
 
-// Motion format and latitude text copied from the Configuración settings.
+// Motion format, latitude text and model copied from the Configuración settings.
 void ApplyEphemerisSettings(EphemerisLayout& layout, const Settings& settings);
 
 // The start, step and row count as the page's boxes hold them.
@@ -57,7 +59,8 @@ EphemerisRange ReadEphemerisRange(const EphemerisRangeTexts& texts);
 // Step value in days: the value for days, value / 24 for hours, value / 24 / 60 for minutes.
 double EphemerisStepDays(double value, EphemerisStepUnit unit);
 
-// The lines before the data: the object's name, "Posiciones para centro de la Tierra", the
+// The lines before the data: the object's name, "Posiciones para centro de la Tierra" (in the
+// precise model kPreciseModelLine, followed by that line only for the geocentric place), the
 // altitude heading (when Altura), an empty line, the label over the cartesian motion columns
 // (when Vel and cartesian), the column header and the separator.
 std::vector<std::string> EphemerisHeaderLines(const std::string& objectName,

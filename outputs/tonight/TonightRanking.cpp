@@ -22,6 +22,7 @@
 #include "core/Session.h"
 #include "core/Sun.h"
 #include "core/TextForms.h"
+#include "core/precise/PreciseSession.h"
 
 namespace vagaris::tonight {
 
@@ -226,6 +227,14 @@ NightSky PrepareNight(const Request& request) {
     sky.latitude = Rad(request.latitudeDeg);
     sky.longitude = Rad(request.longitudeDeg);
     sky.sinMinAltitude = std::sin(Rad(request.limits.minAltitudeDeg));
+    sky.precise = request.precise;
+    sky.site = {sky.latitude, sky.longitude, request.heightMetres};
+    sky.centre = request.geocentric ? PlaceCentre::Geocentre : PlaceCentre::Site;
+    if (sky.precise) {
+        // A night outside the precise model's years is refused at once, not object by object.
+        PreciseTimeOf(sky.first);
+        PreciseTimeOf(sky.MinuteAt(kNightMinutes));
+    }
     sky.zenith.resize(kNightMinutes);
     sky.sun.resize(kNightMinutes);
     sky.obliquity.resize(kNightMinutes);
@@ -310,7 +319,11 @@ std::optional<Row> FinishRow(const NightSky& sky, const Limits& limits, const Wi
     session.Elements = texts;
     session.CatalogKind = kind;
     session.CurrentInstant = t;
-    ComputeCircumstances(session, CircumstanceMode::R);
+    if (sky.precise)
+        ComputePreciseCircumstances(session, CircumstanceMode::R, kTwilightAstronomical, sky.site,
+                                    sky.centre);
+    else
+        ComputeCircumstances(session, CircumstanceMode::R);
     const TCircumstances& c = session.Circumstances;
     if (!(c.Magnitude <= limits.magnitude)) return std::nullopt;
     const Vec3 direction{std::cos(c.Declination) * std::cos(c.RightAscension),
@@ -319,7 +332,15 @@ std::optional<Row> FinishRow(const NightSky& sky, const Limits& limits, const Wi
     const double moonSeparation = Deg(AngleBetween(direction, MoonGeocentric(t)));
     if (limits.moonSeparationDeg > 0 && !(moonSeparation >= limits.moonSeparationDeg))
         return std::nullopt;
-    const AltAz place = HorizontalOfJ2000(t, sky.latitude, sky.longitude, direction);
+    AltAz place = HorizontalOfJ2000(t, sky.latitude, sky.longitude, direction);
+    if (sky.precise) {
+        // The apparent place of date seen from the site at the real sidereal time.
+        const PreciseFrame frame = MakePreciseFrame(PreciseTimeOf(t), sky.site);
+        const ObservedPlace seen =
+            Observe(AstrometricPlace(PreciseElementValues(texts), frame, PlaceCentre::Site), frame);
+        place.altitude = seen.altitude;
+        place.azimuth = seen.azimuth;
+    }
     const TElementValues v = ReadElements(texts);
 
     Row row;

@@ -21,6 +21,7 @@
 #include "core/Circumstances.h"
 #include "core/SkyFrames.h"
 #include "core/Time.h"
+#include "core/precise/PreciseModel.h"
 
 namespace vagaris::tonight {
 
@@ -49,6 +50,13 @@ struct Request {
     double twilightLimit = kTwilightAstronomical;  // Sun depression [rad]
     Limits limits;
     SortKey sort = SortKey::Magnitude;
+    // The precise model: each listed object's circumstances, magnitude and best altitude come
+    // from it (for the site at heightMetres, or the geocentre's place when asked). The
+    // observable minutes are found with the standard positions either way: within 0.1° of
+    // the precise ones, except for the parallax of objects closer than about 0.05 AU.
+    bool precise = false;
+    double heightMetres = 0;
+    bool geocentric = false;
 };
 
 // Where the night's positions are computed in full for every object: the nodes of the
@@ -72,6 +80,9 @@ struct NightSky {
     std::vector<double> sampleObliquity;
     int darkFirst = -1, darkLast = -1;  // first and last dark minute, −1 without darkness
     double moonIllumination = 0;        // at local mean midnight, 0 … 1
+    bool precise = false;               // the request's model, site and place
+    ObserverSite site;
+    PlaceCentre centre = PlaceCentre::Site;
     Instant MinuteAt(int k) const { return first + k * kMinute; }
 };
 NightSky PrepareNight(const Request& request);

@@ -5,6 +5,7 @@
 
 #include "core/Angles.h"
 #include "core/TextForms.h"
+#include "core/precise/PreciseSession.h"
 
 namespace vagaris::tonight {
 
@@ -142,6 +143,7 @@ std::vector<std::string> HeaderLines(const Result& r) {
                     FormatInstant(kDateTimePattern, sky.MinuteAt(sky.minutes - 1)) + " T.U.)");
     lines.push_back("Lugar: latitud " + FormatNumber("+0;-0", r.request.latitudeDeg) +
                     "°, longitud " + FormatNumber("+000.0;-000.0", r.request.longitudeDeg) + "°");
+    if (r.request.precise) lines.emplace_back(kPreciseModelLine);
     const std::string sunLimit = FormatNumber("0", Deg(r.request.twilightLimit));
     if (sky.darkFirst < 0)
         lines.push_back("Sin oscuridad esta noche");
@@ -267,6 +269,7 @@ std::string JsonText(const Result& r, std::optional<int> limit) {
     out += ", \"latitude\": " + Number(r.request.latitudeDeg);
     out += ", \"longitude\": " + Number(r.request.longitudeDeg);
     out += ", \"twilight\": " + JsonString(TwilightName(r.request.twilightLimit));
+    if (r.request.precise) out += ", \"model\": \"precise\"";
     out += ", \"dark_start\": " +
            (sky.darkFirst < 0
                 ? std::string("null")

@@ -23,6 +23,7 @@
 #include "core/Errors.h"
 #include "core/TextFile.h"
 #include "core/TextForms.h"
+#include "core/precise/PreciseSession.h"
 #include "outputs/tonight/TonightTexts.h"
 #include "shell/AppController.h"
 #include "shell/Dialogs.h"
@@ -248,6 +249,8 @@ void TonightWindow::calcularClick() {
         request.date = std::floor(s.CurrentInstant);
         request.latitudeDeg = LatitudeDegrees(s.settings.Lat);
         request.longitudeDeg = ParseFloat(s.settings.Lon);
+        request.precise = UsesPreciseModel(s.settings);
+        if (request.precise) request.heightMetres = ParseInt(s.settings.Alt);
         const double twilights[] = {kTwilightAstronomical, kTwilightNautical, kTwilightCivil};
         request.twilightLimit = twilights[std::max(0, twilight_->currentIndex())];
         request.limits.magnitude = mag_->value();

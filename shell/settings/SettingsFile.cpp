@@ -68,8 +68,7 @@ std::string EnsureDir(const fs::path& dir) {
     return WithSeparator(dir.string());
 }
 
-// The settings lines after the ninth, in file order. Later lines join this table: 12 the
-// interface language (default "auto"), 13 the computation model (default "std").
+// The settings lines after the ninth, in file order; a later line joins the end of the table.
 struct ExtraLine {
     std::size_t number;
     std::string Settings::*field;
@@ -84,6 +83,10 @@ const std::vector<ExtraLine>& ExtraLines() {
          [](const std::string& t) {
              return t == "mag" || t == "best" || t == "time" || t == "alt";
          }},
+        {12, &Settings::Language, "auto",
+         [](const std::string& t) { return t == "auto" || t == "es" || t == "en"; }},
+        {13, &Settings::Model, "std",
+         [](const std::string& t) { return t == "std" || t == "precise"; }},
     };
     return table;
 }
@@ -225,14 +228,15 @@ void SaveSettings(const std::string& programDir, const Settings& settings) {
     // Plain text, values as the boxes hold them (UTF-8: only a path can be non-ASCII).
     std::string bytes;
     for (const SettingsLine& line : kSettingsLines) bytes += line.write(settings) + "\r\n";
-    // The lines after the ninth only when one of them differs from its default, so the file
-    // of a user who never touches them keeps its nine lines.
+    // The lines after the ninth up to the last one that differs from its default, so the file
+    // of a user who never touches them keeps its nine lines, and a later setting left alone
+    // adds nothing. Lines 10 and 11 came together and are written together.
     const auto& extras = ExtraLines();
-    const bool anyChanged = std::any_of(extras.begin(), extras.end(), [&](const ExtraLine& e) {
-        return settings.*e.field != e.defaultText;
-    });
-    if (anyChanged)
-        for (const auto& extra : extras) bytes += settings.*extra.field + "\r\n";
+    std::size_t count = 0;
+    for (std::size_t k = 0; k < extras.size(); ++k)
+        if (settings.*extras[k].field != extras[k].defaultText) count = k + 1;
+    if (count > 0) count = std::max<std::size_t>(count, 2);
+    for (std::size_t k = 0; k < count; ++k) bytes += settings.*extras[k].field + "\r\n";
     WriteFileAtomically(programDir + kSettingsFileName, bytes);
 }
 

@@ -21,7 +21,8 @@ std::optional<std::string> LoadSettings(const std::string& programDir, Settings&
 bool IsLongitudeText(const std::string& text);
 // The same text for a value (rounded to the tenth).
 std::string LongitudeText(double degrees);
-// Writes the nine lines atomically, and lines 10 on when one of them differs from its default.
+// Writes the nine lines atomically, then lines 10 on up to the last one that differs from its
+// default (lines 10 and 11 always together).
 // Throws std::runtime_error with the reason on failure.
 void SaveSettings(const std::string& programDir, const Settings& settings);
 
