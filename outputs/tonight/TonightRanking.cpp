@@ -45,8 +45,13 @@ Vec3 SunVector(Instant t, double eps) {
 }
 
 // The object's geocentric vector at sample j of the night: the program's full position [AU];
-// its distance from the Sun in r when asked.
+// its distance from the Sun in r when asked. The precise model's is astrometric (ICRS axes).
 Vec3 GeocentricAtSample(const NightSky& sky, const TElementValues& v, int j, double* r = nullptr) {
+    if (sky.precise) {
+        const PrecisePlace p = AstrometricPlace(v, sky.sampleFrames[j], PlaceCentre::Geocentre);
+        if (r) *r = p.r;
+        return {p.toObject[0], p.toObject[1], p.toObject[2]};
+    }
     const Instant t = sky.first + kSampleFractions[j] * sky.minutes * kMinute;
     const OrbitPosition p = PropagateOrbit(v, t, sky.sampleObliquity[j]);
     if (r) *r = p.r;
@@ -231,9 +236,19 @@ NightSky PrepareNight(const Request& request) {
     sky.site = {sky.latitude, sky.longitude, request.heightMetres};
     sky.centre = request.geocentric ? PlaceCentre::Geocentre : PlaceCentre::Site;
     if (sky.precise) {
-        // A night outside the precise model's years is refused at once, not object by object.
-        PreciseTimeOf(sky.first);
-        PreciseTimeOf(sky.MinuteAt(kNightMinutes));
+        // A night outside the precise model's years is refused here (PreciseTimeOf throws),
+        // not object by object.
+        sky.frames.reserve(kNightMinutes);
+        sky.siteOffset.reserve(kNightMinutes);
+        for (int k = 0; k < kNightMinutes; ++k) {
+            const PreciseFrame& f =
+                sky.frames.emplace_back(MakePreciseFrame(PreciseTimeOf(sky.MinuteAt(k)), sky.site));
+            sky.siteOffset.push_back({f.siteHelio[0] - f.earth[0], f.siteHelio[1] - f.earth[1],
+                                      f.siteHelio[2] - f.earth[2]});
+        }
+        for (const double fraction : kSampleFractions)
+            sky.sampleFrames.push_back(MakePreciseFrame(
+                PreciseTimeOf(sky.first + fraction * sky.minutes * kMinute), sky.site));
     }
     sky.zenith.resize(kNightMinutes);
     sky.sun.resize(kNightMinutes);
@@ -244,7 +259,9 @@ NightSky PrepareNight(const Request& request) {
         sky.zenith[k] = ZenithJ2000(t, sky.latitude, sky.longitude);
         sky.obliquity[k] = Obliquity(t);
         sky.sun[k] = SunVector(t, sky.obliquity[k]);
-        const bool dark = Dot(sky.sun[k], sky.zenith[k]) / Norm(sky.sun[k]) < sinTwilight;
+        const bool dark = sky.precise
+                              ? ObserveSun(sky.frames[k]).altitude < -request.twilightLimit
+                              : Dot(sky.sun[k], sky.zenith[k]) / Norm(sky.sun[k]) < sinTwilight;
         if (!dark) continue;
         if (sky.darkFirst < 0) sky.darkFirst = k;
         sky.darkLast = k;
@@ -294,7 +311,13 @@ Evaluation EvaluateWindow(const NightSky& sky, const TElementValues& v, const Li
         }
     }
     double bestSine = -2;
-    if (out.dense) {
+    if (out.dense && sky.precise) {
+        for (const int k : sky.usable) {
+            const PrecisePlace p = AstrometricPlace(v, sky.frames[k], PlaceCentre::Site);
+            const Vec3 g{p.toObject[0], p.toObject[1], p.toObject[2]};
+            Observe(out.window, bestSine, k, Dot(g, sky.zenith[k]) / Norm(g), sky.sinMinAltitude);
+        }
+    } else if (out.dense) {
         for (const int k : sky.usable) {
             const OrbitPosition p = PropagateOrbit(v, sky.MinuteAt(k), sky.obliquity[k]);
             const Vec3 g{sky.sun[k].x + p.x, sky.sun[k].y + p.y, sky.sun[k].z + p.z};
@@ -303,7 +326,10 @@ Evaluation EvaluateWindow(const NightSky& sky, const TElementValues& v, const Li
     } else {
         const double perMinute = 1.0 / sky.minutes;
         for (const int k : sky.usable) {
-            const Vec3 g = q.at(k * perMinute);
+            Vec3 g = q.at(k * perMinute);
+            // The precise model sees the object from the site: the geocentric place moves
+            // smoothly through the night, the site's offset turns with the Earth.
+            if (sky.precise) g = Add(g, Scale(sky.siteOffset[k], -1.0));
             Observe(out.window, bestSine, k, Dot(g, sky.zenith[k]) / Norm(g), sky.sinMinAltitude);
         }
     }
@@ -438,7 +464,7 @@ Result RankTonight(const Request& request, const std::vector<Source>& sources,
             o.line = &lines[i];
             o.texts = kind == 'C' ? ParseCometLine(lines[i]) : ParseMinorPlanetLine(lines[i]);
             try {
-                o.values = ReadElements(o.texts);
+                o.values = sky.precise ? PreciseElementValues(o.texts) : ReadElements(o.texts);
             } catch (const EConvertError&) {
                 ++result.invalidLines;
                 continue;

@@ -50,10 +50,9 @@ struct Request {
     double twilightLimit = kTwilightAstronomical;  // Sun depression [rad]
     Limits limits;
     SortKey sort = SortKey::Magnitude;
-    // The precise model: each listed object's circumstances, magnitude and best altitude come
-    // from it (for the site at heightMetres, or the geocentre's place when asked). The
-    // observable minutes are found with the standard positions either way: within 0.1° of
-    // the precise ones, except for the parallax of objects closer than about 0.05 AU.
+    // The precise model: the observable minutes from its places seen from the site at
+    // heightMetres (the Sun's and the objects' altitudes), each listed object's circumstances,
+    // magnitude and best altitude from it (the circumstances for the geocentre when asked).
     bool precise = false;
     double heightMetres = 0;
     bool geocentric = false;
@@ -83,6 +82,10 @@ struct NightSky {
     bool precise = false;               // the request's model, site and place
     ObserverSite site;
     PlaceCentre centre = PlaceCentre::Site;
+    // The precise model only: the frames of every minute and of the sample instants, and the
+    // site's offset from the geocentre per minute [AU, ICRS axes].
+    std::vector<PreciseFrame> frames, sampleFrames;
+    std::vector<Vec3> siteOffset;
     Instant MinuteAt(int k) const { return first + k * kMinute; }
 };
 NightSky PrepareNight(const Request& request);
