@@ -42,6 +42,37 @@ TEST(SettingsLines, ChangedLaterSettingsAddTheirLines) {
     }
 }
 
+TEST(SettingsLines, TheModelIsLine13WrittenOnlyWhenPrecise) {
+    const test::TempFolder folder;
+    const std::string dir = folder.dir.string() + "/";
+    const struct {
+        const char* lon;
+        const char* model;
+        std::string extra;  // the lines after the ninth
+    } cases[] = {
+        {"+000.0", "precise", "+000.0\r\nmag\r\nauto\r\nprecise\r\n"},
+        {"-003.7", "precise", "-003.7\r\nmag\r\nauto\r\nprecise\r\n"},
+        {"-003.7", "std", "-003.7\r\nmag\r\n"},  // the standard model adds nothing
+    };
+    for (const auto& c : cases) {
+        Settings s;
+        s.Lon = c.lon;
+        s.Model = c.model;
+        SaveSettings(dir, s);
+        EXPECT_EQ(test::ReadBytes(folder.dir / "vagaris.ini"), kNineDefaultLines + c.extra);
+        Settings back;
+        EXPECT_EQ(LoadSettings(dir, back), std::nullopt);
+        EXPECT_EQ(back, s);
+    }
+    // A value that is not a model is told, by its line, and read as the standard model.
+    std::ofstream(folder.dir / "vagaris.ini", std::ios::binary)
+        << kNineDefaultLines + "+000.0\r\nmag\r\nauto\r\nPrecise\r\n";
+    Settings s;
+    EXPECT_EQ(LoadSettings(dir, s),
+              dir + "vagaris.ini, línea 13: valor no válido; se usa el valor por omisión");
+    EXPECT_EQ(s.Model, "std");
+}
+
 TEST(SettingsLines, MissingOrBadValuesReadAsDefaults) {
     const test::TempFolder folder;
     const std::string dir = folder.dir.string() + "/";
