@@ -125,7 +125,7 @@ TEST_F(CliModel, StandardOutputsAreThoseWithoutTheOption) {
          "01/04/2025 20:00:00"},
         {"ephemeris", "--catalog", "CometsCR.dat", "--object", "2", "--start", "01/04/2025",
          "--rows", "5"},
-        {"antitail", "--catalog", "CometsCR.dat", "--year", "2025"},
+        {"antitail", "--catalog", (home_.dir / "CometsCR.dat").string(), "--year", "2025"},
         {"tonight", "--catalog", "BrightMinorPlanetsCR.dat", "--date", "21/11/2025", "--json",
          "--limit", "3"},
     };
@@ -208,7 +208,7 @@ TEST_F(CliModel, BadValuesAndDatesOutsideTheYears) {
         {"chart", "--catalog", "CometsCR.dat", "--object", "2", "--at", "01/04/2025", "--csv"},
         {"orbit", "--catalog", "CometsCR.dat", "--object", "2", "--at", "01/04/2025", "-o",
          (home_.dir / "o.gif").string()},
-        {"antitail", "--catalog", "CometsCR.dat", "--year", "2025"},
+        {"antitail", "--catalog", (home_.dir / "CometsCR.dat").string(), "--year", "2025"},
         {"tonight", "--catalog", "CometsCR.dat", "--date", "01/04/2025"},
         {"search", "--mpcorb", mpcorb, "Ceres", "--at", "01/04/2025"},
     };
@@ -231,7 +231,7 @@ TEST_F(CliModel, BadValuesAndDatesOutsideTheYears) {
         {"circumstances", "--catalog", "CometsCR.dat", "--object", "2", "--at",
          "31/12/0999 23:59:59"},
         {"ephemeris", "--catalog", "CometsCR.dat", "--object", "2", "--start", "01/01/3000"},
-        {"antitail", "--catalog", "CometsCR.dat", "--year", "3000"},
+        {"antitail", "--catalog", (home_.dir / "CometsCR.dat").string(), "--year", "3000"},
         {"tonight", "--catalog", "CometsCR.dat", "--date", "31/12/2999"},
     };
     for (const auto& command : outside) {

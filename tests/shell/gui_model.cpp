@@ -19,13 +19,13 @@ namespace {
 
 using vagaris::SelectionQuantity;
 
-// Every result label of the Selección page by its objectName.
+// Every result label of the Selección page by its objectName, the period's included.
 std::map<std::string, std::string> ResultTexts(const ShellTestWindow& w) {
     std::map<std::string, std::string> out;
     using Q = SelectionQuantity;
     for (const Q q : {Q::RightAscension, Q::Declination, Q::Delta, Q::SunDistance, Q::Magnitude,
                       Q::Speed, Q::Elongation, Q::PhaseAngle, Q::MaxAltitude, Q::Motion,
-                      Q::PositionAngle, Q::MaxExposure}) {
+                      Q::PositionAngle, Q::MaxExposure, Q::Period}) {
         const char* name = vagaris::InfoOf(q).objectName;
         out[name] = w.text(name).toStdString();
     }
@@ -72,8 +72,10 @@ TEST_F(ModelChoice, SwitchingRecomputesAndSwitchingBackGivesTheStandardTexts) {
     EXPECT_EQ(precise, Expected(w, w.session.settings));
     // Arcseconds apart: the right ascension's hundredths of a second and the distance's
     // fourth decimal show it.
-    EXPECT_NE(precise.at("Label12"), standard.at("Label12"));
-    EXPECT_NE(precise.at("Label14"), standard.at("Label14"));
+    EXPECT_NE(precise.at(vagaris::InfoOf(SelectionQuantity::RightAscension).objectName),
+              standard.at(vagaris::InfoOf(SelectionQuantity::RightAscension).objectName));
+    EXPECT_NE(precise.at(vagaris::InfoOf(SelectionQuantity::Delta).objectName),
+              standard.at(vagaris::InfoOf(SelectionQuantity::Delta).objectName));
     w.pages()->setCurrentWidget(w.find<QWidget>("Suelo"));
     QApplication::processEvents();
     EXPECT_TRUE(modelLine()->isVisible());
