@@ -63,8 +63,8 @@ QWidget* ConfPage::buildSite() {
         NewMaskedEdit(QStringLiteral("meLat"), QStringLiteral("#00;1;_"), QStringLiteral("+40"));
     heightBox_ =
         NewMaskedEdit(QStringLiteral("meAlt"), QStringLiteral("0000;1;_"), QStringLiteral("0000"));
-    // The longitude (east positive) is used by the tonight list only: sign, three digits and
-    // one decimal, -180.0 … +180.0.
+    // The longitude (east positive) is used by the tonight list and the precise model: sign,
+    // three digits and one decimal, -180.0 … +180.0.
     longitudeBox_ = NewMaskedEdit(QStringLiteral("meLon"), QStringLiteral("#000.0;1;_"),
                                   QStringLiteral("+000.0"));
     FitToText(latitudeBox_, QStringLiteral("+000"));
