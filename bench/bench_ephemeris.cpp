@@ -70,7 +70,7 @@ void BuildTable(benchmark::State& state, bool night, bool precise = false) {
         maxAltitudeDeg = session.Circumstances.MaxAltitude * kDeg;
     }
     state.SetLabel(std::string(date) + (night ? " night" : " daylight"));
-    state.counters["rows"] = static_cast<double>(lines.size() - (precise ? 7 : 6));
+    state.counters["rows"] = static_cast<double>(lines.size() - 6);
     state.counters["elongation_deg"] = session.Circumstances.Elongation * kDeg;
     state.counters["max_altitude_deg"] = maxAltitudeDeg;
 }

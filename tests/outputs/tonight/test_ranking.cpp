@@ -20,6 +20,7 @@
 #include "core/SkyFrames.h"
 #include "core/Sun.h"
 #include "core/TextForms.h"
+#include "core/precise/PreciseSession.h"
 #include "outputs/tonight/TonightRanking.h"
 #include "outputs/tonight/TonightTexts.h"
 #include "support/TempFolder.h"
@@ -161,6 +162,48 @@ CompareStats CompareWithBruteForce(const Request& rq, const std::string& path, c
     return stats;
 }
 
+// The precise model's night, minute by minute: every object's apparent place from the site
+// at every dark minute (the Sun's apparent altitude deciding the darkness), with ERFA's
+// transformations instead of the ranking's zenith vectors and interpolation.
+std::vector<Brute> PreciseBruteForce(const Request& rq, const std::vector<std::string>& lines) {
+    const ObserverSite site{Rad(rq.latitudeDeg), Rad(rq.longitudeDeg), rq.heightMetres};
+    const double noon = 720.0 - 4.0 * rq.longitudeDeg;
+    const Instant first = rq.date + std::ceil(noon - 1e-7) / 1440.0;
+    std::vector<PreciseFrame> dark;
+    for (int k = 0; k < 1440; ++k) {
+        const PreciseFrame f = MakePreciseFrame(PreciseTimeOf(first + k / 1440.0), site);
+        if (ObserveSun(f).altitude < -rq.twilightLimit) dark.push_back(f);
+    }
+    std::vector<Brute> out;
+    for (const auto& line : lines) {
+        const TOrbitalElements el = ParseMinorPlanetLine(line);
+        Brute b;
+        b.name = el.Name;
+        const TElementValues v = PreciseElementValues(el);
+        for (const PreciseFrame& f : dark) {
+            const double alt = Deg(Observe(AstrometricPlace(v, f, PlaceCentre::Site), f).altitude);
+            if (!(alt >= rq.limits.minAltitudeDeg)) continue;
+            const Instant t = f.time.ut1;
+            if (b.count++ == 0) b.first = t;
+            b.last = t;
+            if (alt > b.bestAltitude) b.bestAltitude = alt, b.best = t;
+        }
+        if (b.count >= rq.limits.minMinutes) {
+            const TCircumstances c = PreciseCircumstances(v, b.best, site, PlaceCentre::Site);
+            b.magnitude = c.Magnitude;
+            const Vec3 dir{std::cos(c.Declination) * std::cos(c.RightAscension),
+                           std::cos(c.Declination) * std::sin(c.RightAscension),
+                           std::sin(c.Declination)};
+            b.moonSeparation = Deg(AngleBetween(dir, MoonGeocentric(b.best)));
+            b.listed = b.magnitude <= rq.limits.magnitude &&
+                       (rq.limits.moonSeparationDeg == 0 ||
+                        b.moonSeparation >= rq.limits.moonSeparationDeg);
+        }
+        out.push_back(b);
+    }
+    return out;
+}
+
 Request NightAt(int y, int m, int d, double lat, double lon) {
     Request rq;
     rq.date = EncodeDate(y, m, d);
@@ -230,6 +273,64 @@ TEST(TonightRanking, FastCloseObjectsMeetTheSameBounds) {
     EXPECT_GT(s.listed, 5);
     std::printf("close NEOs: listed %d, worst altitude %.4f°, worst time %.1f min\n", s.listed,
                 s.worstAltitude, s.worstMinutes);
+}
+
+// The precise model's list against its own minute-by-minute computation, on the minor planets
+// of the samples and on close NEOs, whose parallax moves them by up to degrees: the same
+// bounds, and each row's values are the precise model's at its best minute.
+TEST(TonightRanking, PreciseModelAgreesWithAMinuteByMinuteComputation) {
+    const test::TempFolder folder;
+    Request rq = NightAt(2026, 3, 10, 35, 20);
+    rq.precise = true;
+    rq.heightMetres = 1200;
+    rq.limits.magnitude = 22;
+    const auto neos = folder.dir / "NeosAndUnusualCR.dat";
+    test::WriteFile(neos, test::CloseNeoCatalog(rq.date + 1.0 - 20 / 360.0));
+    Request samples = NightAt(2025, 11, 21, 40, -3.7);
+    samples.precise = true;
+    samples.heightMetres = 650;
+    samples.limits.magnitude = 16;
+    const std::pair<Request, std::string> cases[] = {
+        {rq, neos.string()},
+        {samples, std::string(VAGARIS_SAMPLES_DIR) + "/BrightMinorPlanetsCR.dat"},
+    };
+    for (const auto& [request, path] : cases) {
+        const Result result = RankTonight(request, {{path, Source::Kind::Catalog}}, Options{});
+        std::map<std::string, const Row*> listed;
+        for (const auto& row : result.rows) listed[row.name] = &row;
+        int compared = 0;
+        for (const Brute& b : PreciseBruteForce(request, ReadCatalogLines(path))) {
+            if (Borderline(b, request.limits)) continue;
+            const auto it = listed.find(b.name);
+            EXPECT_EQ(it != listed.end(), b.listed) << b.name << ": " << b.count << " min";
+            if (it == listed.end() || !b.listed) continue;
+            const Row& r = *it->second;
+            ++compared;
+            EXPECT_LE(std::fabs(r.bestAltitude - b.bestAltitude), kAltitudeTolDeg) << b.name;
+            EXPECT_LE(std::max({std::fabs(r.windowStart - b.first), std::fabs(r.windowEnd - b.last),
+                                std::fabs(r.bestTime - b.best)}) *
+                          1440.0,
+                      kTimeTolMinutes)
+                << b.name;
+            const TCircumstances c = PreciseCircumstances(
+                PreciseElementValues(ParseMinorPlanetLine(r.line)), r.bestTime,
+                {Rad(request.latitudeDeg), Rad(request.longitudeDeg), request.heightMetres},
+                PlaceCentre::Site);
+            EXPECT_EQ(r.magnitude, c.Magnitude) << b.name;
+            EXPECT_EQ(r.delta, c.Delta) << b.name;
+            EXPECT_EQ(r.motion, c.Motion) << b.name;
+        }
+        EXPECT_GT(compared, 5) << path;
+    }
+}
+
+// A night outside the precise model's years is refused as a whole.
+TEST(TonightRanking, PreciseNightOutsideItsYears) {
+    Request rq = NightAt(2999, 12, 31, 40, 0);
+    rq.precise = true;
+    EXPECT_THROW(PrepareNight(rq), EConvertError);
+    rq.precise = false;
+    EXPECT_NO_THROW(PrepareNight(rq));
 }
 
 // The list is the same whatever the number of workers, and with or without the early
