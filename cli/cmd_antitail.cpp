@@ -54,7 +54,7 @@ int Run(const ParsedArgs& parsed) {
 const CommandSpec vagaris::cli::kAntitailCommand = {
     "antitail",
     "los cometas de un catálogo que pueden mostrar anticola en un año: la página Anticola?",
-    "--catalog ARCHIVO --year AAAA [-o ARCHIVO] [--model standard|precise] [--geocentric]",
+    "--catalog ARCHIVO --year AAAA [-o ARCHIVO]\n[--model standard|precise] [--geocentric]",
     {kOptions, kModelOptions},
     "vagaris-cli antitail --catalog CometsCR.dat --year 2024 -o anticola2024.txt",
     Run,
