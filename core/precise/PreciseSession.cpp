@@ -22,6 +22,14 @@ ObserverSite SiteFromSettingsTexts(const std::string& latitude, const std::strin
     return {Rad(degrees), Rad(ParseFloat(longitude)), height};
 }
 
+double PreciseEarthLongitude(Instant ut) {
+    double pvh[2][3], pvb[2][3], x, y, cio;
+    EarthAt(PreciseTimeOf(ut).tt, pvh, pvb, x, y, cio);
+    // Equatorial → ecliptic J2000.
+    const double ce = std::cos(kObliquityJ2000), se = std::sin(kObliquityJ2000);
+    return NormalizeAngle(std::atan2(pvh[0][1] * ce + pvh[0][2] * se, pvh[0][0]));
+}
+
 bool UsesPreciseModel(const Settings& settings) { return settings.Model == kPreciseModelText; }
 
 ObserverSite SettingsSite(const Settings& settings) {
@@ -42,12 +50,7 @@ bool ComputePreciseCircumstances(Session& s, CircumstanceMode mode, double twili
     s.ObjectName = Trim(Utf8Prefix(el.Name, 40));
 
     const PreciseTime time = PreciseTimeOf(s.CurrentInstant);
-    double pvh[2][3], pvb[2][3], x, y, cio;
-    EarthAt(time.tt, pvh, pvb, x, y, cio);
-    // Equatorial → ecliptic J2000 for the Earth's longitude in the orbit drawing.
-    const double ce = std::cos(kObliquityJ2000), se = std::sin(kObliquityJ2000);
-    s.Orbits[kEarth].Anomaly =
-        NormalizeAngle(std::atan2(pvh[0][1] * ce + pvh[0][2] * se, pvh[0][0]));
+    s.Orbits[kEarth].Anomaly = PreciseEarthLongitude(s.CurrentInstant);
 
     const double limit = mode == CircumstanceMode::T ? twilightLimit : kTwilightAstronomical;
     s.Circumstances = PreciseCircumstances(v, s.CurrentInstant, site, centre, limit);

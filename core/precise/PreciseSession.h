@@ -22,6 +22,11 @@ ObserverSite SettingsSite(const Settings& settings);
 // when asked (GeocentricPlace).
 PlaceCentre SettingsCentre(const Settings& settings);
 
+// The Earth's heliocentric longitude on the ecliptic of J2000 [rad, 0 … 2π) at the UT
+// instant `ut`, from eraEpv00: the orbit drawing's Earth and the anti-tail search's node
+// crossings. Throws EConvertError(kPreciseRangeMessage) outside the model's years.
+double PreciseEarthLongitude(Instant ut);
+
 // The title line that tells the user the precise model is in use, on the Selección page's
 // results and in the ephemeris table's header lines.
 inline constexpr const char* kPreciseModelLine =

@@ -36,14 +36,7 @@ struct AntiTailModel {
     // The Earth's heliocentric longitude [deg] on the ecliptic of J2000, where the
     // catalog's nodes lie.
     double EarthLongitude(Instant t) const {
-        if (!precise) return EarthLongitudeDeg(t);
-        constexpr double kObliquityJ2000 = 84381.448 / 206264.80624709636;  // [rad]
-        double pvh[2][3], pvb[2][3], x, y, s;
-        EarthAt(PreciseTimeOf(t).tt, pvh, pvb, x, y, s);
-        const double lon = std::atan2(
-            pvh[0][1] * std::cos(kObliquityJ2000) + pvh[0][2] * std::sin(kObliquityJ2000),
-            pvh[0][0]);
-        return Deg(NormalizeAngle(lon));
+        return precise ? Deg(PreciseEarthLongitude(t)) : EarthLongitudeDeg(t);
     }
     CometLineEvaluation Evaluate(const std::string& line, Instant t) const {
         if (!precise) return EvaluateCometLine(line, t);
