@@ -24,7 +24,7 @@ struct Settings {
     bool Polar = true;          // rbCPol (else rbCCarte)
     bool PerMinute = true;      // cbSegMin (else cbSegHora)
     bool UseResolution = true;  // rbRes (else rbFWHM); not stored in the file
-    // Settings lines after the ninth (written only when one differs from its default):
+    // Settings lines after the ninth (written up to the last one that differs from its default):
     std::string Lon = "+000.0";       // line 10: longitude [deg] east positive, the box's text
     std::string TonightSort = "mag";  // line 11: the tonight list's sort (mag best time alt)
     std::string Language = "auto";    // line 12: the interface language (auto es en)
