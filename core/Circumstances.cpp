@@ -171,7 +171,7 @@ SelectionTexts SelectionPageTexts(const Session& s) {
     const Settings& set = s.settings;
     const TOrbitRecord& object = s.Orbits[kObject];
     SelectionTexts out;
-    if (UsesPreciseModel(set)) out.modelLine = kPreciseModelLine;
+    if (UsesPreciseModel(set)) out.modelLine = PreciseModelLine(set.GeocentricPlace);
     using Q = SelectionQuantity;
     auto add = [&](Q quantity, std::string text) {
         out.values.push_back({quantity, std::move(text)});

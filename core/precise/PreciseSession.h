@@ -31,6 +31,13 @@ double PreciseEarthLongitude(Instant ut);
 // results and in the ephemeris table's header lines.
 inline constexpr const char* kPreciseModelLine =
     "Modelo preciso (topocéntrico, J2000 astrométrico)";
+// The same line when the geocentric place was asked for instead of the site's (vagaris-cli
+// --geocentric): the title must not claim a topocentric place.
+inline constexpr const char* kPreciseGeocentricModelLine =
+    "Modelo preciso (geocéntrico, J2000 astrométrico)";
+inline const char* PreciseModelLine(bool geocentric) {
+    return geocentric ? kPreciseGeocentricModelLine : kPreciseModelLine;
+}
 
 // The site of the Configuración page's texts: the latitude as the standard model reads it
 // (sign and two digits of whole degrees, "+40"), the longitude east positive in degrees

@@ -125,7 +125,7 @@ std::vector<std::string> EphemerisHeaderLines(const std::string& objectName,
     lines.reserve(7);
     lines.push_back(objectName);
     // The precise model places the observer at the site unless asked for the geocentre.
-    if (layout.Precise) lines.emplace_back(kPreciseModelLine);
+    if (layout.Precise) lines.emplace_back(PreciseModelLine(layout.Geocentric));
     if (!layout.Precise || layout.Geocentric)
         lines.emplace_back("Posiciones para centro de la Tierra");
     if (layout.Altura)

@@ -143,7 +143,7 @@ std::vector<std::string> HeaderLines(const Result& r) {
                     FormatInstant(kDateTimePattern, sky.MinuteAt(sky.minutes - 1)) + " T.U.)");
     lines.push_back("Lugar: latitud " + FormatNumber("+0;-0", r.request.latitudeDeg) +
                     "°, longitud " + FormatNumber("+000.0;-000.0", r.request.longitudeDeg) + "°");
-    if (r.request.precise) lines.emplace_back(kPreciseModelLine);
+    if (r.request.precise) lines.emplace_back(PreciseModelLine(r.request.geocentric));
     const std::string sunLimit = FormatNumber("0", Deg(r.request.twilightLimit));
     if (sky.darkFirst < 0)
         lines.push_back("Sin oscuridad esta noche");

@@ -160,6 +160,8 @@ TEST_F(CliModel, PreciseOutputsSayIt) {
         RunCli("ephemeris", {"--catalog", "CometsCR.dat", "--object", "2", "--start", "01/04/2025",
                              "--rows", "3", "--model", "precise", "--geocentric"});
     ASSERT_EQ(geocentric.exitCode, 0) << geocentric.err;
+    // The title names the place the numbers are for.
+    EXPECT_EQ(SplitLf(geocentric.out)[1], vagaris::kPreciseGeocentricModelLine);
     EXPECT_EQ(SplitLf(geocentric.out)[2], "Posiciones para centro de la Tierra");
 
     const CliResult night =
@@ -191,7 +193,9 @@ TEST_F(CliModel, SettingsLine13GivesTheDefault) {
     // With the precise model from the file, --geocentric needs no --model.
     back = args;
     back.push_back("--geocentric");
-    EXPECT_EQ(RunCli("circumstances", back).exitCode, 0);
+    const CliResult geocentric = RunCli("circumstances", back);
+    EXPECT_EQ(geocentric.exitCode, 0);
+    EXPECT_EQ(SplitLf(geocentric.out).front(), vagaris::kPreciseGeocentricModelLine);
 
     WriteSettings(kNineLines + "+000.0\r\nmag\r\nauto\r\nexact\r\n");
     const CliResult bad = RunCli("circumstances", args);
