@@ -6,6 +6,7 @@
 
 #include "cli/CommonOptions.h"
 #include "core/AtomicFile.h"
+#include "shell/settings/Translations.h"
 
 namespace {
 
@@ -43,14 +44,36 @@ int WithStandardOutputChecked(int code) {
     return 1;
 }
 
+// "--lang es|en", anywhere on the line, chooses the language of the texts; it is taken out
+// before the subcommand reads its options. Spanish unless asked, whatever the locale, so
+// scripts reading the output do not change under them. False on a missing or unknown value.
+bool TakeLanguageOption(std::vector<std::string>& words) {
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (words[i] != "--lang") continue;
+        const auto language =
+            i + 1 < words.size() ? vagaris::LanguageFromCode(words[i + 1]) : std::nullopt;
+        if (!language) {
+            std::fputs("--lang: se esperaba es o en\n", stderr);
+            return false;
+        }
+        UseLanguage(*language);
+        words.erase(words.begin() + static_cast<std::ptrdiff_t>(i),
+                    words.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+        --i;
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
+    std::vector<std::string> words(argv + 1, argv + argc);
+    if (!TakeLanguageOption(words)) return 2;
+    if (words.empty()) {
         PrintUsage();
         return 2;
     }
-    const std::string first = argv[1];
+    const std::string first = words[0];
     if (first == "--help" || first == "-h") {
         Print(stdout, ProgramHelp(kCommands, kVersion));
         return 0;
@@ -64,7 +87,7 @@ int main(int argc, char** argv) {
         Print(stdout, ManualPage(kCommands, kVersion));
         return 0;
     }
-    const std::vector<std::string> args(argv + 2, argv + argc);
+    const std::vector<std::string> args(words.begin() + 1, words.end());
     for (const CommandSpec* c : kCommands) {
         if (first != c->name) continue;
         if (HelpRequested(args)) {

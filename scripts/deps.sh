@@ -4,6 +4,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libqt6charts6-dev libqt6opengl6-dev libgl-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     libgif-dev giflib-tools python3 python3-pil
     locales-all fonts-dejavu-core clang-format

@@ -1,0 +1,112 @@
+#include "shell/settings/Translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <memory>
+
+namespace {
+
+// The texts the pure code builds and the Qt layer and vagaris-cli show: listed here so that
+// lupdate puts them in the translation file, under the context TrCore looks them up in.
+[[maybe_unused]] constexpr const char* kCoreTexts[] = {
+    // Selección captions (core/SelectionQuantity.h)
+    QT_TRANSLATE_NOOP("CoreText", "Ar:"),
+    QT_TRANSLATE_NOOP("CoreText", "Dec:"),
+    QT_TRANSLATE_NOOP("CoreText", "Distancia:"),
+    QT_TRANSLATE_NOOP("CoreText", "Radio vector:"),
+    QT_TRANSLATE_NOOP("CoreText", "Elongación:"),
+    QT_TRANSLATE_NOOP("CoreText", "Ang. de fase:"),
+    QT_TRANSLATE_NOOP("CoreText", "Magnitud:"),
+    QT_TRANSLATE_NOOP("CoreText", "Velocidad"),
+    QT_TRANSLATE_NOOP("CoreText", "Altura máxima (Sol -18°):"),
+    QT_TRANSLATE_NOOP("CoreText", "Velocidad aparente:"),
+    QT_TRANSLATE_NOOP("CoreText", "A.P:"),
+    QT_TRANSLATE_NOOP("CoreText", "Vel. aparente AR:"),
+    QT_TRANSLATE_NOOP("CoreText", "Vel. aparente Dec:"),
+    QT_TRANSLATE_NOOP("CoreText", "Exposición máxima:"),
+    // Catalog captions of the Selección and download pages (catalogs/CatalogInfo.h)
+    QT_TRANSLATE_NOOP("CoreText", "Cometas"),
+    QT_TRANSLATE_NOOP("CoreText", "NEOs y no ususales"),
+    QT_TRANSLATE_NOOP("CoreText", "Lista crítica"),
+    QT_TRANSLATE_NOOP("CoreText", "Objetos lejanos"),
+    QT_TRANSLATE_NOOP("CoreText", "Asteroides brillantes"),
+    QT_TRANSLATE_NOOP("CoreText", "NEOs y no usuales"),  // as the download page spells it
+    // Quantities of the Tablas page (outputs/charts/ChartQuantities.cpp)
+    QT_TRANSLATE_NOOP("CoreText", "Magnitud"),
+    QT_TRANSLATE_NOOP("CoreText", "Altura máxima"),
+    QT_TRANSLATE_NOOP("CoreText", "Distancia a la Tierra"),
+    QT_TRANSLATE_NOOP("CoreText", "Distancia al Sol"),
+    QT_TRANSLATE_NOOP("CoreText", "Ascensión recta"),
+    QT_TRANSLATE_NOOP("CoreText", "Declinación"),
+    QT_TRANSLATE_NOOP("CoreText", "Elongación"),
+    QT_TRANSLATE_NOOP("CoreText", "Angulo de fase"),
+    QT_TRANSLATE_NOOP("CoreText", "-Ninguna-"),
+    // Axis titles of the Tablas page (the same file; the rest are quantity names above)
+    QT_TRANSLATE_NOOP("CoreText", "Dist. Tierra UA"),
+    QT_TRANSLATE_NOOP("CoreText", "Dist. Sol UA"),
+    QT_TRANSLATE_NOOP("CoreText", "Vel. km/s"),
+    QT_TRANSLATE_NOOP("CoreText", "A.R."),
+    QT_TRANSLATE_NOOP("CoreText", "Alt. máx. (Sol a -18°)"),
+    QT_TRANSLATE_NOOP("CoreText", "Alt. máx. (Sol a -12°)"),
+    QT_TRANSLATE_NOOP("CoreText", "Alt. máx. (Sol a -6°)"),
+};
+
+vagaris::UiLanguage current = vagaris::UiLanguage::Spanish;
+std::unique_ptr<QTranslator> own;  // Vagaris's texts
+std::unique_ptr<QTranslator> qt;   // Qt's own texts
+
+void Drop(std::unique_ptr<QTranslator>& translator) {
+    if (translator && QCoreApplication::instance())
+        QCoreApplication::removeTranslator(translator.get());
+    translator.reset();
+}
+
+}  // namespace
+
+std::vector<std::string> SystemUiLanguages() {
+    std::vector<std::string> out;
+    for (const QString& tag : QLocale::system().uiLanguages()) out.push_back(tag.toStdString());
+    return out;
+}
+
+bool UseLanguage(vagaris::UiLanguage language) {
+    Drop(own);
+    Drop(qt);
+    current = vagaris::UiLanguage::Spanish;
+    if (language == vagaris::UiLanguage::Spanish) return true;
+    const QString code = QString::fromLatin1(vagaris::LanguageCode(language));
+    auto mine = std::make_unique<QTranslator>();
+    if (!mine->load(QStringLiteral(":/i18n/vagaris_") + code)) return false;
+    own = std::move(mine);
+    current = language;
+    // Qt's own translation is optional: without it Qt shows its texts in English.
+    auto theirs = std::make_unique<QTranslator>();
+    if (theirs->load(QStringLiteral("qtbase_") + code,
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        qt = std::move(theirs);
+    if (QCoreApplication::instance()) {
+        if (qt) QCoreApplication::installTranslator(qt.get());
+        QCoreApplication::installTranslator(own.get());
+    }
+    return true;
+}
+
+vagaris::UiLanguage CurrentLanguage() { return current; }
+
+QLocale InterfaceLocale() {
+    return current == vagaris::UiLanguage::English
+               ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+               : QLocale(QLocale::Spanish, QLocale::Spain);
+}
+
+QString TrCore(const char* spanish) {
+    // Straight from the translator, so that vagaris-cli needs no application object.
+    if (own) {
+        const QString translated = own->translate("CoreText", spanish);
+        if (!translated.isEmpty()) return translated;
+    }
+    return QString::fromUtf8(spanish);
+}
+
+std::string TrCoreUtf8(const char* spanish) { return TrCore(spanish).toStdString(); }
