@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "core/precise/PreciseSession.h"
+#include "shell/settings/Translations.h"
 
 namespace vagaris::cli {
 
@@ -38,9 +39,9 @@ std::string NumberText(double value) {
 
 std::vector<std::string> SelectionResultLines(const SelectionTexts& texts) {
     std::vector<std::string> lines;
-    if (!texts.modelLine.empty()) lines.push_back(texts.modelLine);
+    if (!texts.modelLine.empty()) lines.push_back(TrCoreUtf8(texts.modelLine.c_str()));
     for (const QuantityText& v : texts.values) {
-        const std::string caption = InfoOf(v.quantity).caption;
+        const std::string caption = TrCoreUtf8(InfoOf(v.quantity).caption);
         if (!caption.empty())
             lines.push_back(caption + " " + v.text);
         else if (!v.text.empty())
@@ -66,7 +67,7 @@ QJsonObject CircumstancesJson(const Session& session, const SelectionTexts* text
             const SelectionQuantityInfo& info = InfoOf(v.quantity);
             const QString key = QLatin1String(info.jsonKey);
             shown.insert(key, QString::fromStdString(v.text));
-            captions.insert(key, QString::fromUtf8(info.caption));
+            captions.insert(key, TrCore(info.caption));
         }
         out.insert(QStringLiteral("texts"), shown);
         out.insert(QStringLiteral("captions"), captions);

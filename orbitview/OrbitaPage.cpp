@@ -119,11 +119,11 @@ void OrbitaPage::buildControls() {
     panel1->setObjectName(QStringLiteral("Panel1"));
     panel1->setGeometry(0, 0, 93, 512);
 
-    auto* previous = FlatButton(panel1, QStringLiteral("SpeedButton4"),
-                                QStringLiteral("Disminuye Dec"), QRect(4, 4, 40, 24));
+    auto* previous = FlatButton(panel1, QStringLiteral("SpeedButton4"), tr("Disminuye Dec"),
+                                QRect(4, 4, 40, 24));
     previous->setArrowType(Qt::LeftArrow);
     connect(previous, &QToolButton::clicked, this, &OrbitaPage::SpeedButton4Click);
-    auto* next = FlatButton(panel1, QStringLiteral("SpeedButton14"), QStringLiteral("Aumenta Dec"),
+    auto* next = FlatButton(panel1, QStringLiteral("SpeedButton14"), tr("Aumenta Dec"),
                             QRect(48, 4, 40, 24));
     next->setArrowType(Qt::RightArrow);
     connect(next, &QToolButton::clicked, this, &OrbitaPage::SpeedButton14Click);
@@ -152,14 +152,13 @@ void OrbitaPage::buildControls() {
         connect(button, &QToolButton::clicked, this, &OrbitaPage::PlanetToggleClick);
         planetButtons_[p] = button;
     }
-    eclipticPlane_ =
-        FlatButton(panel1, QStringLiteral("sbPlano"), QStringLiteral("Plano de la eclíptica"),
-                   QRect(48, 36 + 3 * 28, 40, 26));
+    eclipticPlane_ = FlatButton(panel1, QStringLiteral("sbPlano"), tr("Plano de la eclíptica"),
+                                QRect(48, 36 + 3 * 28, 40, 26));
     eclipticPlane_->setCheckable(true);
     eclipticPlane_->setIcon(PlaneIcon());
     connect(eclipticPlane_, &QToolButton::clicked, this, &OrbitaPage::PlanetToggleClick);
 
-    forWeb_ = new QCheckBox(QStringLiteral("Para web"), panel1);
+    forWeb_ = new QCheckBox(tr("Para web"), panel1);
     forWeb_->setObjectName(QStringLiteral("cbWeb"));
     forWeb_->setGeometry(4, 152, 86, 20);
     forWeb_->setVisible(app_.session().ExtendedMode);
@@ -175,24 +174,23 @@ void OrbitaPage::buildControls() {
 
     stepUnit_ = new QComboBox(panel1);
     stepUnit_->setObjectName(QStringLiteral("cbClase"));
-    stepUnit_->addItems({QStringLiteral("Años"), QStringLiteral("Meses"), QStringLiteral("Sem."),
-                         QStringLiteral("Días"), QStringLiteral("Horas"),
-                         QStringLiteral("Minutos")});
+    stepUnit_->addItems(
+        {tr("Años"), tr("Meses"), tr("Sem."), tr("Días"), tr("Horas"), tr("Minutos")});
     stepUnit_->setGeometry(4, 206, 86, 22);
     stepUnit_->setCurrentIndex(app_.stepUnitIndex());
     connect(stepUnit_, &QComboBox::activated, this, &OrbitaPage::cbClaseChange);
 
-    auto* back = FlatButton(panel1, QStringLiteral("SpeedButton9"), QStringLiteral("Anima -"),
-                            QRect(4, 234, 40, 24));
+    auto* back =
+        FlatButton(panel1, QStringLiteral("SpeedButton9"), tr("Anima -"), QRect(4, 234, 40, 24));
     back->setText(QStringLiteral("-"));
     connect(back, &QToolButton::clicked, this, &OrbitaPage::SpeedButton9Click);
-    auto* forward = FlatButton(panel1, QStringLiteral("SpeedButton8"), QStringLiteral("Anima +"),
-                               QRect(48, 234, 40, 24));
+    auto* forward =
+        FlatButton(panel1, QStringLiteral("SpeedButton8"), tr("Anima +"), QRect(48, 234, 40, 24));
     forward->setText(QStringLiteral("+"));
     connect(forward, &QToolButton::clicked, this, &OrbitaPage::SpeedButton8Click);
 
     auto* savePicture = FlatButton(panel1, QStringLiteral("SpeedButton27"),
-                                   QStringLiteral("Guarda carta como..."), QRect(4, 268, 40, 24));
+                                   tr("Guarda carta como..."), QRect(4, 268, 40, 24));
     savePicture->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     connect(savePicture, &QToolButton::clicked, this, &OrbitaPage::SpeedButton27Click);
 
@@ -204,7 +202,7 @@ void OrbitaPage::buildControls() {
     if (auto* edit = sequenceCount_->findChild<QLineEdit*>())
         edit->setObjectName(QStringLiteral("Edit1"));
     saveSequence_ = FlatButton(panel1, QStringLiteral("SpeedButton11"),
-                               QStringLiteral("Graba secuencia como..."), QRect(58, 300, 30, 24));
+                               tr("Graba secuencia como..."), QRect(58, 300, 30, 24));
     saveSequence_->setText(QStringLiteral(">"));
     connect(saveSequence_, &QToolButton::clicked, this, &OrbitaPage::SpeedButton11Click);
 

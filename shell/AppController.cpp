@@ -82,9 +82,8 @@ void AppController::loadCatalog(int catalogIndex) {
         QString::fromStdString(session_.ProgramDir) + QString::fromLatin1(catalog.fileName);
     const QFileInfo file(path);
     if (!file.exists()) {
-        dialogs_.message(dialogParent_, QStringLiteral("Archivo no encontrado"));
-        dialogs_.error(dialogParent_,
-                       QStringLiteral("Archivo de elementos orbitales no encontrado"));
+        dialogs_.message(dialogParent_, tr("Archivo no encontrado"));
+        dialogs_.error(dialogParent_, tr("Archivo de elementos orbitales no encontrado"));
         requestPage(QStringLiteral("tsDescargas"));
         return;
     }
@@ -94,9 +93,7 @@ void AppController::loadCatalog(int catalogIndex) {
     // file from the future gives a negative age and no warning.
     const double ageDays = session_.Now() - InstantOfFileTime(file.lastModified());
     const long long days = vagaris::RoundHalfEven(ageDays);
-    if (days > 10)
-        dialogs_.warning(dialogParent_,
-                         QStringLiteral("Archivo descargado hace %1 días").arg(days));
+    if (days > 10) dialogs_.warning(dialogParent_, tr("Archivo descargado hace %1 días").arg(days));
 
     // Read first: an unreadable file leaves the previous catalog in place.
     std::vector<std::string> lines = vagaris::ReadCatalogLines(path.toStdString());

@@ -57,7 +57,7 @@ ConfPage::ConfPage(AppController& app, QWidget* parent) : Page(app, parent) {
 }
 
 QWidget* ConfPage::buildSite() {
-    auto* box = NewGroup(QStringLiteral("GroupBox1"), QStringLiteral("Posición geográfica"));
+    auto* box = NewGroup(QStringLiteral("GroupBox1"), tr("Posición geográfica"));
     auto* grid = new QGridLayout(box);
     latitudeBox_ =
         NewMaskedEdit(QStringLiteral("meLat"), QStringLiteral("#00;1;_"), QStringLiteral("+40"));
@@ -70,9 +70,9 @@ QWidget* ConfPage::buildSite() {
     FitToText(latitudeBox_, QStringLiteral("+000"));
     FitToText(heightBox_, QStringLiteral("00000"));
     FitToText(longitudeBox_, QStringLiteral("+0000.0"));
-    grid->addWidget(new QLabel(QStringLiteral("Latitud (+N)")), 0, 0);
+    grid->addWidget(new QLabel(tr("Latitud (+N)")), 0, 0);
     grid->addWidget(latitudeBox_, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Altura (m)")), 1, 0);
+    grid->addWidget(new QLabel(tr("Altura (m)")), 1, 0);
     grid->addWidget(heightBox_, 1, 1);
     rhoCosPhi_ = new QLabel(QStringLiteral("Label27"));
     rhoCosPhi_->setObjectName(QStringLiteral("Label27"));
@@ -112,14 +112,14 @@ QWidget* ConfPage::buildSite() {
 }
 
 QWidget* ConfPage::buildExposure() {
-    auto* box = NewGroup(QStringLiteral("GroupBox4"), QStringLiteral("Para exposición máxima"));
+    auto* box = NewGroup(QStringLiteral("GroupBox4"), tr("Para exposición máxima"));
     auto* grid = new QGridLayout(box);
-    useResolution_ = new QRadioButton(QStringLiteral("Resolución"));
+    useResolution_ = new QRadioButton(tr("Resolución"));
     useResolution_->setObjectName(QStringLiteral("rbRes"));
     useResolution_->setChecked(true);
     resolutionBox_ =
         NewMaskedEdit(QStringLiteral("meRes"), QStringLiteral("0.0;1;_"), QStringLiteral("2.7"));
-    useFwhm_ = new QRadioButton(QStringLiteral("FWHM medio"));
+    useFwhm_ = new QRadioButton(tr("FWHM medio"));
     useFwhm_->setObjectName(QStringLiteral("rbFWHM"));
     fwhmBox_ =
         NewMaskedEdit(QStringLiteral("meFWHM"), QStringLiteral("0.0"), QStringLiteral("5.0"));
@@ -134,7 +134,7 @@ QWidget* ConfPage::buildExposure() {
     InstallExitCheck(fwhmBox_, aboveZero);
     grid->addWidget(useResolution_, 0, 0);
     grid->addWidget(resolutionBox_, 0, 1);
-    grid->addWidget(new QLabel(kArcsecond + QStringLiteral("/pix")), 0, 2);
+    grid->addWidget(new QLabel(kArcsecond + tr("/pix")), 0, 2);
     grid->addWidget(useFwhm_, 1, 0);
     grid->addWidget(fwhmBox_, 1, 1);
     grid->addWidget(new QLabel(kArcsecond), 1, 2);
@@ -150,10 +150,10 @@ QWidget* ConfPage::buildExposure() {
 }
 
 QWidget* ConfPage::buildExposureFormat() {
-    auto* box = NewGroup(QStringLiteral("rgForVel"), QStringLiteral("Formato exposición máxima"));
+    auto* box = NewGroup(QStringLiteral("rgForVel"), tr("Formato exposición máxima"));
     auto* grid = new QGridLayout(box);
     exposureFormat_ = new QButtonGroup(box);
-    const QString items[] = {QStringLiteral("Segundos"), QStringLiteral("Minutos - segundos")};
+    const QString items[] = {tr("Segundos"), tr("Minutos - segundos")};
     for (int i = 0; i < 2; ++i) {
         auto* item = new QRadioButton(items[i]);
         item->setObjectName(QStringLiteral("rgForVel_%1").arg(i));
@@ -169,18 +169,17 @@ QWidget* ConfPage::buildExposureFormat() {
 }
 
 QWidget* ConfPage::buildMotionFormat() {
-    auto* box =
-        NewGroup(QStringLiteral("GroupBox6"), QStringLiteral("Formato desplazamiento aparente"));
+    auto* box = NewGroup(QStringLiteral("GroupBox6"), tr("Formato desplazamiento aparente"));
     auto* layout = new QVBoxLayout(box);
-    polarDisplay_ = new QRadioButton(QStringLiteral("Coordenadas polares"));
+    polarDisplay_ = new QRadioButton(tr("Coordenadas polares"));
     polarDisplay_->setObjectName(QStringLiteral("rbCPol"));
     polarDisplay_->setChecked(true);
-    cartesianDisplay_ = new QRadioButton(QStringLiteral("Coordenadas cartesianas"));
+    cartesianDisplay_ = new QRadioButton(tr("Coordenadas cartesianas"));
     cartesianDisplay_->setObjectName(QStringLiteral("rbCCarte"));
-    perMinute_ = new QCheckBox(kArcsecond + QStringLiteral("/minuto"));
+    perMinute_ = new QCheckBox(kArcsecond + tr("/minuto"));
     perMinute_->setObjectName(QStringLiteral("cbSegMin"));
     perMinute_->setChecked(true);
-    perHour_ = new QCheckBox(kArcsecond + QStringLiteral("/hora"));
+    perHour_ = new QCheckBox(kArcsecond + tr("/hora"));
     perHour_->setObjectName(QStringLiteral("cbSegHora"));
     layout->addWidget(polarDisplay_);
     layout->addWidget(cartesianDisplay_);
@@ -199,7 +198,7 @@ QWidget* ConfPage::buildMotionFormat() {
 QWidget* ConfPage::buildMpcOrb() {
     auto* box = NewGroup(QStringLiteral("GroupBox5"), QStringLiteral("MPCOrb.dat"));
     auto* layout = new QVBoxLayout(box);
-    auto* localizar = new QPushButton(QStringLiteral("Localizar..."));
+    auto* localizar = new QPushButton(tr("Localizar..."));
     localizar->setObjectName(QStringLiteral("Button24"));
     mpcOrbPath_ = new QLineEdit;
     mpcOrbPath_->setObjectName(QStringLiteral("Edit6"));
@@ -281,7 +280,6 @@ void ConfPage::cbSegHoraClick(bool checked) {
 
 void ConfPage::Button24Click() {
     const QString path = app_.dialogs().openFile(
-        app_.dialogParent(),
-        QStringLiteral("Elementos orbitales (*.dat)|*.dat|Todos los archivos (*.*)|*.*"));
+        app_.dialogParent(), tr("Elementos orbitales (*.dat)|*.dat|Todos los archivos (*.*)|*.*"));
     if (!path.isEmpty()) mpcOrbPath_->setText(path);
 }

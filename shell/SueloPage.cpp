@@ -24,6 +24,7 @@
 #include "shell/Dialogs.h"
 #include "shell/MaskedEdit.h"
 #include "outputs/tonight/TonightWindow.h"
+#include "shell/settings/Translations.h"
 
 namespace {
 
@@ -97,14 +98,14 @@ SueloPage::SueloPage(AppController& app, QWidget* parent) : Page(app, parent) {
 }
 
 QWidget* SueloPage::buildCatalogChoice() {
-    auto* box = new QGroupBox(QStringLiteral("Catálogo"));
+    auto* box = new QGroupBox(tr("Catálogo"));
     box->setObjectName(QStringLiteral("GroupBoxCatalogos"));
     auto* layout = new QVBoxLayout(box);
     layout->setSpacing(2);
     layout->setContentsMargins(8, 4, 8, 4);
     for (const vagaris::CatalogInfo& catalog : vagaris::kCatalogs) {
         auto* button = new CatalogRadioButton(
-            QString::fromUtf8(catalog.caption), [this] { rbComMouseUp(); }, box);
+            TrCore(catalog.caption), [this] { rbComMouseUp(); }, box);
         button->setObjectName(QString::fromLatin1(catalog.radioName));
         catalogButtons_ << button;
         layout->addWidget(button);
@@ -131,7 +132,7 @@ QWidget* SueloPage::buildSearch() {
     });
     connect(searchBox_, &QLineEdit::returnPressed, this, &SueloPage::Button3Click);
     layout->addWidget(searchBox_, 1, 0);
-    auto* buscar = new QPushButton(QStringLiteral("Buscar"));
+    auto* buscar = new QPushButton(tr("Buscar"));
     buscar->setObjectName(QStringLiteral("Button3"));
     connect(buscar, &QPushButton::clicked, this, &SueloPage::Button3Click);
     layout->addWidget(buscar, 1, 1);
@@ -158,11 +159,19 @@ QWidget* SueloPage::buildElementsPanel() {
     const struct {
         const char* caption;
         const char* box;
-    } rows[] = {{"Epoca", "eFecha"}, {"M", "eM"}, {"a", "ea"}, {"q", "eq"}, {"e:", "ee"},
-                {"ω", "ew"},         {"Ω", "eO"}, {"ι", "ei"}, {"H", "eH"}, {"G", "eG"}};
+    } rows[] = {{QT_TR_NOOP("Epoca"), "eFecha"},
+                {"M", "eM"},
+                {"a", "ea"},
+                {"q", "eq"},
+                {"e:", "ee"},
+                {"ω", "ew"},
+                {"Ω", "eO"},
+                {"ι", "ei"},
+                {"H", "eH"},
+                {"G", "eG"}};
     int row = 1;
     for (const auto& r : rows) {
-        layout->addWidget(NewLabel(QString::fromUtf8(r.caption)), row, 0);
+        layout->addWidget(NewLabel(tr(r.caption)), row, 0);
         auto* box = new QLineEdit;
         box->setObjectName(QString::fromLatin1(r.box));
         box->setReadOnly(true);
@@ -187,7 +196,7 @@ QWidget* SueloPage::buildDateAndResultsPanel() {
     // Date and time of the computation (Universal Time).
     auto* dateRow = new QHBoxLayout;
     dateRow->setSpacing(4);
-    dateRow->addWidget(NewLabel(QStringLiteral("T.U:"), QStringLiteral("Label11")));
+    dateRow->addWidget(NewLabel(tr("T.U:"), QStringLiteral("Label11")));
     dateBox_ = NewMaskedEdit(QStringLiteral("meFecha"), QStringLiteral("00/00/0000"),
                              QStringLiteral("01/01/2009"));
     timeBox_ = NewMaskedEdit(QStringLiteral("meHora"), QStringLiteral("00:00:00;1;_"),
@@ -213,10 +222,10 @@ QWidget* SueloPage::buildDateAndResultsPanel() {
 
     auto* buttonRow = new QHBoxLayout;
     buttonRow->setSpacing(4);
-    auto* calcular = new QPushButton(QStringLiteral("Calcular"));
+    auto* calcular = new QPushButton(tr("Calcular"));
     calcular->setObjectName(QStringLiteral("Button1"));
     connect(calcular, &QPushButton::clicked, this, &SueloPage::Button1Click);
-    auto* ahora = new QPushButton(QStringLiteral("Ahora"));
+    auto* ahora = new QPushButton(tr("Ahora"));
     ahora->setObjectName(QStringLiteral("Button6"));
     connect(ahora, &QPushButton::clicked, this, &SueloPage::Button6Click);
     buttonRow->addWidget(calcular);
@@ -232,9 +241,8 @@ QWidget* SueloPage::buildDateAndResultsPanel() {
     for (int amount : vagaris::kStepAmounts) stepAmount_->addItem(QString::number(amount));
     stepUnit_ = new QComboBox;
     stepUnit_->setObjectName(QStringLiteral("cbClase2"));
-    stepUnit_->addItems({QStringLiteral("Años"), QStringLiteral("Meses"), QStringLiteral("Semanas"),
-                         QStringLiteral("Días"), QStringLiteral("Horas"),
-                         QStringLiteral("Minutos")});
+    stepUnit_->addItems(
+        {tr("Años"), tr("Meses"), tr("Semanas"), tr("Días"), tr("Horas"), tr("Minutos")});
     auto* forward = new QToolButton;
     forward->setObjectName(QStringLiteral("SpeedButton5"));
     forward->setText(QStringLiteral("+"));
@@ -271,8 +279,7 @@ QWidget* SueloPage::buildDateAndResultsPanel() {
     int row = 0;
     for (const Q quantity : rows) {
         const vagaris::SelectionQuantityInfo& info = vagaris::InfoOf(quantity);
-        auto* caption =
-            NewLabel(QString::fromUtf8(info.caption), QString::fromLatin1(info.captionName));
+        auto* caption = NewLabel(TrCore(info.caption), QString::fromLatin1(info.captionName));
         auto* value = NewLabel(QStringLiteral("---"), QString::fromLatin1(info.objectName));
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         results->addWidget(caption, row, 0);
@@ -354,7 +361,7 @@ void SueloPage::showSelectionTexts(const vagaris::SelectionTexts& texts) {
         // The motion captions change with the display (polar or cartesian).
         if (*info.captionName)
             if (auto* caption = findChild<QLabel*>(QString::fromLatin1(info.captionName)))
-                caption->setText(QString::fromUtf8(info.caption));
+                caption->setText(TrCore(info.caption));
     }
     if (texts.error) app_.dialogs().error(app_.dialogParent(), FromStd(*texts.error));
 }

@@ -84,15 +84,15 @@ TFAtmo::TFAtmo(vagaris::Session& session, Dialogs& dialogs, QWidget* parent)
     // The pages read ExtendedMode as they are built.
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("PageControl1"));
-    pages_->addTab(new SueloPage(*app_), QStringLiteral("Selección"));
-    pages_->addTab(new OrbitaPage(*app_), QStringLiteral("Orbita"));
-    const int aeTab = pages_->addTab(new AEPage(*app_), QStringLiteral("e/a"));
-    pages_->addTab(new TablasPage(*app_), QStringLiteral("Tablas"));
-    pages_->addTab(new EfePage(*app_), QStringLiteral("Efemérides"));
-    const int antiTab = pages_->addTab(new AntiPage(*app_), QStringLiteral("Anticola?"));
-    pages_->addTab(new DescargasPage(*app_), QStringLiteral("Descarga de archivos"));
+    pages_->addTab(new SueloPage(*app_), tr("Selección"));
+    pages_->addTab(new OrbitaPage(*app_), tr("Orbita"));
+    const int aeTab = pages_->addTab(new AEPage(*app_), tr("e/a"));
+    pages_->addTab(new TablasPage(*app_), tr("Tablas"));
+    pages_->addTab(new EfePage(*app_), tr("Efemérides"));
+    const int antiTab = pages_->addTab(new AntiPage(*app_), tr("Anticola?"));
+    pages_->addTab(new DescargasPage(*app_), tr("Descarga de archivos"));
     auto* conf = new ConfPage(*app_);
-    pages_->addTab(conf, QStringLiteral("Configuración"));
+    pages_->addTab(conf, tr("Configuración"));
     pages_->setTabVisible(aeTab, session_.ExtendedMode);
     pages_->setTabVisible(antiTab, session_.ExtendedMode);
     FitTabCaptions(pages_);
@@ -129,8 +129,8 @@ void TFAtmo::closeEvent(QCloseEvent* event) {
         vagaris::SaveSettings(session_.ProgramDir, session_.settings);
     } catch (const std::exception& e) {
         // The values are lost, but the user is told and the window still closes.
-        app_->dialogs().error(this, QStringLiteral("No se pudo guardar la configuración: ") +
-                                        QString::fromStdString(e.what()));
+        app_->dialogs().error(
+            this, tr("No se pudo guardar la configuración: ") + QString::fromStdString(e.what()));
     }
     event->accept();
 }

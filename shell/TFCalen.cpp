@@ -7,10 +7,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "shell/settings/Translations.h"
+
 TFCalen::TFCalen(std::function<QDate()> today, QWidget* parent)
     : QDialog(parent), today_(std::move(today)) {
     setObjectName(QStringLiteral("FCalen"));
-    setWindowTitle(QStringLiteral("Vagaris - Selección de fecha"));
+    setWindowTitle(tr("Vagaris - Selección de fecha"));
     // Fixed size, a caption but no title-bar buttons.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 
@@ -18,7 +20,7 @@ TFCalen::TFCalen(std::function<QDate()> today, QWidget* parent)
     yearList_->setObjectName(QStringLiteral("cbAnos"));
     for (int year = kFirstYear; year <= kLastYear; ++year)
         yearList_->addItem(QString::number(year));
-    auto* hoy = new QPushButton(QStringLiteral("Hoy"), this);
+    auto* hoy = new QPushButton(tr("Hoy"), this);
     hoy->setObjectName(QStringLiteral("Button3"));
     hoy->setAutoDefault(false);
 
@@ -26,14 +28,14 @@ TFCalen::TFCalen(std::function<QDate()> today, QWidget* parent)
     calendar_->setObjectName(QStringLiteral("MonthCalendar2"));
     calendar_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     // Month and day names in Spanish, weeks from Monday; only the calendar's own texts.
-    calendar_->setLocale(QLocale(QLocale::Spanish, QLocale::Spain));
+    calendar_->setLocale(InterfaceLocale());  // month and day names in the interface language
     calendar_->setFirstDayOfWeek(Qt::Monday);
     calendar_->setGridVisible(false);
 
-    auto* aceptar = new QPushButton(QStringLiteral("Aceptar"), this);
+    auto* aceptar = new QPushButton(tr("Aceptar"), this);
     aceptar->setObjectName(QStringLiteral("Button1"));
     aceptar->setDefault(true);
-    auto* cancelar = new QPushButton(QStringLiteral("Cancelar"), this);
+    auto* cancelar = new QPushButton(tr("Cancelar"), this);
     cancelar->setObjectName(QStringLiteral("Button2"));
     cancelar->setAutoDefault(false);
 

@@ -1,6 +1,7 @@
 #include "catalogs/download/DescargasPage.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QProgressBar>
@@ -15,7 +16,7 @@
 
 DescargasPage::DescargasPage(AppController& app, QWidget* parent) : Page(app, parent) {
     setObjectName(QStringLiteral("tsDescargas"));
-    auto* group = new QGroupBox(QStringLiteral("Descarga de archivos"), this);
+    auto* group = new QGroupBox(tr("Descarga de archivos"), this);
     group->setObjectName(QStringLiteral("GroupBox2"));
     auto* grid = new QGridLayout(group);
     using Handler = void (DescargasPage::*)();
@@ -24,7 +25,8 @@ DescargasPage::DescargasPage(AppController& app, QWidget* parent) : Page(app, pa
         &DescargasPage::Button28Click, &DescargasPage::Button29Click};
     for (std::size_t row = 0; row < vagaris::kCatalogs.size(); ++row) {
         const auto& catalog = vagaris::kCatalogs[row];
-        auto* button = new QPushButton(QString::fromUtf8(catalog.downloadCaption), group);
+        auto* button = new QPushButton(
+            QCoreApplication::translate("CoreText", catalog.downloadCaption), group);
         button->setObjectName(QString::fromLatin1(catalog.downloadButton));
         auto* bar = new QProgressBar(group);
         bar->setObjectName(QStringLiteral("ProgressBar%1").arg(row + 1));

@@ -40,7 +40,7 @@ struct CountGuard {
 AntiPage::AntiPage(AppController& app, QWidget* parent) : Page(app, parent) {
     setObjectName(QStringLiteral("tsAnti"));
 
-    auto* yearCaption = new QLabel(QStringLiteral("Año"), this);
+    auto* yearCaption = new QLabel(tr("Año"), this);
     yearBox_ = new QLineEdit(QString::number(kStartYear), this);
     yearBox_->setObjectName(QStringLiteral("Edit4"));
     yearBox_->setReadOnly(true);
@@ -54,16 +54,16 @@ AntiPage::AntiPage(AppController& app, QWidget* parent) : Page(app, parent) {
     yearArrows_->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
     yearCaption->setBuddy(yearArrows_);
 
-    processButton_ = new QPushButton(QStringLiteral("Procesar"), this);
+    processButton_ = new QPushButton(tr("Procesar"), this);
     processButton_->setObjectName(QStringLiteral("Button5"));
-    setDateButton_ = new QPushButton(QStringLiteral("Fijar fecha"), this);
+    setDateButton_ = new QPushButton(tr("Fijar fecha"), this);
     setDateButton_->setObjectName(QStringLiteral("Button7"));
     setDateButton_->setEnabled(false);
     saveButton_ = new QToolButton(this);
     saveButton_->setObjectName(QStringLiteral("SpeedButton1"));
     saveButton_->setAutoRaise(true);
     saveButton_->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    saveButton_->setToolTip(QStringLiteral("Guardar la lista"));
+    saveButton_->setToolTip(tr("Guardar la lista"));
 
     hitList_ = new QListWidget(this);
     hitList_->setObjectName(QStringLiteral("ListBox2"));
@@ -206,8 +206,8 @@ void AntiPage::Button7Click() {
 }
 
 void AntiPage::SpeedButton1Click() {
-    const QString path = app_.dialogs().saveFile(
-        this, QStringLiteral("Archivos de texto (*.txt)|*.txt"), QStringLiteral("txt"), QString());
+    const QString path = app_.dialogs().saveFile(this, tr("Archivos de texto (*.txt)|*.txt"),
+                                                 QStringLiteral("txt"), QString());
     if (path.isEmpty()) return;
     app_.guarded([&] {
         vagaris::WriteFileAtomically(QFile::encodeName(path).toStdString(),

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QChart>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDateTimeAxis>
 #include <QLabel>
@@ -157,8 +158,10 @@ ChartView::ChartView(QWidget* parent) : QChartView(parent) {
 
 void ChartView::showSamples(const vagaris::ChartSamples& samples, const QString& title) {
     chart_->setTitle(title);
-    leftTitle_->setText(QString::fromStdString(samples.leftTitle));
-    rightTitle_->setText(QString::fromStdString(samples.rightTitle));
+    // The axis titles are texts of the pure code: the interface language comes from its
+    // catalogue (an empty title stays empty).
+    leftTitle_->setText(QCoreApplication::translate("CoreText", samples.leftTitle.c_str()));
+    rightTitle_->setText(QCoreApplication::translate("CoreText", samples.rightTitle.c_str()));
 
     QList<QPointF> left, right;
     left.reserve(static_cast<qsizetype>(samples.instants.size()));

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -31,7 +32,7 @@ using namespace vagaris;
 namespace {
 
 const QString kPictureFilter = QStringLiteral("Gif (*.gif)|*.gif|Bitmaps (*.bmp)|*.bmp");
-const QString kPopupItemCaption = QStringLiteral("Fijar fecha");
+const char* const kPopupItemCaption = QT_TRANSLATE_NOOP("TablasPage", "Fijar fecha");
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
@@ -43,8 +44,9 @@ QPushButton* SmallButton(QWidget* parent, const char* name, const char* caption,
     return b;
 }
 
+// `text` is marked with QT_TR_NOOP where the page is built.
 QLabel* Caption(QWidget* parent, const char* text) {
-    return new QLabel(QString::fromUtf8(text), parent);
+    return new QLabel(QCoreApplication::translate("TablasPage", text), parent);
 }
 
 QLabel* ReadoutLabel(QWidget* parent, const char* name, const QColor& colour) {
@@ -78,7 +80,8 @@ void TablasPage::buildControls() {
     objectChoice_->setObjectName(QStringLiteral("ComboBox4"));
     objectChoice_->setMinimumWidth(150);
     QStringList items;
-    for (const auto& item : ChartQuantityItems()) items << Q(item);
+    for (const auto& item : ChartQuantityItems())
+        items << QCoreApplication::translate("CoreText", item.c_str());
     leftQuantity_ = new QComboBox(this);
     leftQuantity_->setObjectName(QStringLiteral("cbDato"));
     leftQuantity_->addItems(items);
@@ -86,11 +89,11 @@ void TablasPage::buildControls() {
     rightQuantity_->setObjectName(QStringLiteral("cbDato2"));
     rightQuantity_->addItems(items);
     rightQuantity_->setCurrentIndex(kQuantityMaxAltitude);
-    choice->addWidget(Caption(this, "Objeto"));
+    choice->addWidget(Caption(this, QT_TR_NOOP("Objeto")));
     choice->addWidget(objectChoice_, 1);
-    choice->addWidget(Caption(this, "Clase I"));
+    choice->addWidget(Caption(this, QT_TR_NOOP("Clase I")));
     choice->addWidget(leftQuantity_);
-    choice->addWidget(Caption(this, "Clase D"));
+    choice->addWidget(Caption(this, QT_TR_NOOP("Clase D")));
     choice->addWidget(rightQuantity_);
     page->addLayout(choice);
 
@@ -119,12 +122,12 @@ void TablasPage::buildControls() {
     saveButton_->setObjectName(QStringLiteral("SpeedButton20"));
     saveButton_->setAutoRaise(true);
     saveButton_->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    window->addWidget(Caption(this, "Fecha"));
+    window->addWidget(Caption(this, QT_TR_NOOP("Fecha")));
     window->addWidget(dateBox_);
     for (QPushButton* b : {laterHalf_, laterTenth_, earlierTenth_, earlierHalf_, datePicker_})
         window->addWidget(b);
     window->addSpacing(10);
-    window->addWidget(Caption(this, "Días"));
+    window->addWidget(Caption(this, QT_TR_NOOP("Días")));
     window->addWidget(spanBox_);
     for (QPushButton* b : {spanHalf_, spanNarrower_, spanWider_, spanDouble_, spanReset_})
         window->addWidget(b);
@@ -132,16 +135,16 @@ void TablasPage::buildControls() {
     page->addLayout(window);
 
     // The twilight for "Altura máxima"; it keeps its place while hidden so the chart stays put.
-    twilightGroup_ = new QGroupBox(QStringLiteral("Crepúsculo para Altura máxima"), this);
+    twilightGroup_ = new QGroupBox(tr("Crepúsculo para Altura máxima"), this);
     twilightGroup_->setObjectName(QStringLiteral("rgCre"));
     auto* radios = new QHBoxLayout(twilightGroup_);
     radios->setContentsMargins(8, 2, 8, 2);
-    twilightAstro_ = new QRadioButton(QStringLiteral("Astronómico"), twilightGroup_);
+    twilightAstro_ = new QRadioButton(tr("Astronómico"), twilightGroup_);
     twilightAstro_->setObjectName(QStringLiteral("rbAstro"));
     twilightAstro_->setChecked(true);
-    twilightNautical_ = new QRadioButton(QStringLiteral("Náutico"), twilightGroup_);
+    twilightNautical_ = new QRadioButton(tr("Náutico"), twilightGroup_);
     twilightNautical_->setObjectName(QStringLiteral("rbNau"));
-    twilightCivil_ = new QRadioButton(QStringLiteral("Civil"), twilightGroup_);
+    twilightCivil_ = new QRadioButton(tr("Civil"), twilightGroup_);
     twilightCivil_->setObjectName(QStringLiteral("rbCivil"));
     radios->addWidget(twilightAstro_);
     radios->addWidget(twilightNautical_);
@@ -182,7 +185,7 @@ void TablasPage::buildControls() {
 
     popupMenu_ = new QMenu(this);
     popupMenu_->setObjectName(QStringLiteral("PopupMenu1"));
-    setDateAction_ = popupMenu_->addAction(kPopupItemCaption);
+    setDateAction_ = popupMenu_->addAction(tr(kPopupItemCaption));
     setDateAction_->setObjectName(QStringLiteral("Fijarfecha1"));
 }
 
@@ -327,7 +330,7 @@ void TablasPage::PopupMenu1Popup() {
     // Before any read-out there is no date to take: the item stays as designed, disabled.
     const QString date = readoutDate_->text();
     setDateAction_->setEnabled(!date.isEmpty());
-    setDateAction_->setText(date.isEmpty() ? kPopupItemCaption
+    setDateAction_->setText(date.isEmpty() ? tr(kPopupItemCaption)
                                            : Q(ChartPopupCaption(date.toStdString())));
 }
 

@@ -35,7 +35,7 @@ AEPage::AEPage(AppController& app, QWidget* parent) : Page(app, parent) {
     objectChoice_ = new QComboBox(this);
     objectChoice_->setObjectName(QStringLiteral("ComboBox3"));
     objectChoice_->setMinimumWidth(260);
-    tisserandButton_ = new QPushButton(QStringLiteral("Cálculo de Tj"), this);
+    tisserandButton_ = new QPushButton(tr("Cálculo de Tj"), this);
     tisserandButton_->setObjectName(QStringLiteral("Button8"));
 
     pointLabel_ = new QLabel(this);

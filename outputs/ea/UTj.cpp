@@ -10,10 +10,10 @@
 
 TFTj::TFTj(AppController& app, QWidget* parent) : QDialog(parent), app_(app) {
     setObjectName(QStringLiteral("FTj"));
-    setWindowTitle(QStringLiteral("Vagaris - Cálculo de Tj"));
+    setWindowTitle(tr("Vagaris - Cálculo de Tj"));
     setModal(true);
 
-    nameBox_ = new QLineEdit(QStringLiteral("Calculado"), this);
+    nameBox_ = new QLineEdit(tr("Calculado"), this);
     nameBox_->setObjectName(QStringLiteral("Edit1"));
     // Every digit required, the point kept in the text, "_" for blanks.
     eccentricityBox_ = NewMaskedEdit(QStringLiteral("MaskEdit1"), QStringLiteral("0.00000;1;_"),
@@ -22,12 +22,12 @@ TFTj::TFTj(AppController& app, QWidget* parent) : QDialog(parent), app_(app) {
                                       QStringLiteral("3.0000"), this);
     inclinationBox_ = NewMaskedEdit(QStringLiteral("MaskEdit3"), QStringLiteral("000.000;1;_"),
                                     QStringLiteral("020.000"), this);
-    closeButton_ = new QPushButton(QStringLiteral("Cerrar"), this);
+    closeButton_ = new QPushButton(tr("Cerrar"), this);
     closeButton_->setObjectName(QStringLiteral("Button1"));
     closeButton_->setDefault(true);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Nombre"), nameBox_);
+    form->addRow(tr("Nombre"), nameBox_);
     form->addRow(QStringLiteral("e"), eccentricityBox_);
     form->addRow(QStringLiteral("a"), semiMajorAxisBox_);
     form->addRow(QStringLiteral("j"), inclinationBox_);

@@ -35,7 +35,7 @@ const QString kTimeMask = QStringLiteral("00:00:00;1;_");
 const QString kStepMask = QStringLiteral("00.0;1;_");
 const QString kRowsMask = QStringLiteral("0000;1;_");
 
-const QString kSaveFilter = QStringLiteral("Archivos de texto (*.txt)|*.txt");
+const char* const kSaveFilter = QT_TRANSLATE_NOOP("EfePage", "Archivos de texto (*.txt)|*.txt");
 
 QLineEdit* MaskedEdit(const char* name, const QString& mask, const QString& text, int width,
                       QWidget* parent) {
@@ -68,36 +68,35 @@ EfePage::EfePage(AppController& app, QWidget* parent) : Page(app, parent) {
     datePicker_ = new QPushButton(QStringLiteral("..."), this);
     datePicker_->setObjectName(QStringLiteral("Button11"));
     datePicker_->setFixedWidth(28);
-    nowButton_ = new QPushButton(QStringLiteral("Ahora"), this);
+    nowButton_ = new QPushButton(tr("Ahora"), this);
     nowButton_->setObjectName(QStringLiteral("Button2"));
 
     stepBox_ = MaskedEdit("meInter", kStepMask, QStringLiteral("01.0"), 50, this);
     stepUnit_ = new QComboBox(this);
     stepUnit_->setObjectName(QStringLiteral("cbInter"));
-    stepUnit_->addItems(
-        {QStringLiteral("Días"), QStringLiteral("Horas"), QStringLiteral("Minutos")});
+    stepUnit_->addItems({tr("Días"), tr("Horas"), tr("Minutos")});
     stepUnit_->setCurrentIndex(0);
     rowCount_ = MaskedEdit("MaskEdit1", kRowsMask, QStringLiteral("0030"), 50, this);
 
-    columnGroup_ = new QGroupBox(QStringLiteral("Selección"), this);
+    columnGroup_ = new QGroupBox(tr("Selección"), this);
     columnGroup_->setObjectName(QStringLiteral("GroupBox3"));
-    motionColumn_ = Option("cbVel", QStringLiteral("Velocidad aparente"), true, columnGroup_);
-    altitudeColumn_ = Option("cbAltura", QStringLiteral("Altura Máxima"), true, columnGroup_);
-    deltaColumn_ = Option("cbDelta", QStringLiteral("Distancia a la Tierra"), true, columnGroup_);
-    sunDistanceColumn_ = Option("cbR", QStringLiteral("Distancia al Sol"), true, columnGroup_);
-    elongationColumn_ = Option("cbElo", QStringLiteral("Elongación"), true, columnGroup_);
-    phaseColumn_ = Option("cbFase", QStringLiteral("Angulo de fase"), true, columnGroup_);
-    tailColumn_ = Option("cbCola", QStringLiteral("Cola/anticola"), false, columnGroup_);
+    motionColumn_ = Option("cbVel", tr("Velocidad aparente"), true, columnGroup_);
+    altitudeColumn_ = Option("cbAltura", tr("Altura Máxima"), true, columnGroup_);
+    deltaColumn_ = Option("cbDelta", tr("Distancia a la Tierra"), true, columnGroup_);
+    sunDistanceColumn_ = Option("cbR", tr("Distancia al Sol"), true, columnGroup_);
+    elongationColumn_ = Option("cbElo", tr("Elongación"), true, columnGroup_);
+    phaseColumn_ = Option("cbFase", tr("Angulo de fase"), true, columnGroup_);
+    tailColumn_ = Option("cbCola", tr("Cola/anticola"), false, columnGroup_);
     // The tail columns belong to the extended mode only.
     tailColumn_->setVisible(app_.session().ExtendedMode);
 
-    computeButton_ = new QPushButton(QStringLiteral("Calcular"), this);
+    computeButton_ = new QPushButton(tr("Calcular"), this);
     computeButton_->setObjectName(QStringLiteral("Button32"));
     saveButton_ = new QToolButton(this);
     saveButton_->setObjectName(QStringLiteral("SpeedButton12"));
     saveButton_->setAutoRaise(true);
     saveButton_->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    saveButton_->setToolTip(QStringLiteral("Guardar"));
+    saveButton_->setToolTip(tr("Guardar"));
 
     table_ = new QPlainTextEdit(this);
     table_->setObjectName(QStringLiteral("Memo1"));
@@ -113,22 +112,22 @@ EfePage::EfePage(AppController& app, QWidget* parent) : Page(app, parent) {
     // Layout: the object and start on top, step and rows below, the options on the right,
     // the table filling the rest.
     auto* objectRow = new QHBoxLayout;
-    objectRow->addWidget(new QLabel(QStringLiteral("Objeto"), this));
+    objectRow->addWidget(new QLabel(tr("Objeto"), this));
     objectRow->addWidget(objectChoice_, 1);
     auto* startRow = new QHBoxLayout;
-    startRow->addWidget(new QLabel(QStringLiteral("T.U:"), this));
+    startRow->addWidget(new QLabel(tr("T.U:"), this));
     startRow->addWidget(startDate_);
     startRow->addWidget(datePicker_);
     startRow->addWidget(startTime_);
     startRow->addWidget(nowButton_);
     startRow->addStretch(1);
     auto* stepRow = new QHBoxLayout;
-    stepRow->addWidget(new QLabel(QStringLiteral("Intervalo"), this));
+    stepRow->addWidget(new QLabel(tr("Intervalo"), this));
     stepRow->addWidget(stepBox_);
     stepRow->addWidget(stepUnit_);
     stepRow->addStretch(1);
     auto* rowsRow = new QHBoxLayout;
-    rowsRow->addWidget(new QLabel(QStringLiteral("Cantidad de líneas de datos"), this));
+    rowsRow->addWidget(new QLabel(tr("Cantidad de líneas de datos"), this));
     rowsRow->addWidget(rowCount_);
     rowsRow->addStretch(1);
     auto* actionRow = new QHBoxLayout;
@@ -252,7 +251,7 @@ void EfePage::Button32Click() {
 void EfePage::SpeedButton12Click() {
     app_.guarded([&] {
         const QString path =
-            app_.dialogs().saveFile(this, kSaveFilter, QStringLiteral("txt"), QString());
+            app_.dialogs().saveFile(this, tr(kSaveFilter), QStringLiteral("txt"), QString());
         if (path.isEmpty()) return;
         vagaris::WriteFileAtomically(QFile::encodeName(path).toStdString(),
                                      vagaris::EncodeTextFile(memoLines()));

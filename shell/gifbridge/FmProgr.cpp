@@ -16,7 +16,7 @@ TProgressForm::TProgressForm(QWidget* parent)
                           Qt::WindowTitleHint),
       gauge_(new QProgressBar(this)) {
     setObjectName(QStringLiteral("ProgressForm"));
-    setWindowTitle(QStringLiteral("Un momento..."));
+    setWindowTitle(tr("Un momento..."));
     setFixedSize(kClientWidth, kClientHeight);
     move(8, 50);
 
