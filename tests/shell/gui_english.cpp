@@ -1,0 +1,122 @@
+// The window in English: every page opens with its English name, no text of the translation
+// file is left in Spanish on any page, and the longer English captions still show whole.
+// (The rest of the window's tests run in Spanish, the language of the sources.)
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTabBar>
+#include <fstream>
+#include <map>
+
+#include "shell/ShellTestWindow.h"
+#include "shell/settings/Translations.h"
+#include "support/TranslationFile.h"
+
+namespace {
+
+// English for the whole test, Spanish again afterwards for whatever runs next.
+struct InEnglish : ::testing::Test {
+    void SetUp() override { ASSERT_TRUE(UseLanguage(vagaris::UiLanguage::English)); }
+    void TearDown() override { UseLanguage(vagaris::UiLanguage::Spanish); }
+};
+
+// Every text a user reads on `root` and its children, with where it was found.
+std::vector<std::pair<QString, QString>> VisibleTexts(QWidget* root) {
+    std::vector<std::pair<QString, QString>> out;
+    auto where = [](const QObject* o, const char* what) {
+        return QStringLiteral("%1 (%2 %3)")
+            .arg(o->objectName(), QString::fromLatin1(o->metaObject()->className()),
+                 QString::fromLatin1(what));
+    };
+    QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    widgets.prepend(root);
+    for (QWidget* w : widgets) {
+        if (auto* l = qobject_cast<QLabel*>(w)) out.push_back({l->text(), where(w, "text")});
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+            out.push_back({b->text(), where(w, "text")});
+            out.push_back({b->toolTip(), where(w, "tool tip")});
+        }
+        if (auto* g = qobject_cast<QGroupBox*>(w)) out.push_back({g->title(), where(w, "title")});
+        if (auto* c = qobject_cast<QComboBox*>(w))
+            for (int i = 0; i < c->count(); ++i) out.push_back({c->itemText(i), where(w, "item")});
+        if (auto* t = qobject_cast<QTabWidget*>(w))
+            for (int i = 0; i < t->count(); ++i) out.push_back({t->tabText(i), where(w, "tab")});
+        if (w->isWindow()) out.push_back({w->windowTitle(), where(w, "caption")});
+    }
+    return out;
+}
+
+// The Spanish texts of the translation file whose English differs: on an English window,
+// any of them still shown is a text the translation missed.
+std::map<QString, QString> SpanishSources() {
+    std::map<QString, QString> out;
+    for (const TsEntry& e : ReadTsFile(VAGARIS_SOURCE_DIR "/translations/vagaris_en.ts"))
+        if (e.translation != e.source)
+            out[QString::fromStdString(e.source)] = QString::fromStdString(e.translation);
+    return out;
+}
+
+TEST_F(InEnglish, EveryPageOpensWithItsEnglishName) {
+    ShellTestWindow w;
+    std::ofstream(w.home.dir / "modext.txt").close();  // every page shown
+    w.openOnPage("Suelo");
+    QStringList names;
+    for (int i = 0; i < w.pages()->count(); ++i) {
+        w.pages()->setCurrentIndex(i);
+        QApplication::processEvents();
+        EXPECT_EQ(w.pages()->currentIndex(), i);
+        EXPECT_TRUE(w.pages()->widget(i)->isVisible()) << i;
+        names << w.pages()->tabText(i);
+    }
+    EXPECT_EQ(names, (QStringList{"Selection", "Orbit", "e/a", "Charts", "Ephemeris", "Anti-tail?",
+                                  "Downloads", "Settings"}));
+    EXPECT_TRUE(w.dialogs.texts("error").isEmpty())
+        << w.dialogs.texts("error").join('\n').toStdString();
+}
+
+TEST_F(InEnglish, NoTextLeftInSpanish) {
+    const auto spanish = SpanishSources();
+    ASSERT_FALSE(spanish.empty());
+    ShellTestWindow w;
+    std::ofstream(w.home.dir / "modext.txt").close();
+    w.openOnPage("Suelo");
+    for (int i = 0; i < w.pages()->count(); ++i) {
+        w.pages()->setCurrentIndex(i);
+        QApplication::processEvents();
+    }
+    for (const auto& [text, where] : VisibleTexts(w.window.get())) {
+        const auto found = spanish.find(text);
+        EXPECT_TRUE(found == spanish.end())
+            << where.toStdString() << " shows \"" << text.toStdString() << "\", in English \""
+            << found->second.toStdString() << "\"";
+    }
+    // The texts the pure code builds come through the same file.
+    EXPECT_EQ(w.text("LabelAr"), "RA:");
+    EXPECT_EQ(w.text("LabelRadioVector"), "Sun distance:");
+    EXPECT_EQ(w.text("LabelAltura"), "Max. altitude (Sun -18°):");
+}
+
+TEST_F(InEnglish, LongerCaptionsShowWhole) {
+    ShellTestWindow w;
+    std::ofstream(w.home.dir / "modext.txt").close();
+    w.openOnPage("Suelo");
+    QTabBar* bar = w.pages()->tabBar();
+    for (int i = 0; i < bar->count(); ++i)
+        EXPECT_GE(bar->tabRect(i).width(), bar->fontMetrics().horizontalAdvance(bar->tabText(i)))
+            << bar->tabText(i).toStdString();
+    for (int i = 0; i < w.pages()->count(); ++i) {
+        w.pages()->setCurrentIndex(i);
+        QApplication::processEvents();
+        for (QLabel* label : w.pages()->widget(i)->findChildren<QLabel*>()) {
+            if (!label->isVisible() || label->text().isEmpty() || label->wordWrap()) continue;
+            EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()))
+                << label->objectName().toStdString() << " \"" << label->text().toStdString()
+                << "\"";
+        }
+    }
+}
+
+}  // namespace
