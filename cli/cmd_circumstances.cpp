@@ -8,6 +8,7 @@
 #include "cli/CommonOptions.h"
 #include "core/Circumstances.h"
 #include "core/Session.h"
+#include "shell/settings/Translations.h"
 
 namespace {
 
@@ -65,7 +66,7 @@ int Run(const ParsedArgs& args) {
 
     const bool json = args.has("--json");
     if (mode == CircumstanceMode::R) {
-        const SelectionTexts texts = SelectionPageTexts(session);
+        const SelectionTexts texts = SelectionPageTexts(session, InterfaceUnitWords());
         // The rows written before a setting failed are shown, as on the page; then the error.
         PrintLines(json ? std::vector<std::string>{JsonLine(CircumstancesJson(session, &texts))}
                         : SelectionResultLines(texts));

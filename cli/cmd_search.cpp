@@ -18,6 +18,7 @@
 #include "core/ElementRecord.h"
 #include "core/Session.h"
 #include "core/precise/PreciseSession.h"
+#include "shell/settings/Translations.h"
 
 namespace {
 
@@ -62,7 +63,7 @@ int Run(const cli::ParsedArgs& parsed) {
         SetCurrentInstant(session, cli::InstantOption(session, parsed, "--at"));
         FillPlanetRecords(session);
         ComputeCircumstances(session, CircumstanceMode::R);
-        texts = SelectionPageTexts(session);
+        texts = SelectionPageTexts(session, InterfaceUnitWords());
     }
 
     const auto fields = ElementFields(*found);

@@ -166,7 +166,7 @@ bool ComputeCircumstances(Session& s, CircumstanceMode mode, double twilightLimi
     return true;
 }
 
-SelectionTexts SelectionPageTexts(const Session& s) {
+SelectionTexts SelectionPageTexts(const Session& s, const UnitWords& words) {
     const TCircumstances& c = s.Circumstances;
     const Settings& set = s.settings;
     const TOrbitRecord& object = s.Orbits[kObject];
@@ -176,9 +176,9 @@ SelectionTexts SelectionPageTexts(const Session& s) {
     auto add = [&](Q quantity, std::string text) {
         out.values.push_back({quantity, std::move(text)});
     };
-    auto distance = [](double au) {
-        return FormatNumber("0.0000 UA  ", au) + "(" + FormatNumber("0.0", kKmPerAuMillions * au) +
-               "  10^6 km)";
+    auto distance = [&words](double au) {
+        return FormatNumber("0.0000", au) + " " + words.au + "  (" +
+               FormatNumber("0.0", kKmPerAuMillions * au) + "  10^6 km)";
     };
     add(Q::Delta, distance(c.Delta));
     add(Q::RightAscension, HoursText(4, c.RightAscension));
@@ -192,15 +192,15 @@ SelectionTexts SelectionPageTexts(const Session& s) {
     add(Q::MaxAltitude, FormatNumber("0.0", Deg(c.MaxAltitude)) + "°");
 
     if (set.Polar) {
-        add(Q::Motion, set.PerMinute ? FormatNumber("0.00", c.Motion) + "\"/minuto"
-                                     : FormatNumber("0.0", c.Motion * 60) + "\"/hora");
+        add(Q::Motion, set.PerMinute ? FormatNumber("0.00", c.Motion) + "\"" + words.perMinute
+                                     : FormatNumber("0.0", c.Motion * 60) + "\"" + words.perHour);
         add(Q::PositionAngle, FormatNumber("0.0", Deg(c.MotionPA)) + "°");
     } else if (set.PerMinute) {
-        add(Q::MotionRA, FormatNumber("+0.00;-0.00", c.MotionRA) + "\"/minuto");
-        add(Q::MotionDec, FormatNumber("+0.00;-0.00", c.MotionDec) + "\"/minuto");
+        add(Q::MotionRA, FormatNumber("+0.00;-0.00", c.MotionRA) + "\"" + words.perMinute);
+        add(Q::MotionDec, FormatNumber("+0.00;-0.00", c.MotionDec) + "\"" + words.perMinute);
     } else {
-        add(Q::MotionRA, FormatNumber("+0.0;-0.0", c.MotionRA * 60) + "\"/hora");
-        add(Q::MotionDec, FormatNumber("+0.0;-0.0", c.MotionDec * 60) + "\"/hora");
+        add(Q::MotionRA, FormatNumber("+0.0;-0.0", c.MotionRA * 60) + "\"" + words.perHour);
+        add(Q::MotionDec, FormatNumber("+0.0;-0.0", c.MotionDec * 60) + "\"" + words.perHour);
     }
 
     // Longest exposure before the object moves one pixel (or half the seeing disc) [s].
@@ -222,11 +222,13 @@ SelectionTexts SelectionPageTexts(const Session& s) {
         const long long E = RoundHalfEven(seconds);
         exposure = set.ExposureFormat == 1
                        ? std::to_string(E / 60) + "m  " + std::to_string(E % 60) + "s"
-                       : std::to_string(E) + " seg";
+                       : std::to_string(E) + " " + words.seconds;
     }
     add(Q::MaxExposure, exposure);
-    add(Q::Period, object.e < 1 ? FormatNumber("P:   0.000 años", std::sqrt(std::pow(object.a, 3)))
-                                : std::string());
+    add(Q::Period,
+        object.e < 1
+            ? "P:   " + FormatNumber("0.000", std::sqrt(std::pow(object.a, 3))) + " " + words.years
+            : std::string());
     return out;
 }
 

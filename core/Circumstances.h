@@ -7,6 +7,7 @@
 #include "core/ElementRecord.h"
 #include "core/SelectionQuantity.h"
 #include "core/Time.h"
+#include "core/UnitWords.h"
 
 namespace vagaris {
 
@@ -67,8 +68,9 @@ struct SelectionTexts {
     std::string modelLine;
 };
 // Builds the page texts from session.Circumstances, the object's orbit record and
-// session.settings. Never throws.
-SelectionTexts SelectionPageTexts(const Session& session);
+// session.settings, with `words` after the numbers (Spanish unless the caller passes the
+// interface language's). Never throws.
+SelectionTexts SelectionPageTexts(const Session& session, const UnitWords& words = {});
 
 // Phase angle [deg] and magnitude (comet law) of a comet with these elements at t, touching
 // no shared state. EvaluateCometLine (catalogs/CometLine.h) reads them from a catalog line.

@@ -16,6 +16,7 @@
 #include "shell/BusyCursor.h"
 #include "shell/Dialogs.h"
 #include "shell/TFCalen.h"
+#include "shell/settings/Translations.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ bool AppController::computeR() {
     guarded([&] {
         if (!vagaris::ComputeCircumstances(session_, vagaris::CircumstanceMode::R)) return;
         computed = true;
-        emit selectionTextsChanged(vagaris::SelectionPageTexts(session_));
+        emit selectionTextsChanged(vagaris::SelectionPageTexts(session_, InterfaceUnitWords()));
         emit circumstancesComputed();
     });
     return computed;

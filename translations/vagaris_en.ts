@@ -102,7 +102,7 @@
     </message>
     <message>
         <source>/minuto</source>
-        <translation>/minute</translation>
+        <translation>/min</translation>
     </message>
     <message>
         <source>/hora</source>
@@ -262,6 +262,26 @@
     <message>
         <source>Alt. máx. (Sol a -6°)</source>
         <translation>Max. alt. (Sun at -6°)</translation>
+    </message>
+    <message>
+        <source>UA</source>
+        <translation>AU</translation>
+    </message>
+    <message>
+        <source>años</source>
+        <translation>years</translation>
+    </message>
+    <message>
+        <source>/minuto</source>
+        <translation>/min</translation>
+    </message>
+    <message>
+        <source>/hora</source>
+        <translation>/hour</translation>
+    </message>
+    <message>
+        <source>seg</source>
+        <translation>s</translation>
     </message>
 </context>
 <context>

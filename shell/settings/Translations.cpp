@@ -25,6 +25,12 @@ namespace {
     QT_TRANSLATE_NOOP("CoreText", "Vel. aparente AR:"),
     QT_TRANSLATE_NOOP("CoreText", "Vel. aparente Dec:"),
     QT_TRANSLATE_NOOP("CoreText", "Exposición máxima:"),
+    // Unit words after the Selección values (core/UnitWords.h)
+    QT_TRANSLATE_NOOP("CoreText", "UA"),
+    QT_TRANSLATE_NOOP("CoreText", "años"),
+    QT_TRANSLATE_NOOP("CoreText", "/minuto"),
+    QT_TRANSLATE_NOOP("CoreText", "/hora"),
+    QT_TRANSLATE_NOOP("CoreText", "seg"),
     // Catalog captions of the Selección and download pages (catalogs/CatalogInfo.h)
     QT_TRANSLATE_NOOP("CoreText", "Cometas"),
     QT_TRANSLATE_NOOP("CoreText", "NEOs y no ususales"),
@@ -110,3 +116,14 @@ QString TrCore(const char* spanish) {
 }
 
 std::string TrCoreUtf8(const char* spanish) { return TrCore(spanish).toStdString(); }
+
+vagaris::UnitWords InterfaceUnitWords() {
+    const vagaris::UnitWords spanish;
+    vagaris::UnitWords out;
+    out.au = TrCoreUtf8(spanish.au.c_str());
+    out.years = TrCoreUtf8(spanish.years.c_str());
+    out.perMinute = TrCoreUtf8(spanish.perMinute.c_str());
+    out.perHour = TrCoreUtf8(spanish.perHour.c_str());
+    out.seconds = TrCoreUtf8(spanish.seconds.c_str());
+    return out;
+}

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/UnitWords.h"
 #include "shell/settings/Language.h"
 
 // The system's interface languages, most preferred first (the window's automatic choice).
@@ -29,3 +30,6 @@ QLocale InterfaceLocale();
 // identifiers is in Translations.cpp, where lupdate finds them.
 QString TrCore(const char* spanish);
 std::string TrCoreUtf8(const char* spanish);
+
+// The unit words of the pure text layouts in the interface language.
+vagaris::UnitWords InterfaceUnitWords();

@@ -77,11 +77,16 @@ TEST_F(CliLanguage, EnglishCaptionsSameValues) {
         const std::string es = spanish[c.line], en = english[c.line];
         ASSERT_EQ(es.rfind(c.spanish, 0), 0u) << es;
         ASSERT_EQ(en.rfind(c.english, 0), 0u) << en;
-        // The value after the caption keeps its layout; only its units' words may differ.
-        EXPECT_EQ(en.substr(std::string(c.english).size(), 6),
-                  es.substr(std::string(c.spanish).size(), 6))
-            << en;
+        // The number after the caption is the same; only the words after it may differ.
+        const std::string enValue = en.substr(std::string(c.english).size());
+        const std::string esValue = es.substr(std::string(c.spanish).size());
+        EXPECT_EQ(enValue.substr(0, enValue.find(' ')), esValue.substr(0, esValue.find(' '))) << en;
     }
+    // The unit words come from the same translation, the spacing of the Spanish layout kept.
+    EXPECT_NE(english[0].find(" AU  ("), std::string::npos) << english[0];
+    EXPECT_EQ(english[12].substr(0, 5), "P:   ");
+    EXPECT_EQ(english[12].substr(english[12].size() - 6), " years") << english[12];
+    EXPECT_EQ(english[11].substr(english[11].size() - 2), " s") << english[11];
 }
 
 TEST_F(CliLanguage, UnknownOrMissingValueIsAUsageError) {

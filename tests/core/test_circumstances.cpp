@@ -498,6 +498,42 @@ TEST_F(PageTexts, NoPeriodForOpenOrbits) {
     EXPECT_EQ(Text(SelectionPageTexts(s_), SelectionQuantity::Period), "P:   1.000 años");
 }
 
+// The unit words are the caller's: every one of them lands where the Spanish one stands,
+// and nothing else in the text moves.
+TEST_F(PageTexts, UnitWordsOfTheCaller) {
+    vagaris::UnitWords marked;
+    marked.au = "<au>";
+    marked.years = "<years>";
+    marked.perMinute = "<min>";
+    marked.perHour = "<hour>";
+    marked.seconds = "<s>";
+    s_.Orbits[kObject].e = 0.2;
+    s_.Orbits[kObject].a = 1;
+    for (const bool perMinute : {true, false}) {
+        for (const bool polar : {true, false}) {
+            s_.settings.PerMinute = perMinute;
+            s_.settings.Polar = polar;
+            s_.settings.ExposureFormat = 0;
+            const SelectionTexts spanish = SelectionPageTexts(s_);
+            const SelectionTexts own = SelectionPageTexts(s_, marked);
+            ASSERT_EQ(own.values.size(), spanish.values.size());
+            for (std::size_t k = 0; k < own.values.size(); ++k) {
+                std::string back = own.values[k].text;
+                for (const auto& [from, to] : {std::pair<std::string, std::string>{"<au>", "UA"},
+                                               {"<years>", "años"},
+                                               {"<min>", "/minuto"},
+                                               {"<hour>", "/hora"},
+                                               {"<s>", "seg"}})
+                    if (const auto at = back.find(from); at != std::string::npos)
+                        back.replace(at, from.size(), to);
+                EXPECT_EQ(back, spanish.values[k].text);
+            }
+        }
+    }
+    EXPECT_EQ(Text(SelectionPageTexts(s_, marked), SelectionQuantity::Period),
+              "P:   1.000 <years>");
+}
+
 TEST_F(PageTexts, BadResolutionStopsAfterTheMotionLabels) {
     s_.settings.Res = "x";
     const SelectionTexts t = SelectionPageTexts(s_);
