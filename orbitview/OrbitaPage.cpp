@@ -135,18 +135,18 @@ void OrbitaPage::buildControls() {
         bool ring;
     };
     const PlanetButton planets[vagaris::kPlanetToggleCount] = {
-        {"sbMer", "Mercurio", QColor(150, 140, 130), false},
-        {"sbVen", "Venus", QColor(230, 210, 150), false},
-        {"sbMar", "Marte", QColor(210, 90, 50), false},
-        {"sbJup", "Júpiter", QColor(200, 160, 110), false},
-        {"sbSat", "Saturno", QColor(220, 190, 110), true},
-        {"sbUr", "Urano", QColor(140, 210, 220), false},
-        {"sbNep", "Neptuno", QColor(70, 110, 220), false},
+        {"sbMer", QT_TR_NOOP("Mercurio"), QColor(150, 140, 130), false},
+        {"sbVen", QT_TR_NOOP("Venus"), QColor(230, 210, 150), false},
+        {"sbMar", QT_TR_NOOP("Marte"), QColor(210, 90, 50), false},
+        {"sbJup", QT_TR_NOOP("Júpiter"), QColor(200, 160, 110), false},
+        {"sbSat", QT_TR_NOOP("Saturno"), QColor(220, 190, 110), true},
+        {"sbUr", QT_TR_NOOP("Urano"), QColor(140, 210, 220), false},
+        {"sbNep", QT_TR_NOOP("Neptuno"), QColor(70, 110, 220), false},
     };
     for (int p = 0; p < vagaris::kPlanetToggleCount; ++p) {
         const QRect geometry(4 + (p % 2) * 44, 36 + (p / 2) * 28, 40, 26);
-        auto* button = FlatButton(panel1, QString::fromLatin1(planets[p].name),
-                                  QString::fromUtf8(planets[p].hint), geometry);
+        auto* button =
+            FlatButton(panel1, QString::fromLatin1(planets[p].name), tr(planets[p].hint), geometry);
         button->setCheckable(true);
         button->setIcon(PlanetIcon(planets[p].colour, planets[p].ring));
         connect(button, &QToolButton::clicked, this, &OrbitaPage::PlanetToggleClick);

@@ -428,6 +428,34 @@
         <source>Graba secuencia como...</source>
         <translation>Save sequence as...</translation>
     </message>
+    <message>
+        <source>Mercurio</source>
+        <translation>Mercury</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Venus</translation>
+    </message>
+    <message>
+        <source>Marte</source>
+        <translation>Mars</translation>
+    </message>
+    <message>
+        <source>Júpiter</source>
+        <translation>Jupiter</translation>
+    </message>
+    <message>
+        <source>Saturno</source>
+        <translation>Saturn</translation>
+    </message>
+    <message>
+        <source>Urano</source>
+        <translation>Uranus</translation>
+    </message>
+    <message>
+        <source>Neptuno</source>
+        <translation>Neptune</translation>
+    </message>
 </context>
 <context>
     <name>SueloPage</name>
