@@ -4,31 +4,36 @@
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
+
+#include "shell/settings/Translations.h"
 
 namespace vagaris::cli {
 
 namespace {
 
 constexpr ExitCodeText kExitCodeTexts[] = {
-    {0, "correcto; también con --help y --version"},
-    {1,
-     "la entrada no vale o la operación falla: un archivo que falta o no se lee, un objeto "
-     "que no está en el catálogo, una línea o una fecha que no se convierte, una escritura o "
-     "una descarga que falla"},
-    {2,
-     "la línea de órdenes no vale: sin argumentos, una opción desconocida, una opción sin "
-     "su valor, un valor que no es un número o está fuera del rango de la opción"},
+    {0, QT_TRANSLATE_NOOP("CoreText", "correcto; también con --help y --version")},
+    {1, QT_TRANSLATE_NOOP("CoreText",
+                          "la entrada no vale o la operación falla: un archivo que falta o no se "
+                          "lee, un objeto que no está en el catálogo, una línea o una fecha que no "
+                          "se convierte, una escritura o una descarga que falla")},
+    {2, QT_TRANSLATE_NOOP("CoreText",
+                          "la línea de órdenes no vale: sin argumentos, una opción desconocida, "
+                          "una opción sin su valor, un valor que no es un número o está fuera del "
+                          "rango de la opción")},
 };
 
 // Where the program keeps its files, for the help and the manual page.
-constexpr const char* kFilesText =
+constexpr const char* kFilesText = QT_TRANSLATE_NOOP(
+    "CoreText",
     "vagaris y vagaris-cli comparten la carpeta del programa: $VAGARIS_HOME si está definida; "
     "si no, $XDG_DATA_HOME/vagaris, o ~/.local/share/vagaris (un programa compilado que se "
     "ejecuta desde su carpeta de compilación usa esa carpeta cuando puede escribir en ella). "
     "Allí están vagaris.ini (la configuración) y los cinco catálogos CometsCR.dat, "
     "NeosAndUnusualCR.dat, CriticalListCR.dat, DistantObjectsCR.dat y "
     "BrightMinorPlanetsCR.dat; un archivo 457.txt o modext.txt en ella muestra las páginas "
-    "del modo extendido.";
+    "del modo extendido.");
 
 QString Q(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 std::string S(const QString& s) { return s.toUtf8().toStdString(); }
@@ -98,11 +103,21 @@ std::string Indented(const std::string& lines, const std::string& indent) {
     return out;
 }
 
+// A text of the help in the language of the interface (Spanish unless --lang en).
+std::string T(const char* spanish) { return spanish ? TrCoreUtf8(spanish) : std::string(); }
+
 std::string OptionHead(const OptionSpec& o) {
-    return std::string(o.name) + (o.value ? std::string(" ") + o.value : std::string());
+    return std::string(o.name) + (o.value ? " " + T(o.value) : std::string());
 }
 
-constexpr OptionSpec kHelpOption{"--help", nullptr, "muestra esta ayuda y termina"};
+// The usage lines: the first after the command's name, the others indented under it.
+std::string UsageLines(const CommandSpec& command) {
+    return T(QT_TRANSLATE_NOOP("CoreText", "uso: vagaris-cli ")) + command.name + " " +
+           Indented(T(command.synopsis), "    ").substr(4);
+}
+
+constexpr OptionSpec kHelpOption{"--help", nullptr,
+                                 QT_TRANSLATE_NOOP("CoreText", "muestra esta ayuda y termina")};
 
 // Roff: a backslash printed as such, minus signs that stay minus signs, and no line taken
 // for a request.
@@ -189,87 +204,99 @@ ParsedArgs ParseCommandLine(const CommandSpec& command, const std::vector<std::s
 }
 
 std::string CommandUsage(const CommandSpec& command) {
-    // The first line after the command's name, the others indented under it.
-    return std::string("uso: vagaris-cli ") + command.name + " " +
-           Indented(command.synopsis, "    ").substr(4) +
-           "Las opciones y un ejemplo: vagaris-cli " + command.name + " --help\n";
+    return UsageLines(command) +
+           T(QT_TRANSLATE_NOOP("CoreText", "Las opciones y un ejemplo: vagaris-cli ")) +
+           command.name + " --help\n";
 }
 
 std::string CommandHelp(const CommandSpec& command) {
     std::string out =
-        Wrap(std::string("vagaris-cli ") + command.name + ": " + command.summary, 79, "  ") + "\n";
-    out += CommandUsage(command).substr(0, CommandUsage(command).rfind("Las opciones"));
-    if (command.arguments) out += "\nArgumentos:\n  " + Wrap(command.arguments, 79, "  ");
-    out += "\nOpciones:\n";
+        Wrap(std::string("vagaris-cli ") + command.name + ": " + T(command.summary), 79, "  ") +
+        "\n";
+    out += UsageLines(command);
+    if (command.arguments)
+        out += T(QT_TRANSLATE_NOOP("CoreText", "\nArgumentos:\n  ")) +
+               Wrap(T(command.arguments), 79, "  ");
+    out += T(QT_TRANSLATE_NOOP("CoreText", "\nOpciones:\n"));
     auto add = [&](const OptionSpec& o) {
         out += "  " + OptionHead(o) + "\n";
-        out += "        " + Wrap(o.help, 79, "        ");
+        out += "        " + Wrap(T(o.help), 79, "        ");
     };
     for (const auto& group : command.options)
         for (const OptionSpec& o : group) add(o);
     add(kHelpOption);
-    out += "\nEjemplo:\n" + Indented(command.example, "  ");
-    out += "\nCódigos de salida:\n";
+    out += T(QT_TRANSLATE_NOOP("CoreText", "\nEjemplo:\n")) + Indented(command.example, "  ");
+    out += T(QT_TRANSLATE_NOOP("CoreText", "\nCódigos de salida:\n"));
     for (const auto& e : kExitCodes)
-        out += "  " + std::to_string(e.code) + "  " + Wrap(e.meaning, 79, "     ");
+        out += "  " + std::to_string(e.code) + "  " + Wrap(T(e.meaning), 79, "     ");
     return out;
 }
 
 std::string ProgramHelp(std::span<const CommandSpec* const> commands, const std::string& version) {
-    std::string out = "vagaris-cli " + version +
-                      ": los cálculos de Vagaris (cometas y asteroides) desde la línea de "
-                      "órdenes\n\nuso: vagaris-cli ORDEN [opciones]\n"
-                      "     vagaris-cli ORDEN --help\n"
-                      "     vagaris-cli --help | --version\n\nÓrdenes:\n";
+    std::string out =
+        "vagaris-cli " + version +
+        T(QT_TRANSLATE_NOOP("CoreText",
+                            ": los cálculos de Vagaris (cometas y asteroides) desde la línea de "
+                            "órdenes\n\nuso: vagaris-cli ORDEN [opciones]\n"
+                            "     vagaris-cli ORDEN --help\n"
+                            "     vagaris-cli --help | --version\n\nÓrdenes:\n"));
     std::size_t width = 0;
     for (const CommandSpec* c : commands) width = std::max(width, std::string(c->name).size());
     for (const CommandSpec* c : commands)
         out += "  " + std::string(c->name) +
                std::string(width + 2 - std::string(c->name).size(), ' ') +
-               Wrap(c->summary, 79, std::string(width + 4, ' '));
-    out += "\nArchivos:\n  " + Wrap(kFilesText, 79, "  ");
-    out += "\nCódigos de salida:\n";
+               Wrap(T(c->summary), 79, std::string(width + 4, ' '));
+    out += T(QT_TRANSLATE_NOOP("CoreText", "\nArchivos:\n  ")) + Wrap(T(kFilesText), 79, "  ");
+    out += T(QT_TRANSLATE_NOOP("CoreText", "\nCódigos de salida:\n"));
     for (const auto& e : kExitCodes)
-        out += "  " + std::to_string(e.code) + "  " + Wrap(e.meaning, 79, "     ");
+        out += "  " + std::to_string(e.code) + "  " + Wrap(T(e.meaning), 79, "     ");
     return out;
 }
 
 std::string ManualPage(std::span<const CommandSpec* const> commands, const std::string& version) {
-    std::string out = ".TH VAGARIS-CLI 1 \"\" \"vagaris-cli " + version +
-                      "\" \"Órdenes de usuario\"\n"
-                      ".SH NOMBRE\nvagaris-cli \\- los cálculos de Vagaris desde la línea de "
-                      "órdenes\n"
-                      ".SH SINOPSIS\n.B vagaris-cli\n.I orden\n.RI [ opciones ]\n.br\n"
-                      ".B vagaris-cli\n.I orden\n.B \\-\\-help\n.br\n"
-                      ".B vagaris-cli\n.BR \\-\\-help \" | \" \\-\\-version\n"
-                      ".SH DESCRIPCIÓN\n"
-                      "vagaris-cli hace sin ventana lo que hacen las páginas de\n.BR vagaris (1):\n"
-                      "dónde está un cometa o un asteroide, cómo se observa, efemérides, "
-                      "gráficas, el dibujo de la órbita, la búsqueda en MPCOrb.dat, la descarga "
-                      "de catálogos, la búsqueda de anticolas y el parámetro de Tisserand. "
-                      "Todas las horas son de Tiempo Universal.\n"
-                      ".SH ÓRDENES\n";
+    std::string out =
+        ".TH VAGARIS-CLI 1 \"\" \"vagaris-cli " + version + "\" \"" +
+        T(QT_TRANSLATE_NOOP("CoreText", "Órdenes de usuario")) + "\"\n.SH " +
+        T(QT_TRANSLATE_NOOP("CoreText", "NOMBRE")) + "\nvagaris-cli \\- " +
+        T(QT_TRANSLATE_NOOP("CoreText", "los cálculos de Vagaris desde la línea de órdenes")) +
+        "\n.SH " + T(QT_TRANSLATE_NOOP("CoreText", "SINOPSIS")) + "\n.B vagaris-cli\n.I " +
+        T(QT_TRANSLATE_NOOP("CoreText", "orden")) + "\n.RI [ " +
+        T(QT_TRANSLATE_NOOP("CoreText", "opciones")) + " ]\n.br\n.B vagaris-cli\n.I " +
+        T(QT_TRANSLATE_NOOP("CoreText", "orden")) +
+        "\n.B \\-\\-help\n.br\n.B vagaris-cli\n.BR \\-\\-help \" | \" \\-\\-version\n.SH " +
+        T(QT_TRANSLATE_NOOP("CoreText", "DESCRIPCIÓN")) + "\n" +
+        T(QT_TRANSLATE_NOOP("CoreText",
+                            "vagaris-cli hace sin ventana lo que hacen las páginas de")) +
+        "\n.BR vagaris (1):\n" +
+        T(QT_TRANSLATE_NOOP("CoreText",
+                            "dónde está un cometa o un asteroide, cómo se observa, efemérides, "
+                            "gráficas, el dibujo de la órbita, la búsqueda en MPCOrb.dat, la "
+                            "descarga de catálogos, la búsqueda de anticolas y el parámetro de "
+                            "Tisserand. Todas las horas son de Tiempo Universal.")) +
+        "\n.SH " + T(QT_TRANSLATE_NOOP("CoreText", "ÓRDENES")) + "\n";
     for (const CommandSpec* c : commands) {
-        out += ".SS " + std::string(c->name) + "\n" + Roff(c->summary) + "\n.PP\n.nf\n" +
+        out += ".SS " + std::string(c->name) + "\n" + Roff(T(c->summary)) + "\n.PP\n.nf\n" +
                Roff(std::string("vagaris-cli ") + c->name + " " +
-                    Indented(c->synopsis, "    ").substr(4)) +
+                    Indented(T(c->synopsis), "    ").substr(4)) +
                ".fi\n";
-        if (c->arguments) out += ".PP\n" + Roff(c->arguments) + "\n";
+        if (c->arguments) out += ".PP\n" + Roff(T(c->arguments)) + "\n";
         auto add = [&](const OptionSpec& o) {
             // Bold name, italic value.
-            out += o.value ? ".TP\n.BI \"" + Roff(o.name) + " \" \"" + Roff(o.value) + "\"\n"
+            out += o.value ? ".TP\n.BI \"" + Roff(o.name) + " \" \"" + Roff(T(o.value)) + "\"\n"
                            : ".TP\n.B " + Roff(o.name) + "\n";
-            out += Roff(o.help) + "\n";
+            out += Roff(T(o.help)) + "\n";
         };
         for (const auto& group : c->options)
             for (const OptionSpec& o : group) add(o);
         add(kHelpOption);
-        out += ".PP\nEjemplo:\n.PP\n.RS\n.nf\n" + Roff(c->example) + "\n.fi\n.RE\n";
+        out += ".PP\n" + T(QT_TRANSLATE_NOOP("CoreText", "Ejemplo:")) + "\n.PP\n.RS\n.nf\n" +
+               Roff(c->example) + "\n.fi\n.RE\n";
     }
-    out += ".SH ARCHIVOS\n" + Roff(kFilesText) + "\n.SH ESTADO DE SALIDA\n";
+    out += ".SH " + T(QT_TRANSLATE_NOOP("CoreText", "ARCHIVOS")) + "\n" + Roff(T(kFilesText)) +
+           "\n.SH " + T(QT_TRANSLATE_NOOP("CoreText", "ESTADO DE SALIDA")) + "\n";
     for (const auto& e : kExitCodes)
-        out += ".TP\n.B " + std::to_string(e.code) + "\n" + Roff(e.meaning) + "\n";
-    out += ".SH VÉASE TAMBIÉN\n.BR vagaris (1)\n";
+        out += ".TP\n.B " + std::to_string(e.code) + "\n" + Roff(T(e.meaning)) + "\n";
+    out += ".SH " + T(QT_TRANSLATE_NOOP("CoreText", "VÉASE TAMBIÉN")) + "\n.BR vagaris (1)\n";
     return out;
 }
 

@@ -14,6 +14,7 @@
 #include "core/TextForms.h"
 #include "core/precise/PreciseSession.h"
 #include "shell/settings/SettingsFile.h"
+#include "shell/settings/Translations.h"
 
 namespace vagaris::cli {
 
@@ -94,7 +95,7 @@ void SetupSessionSettings(Session& session, const ParsedArgs& args) {
     session.ExtendedMode = DecideExtendedMode(session.ProgramDir);
     Settings& s = session.settings;
     // A damaged settings file is told on one line; the command goes on with the defaults.
-    if (const auto problem = LoadSettings(session.ProgramDir, s))
+    if (const auto problem = LoadSettings(session.ProgramDir, s, TrCoreUtf8))
         std::fprintf(stderr, "%s\n", problem->c_str());
 
     // The flags are written in the form the Configuración boxes hold: the latitude as a sign

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include <QtGlobal>
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "core/Session.h"
@@ -18,62 +19,93 @@ namespace vagaris::cli {
 
 // The object options. --catalog may be repeated; the last one counts.
 inline constexpr OptionSpec kObjectOptions[] = {
-    {"--catalog", "ARCHIVO",
-     "catálogo de elementos orbitales en el formato del MPC; un nombre relativo que no existe "
-     "en la carpeta actual se busca en la carpeta del programa. Obligatoria."},
-    {"--kind", "C|A",
-     "formato del catálogo: C cometas, A asteroides (por defecto, según el nombre del archivo: "
-     "CometsCR.dat es C; NeosAndUnusualCR.dat, CriticalListCR.dat, DistantObjectsCR.dat y "
-     "BrightMinorPlanetsCR.dat son A)"},
-    {"--object", "N", "el objeto número N del catálogo, desde 0 (se da --object o --name)"},
-    {"--name", "TEXTO",
-     "el primer objeto cuyo nombre contiene TEXTO, sin distinguir mayúsculas de minúsculas"},
+    {"--catalog", QT_TRANSLATE_NOOP("CoreText", "ARCHIVO"),
+     QT_TRANSLATE_NOOP(
+         "CoreText",
+         "catálogo de elementos orbitales en el formato del MPC; un nombre relativo que no existe "
+         "en la carpeta actual se busca en la carpeta del programa. Obligatoria.")},
+    {"--kind", QT_TRANSLATE_NOOP("CoreText", "C|A"),
+     QT_TRANSLATE_NOOP(
+         "CoreText",
+         "formato del catálogo: C cometas, A asteroides (por defecto, según el nombre del archivo: "
+         "CometsCR.dat es C; NeosAndUnusualCR.dat, CriticalListCR.dat, DistantObjectsCR.dat y "
+         "BrightMinorPlanetsCR.dat son A)")},
+    {"--object", QT_TRANSLATE_NOOP("CoreText", "N"),
+     QT_TRANSLATE_NOOP("CoreText",
+                       "el objeto número N del catálogo, desde 0 (se da --object o --name)")},
+    {"--name", QT_TRANSLATE_NOOP("CoreText", "TEXTO"),
+     QT_TRANSLATE_NOOP(
+         "CoreText",
+         "el primer objeto cuyo nombre contiene TEXTO, sin distinguir mayúsculas de minúsculas")},
 };
 // The instant of the computation.
 inline constexpr OptionSpec kAtOption[] = {
-    {"--at", "FECHA",
-     "el instante en Tiempo Universal, \"dd/mm/aaaa hh:nn:ss\" o \"dd/mm/aaaa\" (por defecto, "
-     "ahora)"},
+    {"--at", QT_TRANSLATE_NOOP("CoreText", "FECHA"),
+     QT_TRANSLATE_NOOP(
+         "CoreText",
+         "el instante en Tiempo Universal, \"dd/mm/aaaa hh:nn:ss\" o \"dd/mm/aaaa\" (por defecto, "
+         "ahora)")},
 };
 // The Configuración page's values; without them, those of vagaris.ini (its defaults when
 // there is no file).
 inline constexpr OptionSpec kSettingsOptions[] = {
-    {"--lat", "GRADOS",
-     "latitud del observador en grados enteros, de -90 a 90; admite signo, como -05 (por "
-     "defecto la de vagaris.ini, +40 sin archivo)"},
-    {"--lon", "GRADOS",
-     "longitud del observador en grados, este positiva, de -180 a 180; la usa el modelo "
-     "preciso (por defecto la de vagaris.ini, +000.0 sin archivo)"},
-    {"--alt", "METROS",
-     "altitud del observador en metros, de 0 a 9999 (por defecto la de vagaris.ini, 0000 sin "
-     "archivo)"},
-    {"--res", "SEGUNDOS",
-     "resolución en segundos de arco por píxel con la que se calcula la exposición (por "
-     "defecto la de vagaris.ini, 2.7 sin archivo); excluye --fwhm"},
-    {"--fwhm", "SEGUNDOS",
-     "FWHM de las estrellas en segundos de arco: la exposición se calcula con ella en lugar "
-     "de la resolución (por defecto se usa la resolución; excluye --res)"},
-    {"--exposure-format", "seconds|minsec",
-     "la exposición en segundos o en minutos y segundos (por defecto la de vagaris.ini, "
-     "seconds sin archivo)"},
+    {"--lat", QT_TRANSLATE_NOOP("CoreText", "GRADOS"),
+     QT_TRANSLATE_NOOP(
+         "CoreText",
+         "latitud del observador en grados enteros, de -90 a 90; admite signo, como -05 (por "
+         "defecto la de vagaris.ini, +40 sin archivo)")},
+    {"--lon", QT_TRANSLATE_NOOP("CoreText", "GRADOS"),
+     QT_TRANSLATE_NOOP(
+         "CoreText",
+         "longitud del observador en grados, este positiva, de -180 a 180; la usa el modelo "
+         "preciso (por defecto la de vagaris.ini, +000.0 sin archivo)")},
+    {"--alt", QT_TRANSLATE_NOOP("CoreText", "METROS"),
+     QT_TRANSLATE_NOOP(
+         "CoreText",
+         "altitud del observador en metros, de 0 a 9999 (por defecto la de vagaris.ini, 0000 sin "
+         "archivo)")},
+    {"--res", QT_TRANSLATE_NOOP("CoreText", "SEGUNDOS"),
+     QT_TRANSLATE_NOOP(
+         "CoreText",
+         "resolución en segundos de arco por píxel con la que se calcula la exposición (por "
+         "defecto la de vagaris.ini, 2.7 sin archivo); excluye --fwhm")},
+    {"--fwhm", QT_TRANSLATE_NOOP("CoreText", "SEGUNDOS"),
+     QT_TRANSLATE_NOOP(
+         "CoreText",
+         "FWHM de las estrellas en segundos de arco: la exposición se calcula con ella en lugar "
+         "de la resolución (por defecto se usa la resolución; excluye --res)")},
+    {"--exposure-format", QT_TRANSLATE_NOOP("CoreText", "seconds|minsec"),
+     QT_TRANSLATE_NOOP(
+         "CoreText",
+         "la exposición en segundos o en minutos y segundos (por defecto la de vagaris.ini, "
+         "seconds sin archivo)")},
     {"--polar", nullptr,
-     "el movimiento en ángulo de posición y velocidad (por defecto, si vagaris.ini no dice "
-     "otra cosa)"},
-    {"--cartesian", nullptr, "el movimiento en ascensión recta y declinación; excluye --polar"},
+     QT_TRANSLATE_NOOP(
+         "CoreText",
+         "el movimiento en ángulo de posición y velocidad (por defecto, si vagaris.ini no dice "
+         "otra cosa)")},
+    {"--cartesian", nullptr,
+     QT_TRANSLATE_NOOP("CoreText",
+                       "el movimiento en ascensión recta y declinación; excluye --polar")},
     {"--per-minute", nullptr,
-     "el movimiento por minuto (por defecto, si vagaris.ini no dice otra cosa)"},
-    {"--per-hour", nullptr, "el movimiento por hora; excluye --per-minute"},
+     QT_TRANSLATE_NOOP("CoreText",
+                       "el movimiento por minuto (por defecto, si vagaris.ini no dice otra cosa)")},
+    {"--per-hour", nullptr,
+     QT_TRANSLATE_NOOP("CoreText", "el movimiento por hora; excluye --per-minute")},
 };
 
 // The computation model, for every subcommand that computes positions.
 inline constexpr OptionSpec kModelOptions[] = {
-    {"--model", "standard|precise",
-     "el modelo de cálculo: standard, el del programa, o precise, posiciones astrométricas "
-     "J2000 topocéntricas para la latitud, longitud y altura de vagaris.ini (por defecto el de "
-     "vagaris.ini, standard sin archivo)"},
+    {"--model", QT_TRANSLATE_NOOP("CoreText", "standard|precise"),
+     QT_TRANSLATE_NOOP(
+         "CoreText",
+         "el modelo de cálculo: standard, el del programa, o precise, posiciones astrométricas "
+         "J2000 topocéntricas para la latitud, longitud y altura de vagaris.ini (por defecto el "
+         "de vagaris.ini, standard sin archivo)")},
     {"--geocentric", nullptr,
-     "con el modelo preciso, la posición para el centro de la Tierra en lugar de la del "
-     "observador"},
+     QT_TRANSLATE_NOOP("CoreText",
+                       "con el modelo preciso, la posición para el centro de la Tierra en lugar "
+                       "de la del observador")},
 };
 
 // --model and --geocentric into the settings (already read from vagaris.ini). Throws

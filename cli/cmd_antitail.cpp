@@ -1,12 +1,14 @@
 // vagaris-cli antitail --catalog FILE --year YYYY [-o FILE]
 // The anti-tail list of the comet catalog FILE for one year: printed, or written as the page
 // saves it (CR LF, Windows-1252).
+#include <QtGlobal>
 #include "catalogs/LineFormats.h"
 #include "cli/CommonOptions.h"
 #include "core/Errors.h"
 #include "core/TextFile.h"
 #include "core/TextForms.h"
 #include "outputs/antitail/AntiTailSearch.h"
+#include "shell/settings/Translations.h"
 
 namespace {
 
@@ -14,11 +16,15 @@ using namespace vagaris;
 using namespace vagaris::cli;
 
 constexpr OptionSpec kOptions[] = {
-    {"--catalog", "ARCHIVO", "catálogo de cometas en el formato del MPC. Obligatoria."},
-    {"--year", "AAAA", "el año de la búsqueda, de 1000 a 3000. Obligatoria."},
-    {"-o", "ARCHIVO",
-     "escribe la lista en ARCHIVO como la guarda la página (CR LF, Windows-1252) en lugar de "
-     "mostrarla (por defecto, en la salida estándar)"},
+    {"--catalog", QT_TRANSLATE_NOOP("CoreText", "ARCHIVO"),
+     QT_TRANSLATE_NOOP("CoreText", "catálogo de cometas en el formato del MPC. Obligatoria.")},
+    {"--year", QT_TRANSLATE_NOOP("CoreText", "AAAA"),
+     QT_TRANSLATE_NOOP("CoreText", "el año de la búsqueda, de 1000 a 3000. Obligatoria.")},
+    {"-o", QT_TRANSLATE_NOOP("CoreText", "ARCHIVO"),
+     QT_TRANSLATE_NOOP(
+         "CoreText",
+         "escribe la lista en ARCHIVO como la guarda la página (CR LF, Windows-1252) en lugar de "
+         "mostrarla (por defecto, en la salida estándar)")},
 };
 
 int Run(const ParsedArgs& parsed) {
@@ -41,7 +47,7 @@ int Run(const ParsedArgs& parsed) {
     ApplyModelOptions(session.settings, parsed);
 
     const auto lines = ReadCatalogLines(parsed.value("--catalog"));
-    const AntiTailListing listing = AntiTailList(lines, year, session.settings);
+    const AntiTailListing listing = AntiTailList(lines, year, session.settings, TrCoreUtf8);
     if (parsed.has("-o"))
         WriteFileAtomically(parsed.value("-o"), EncodeTextFile(listing.lines));
     else
@@ -53,8 +59,12 @@ int Run(const ParsedArgs& parsed) {
 
 const CommandSpec vagaris::cli::kAntitailCommand = {
     "antitail",
-    "los cometas de un catálogo que pueden mostrar anticola en un año: la página Anticola?",
-    "--catalog ARCHIVO --year AAAA [-o ARCHIVO]\n[--model standard|precise] [--geocentric]",
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "los cometas de un catálogo que pueden mostrar anticola en un año: la página Anticola?"),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "--catalog ARCHIVO --year AAAA [-o ARCHIVO]\n[--model standard|precise] "
+                      "[--geocentric]"),
     {kOptions, kModelOptions},
     "vagaris-cli antitail --catalog CometsCR.dat --year 2024 -o anticola2024.txt",
     Run,

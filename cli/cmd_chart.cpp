@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include <QtGlobal>
 #include "cli/Commands.h"
 #include "cli/CommonOptions.h"
 #include "core/Errors.h"
@@ -69,17 +70,27 @@ void WritePicture(const ChartSamples& samples, const std::string& title, const s
 }
 
 constexpr OptionSpec kOwnOptions[] = {
-    {"--left", "DATO",
-     "la curva del eje izquierdo: magnitud, altura, dtierra, dsol, vel, ar, dec, elon, afase o "
-     "ninguna (por defecto magnitud)"},
-    {"--right", "DATO", "la curva del eje derecho, como --left (por defecto altura)"},
-    {"--span", "DÍAS",
-     "los días que abarca la gráfica desde --at, de 1 a 100000 (por defecto 320)"},
-    {"--twilight", "astro|nautical|civil",
-     "el fin del crepúsculo para la mejor altura: astronómico, náutico o civil (por defecto "
-     "astro)"},
-    {"-o", "ARCHIVO", "dibuja la gráfica en ARCHIVO.gif o ARCHIVO.bmp, como la página"},
-    {"--csv", nullptr, "escribe los valores de las dos curvas en CSV (se da -o o --csv)"},
+    {"--left", QT_TRANSLATE_NOOP("CoreText", "DATO"),
+     QT_TRANSLATE_NOOP(
+         "CoreText",
+         "la curva del eje izquierdo: magnitud, altura, dtierra, dsol, vel, ar, dec, elon, afase o "
+         "ninguna (por defecto magnitud)")},
+    {"--right", QT_TRANSLATE_NOOP("CoreText", "DATO"),
+     QT_TRANSLATE_NOOP("CoreText", "la curva del eje derecho, como --left (por defecto altura)")},
+    {"--span", QT_TRANSLATE_NOOP("CoreText", "DÍAS"),
+     QT_TRANSLATE_NOOP(
+         "CoreText", "los días que abarca la gráfica desde --at, de 1 a 100000 (por defecto 320)")},
+    {"--twilight", QT_TRANSLATE_NOOP("CoreText", "astro|nautical|civil"),
+     QT_TRANSLATE_NOOP(
+         "CoreText",
+         "el fin del crepúsculo para la mejor altura: astronómico, náutico o civil (por defecto "
+         "astro)")},
+    {"-o", QT_TRANSLATE_NOOP("CoreText", "ARCHIVO"),
+     QT_TRANSLATE_NOOP("CoreText",
+                       "dibuja la gráfica en ARCHIVO.gif o ARCHIVO.bmp, como la página")},
+    {"--csv", nullptr,
+     QT_TRANSLATE_NOOP("CoreText",
+                       "escribe los valores de las dos curvas en CSV (se da -o o --csv)")},
 };
 
 int Run(const ParsedArgs& args) {
@@ -117,11 +128,14 @@ int Run(const ParsedArgs& args) {
 
 const CommandSpec vagaris::cli::kChartCommand = {
     "chart",
-    "la gráfica de dos datos de un objeto a lo largo de los días: la página Tablas",
-    "--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)\n"
-    "[--at FECHA] [--left DATO] [--right DATO] [--span DÍAS]\n"
-    "[--twilight astro|nautical|civil] (-o ARCHIVO.gif|ARCHIVO.bmp | --csv)\n"
-    "[opciones de Configuración] [--model standard|precise] [--geocentric]",
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "la gráfica de dos datos de un objeto a lo largo de los días: la página Tablas"),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)\n"
+                      "[--at FECHA] [--left DATO] [--right DATO] [--span DÍAS]\n"
+                      "[--twilight astro|nautical|civil] (-o ARCHIVO.gif|ARCHIVO.bmp | --csv)\n"
+                      "[opciones de Configuración] [--model standard|precise] [--geocentric]"),
     {kObjectOptions, kAtOption, kOwnOptions, kSettingsOptions, kModelOptions},
     "vagaris-cli chart --catalog CometsCR.dat --name \"Hale-Bopp\" --at 01/01/1997 --left "
     "magnitud --right altura -o halebopp.gif",

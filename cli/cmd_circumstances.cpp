@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include <QtGlobal>
 #include "cli/CircumstancesOutput.h"
 #include "cli/Commands.h"
 #include "cli/CommonOptions.h"
@@ -16,13 +17,18 @@ using namespace vagaris;
 using namespace vagaris::cli;
 
 constexpr OptionSpec kOwnOptions[] = {
-    {"--mode", "R|E|T",
-     "R: los resultados de la página Selección; E: los valores calculados para el instante; "
-     "T: como E, con el crepúsculo de --twilight (por defecto R)"},
-    {"--twilight", "astro|nautical|civil",
-     "el fin del crepúsculo para la mejor altura en el modo T: astronómico (-18°), náutico "
-     "(-12°) o civil (-6°) (por defecto astro; R y E usan siempre -18°)"},
-    {"--json", nullptr, "la salida como un objeto JSON (por defecto, texto)"},
+    {"--mode", QT_TRANSLATE_NOOP("CoreText", "R|E|T"),
+     QT_TRANSLATE_NOOP(
+         "CoreText",
+         "R: los resultados de la página Selección; E: los valores calculados para el instante; "
+         "T: como E, con el crepúsculo de --twilight (por defecto R)")},
+    {"--twilight", QT_TRANSLATE_NOOP("CoreText", "astro|nautical|civil"),
+     QT_TRANSLATE_NOOP(
+         "CoreText",
+         "el fin del crepúsculo para la mejor altura en el modo T: astronómico (-18°), náutico "
+         "(-12°) o civil (-6°) (por defecto astro; R y E usan siempre -18°)")},
+    {"--json", nullptr,
+     QT_TRANSLATE_NOOP("CoreText", "la salida como un objeto JSON (por defecto, texto)")},
 };
 
 int Run(const ParsedArgs& args) {
@@ -88,12 +94,16 @@ int Run(const ParsedArgs& args) {
 
 const vagaris::cli::CommandSpec vagaris::cli::kCircumstancesCommand = {
     "circumstances",
-    "dónde está un objeto de un catálogo en un instante y cómo se observa: la página Selección",
-    "--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)\n"
-    "[--at FECHA] [--mode R|E|T] [--twilight astro|nautical|civil] [--json]\n"
-    "[--lat GRADOS] [--lon GRADOS] [--alt METROS] [--res SEGUNDOS | --fwhm SEGUNDOS]\n"
-    "[--exposure-format seconds|minsec] [--polar | --cartesian]\n"
-    "[--per-minute | --per-hour] [--model standard|precise] [--geocentric]",
+    QT_TRANSLATE_NOOP("CoreText",
+                      "dónde está un objeto de un catálogo en un instante y cómo se observa: la "
+                      "página Selección"),
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)\n"
+        "[--at FECHA] [--mode R|E|T] [--twilight astro|nautical|civil] [--json]\n"
+        "[--lat GRADOS] [--lon GRADOS] [--alt METROS] [--res SEGUNDOS | --fwhm SEGUNDOS]\n"
+        "[--exposure-format seconds|minsec] [--polar | --cartesian]\n"
+        "[--per-minute | --per-hour] [--model standard|precise] [--geocentric]"),
     {kObjectOptions, kAtOption, kOwnOptions, kSettingsOptions, kModelOptions},
     "vagaris-cli circumstances --catalog CometsCR.dat --name \"Hale-Bopp\" --at \"01/04/1997 "
     "20:00:00\" --lat +40",

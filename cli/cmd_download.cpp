@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include <QtGlobal>
 #include "catalogs/CatalogInfo.h"
 #include "catalogs/download/CatalogDownloader.h"
 #include "catalogs/download/DownloadPlan.h"
@@ -116,15 +117,19 @@ int Run(const cli::ParsedArgs& parsed) {
 
 const cli::CommandSpec vagaris::cli::kDownloadCommand = {
     "download",
-    "descarga los catálogos del Minor Planet Center a la carpeta del programa: la página "
-    "Descarga de archivos",
-    "comets|neos|critical|distant|bright|all",
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "descarga los catálogos del Minor Planet Center a la carpeta del programa: la página "
+        "Descarga de archivos"),
+    QT_TRANSLATE_NOOP("CoreText", "comets|neos|critical|distant|bright|all"),
     {},
     "vagaris-cli download all",
     Run,
     false,
-    "el catálogo: comets (CometsCR.dat), neos (NeosAndUnusualCR.dat), critical "
-    "(CriticalListCR.dat), distant (DistantObjectsCR.dat), bright (BrightMinorPlanetsCR.dat) o "
-    "all (los cinco). El progreso se muestra en la salida de "
-    "errores.",
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "el catálogo: comets (CometsCR.dat), neos (NeosAndUnusualCR.dat), critical "
+        "(CriticalListCR.dat), distant (DistantObjectsCR.dat), bright (BrightMinorPlanetsCR.dat) o "
+        "all (los cinco). El progreso se muestra en la salida de "
+        "errores."),
 };

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include <QtGlobal>
 #include "cli/Commands.h"
 #include "cli/CommonOptions.h"
 #include "core/Errors.h"
@@ -9,6 +10,7 @@
 #include "core/TextFile.h"
 #include "core/TextForms.h"
 #include "outputs/ephemeris/EphemerisTable.h"
+#include "shell/settings/Translations.h"
 
 namespace {
 
@@ -16,22 +18,31 @@ using vagaris::cli::ParsedArgs;
 using vagaris::cli::UsageError;
 
 constexpr vagaris::cli::OptionSpec kOwnOptions[] = {
-    {"--start", "FECHA",
-     "el instante de la primera fila en Tiempo Universal, \"dd/mm/aaaa hh:nn:ss\" o "
-     "\"dd/mm/aaaa\". Obligatoria."},
-    {"--step", "PASO", "el paso entre filas, de 00.0 a 99.9 (por defecto 01.0)"},
-    {"--unit", "dias|horas|minutos", "la unidad del paso (por defecto dias)"},
-    {"--rows", "FILAS", "el número de filas, de 0 a 9999 (por defecto 0030)"},
-    {"--no-vel", nullptr, "sin la columna del movimiento"},
-    {"--no-altura", nullptr, "sin la columna de la altura"},
-    {"--no-delta", nullptr, "sin la columna de la distancia a la Tierra"},
-    {"--no-r", nullptr, "sin la columna de la distancia al Sol"},
-    {"--no-elo", nullptr, "sin la columna de la elongación"},
-    {"--no-fase", nullptr, "sin la columna del ángulo de fase"},
-    {"--cola", nullptr, "con la columna de la cola (por defecto, sin ella)"},
-    {"-o", "ARCHIVO",
-     "escribe la tabla en ARCHIVO como la guarda la página (CR LF, Windows-1252) en lugar de "
-     "mostrarla (por defecto, en la salida estándar)"},
+    {"--start", QT_TRANSLATE_NOOP("CoreText", "FECHA"),
+     QT_TRANSLATE_NOOP(
+         "CoreText",
+         "el instante de la primera fila en Tiempo Universal, \"dd/mm/aaaa hh:nn:ss\" o "
+         "\"dd/mm/aaaa\". Obligatoria.")},
+    {"--step", QT_TRANSLATE_NOOP("CoreText", "PASO"),
+     QT_TRANSLATE_NOOP("CoreText", "el paso entre filas, de 00.0 a 99.9 (por defecto 01.0)")},
+    {"--unit", QT_TRANSLATE_NOOP("CoreText", "dias|horas|minutos"),
+     QT_TRANSLATE_NOOP("CoreText", "la unidad del paso (por defecto dias)")},
+    {"--rows", QT_TRANSLATE_NOOP("CoreText", "FILAS"),
+     QT_TRANSLATE_NOOP("CoreText", "el número de filas, de 0 a 9999 (por defecto 0030)")},
+    {"--no-vel", nullptr, QT_TRANSLATE_NOOP("CoreText", "sin la columna del movimiento")},
+    {"--no-altura", nullptr, QT_TRANSLATE_NOOP("CoreText", "sin la columna de la altura")},
+    {"--no-delta", nullptr,
+     QT_TRANSLATE_NOOP("CoreText", "sin la columna de la distancia a la Tierra")},
+    {"--no-r", nullptr, QT_TRANSLATE_NOOP("CoreText", "sin la columna de la distancia al Sol")},
+    {"--no-elo", nullptr, QT_TRANSLATE_NOOP("CoreText", "sin la columna de la elongación")},
+    {"--no-fase", nullptr, QT_TRANSLATE_NOOP("CoreText", "sin la columna del ángulo de fase")},
+    {"--cola", nullptr,
+     QT_TRANSLATE_NOOP("CoreText", "con la columna de la cola (por defecto, sin ella)")},
+    {"-o", QT_TRANSLATE_NOOP("CoreText", "ARCHIVO"),
+     QT_TRANSLATE_NOOP(
+         "CoreText",
+         "escribe la tabla en ARCHIVO como la guarda la página (CR LF, Windows-1252) en lugar de "
+         "mostrarla (por defecto, en la salida estándar)")},
 };
 
 vagaris::EphemerisStepUnit UnitOption(const std::string& text) {
@@ -88,6 +99,7 @@ vagaris::EphemerisLayout LayoutOptions(const ParsedArgs& args, const vagaris::Se
     layout.Fase = !args.has("--no-fase");
     layout.Cola = args.has("--cola");
     vagaris::ApplyEphemerisSettings(layout, settings);
+    layout.words = TrCoreUtf8;  // Spanish unless --lang en
     return layout;
 }
 
@@ -125,12 +137,15 @@ int Run(const ParsedArgs& args) {
 // The table has its own start instead of --at.
 const vagaris::cli::CommandSpec vagaris::cli::kEphemerisCommand = {
     "ephemeris",
-    "la tabla de posiciones de un objeto a intervalos regulares: la página Efemérides",
-    "--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)\n"
-    "--start FECHA [--step PASO] [--unit dias|horas|minutos] [--rows FILAS]\n"
-    "[--no-vel] [--no-altura] [--no-delta] [--no-r] [--no-elo] [--no-fase]\n"
-    "[--cola] [-o ARCHIVO] [opciones de Configuración]\n"
-    "[--model standard|precise] [--geocentric]",
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "la tabla de posiciones de un objeto a intervalos regulares: la página Efemérides"),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)\n"
+                      "--start FECHA [--step PASO] [--unit dias|horas|minutos] [--rows FILAS]\n"
+                      "[--no-vel] [--no-altura] [--no-delta] [--no-r] [--no-elo] [--no-fase]\n"
+                      "[--cola] [-o ARCHIVO] [opciones de Configuración]\n"
+                      "[--model standard|precise] [--geocentric]"),
     {kObjectOptions, kOwnOptions, kSettingsOptions, kModelOptions},
     "vagaris-cli ephemeris --catalog CometsCR.dat --name \"Hale-Bopp\" --start \"01/03/1997 "
     "20:00:00\" --step 1 --rows 10",

@@ -8,6 +8,7 @@
 #include <memory>
 #include <sstream>
 
+#include <QtGlobal>
 #include "cli/CommonOptions.h"
 #include "core/Errors.h"
 #include "core/Angles.h"
@@ -22,26 +23,45 @@ namespace {
 using vagaris::cli::UsageError;
 
 constexpr vagaris::cli::OptionSpec kOwnOptions[] = {
-    {"--tilt", "GRADOS", "la inclinación de la vista, de -90 a 90 (por defecto 0)"},
-    {"--azimuth", "GRADOS", "el giro de la vista, de 0 a 360 (por defecto 0)"},
-    {"--scale", "UA",
-     "la escala: las unidades astronómicas del radio del dibujo, de 0.5 a 100 en décimas (por "
-     "defecto 4.0)"},
-    {"--pan", "X,Y", "el desplazamiento del dibujo en píxeles (por defecto 0,0)"},
-    {"--planets", "LISTA",
-     "las órbitas de planetas dibujadas: nombres de mer,ven,mar,jup,sat,ura,nep separados por "
-     "comas, o all (por defecto, ninguna)"},
-    {"--plane", nullptr, "dibuja el cuadrado del plano de la eclíptica (por defecto, no)"},
-    {"--web", nullptr, "el tamaño \"Para web\", 326 x 326 píxeles (por defecto 430 x 469)"},
-    {"--frames", "N",
-     "una secuencia de N imágenes numeradas, de 0 a 100 (por defecto, una sola imagen)"},
-    {"--step", "K",
-     "con --frames, el paso entre imágenes: 1, 2, 3, 5, 10, 15 o 30 (por defecto 1)"},
-    {"--unit", "UNIDAD",
-     "con --frames, la unidad del paso: anos, meses, semanas, dias, horas o minutos (por "
-     "defecto dias)"},
-    {"-o", "ARCHIVO",
-     "la imagen, ARCHIVO.gif o ARCHIVO.bmp, como la guarda la página. Obligatoria."},
+    {"--tilt", QT_TRANSLATE_NOOP("CoreText", "GRADOS"),
+     QT_TRANSLATE_NOOP("CoreText", "la inclinación de la vista, de -90 a 90 (por defecto 0)")},
+    {"--azimuth", QT_TRANSLATE_NOOP("CoreText", "GRADOS"),
+     QT_TRANSLATE_NOOP("CoreText", "el giro de la vista, de 0 a 360 (por defecto 0)")},
+    {"--scale", QT_TRANSLATE_NOOP("CoreText", "UA"),
+     QT_TRANSLATE_NOOP(
+         "CoreText",
+         "la escala: las unidades astronómicas del radio del dibujo, de 0.5 a 100 en décimas (por "
+         "defecto 4.0)")},
+    {"--pan", QT_TRANSLATE_NOOP("CoreText", "X,Y"),
+     QT_TRANSLATE_NOOP("CoreText", "el desplazamiento del dibujo en píxeles (por defecto 0,0)")},
+    {"--planets", QT_TRANSLATE_NOOP("CoreText", "LISTA"),
+     QT_TRANSLATE_NOOP(
+         "CoreText",
+         "las órbitas de planetas dibujadas: nombres de mer,ven,mar,jup,sat,ura,nep separados por "
+         "comas, o all (por defecto, ninguna)")},
+    {"--plane", nullptr,
+     QT_TRANSLATE_NOOP("CoreText",
+                       "dibuja el cuadrado del plano de la eclíptica (por defecto, no)")},
+    {"--web", nullptr,
+     QT_TRANSLATE_NOOP("CoreText",
+                       "el tamaño \"Para web\", 326 x 326 píxeles (por defecto 430 x 469)")},
+    {"--frames", QT_TRANSLATE_NOOP("CoreText", "N"),
+     QT_TRANSLATE_NOOP(
+         "CoreText",
+         "una secuencia de N imágenes numeradas, de 0 a 100 (por defecto, una sola imagen)")},
+    {"--step", QT_TRANSLATE_NOOP("CoreText", "K"),
+     QT_TRANSLATE_NOOP(
+         "CoreText",
+         "con --frames, el paso entre imágenes: 1, 2, 3, 5, 10, 15 o 30 (por defecto 1)")},
+    {"--unit", QT_TRANSLATE_NOOP("CoreText", "UNIDAD"),
+     QT_TRANSLATE_NOOP(
+         "CoreText",
+         "con --frames, la unidad del paso: anos, meses, semanas, dias, horas o minutos (por "
+         "defecto dias)")},
+    {"-o", QT_TRANSLATE_NOOP("CoreText", "ARCHIVO"),
+     QT_TRANSLATE_NOOP(
+         "CoreText",
+         "la imagen, ARCHIVO.gif o ARCHIVO.bmp, como la guarda la página. Obligatoria.")},
 };
 
 // The paint box's sizes [px]: the page at start, and "Para web".
@@ -219,13 +239,17 @@ int Run(const vagaris::cli::ParsedArgs& args) {
 
 const vagaris::cli::CommandSpec vagaris::cli::kOrbitCommand = {
     "orbit",
-    "el dibujo de la órbita de un objeto entre los planetas, o una secuencia de dibujos: la "
-    "página Orbita",
-    "--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)\n"
-    "[--at FECHA] [--tilt GRADOS] [--azimuth GRADOS] [--scale UA] [--pan X,Y]\n"
-    "[--planets LISTA] [--plane] [--web] [--frames N [--step K] [--unit UNIDAD]]\n"
-    "-o ARCHIVO.gif|ARCHIVO.bmp [opciones de Configuración]\n"
-    "[--model standard|precise] [--geocentric]",
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "el dibujo de la órbita de un objeto entre los planetas, o una secuencia de dibujos: la "
+        "página Orbita"),
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)\n"
+        "[--at FECHA] [--tilt GRADOS] [--azimuth GRADOS] [--scale UA] [--pan X,Y]\n"
+        "[--planets LISTA] [--plane] [--web] [--frames N [--step K] [--unit UNIDAD]]\n"
+        "-o ARCHIVO.gif|ARCHIVO.bmp [opciones de Configuración]\n"
+        "[--model standard|precise] [--geocentric]"),
     {kObjectOptions, kAtOption, kOwnOptions, kSettingsOptions, kModelOptions},
     "vagaris-cli orbit --catalog CometsCR.dat --name \"Hale-Bopp\" --at 01/04/1997 --tilt 30 "
     "-o halebopp.gif",

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include <QtGlobal>
 #include "catalogs/mpcorb/MpcOrbSearch.h"
 #include "catalogs/mpcorb/SearchKey.h"
 #include "cli/CircumstancesOutput.h"
@@ -25,9 +26,12 @@ namespace {
 using namespace vagaris;
 
 constexpr cli::OptionSpec kOwnOptions[] = {
-    {"--mpcorb", "ARCHIVO",
-     "el archivo MPCOrb.dat del MPC (por defecto, el elegido en la página Configuración)"},
-    {"--json", nullptr, "la salida como un objeto JSON (por defecto, texto)"},
+    {"--mpcorb", QT_TRANSLATE_NOOP("CoreText", "ARCHIVO"),
+     QT_TRANSLATE_NOOP(
+         "CoreText",
+         "el archivo MPCOrb.dat del MPC (por defecto, el elegido en la página Configuración)")},
+    {"--json", nullptr,
+     QT_TRANSLATE_NOOP("CoreText", "la salida como un objeto JSON (por defecto, texto)")},
 };
 
 // The element texts by field name, in the order of the boxes.
@@ -94,15 +98,21 @@ int Run(const cli::ParsedArgs& parsed) {
 
 const cli::CommandSpec vagaris::cli::kSearchCommand = {
     "search",
-    "busca un asteroide en MPCOrb.dat y muestra sus elementos, y con --at dónde está: la "
-    "búsqueda de la página Selección",
-    "[--mpcorb ARCHIVO] CLAVE [--json] [--at FECHA]\n[opciones de Configuración]\n"
-    "[--model standard|precise] [--geocentric]",
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "busca un asteroide en MPCOrb.dat y muestra sus elementos, y con --at dónde está: la "
+        "búsqueda de la página Selección"),
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "[--mpcorb ARCHIVO] CLAVE [--json] [--at FECHA]\n[opciones de Configuración]\n"
+        "[--model standard|precise] [--geocentric]"),
     {kOwnOptions, cli::kAtOption, cli::kSettingsOptions, cli::kModelOptions},
     "vagaris-cli search --mpcorb MPCORB.DAT Apophis --at \"13/04/2029 21:00:00\"",
     Run,
     false,
-    "CLAVE: el número, el nombre o la designación provisional, como en la caja de búsqueda "
-    "(\"433\", \"Eros\", \"2004 MN4\"); puede ir en varias palabras sin comillas. Sin --at "
-    "solo se muestran los elementos.",
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "CLAVE: el número, el nombre o la designación provisional, como en la caja de búsqueda "
+        "(\"433\", \"Eros\", \"2004 MN4\"); puede ir en varias palabras sin comillas. Sin --at "
+        "solo se muestran los elementos."),
 };

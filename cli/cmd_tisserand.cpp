@@ -2,6 +2,7 @@
 //                        | --catalog FILE [--kind C|A] (--object N | --name TEXT))
 // Prints the e/a page's label: name, a, e and the Tisserand parameter with respect to
 // Jupiter, for a typed orbit (as the calculator dialog) or a catalog object.
+#include <QtGlobal>
 #include "cli/CommonOptions.h"
 #include "core/Errors.h"
 #include "core/Session.h"
@@ -14,10 +15,14 @@ using namespace vagaris;
 using namespace vagaris::cli;
 
 constexpr OptionSpec kTypedOptions[] = {
-    {"--a", "UA", "el semieje mayor de una órbita escrita a mano, en UA (con --e y --i)"},
-    {"--e", "E", "su excentricidad"},
-    {"--i", "GRADOS", "su inclinación en grados"},
-    {"--title", "TEXTO", "el nombre que se muestra (por defecto Calculado)"},
+    {"--a", QT_TRANSLATE_NOOP("CoreText", "UA"),
+     QT_TRANSLATE_NOOP("CoreText",
+                       "el semieje mayor de una órbita escrita a mano, en UA (con --e y --i)")},
+    {"--e", QT_TRANSLATE_NOOP("CoreText", "E"), QT_TRANSLATE_NOOP("CoreText", "su excentricidad")},
+    {"--i", QT_TRANSLATE_NOOP("CoreText", "GRADOS"),
+     QT_TRANSLATE_NOOP("CoreText", "su inclinación en grados")},
+    {"--title", QT_TRANSLATE_NOOP("CoreText", "TEXTO"),
+     QT_TRANSLATE_NOOP("CoreText", "el nombre que se muestra (por defecto Calculado)")},
 };
 
 // A typed element must at least be a number; the calculator's own checks follow.
@@ -69,10 +74,13 @@ int Run(const ParsedArgs& parsed) {
 
 const CommandSpec vagaris::cli::kTisserandCommand = {
     "tisserand",
-    "el semieje mayor, la excentricidad y el parámetro de Tisserand respecto a Júpiter de una "
-    "órbita escrita o de un objeto de catálogo: la página e/a",
-    "--a UA --e E --i GRADOS [--title TEXTO]\n"
-    "--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)",
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "el semieje mayor, la excentricidad y el parámetro de Tisserand respecto a Júpiter de una "
+        "órbita escrita o de un objeto de catálogo: la página e/a"),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "--a UA --e E --i GRADOS [--title TEXTO]\n"
+                      "--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)"),
     {kTypedOptions, kObjectOptions},
     "vagaris-cli tisserand --a 17.8 --e 0.967 --i 162.3 --title Halley",
     Run,

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include <QtGlobal>
 #include "catalogs/CatalogInfo.h"
 #include "cli/Commands.h"
 #include "cli/CommonOptions.h"
@@ -19,6 +20,7 @@
 #include "core/precise/PreciseSession.h"
 #include "outputs/tonight/TonightRanking.h"
 #include "outputs/tonight/TonightTexts.h"
+#include "shell/settings/Translations.h"
 
 namespace {
 
@@ -26,29 +28,51 @@ using namespace vagaris;
 namespace fs = std::filesystem;
 
 constexpr cli::OptionSpec kOwnOptions[] = {
-    {"--catalog", "ARCHIVO",
-     "un catálogo de elementos (se puede repetir; un nombre sin carpeta se busca también en la "
-     "carpeta del programa)"},
-    {"--all-catalogs", nullptr, "los cinco catálogos juntos, cada objeto una vez"},
-    {"--mpcorb", "ARCHIVO", "el archivo MPCOrb.dat del MPC, leído sin cargarlo entero"},
-    {"--date", "dd/mm/yyyy", "la fecha de la noche (de mediodía local a mediodía local)"},
-    {"--lat", "GRADOS", "latitud, norte positiva, -90 a +90 (por defecto, la de vagaris.ini)"},
-    {"--lon", "GRADOS", "longitud, este positiva, -180 a +180 (por defecto, la de vagaris.ini)"},
-    {"--alt", "METROS",
-     "altura del observador, 0 a 9999, para el modelo preciso (por defecto, la de vagaris.ini)"},
-    {"--twilight", "astro|nautical|civil", "el Sol a -18°, -12° o -6° (por defecto astro)"},
-    {"--mag", "MAG", "magnitud límite, -30 a 40 (por defecto 14)"},
-    {"--min-alt", "GRADOS", "altura mínima, 0 a 90 (por defecto 15)"},
-    {"--min-time", "MINUTOS", "tiempo observable mínimo, 1 a 1440 (por defecto 30)"},
-    {"--moon-sep", "GRADOS",
-     "separación mínima de la Luna, 0 a 180; 0 la desactiva (por defecto 15)"},
-    {"--moon-down", nullptr, "solo mientras la Luna está bajo el horizonte"},
-    {"--sort", "mag|best|time|alt", "el orden de la lista (por defecto mag)"},
-    {"--limit", "N", "solo las N primeras filas"},
-    {"--threads", "N", "hilos de cálculo, 1 a 256 (por defecto, uno por procesador)"},
-    {"--json", nullptr, "la salida como un objeto JSON"},
-    {"--csv", nullptr, "la salida en CSV"},
-    {"-o", "ARCHIVO", "escribe la salida en el archivo (texto: Windows-1252, CR LF)"},
+    {"--catalog", QT_TRANSLATE_NOOP("CoreText", "ARCHIVO"),
+     QT_TRANSLATE_NOOP(
+         "CoreText",
+         "un catálogo de elementos (se puede repetir; un nombre sin carpeta se busca también en la "
+         "carpeta del programa)")},
+    {"--all-catalogs", nullptr,
+     QT_TRANSLATE_NOOP("CoreText", "los cinco catálogos juntos, cada objeto una vez")},
+    {"--mpcorb", QT_TRANSLATE_NOOP("CoreText", "ARCHIVO"),
+     QT_TRANSLATE_NOOP("CoreText", "el archivo MPCOrb.dat del MPC, leído sin cargarlo entero")},
+    {"--date", QT_TRANSLATE_NOOP("CoreText", "dd/mm/yyyy"),
+     QT_TRANSLATE_NOOP("CoreText", "la fecha de la noche (de mediodía local a mediodía local)")},
+    {"--lat", QT_TRANSLATE_NOOP("CoreText", "GRADOS"),
+     QT_TRANSLATE_NOOP("CoreText",
+                       "latitud, norte positiva, -90 a +90 (por defecto, la de vagaris.ini)")},
+    {"--lon", QT_TRANSLATE_NOOP("CoreText", "GRADOS"),
+     QT_TRANSLATE_NOOP("CoreText",
+                       "longitud, este positiva, -180 a +180 (por defecto, la de vagaris.ini)")},
+    {"--alt", QT_TRANSLATE_NOOP("CoreText", "METROS"),
+     QT_TRANSLATE_NOOP(
+         "CoreText",
+         "altura del observador, 0 a 9999, para el modelo preciso (por defecto, la de "
+         "vagaris.ini)")},
+    {"--twilight", QT_TRANSLATE_NOOP("CoreText", "astro|nautical|civil"),
+     QT_TRANSLATE_NOOP("CoreText", "el Sol a -18°, -12° o -6° (por defecto astro)")},
+    {"--mag", QT_TRANSLATE_NOOP("CoreText", "MAG"),
+     QT_TRANSLATE_NOOP("CoreText", "magnitud límite, -30 a 40 (por defecto 14)")},
+    {"--min-alt", QT_TRANSLATE_NOOP("CoreText", "GRADOS"),
+     QT_TRANSLATE_NOOP("CoreText", "altura mínima, 0 a 90 (por defecto 15)")},
+    {"--min-time", QT_TRANSLATE_NOOP("CoreText", "MINUTOS"),
+     QT_TRANSLATE_NOOP("CoreText", "tiempo observable mínimo, 1 a 1440 (por defecto 30)")},
+    {"--moon-sep", QT_TRANSLATE_NOOP("CoreText", "GRADOS"),
+     QT_TRANSLATE_NOOP("CoreText",
+                       "separación mínima de la Luna, 0 a 180; 0 la desactiva (por defecto 15)")},
+    {"--moon-down", nullptr,
+     QT_TRANSLATE_NOOP("CoreText", "solo mientras la Luna está bajo el horizonte")},
+    {"--sort", QT_TRANSLATE_NOOP("CoreText", "mag|best|time|alt"),
+     QT_TRANSLATE_NOOP("CoreText", "el orden de la lista (por defecto mag)")},
+    {"--limit", QT_TRANSLATE_NOOP("CoreText", "N"),
+     QT_TRANSLATE_NOOP("CoreText", "solo las N primeras filas")},
+    {"--threads", QT_TRANSLATE_NOOP("CoreText", "N"),
+     QT_TRANSLATE_NOOP("CoreText", "hilos de cálculo, 1 a 256 (por defecto, uno por procesador)")},
+    {"--json", nullptr, QT_TRANSLATE_NOOP("CoreText", "la salida como un objeto JSON")},
+    {"--csv", nullptr, QT_TRANSLATE_NOOP("CoreText", "la salida en CSV")},
+    {"-o", QT_TRANSLATE_NOOP("CoreText", "ARCHIVO"),
+     QT_TRANSLATE_NOOP("CoreText", "escribe la salida en el archivo (texto: Windows-1252, CR LF)")},
 };
 
 // A number option inside its range: a text that is not a number or a value outside the
@@ -211,7 +235,7 @@ int Run(const cli::ParsedArgs& parsed) {
         else
             std::fwrite(csv.data(), 1, csv.size(), stdout);
     } else {
-        const auto lines = tonight::TableLines(result, limit);
+        const auto lines = tonight::TableLines(result, limit, TrCoreUtf8);
         if (toFile)
             WriteFileAtomically(parsed.value("-o"), EncodeTextFile(lines));
         else
@@ -224,13 +248,17 @@ int Run(const cli::ParsedArgs& parsed) {
 
 const cli::CommandSpec vagaris::cli::kTonightCommand = {
     "tonight",
-    "qué se puede observar una noche desde un lugar: los objetos de un catálogo ordenados, "
-    "con su ventana de observación y su mejor momento",
-    "(--catalog ARCHIVO [--catalog ARCHIVO ...] | --all-catalogs | --mpcorb ARCHIVO)\n"
-    "--date dd/mm/yyyy [--lat GRADOS] [--lon GRADOS] [--twilight astro|nautical|civil]\n"
-    "[--mag MAG] [--min-alt GRADOS] [--min-time MINUTOS] [--moon-sep GRADOS] [--moon-down]\n"
-    "[--sort mag|best|time|alt] [--limit N] [--threads N] [--json | --csv] [-o ARCHIVO]\n"
-    "[--alt METROS] [--model standard|precise] [--geocentric]",
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "qué se puede observar una noche desde un lugar: los objetos de un catálogo ordenados, "
+        "con su ventana de observación y su mejor momento"),
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "(--catalog ARCHIVO [--catalog ARCHIVO ...] | --all-catalogs | --mpcorb ARCHIVO)\n"
+        "--date dd/mm/yyyy [--lat GRADOS] [--lon GRADOS] [--twilight astro|nautical|civil]\n"
+        "[--mag MAG] [--min-alt GRADOS] [--min-time MINUTOS] [--moon-sep GRADOS] [--moon-down]\n"
+        "[--sort mag|best|time|alt] [--limit N] [--threads N] [--json | --csv] [-o ARCHIVO]\n"
+        "[--alt METROS] [--model standard|precise] [--geocentric]"),
     {kOwnOptions, cli::kModelOptions},
     "vagaris-cli tonight --catalog CometsCR.dat --date 21/11/2025 --lat +40 --lon -3.7 --sort best",
     Run,

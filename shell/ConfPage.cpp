@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/precise/PreciseSession.h"
 #include "shell/AppController.h"
@@ -82,7 +83,7 @@ QWidget* ConfPage::buildSite() {
     grid->addWidget(rhoCosPhi_, 2, 1);
     grid->addWidget(new QLabel(QStringLiteral("ρ sin φ =")), 3, 0);
     grid->addWidget(rhoSinPhi_, 3, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Longitud (+E)")), 4, 0);
+    grid->addWidget(new QLabel(tr("Longitud (+E)")), 4, 0);
     grid->addWidget(longitudeBox_, 4, 1);
     grid->setColumnStretch(2, 1);
 
@@ -216,13 +217,13 @@ QWidget* ConfPage::buildMpcOrb() {
 }
 
 QWidget* ConfPage::buildModel() {
-    // A grid of caption and choice, so further program-wide choices can join it as rows.
+    // A grid of caption and choice, one row per program-wide choice.
     auto* box = NewGroup(QStringLiteral("GroupBoxModelo"), QString());
     auto* grid = new QGridLayout(box);
     model_ = new QComboBox;
     model_->setObjectName(QStringLiteral("cbModelo"));
-    model_->addItems({QStringLiteral("Estándar"), QStringLiteral("Preciso")});
-    auto* caption = new QLabel(QStringLiteral("Modelo:"));
+    model_->addItems({tr("Estándar"), tr("Preciso")});
+    auto* caption = new QLabel(tr("Modelo:"));
     caption->setObjectName(QStringLiteral("lbModelo"));
     caption->setBuddy(model_);
     grid->addWidget(caption, 0, 0);
@@ -234,7 +235,27 @@ QWidget* ConfPage::buildModel() {
             index == 1 ? vagaris::kPreciseModelText : vagaris::kStandardModelText;
         app_.computeR();
     });
+    addLanguageRow(grid, 1);
     return box;
+}
+
+// The interface language: the automatic choice follows the system; the choice is read at
+// start-up only, which the note says. The language names are written in their own language.
+void ConfPage::addLanguageRow(QGridLayout* grid, int row) {
+    language_ = new QComboBox;
+    language_->setObjectName(QStringLiteral("cbIdioma"));
+    language_->addItem(tr("Automático"), QStringLiteral("auto"));
+    language_->addItem(QStringLiteral("Español"), QStringLiteral("es"));
+    language_->addItem(QStringLiteral("English"), QStringLiteral("en"));
+    auto* caption = new QLabel(tr("Idioma:"));
+    caption->setObjectName(QStringLiteral("lbIdioma"));
+    caption->setBuddy(language_);
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(language_, row, 1);
+    grid->addWidget(new QLabel(tr("(al reiniciar)")), row, 2);
+    connect(language_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        app_.session().settings.Language = language_->itemData(index).toString().toStdString();
+    });
 }
 
 void ConfPage::showSettings() {
@@ -255,6 +276,8 @@ void ConfPage::showSettings() {
         const QSignalBlocker quiet(model_);
         model_->setCurrentIndex(vagaris::UsesPreciseModel(s) ? 1 : 0);
     }
+    language_->setCurrentIndex(
+        std::max(0, language_->findData(QString::fromStdString(s.Language))));
 }
 
 void ConfPage::computeSite() {

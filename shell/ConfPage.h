@@ -8,6 +8,7 @@ class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -29,7 +30,9 @@ private:
     QWidget* buildExposureFormat();
     QWidget* buildMotionFormat();
     QWidget* buildMpcOrb();
+    // The program-wide choices, one row each: the model, the interface language.
     QWidget* buildModel();
+    void addLanguageRow(QGridLayout* grid, int row);
 
     void meLatExit();                   // leaving meLat or meAlt: computeSite, errors shown
     void cbSegMinClick(bool checked);   // "/minuto" toggled: "/hora" takes the opposite state
@@ -54,4 +57,5 @@ private:
     QCheckBox* perHour_ = nullptr;              // cbSegHora, "\"/hora"
     QLineEdit* mpcOrbPath_ = nullptr;           // Edit6, the path of MPCOrb.dat, read-only
     QComboBox* model_ = nullptr;                // cbModelo, "Modelo:" "Estándar" / "Preciso"
+    QComboBox* language_ = nullptr;  // cbIdioma: settings line 12, taken at the next start
 };

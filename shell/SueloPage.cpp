@@ -70,7 +70,7 @@ SueloPage::SueloPage(AppController& app, QWidget* parent) : Page(app, parent) {
     left->setSpacing(4);
     left->addWidget(buildCatalogChoice());
     left->addWidget(buildSearch());
-    auto* queObservar = new QPushButton(QStringLiteral("¿Qué observar?"));
+    auto* queObservar = new QPushButton(tr("¿Qué observar?"));
     queObservar->setObjectName(QStringLiteral("btnQueObservar"));
     connect(queObservar, &QPushButton::clicked, this, &SueloPage::queObservarClick);
     left->addWidget(queObservar);

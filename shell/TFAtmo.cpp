@@ -23,6 +23,7 @@
 #include "shell/FirstRun.h"
 #include "shell/SueloPage.h"
 #include "shell/settings/SettingsFile.h"
+#include "shell/settings/Translations.h"
 
 namespace {
 
@@ -106,7 +107,8 @@ TFAtmo::TFAtmo(vagaris::Session& session, Dialogs& dialogs, QWidget* parent)
 
     // A damaged or unreadable settings file is told once; its broken values are replaced by
     // the defaults, so the next save writes good ones.
-    if (const auto problem = vagaris::LoadSettings(session_.ProgramDir, session_.settings))
+    if (const auto problem =
+            vagaris::LoadSettings(session_.ProgramDir, session_.settings, TrCoreUtf8))
         app_->dialogs().message(this, QString::fromStdString(*problem));
     conf->showSettings();
     app_->guarded([&] { conf->computeSite(); });
@@ -139,9 +141,8 @@ void TFAtmo::OfferCatalogs() {
     if (!vagaris::HoldsNoCatalog(session_.ProgramDir)) return;
     const QString folder = QString::fromStdString(session_.ProgramDir);
     const int answer = app_->dialogs().ask(
-        this, QStringLiteral("No hay catálogos en %1.").arg(folder),
-        {QStringLiteral("Descargar catálogos"), QStringLiteral("Usar catálogos de ejemplo"),
-         QStringLiteral("Cerrar")});
+        this, tr("No hay catálogos en %1.").arg(folder),
+        {tr("Descargar catálogos"), tr("Usar catálogos de ejemplo"), tr("Cerrar")});
     if (answer == 0) {
         if (auto* page = pages_->findChild<QWidget*>(QStringLiteral("tsDescargas")))
             pages_->setCurrentWidget(page);
@@ -149,8 +150,7 @@ void TFAtmo::OfferCatalogs() {
         const std::string samples = vagaris::BundledSamplesDir(
             QCoreApplication::applicationDirPath().toStdString(), VAGARIS_SOURCE_SAMPLES_DIR);
         if (samples.empty()) {
-            app_->dialogs().error(this,
-                                  QStringLiteral("No se encuentran los catálogos de ejemplo"));
+            app_->dialogs().error(this, tr("No se encuentran los catálogos de ejemplo"));
             return;
         }
         app_->guarded([&] { vagaris::CopySampleCatalogs(samples, session_.ProgramDir); });

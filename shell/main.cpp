@@ -6,6 +6,7 @@
 #include "shell/gifbridge/progress.h"
 #include "shell/Dialogs.h"
 #include "shell/TFAtmo.h"
+#include "shell/settings/SettingsFile.h"
 #include "shell/settings/Translations.h"
 
 int main(int argc, char** argv) {
@@ -14,8 +15,16 @@ int main(int argc, char** argv) {
     // The installed menu entry and icon share this name; desktops match the window to them.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vagaris.Vagaris"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("io.github.vagaris.Vagaris")));
-    // The language follows the system's interface languages; Spanish when none is supported.
-    UseLanguage(vagaris::ResolveLanguage(vagaris::LanguageChoice::Automatic, SystemUiLanguages()));
+    // The language of the Configuración page's choice; by default the system's interface
+    // languages decide, Spanish when none is supported. (A program folder that cannot be
+    // made is the window's to tell; the choice is then the automatic one.)
+    std::string programDir;
+    try {
+        programDir =
+            vagaris::ResolveProgramDir(QCoreApplication::applicationDirPath().toStdString());
+    } catch (const std::exception&) {
+    }
+    UseLanguage(StartLanguage(programDir, SystemUiLanguages()));
     InstallGifProgressWindow();  // the progress window shown while a GIF is written
     vagaris::Session session;    // the clock is the computer's (set by the window)
     QtDialogs dialogs;

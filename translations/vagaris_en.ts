@@ -116,6 +116,22 @@
         <source>Elementos orbitales (*.dat)|*.dat|Todos los archivos (*.*)|*.*</source>
         <translation>Orbital elements (*.dat)|*.dat|All files (*.*)|*.*</translation>
     </message>
+    <message>
+        <source>Longitud (+E)</source>
+        <translation>Longitude (+E)</translation>
+    </message>
+    <message>
+        <source>Automático</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>Idioma:</source>
+        <translation>Language:</translation>
+    </message>
+    <message>
+        <source>(al reiniciar)</source>
+        <translation>(on restart)</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -282,6 +298,880 @@
     <message>
         <source>seg</source>
         <translation>s</translation>
+    </message>
+    <message>
+        <source>ARCHIVO</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>catálogo de cometas en el formato del MPC. Obligatoria.</source>
+        <translation>comet catalog in the MPC format. Required.</translation>
+    </message>
+    <message>
+        <source>AAAA</source>
+        <translation>YYYY</translation>
+    </message>
+    <message>
+        <source>el año de la búsqueda, de 1000 a 3000. Obligatoria.</source>
+        <translation>the year searched, 1000 to 3000. Required.</translation>
+    </message>
+    <message>
+        <source>escribe la lista en ARCHIVO como la guarda la página (CR LF, Windows-1252) en lugar de mostrarla (por defecto, en la salida estándar)</source>
+        <translation>writes the list to FILE as the page saves it (CR LF, Windows-1252) instead of showing it (default: to standard output)</translation>
+    </message>
+    <message>
+        <source>los cometas de un catálogo que pueden mostrar anticola en un año: la página Anticola?</source>
+        <translation>the comets of a catalog that may show an anti-tail in a year: the Anti-tail? page</translation>
+    </message>
+    <message>
+        <source>--catalog ARCHIVO --year AAAA [-o ARCHIVO]</source>
+        <translation>--catalog FILE --year YYYY [-o FILE]</translation>
+    </message>
+    <message>
+        <source>DATO</source>
+        <translation>QUANTITY</translation>
+    </message>
+    <message>
+        <source>la curva del eje izquierdo: magnitud, altura, dtierra, dsol, vel, ar, dec, elon, afase o ninguna (por defecto magnitud)</source>
+        <translation>the curve on the left axis: magnitud, altura, dtierra, dsol, vel, ar, dec, elon, afase or ninguna (magnitude, altitude, Earth distance, Sun distance, velocity, RA, Dec, elongation, phase angle, none; default magnitud)</translation>
+    </message>
+    <message>
+        <source>la curva del eje derecho, como --left (por defecto altura)</source>
+        <translation>the curve on the right axis, as --left (default altura)</translation>
+    </message>
+    <message>
+        <source>DÍAS</source>
+        <translation>DAYS</translation>
+    </message>
+    <message>
+        <source>los días que abarca la gráfica desde --at, de 1 a 100000 (por defecto 320)</source>
+        <translation>the days the chart spans from --at, 1 to 100000 (default 320)</translation>
+    </message>
+    <message>
+        <source>astro|nautical|civil</source>
+        <translation>astro|nautical|civil</translation>
+    </message>
+    <message>
+        <source>el fin del crepúsculo para la mejor altura: astronómico, náutico o civil (por defecto astro)</source>
+        <translation>the end of twilight for the best altitude: astronomical, nautical or civil (default astro)</translation>
+    </message>
+    <message>
+        <source>dibuja la gráfica en ARCHIVO.gif o ARCHIVO.bmp, como la página</source>
+        <translation>draws the chart to FILE.gif or FILE.bmp, as the page does</translation>
+    </message>
+    <message>
+        <source>escribe los valores de las dos curvas en CSV (se da -o o --csv)</source>
+        <translation>writes the values of the two curves as CSV (give -o or --csv)</translation>
+    </message>
+    <message>
+        <source>la gráfica de dos datos de un objeto a lo largo de los días: la página Tablas</source>
+        <translation>the chart of two quantities of an object over the days: the Charts page</translation>
+    </message>
+    <message>
+        <source>--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)
+[--at FECHA] [--left DATO] [--right DATO] [--span DÍAS]
+[--twilight astro|nautical|civil] (-o ARCHIVO.gif|ARCHIVO.bmp | --csv)
+[opciones de Configuración]</source>
+        <translation>--catalog FILE [--kind C|A] (--object N | --name TEXT)
+[--at DATE] [--left QUANTITY] [--right QUANTITY] [--span DAYS]
+[--twilight astro|nautical|civil] (-o FILE.gif|FILE.bmp | --csv)
+[Settings options]</translation>
+    </message>
+    <message>
+        <source>R|E|T</source>
+        <translation>R|E|T</translation>
+    </message>
+    <message>
+        <source>R: los resultados de la página Selección; E: los valores calculados para el instante; T: como E, con el crepúsculo de --twilight (por defecto R)</source>
+        <translation>R: the results of the Selection page; E: the values computed for the instant; T: as E, with the twilight of --twilight (default R)</translation>
+    </message>
+    <message>
+        <source>el fin del crepúsculo para la mejor altura en el modo T: astronómico (-18°), náutico (-12°) o civil (-6°) (por defecto astro; R y E usan siempre -18°)</source>
+        <translation>the end of twilight for the best altitude in mode T: astronomical (-18°), nautical (-12°) or civil (-6°) (default astro; R and E always use -18°)</translation>
+    </message>
+    <message>
+        <source>la salida como un objeto JSON (por defecto, texto)</source>
+        <translation>the output as a JSON object (default: text)</translation>
+    </message>
+    <message>
+        <source>dónde está un objeto de un catálogo en un instante y cómo se observa: la página Selección</source>
+        <translation>where an object of a catalog is at an instant and how it can be observed: the Selection page</translation>
+    </message>
+    <message>
+        <source>--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)
+[--at FECHA] [--mode R|E|T] [--twilight astro|nautical|civil] [--json]
+[--lat GRADOS] [--alt METROS] [--res SEGUNDOS | --fwhm SEGUNDOS]
+[--exposure-format seconds|minsec] [--polar | --cartesian]
+[--per-minute | --per-hour]</source>
+        <translation>--catalog FILE [--kind C|A] (--object N | --name TEXT)
+[--at DATE] [--mode R|E|T] [--twilight astro|nautical|civil] [--json]
+[--lat DEGREES] [--alt METRES] [--res ARCSEC | --fwhm ARCSEC]
+[--exposure-format seconds|minsec] [--polar | --cartesian]
+[--per-minute | --per-hour]</translation>
+    </message>
+    <message>
+        <source>descarga los catálogos del Minor Planet Center a la carpeta del programa: la página Descarga de archivos</source>
+        <translation>downloads the Minor Planet Center catalogs into the program folder: the Downloads page</translation>
+    </message>
+    <message>
+        <source>comets|neos|critical|distant|bright|all</source>
+        <translation>comets|neos|critical|distant|bright|all</translation>
+    </message>
+    <message>
+        <source>el catálogo: comets (CometsCR.dat), neos (NeosAndUnusualCR.dat), critical (CriticalListCR.dat), distant (DistantObjectsCR.dat), bright (BrightMinorPlanetsCR.dat) o all (los cinco). El progreso se muestra en la salida de errores.</source>
+        <translation>the catalog: comets (CometsCR.dat), neos (NeosAndUnusualCR.dat), critical (CriticalListCR.dat), distant (DistantObjectsCR.dat), bright (BrightMinorPlanetsCR.dat) or all (the five). The progress is shown on standard error.</translation>
+    </message>
+    <message>
+        <source>FECHA</source>
+        <translation>DATE</translation>
+    </message>
+    <message>
+        <source>el instante de la primera fila en Tiempo Universal, &quot;dd/mm/aaaa hh:nn:ss&quot; o &quot;dd/mm/aaaa&quot;. Obligatoria.</source>
+        <translation>the instant of the first row in Universal Time, &quot;dd/mm/yyyy hh:nn:ss&quot; or &quot;dd/mm/yyyy&quot;. Required.</translation>
+    </message>
+    <message>
+        <source>PASO</source>
+        <translation>STEP</translation>
+    </message>
+    <message>
+        <source>el paso entre filas, de 00.0 a 99.9 (por defecto 01.0)</source>
+        <translation>the step between rows, 00.0 to 99.9 (default 01.0)</translation>
+    </message>
+    <message>
+        <source>dias|horas|minutos</source>
+        <translation>dias|horas|minutos</translation>
+    </message>
+    <message>
+        <source>la unidad del paso (por defecto dias)</source>
+        <translation>the unit of the step: days, hours or minutes (default dias)</translation>
+    </message>
+    <message>
+        <source>FILAS</source>
+        <translation>ROWS</translation>
+    </message>
+    <message>
+        <source>el número de filas, de 0 a 9999 (por defecto 0030)</source>
+        <translation>the number of rows, 0 to 9999 (default 0030)</translation>
+    </message>
+    <message>
+        <source>sin la columna del movimiento</source>
+        <translation>without the motion columns</translation>
+    </message>
+    <message>
+        <source>sin la columna de la altura</source>
+        <translation>without the altitude column</translation>
+    </message>
+    <message>
+        <source>sin la columna de la distancia a la Tierra</source>
+        <translation>without the Earth distance column</translation>
+    </message>
+    <message>
+        <source>sin la columna de la distancia al Sol</source>
+        <translation>without the Sun distance column</translation>
+    </message>
+    <message>
+        <source>sin la columna de la elongación</source>
+        <translation>without the elongation column</translation>
+    </message>
+    <message>
+        <source>sin la columna del ángulo de fase</source>
+        <translation>without the phase angle column</translation>
+    </message>
+    <message>
+        <source>con la columna de la cola (por defecto, sin ella)</source>
+        <translation>with the tail columns (default: without them)</translation>
+    </message>
+    <message>
+        <source>escribe la tabla en ARCHIVO como la guarda la página (CR LF, Windows-1252) en lugar de mostrarla (por defecto, en la salida estándar)</source>
+        <translation>writes the table to FILE as the page saves it (CR LF, Windows-1252) instead of showing it (default: to standard output)</translation>
+    </message>
+    <message>
+        <source>la tabla de posiciones de un objeto a intervalos regulares: la página Efemérides</source>
+        <translation>the table of positions of an object at regular intervals: the Ephemeris page</translation>
+    </message>
+    <message>
+        <source>--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)
+--start FECHA [--step PASO] [--unit dias|horas|minutos] [--rows FILAS]
+[--no-vel] [--no-altura] [--no-delta] [--no-r] [--no-elo] [--no-fase]
+[--cola] [-o ARCHIVO] [opciones de Configuración]</source>
+        <translation>--catalog FILE [--kind C|A] (--object N | --name TEXT)
+--start DATE [--step STEP] [--unit dias|horas|minutos] [--rows ROWS]
+[--no-vel] [--no-altura] [--no-delta] [--no-r] [--no-elo] [--no-fase]
+[--cola] [-o FILE] [Settings options]</translation>
+    </message>
+    <message>
+        <source>GRADOS</source>
+        <translation>DEGREES</translation>
+    </message>
+    <message>
+        <source>la inclinación de la vista, de -90 a 90 (por defecto 0)</source>
+        <translation>the tilt of the view, -90 to 90 (default 0)</translation>
+    </message>
+    <message>
+        <source>el giro de la vista, de 0 a 360 (por defecto 0)</source>
+        <translation>the turn of the view, 0 to 360 (default 0)</translation>
+    </message>
+    <message>
+        <source>la escala: las unidades astronómicas del radio del dibujo, de 0.5 a 100 en décimas (por defecto 4.0)</source>
+        <translation>the scale: the radius of the drawing in astronomical units, 0.5 to 100 in tenths (default 4.0)</translation>
+    </message>
+    <message>
+        <source>X,Y</source>
+        <translation>X,Y</translation>
+    </message>
+    <message>
+        <source>el desplazamiento del dibujo en píxeles (por defecto 0,0)</source>
+        <translation>the shift of the drawing in pixels (default 0,0)</translation>
+    </message>
+    <message>
+        <source>LISTA</source>
+        <translation>LIST</translation>
+    </message>
+    <message>
+        <source>las órbitas de planetas dibujadas: nombres de mer,ven,mar,jup,sat,ura,nep separados por comas, o all (por defecto, ninguna)</source>
+        <translation>the planet orbits drawn: names among mer,ven,mar,jup,sat,ura,nep separated by commas, or all (default: none)</translation>
+    </message>
+    <message>
+        <source>dibuja el cuadrado del plano de la eclíptica (por defecto, no)</source>
+        <translation>draws the square of the ecliptic plane (default: no)</translation>
+    </message>
+    <message>
+        <source>el tamaño &quot;Para web&quot;, 326 x 326 píxeles (por defecto 430 x 469)</source>
+        <translation>the &quot;For web&quot; size, 326 x 326 pixels (default 430 x 469)</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>una secuencia de N imágenes numeradas, de 0 a 100 (por defecto, una sola imagen)</source>
+        <translation>a sequence of N numbered pictures, 0 to 100 (default: a single picture)</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>con --frames, el paso entre imágenes: 1, 2, 3, 5, 10, 15 o 30 (por defecto 1)</source>
+        <translation>with --frames, the step between pictures: 1, 2, 3, 5, 10, 15 or 30 (default 1)</translation>
+    </message>
+    <message>
+        <source>UNIDAD</source>
+        <translation>UNIT</translation>
+    </message>
+    <message>
+        <source>con --frames, la unidad del paso: anos, meses, semanas, dias, horas o minutos (por defecto dias)</source>
+        <translation>with --frames, the unit of the step: anos, meses, semanas, dias, horas or minutos (years, months, weeks, days, hours, minutes; default dias)</translation>
+    </message>
+    <message>
+        <source>la imagen, ARCHIVO.gif o ARCHIVO.bmp, como la guarda la página. Obligatoria.</source>
+        <translation>the picture, FILE.gif or FILE.bmp, as the page saves it. Required.</translation>
+    </message>
+    <message>
+        <source>el dibujo de la órbita de un objeto entre los planetas, o una secuencia de dibujos: la página Orbita</source>
+        <translation>the drawing of the orbit of an object among the planets, or a sequence of drawings: the Orbit page</translation>
+    </message>
+    <message>
+        <source>--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)
+[--at FECHA] [--tilt GRADOS] [--azimuth GRADOS] [--scale UA] [--pan X,Y]
+[--planets LISTA] [--plane] [--web] [--frames N [--step K] [--unit UNIDAD]]
+-o ARCHIVO.gif|ARCHIVO.bmp [opciones de Configuración]</source>
+        <translation>--catalog FILE [--kind C|A] (--object N | --name TEXT)
+[--at DATE] [--tilt DEGREES] [--azimuth DEGREES] [--scale AU] [--pan X,Y]
+[--planets LIST] [--plane] [--web] [--frames N [--step K] [--unit UNIT]]
+-o FILE.gif|FILE.bmp [Settings options]</translation>
+    </message>
+    <message>
+        <source>el archivo MPCOrb.dat del MPC (por defecto, el elegido en la página Configuración)</source>
+        <translation>the MPC&apos;s MPCOrb.dat file (default: the one chosen on the Settings page)</translation>
+    </message>
+    <message>
+        <source>busca un asteroide en MPCOrb.dat y muestra sus elementos, y con --at dónde está: la búsqueda de la página Selección</source>
+        <translation>finds a minor planet in MPCOrb.dat and shows its elements, and with --at where it is: the search of the Selection page</translation>
+    </message>
+    <message>
+        <source>[--mpcorb ARCHIVO] CLAVE [--json] [--at FECHA]
+[opciones de Configuración]</source>
+        <translation>[--mpcorb FILE] KEY [--json] [--at DATE]
+[Settings options]</translation>
+    </message>
+    <message>
+        <source>CLAVE: el número, el nombre o la designación provisional, como en la caja de búsqueda (&quot;433&quot;, &quot;Eros&quot;, &quot;2004 MN4&quot;); puede ir en varias palabras sin comillas. Sin --at solo se muestran los elementos.</source>
+        <translation>KEY: the number, the name or the provisional designation, as in the search box (&quot;433&quot;, &quot;Eros&quot;, &quot;2004 MN4&quot;); it may be several words without quotes. Without --at only the elements are shown.</translation>
+    </message>
+    <message>
+        <source>el semieje mayor de una órbita escrita a mano, en UA (con --e y --i)</source>
+        <translation>the semi-major axis of an orbit typed by hand, in AU (with --e and --i)</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>su excentricidad</source>
+        <translation>its eccentricity</translation>
+    </message>
+    <message>
+        <source>su inclinación en grados</source>
+        <translation>its inclination in degrees</translation>
+    </message>
+    <message>
+        <source>TEXTO</source>
+        <translation>TEXT</translation>
+    </message>
+    <message>
+        <source>el nombre que se muestra (por defecto Calculado)</source>
+        <translation>the name shown (default Calculado)</translation>
+    </message>
+    <message>
+        <source>el semieje mayor, la excentricidad y el parámetro de Tisserand respecto a Júpiter de una órbita escrita o de un objeto de catálogo: la página e/a</source>
+        <translation>the semi-major axis, the eccentricity and the Tisserand parameter with respect to Jupiter of a typed orbit or of a catalog object: the e/a page</translation>
+    </message>
+    <message>
+        <source>--a UA --e E --i GRADOS [--title TEXTO]
+--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)</source>
+        <translation>--a AU --e E --i DEGREES [--title TEXT]
+--catalog FILE [--kind C|A] (--object N | --name TEXT)</translation>
+    </message>
+    <message>
+        <source>un catálogo de elementos (se puede repetir; un nombre sin carpeta se busca también en la carpeta del programa)</source>
+        <translation>a catalog of elements (may be repeated; a name without a folder is also looked for in the program folder)</translation>
+    </message>
+    <message>
+        <source>los cinco catálogos juntos, cada objeto una vez</source>
+        <translation>the five catalogs together, each object once</translation>
+    </message>
+    <message>
+        <source>el archivo MPCOrb.dat del MPC, leído sin cargarlo entero</source>
+        <translation>the MPC&apos;s MPCOrb.dat file, read without loading it whole</translation>
+    </message>
+    <message>
+        <source>dd/mm/yyyy</source>
+        <translation>dd/mm/yyyy</translation>
+    </message>
+    <message>
+        <source>la fecha de la noche (de mediodía local a mediodía local)</source>
+        <translation>the date of the night (from local noon to local noon)</translation>
+    </message>
+    <message>
+        <source>latitud, norte positiva, -90 a +90 (por defecto, la de vagaris.ini)</source>
+        <translation>latitude, north positive, -90 to +90 (default: that of vagaris.ini)</translation>
+    </message>
+    <message>
+        <source>longitud, este positiva, -180 a +180 (por defecto, la de vagaris.ini)</source>
+        <translation>longitude, east positive, -180 to +180 (default: that of vagaris.ini)</translation>
+    </message>
+    <message>
+        <source>el Sol a -18°, -12° o -6° (por defecto astro)</source>
+        <translation>the Sun at -18°, -12° or -6° (default astro)</translation>
+    </message>
+    <message>
+        <source>MAG</source>
+        <translation>MAG</translation>
+    </message>
+    <message>
+        <source>magnitud límite, -30 a 40 (por defecto 14)</source>
+        <translation>limiting magnitude, -30 to 40 (default 14)</translation>
+    </message>
+    <message>
+        <source>altura mínima, 0 a 90 (por defecto 15)</source>
+        <translation>minimum altitude, 0 to 90 (default 15)</translation>
+    </message>
+    <message>
+        <source>MINUTOS</source>
+        <translation>MINUTES</translation>
+    </message>
+    <message>
+        <source>tiempo observable mínimo, 1 a 1440 (por defecto 30)</source>
+        <translation>minimum observable time, 1 to 1440 (default 30)</translation>
+    </message>
+    <message>
+        <source>separación mínima de la Luna, 0 a 180; 0 la desactiva (por defecto 15)</source>
+        <translation>minimum separation from the Moon, 0 to 180; 0 turns it off (default 15)</translation>
+    </message>
+    <message>
+        <source>solo mientras la Luna está bajo el horizonte</source>
+        <translation>only while the Moon is below the horizon</translation>
+    </message>
+    <message>
+        <source>mag|best|time|alt</source>
+        <translation>mag|best|time|alt</translation>
+    </message>
+    <message>
+        <source>el orden de la lista (por defecto mag)</source>
+        <translation>the order of the list (default mag)</translation>
+    </message>
+    <message>
+        <source>solo las N primeras filas</source>
+        <translation>only the first N rows</translation>
+    </message>
+    <message>
+        <source>hilos de cálculo, 1 a 256 (por defecto, uno por procesador)</source>
+        <translation>computing threads, 1 to 256 (default: one per processor)</translation>
+    </message>
+    <message>
+        <source>la salida como un objeto JSON</source>
+        <translation>the output as a JSON object</translation>
+    </message>
+    <message>
+        <source>la salida en CSV</source>
+        <translation>the output as CSV</translation>
+    </message>
+    <message>
+        <source>escribe la salida en el archivo (texto: Windows-1252, CR LF)</source>
+        <translation>writes the output to the file (text: Windows-1252, CR LF)</translation>
+    </message>
+    <message>
+        <source>qué se puede observar una noche desde un lugar: los objetos de un catálogo ordenados, con su ventana de observación y su mejor momento</source>
+        <translation>what can be observed in one night from one site: the objects of a catalog ranked, with their observing window and their best time</translation>
+    </message>
+    <message>
+        <source>(--catalog ARCHIVO [--catalog ARCHIVO ...] | --all-catalogs | --mpcorb ARCHIVO)
+--date dd/mm/yyyy [--lat GRADOS] [--lon GRADOS] [--twilight astro|nautical|civil]
+[--mag MAG] [--min-alt GRADOS] [--min-time MINUTOS] [--moon-sep GRADOS] [--moon-down]
+[--sort mag|best|time|alt] [--limit N] [--threads N] [--json | --csv] [-o ARCHIVO]</source>
+        <translation>(--catalog FILE [--catalog FILE ...] | --all-catalogs | --mpcorb FILE)
+--date dd/mm/yyyy [--lat DEGREES] [--lon DEGREES] [--twilight astro|nautical|civil]
+[--mag MAG] [--min-alt DEGREES] [--min-time MINUTES] [--moon-sep DEGREES] [--moon-down]
+[--sort mag|best|time|alt] [--limit N] [--threads N] [--json | --csv] [-o FILE]</translation>
+    </message>
+    <message>
+        <source>correcto; también con --help y --version</source>
+        <translation>success; also with --help and --version</translation>
+    </message>
+    <message>
+        <source>la entrada no vale o la operación falla: un archivo que falta o no se lee, un objeto que no está en el catálogo, una línea o una fecha que no se convierte, una escritura o una descarga que falla</source>
+        <translation>bad input or a failed operation: a file that is missing or cannot be read, an object not in the catalog, a line or a date that does not convert, a write or a download that fails</translation>
+    </message>
+    <message>
+        <source>la línea de órdenes no vale: sin argumentos, una opción desconocida, una opción sin su valor, un valor que no es un número o está fuera del rango de la opción</source>
+        <translation>a wrong command line: no arguments, an unknown option, an option without its value, a value that is not a number or is outside the option&apos;s range</translation>
+    </message>
+    <message>
+        <source>vagaris y vagaris-cli comparten la carpeta del programa: $VAGARIS_HOME si está definida; si no, $XDG_DATA_HOME/vagaris, o ~/.local/share/vagaris (un programa compilado que se ejecuta desde su carpeta de compilación usa esa carpeta cuando puede escribir en ella). Allí están vagaris.ini (la configuración) y los cinco catálogos CometsCR.dat, NeosAndUnusualCR.dat, CriticalListCR.dat, DistantObjectsCR.dat y BrightMinorPlanetsCR.dat; un archivo 457.txt o modext.txt en ella muestra las páginas del modo extendido.</source>
+        <translation>vagaris and vagaris-cli share the program folder: $VAGARIS_HOME when it is set; otherwise $XDG_DATA_HOME/vagaris, or ~/.local/share/vagaris (a program run from its build folder uses that folder when it can write there). It holds vagaris.ini (the settings) and the five catalogs CometsCR.dat, NeosAndUnusualCR.dat, CriticalListCR.dat, DistantObjectsCR.dat and BrightMinorPlanetsCR.dat; a file 457.txt or modext.txt in it shows the pages of the extended mode.</translation>
+    </message>
+    <message>
+        <source>uso: vagaris-cli </source>
+        <translation>usage: vagaris-cli </translation>
+    </message>
+    <message>
+        <source>muestra esta ayuda y termina</source>
+        <translation>shows this help and exits</translation>
+    </message>
+    <message>
+        <source>Las opciones y un ejemplo: vagaris-cli </source>
+        <translation>The options and an example: vagaris-cli </translation>
+    </message>
+    <message>
+        <source>
+Argumentos:
+  </source>
+        <translation>
+Arguments:
+  </translation>
+    </message>
+    <message>
+        <source>
+Opciones:
+</source>
+        <translation>
+Options:
+</translation>
+    </message>
+    <message>
+        <source>
+Ejemplo:
+</source>
+        <translation>
+Example:
+</translation>
+    </message>
+    <message>
+        <source>
+Códigos de salida:
+</source>
+        <translation>
+Exit codes:
+</translation>
+    </message>
+    <message>
+        <source>: los cálculos de Vagaris (cometas y asteroides) desde la línea de órdenes
+
+uso: vagaris-cli ORDEN [opciones]
+     vagaris-cli ORDEN --help
+     vagaris-cli --help | --version
+
+Órdenes:
+</source>
+        <translation>: the computations of Vagaris (comets and minor planets) from the command line
+
+usage: vagaris-cli COMMAND [options]
+       vagaris-cli COMMAND --help
+       vagaris-cli --help | --version
+
+Commands:
+</translation>
+    </message>
+    <message>
+        <source>
+Archivos:
+  </source>
+        <translation>
+Files:
+  </translation>
+    </message>
+    <message>
+        <source>Órdenes de usuario</source>
+        <translation>User Commands</translation>
+    </message>
+    <message>
+        <source>NOMBRE</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>los cálculos de Vagaris desde la línea de órdenes</source>
+        <translation>the computations of Vagaris from the command line</translation>
+    </message>
+    <message>
+        <source>SINOPSIS</source>
+        <translation>SYNOPSIS</translation>
+    </message>
+    <message>
+        <source>orden</source>
+        <translation>command</translation>
+    </message>
+    <message>
+        <source>opciones</source>
+        <translation>options</translation>
+    </message>
+    <message>
+        <source>DESCRIPCIÓN</source>
+        <translation>DESCRIPTION</translation>
+    </message>
+    <message>
+        <source>vagaris-cli hace sin ventana lo que hacen las páginas de</source>
+        <translation>vagaris-cli does without a window what the pages of</translation>
+    </message>
+    <message>
+        <source>dónde está un cometa o un asteroide, cómo se observa, efemérides, gráficas, el dibujo de la órbita, la búsqueda en MPCOrb.dat, la descarga de catálogos, la búsqueda de anticolas y el parámetro de Tisserand. Todas las horas son de Tiempo Universal.</source>
+        <translation>do: where a comet or a minor planet is, how it can be observed, ephemerides, charts, the drawing of the orbit, the search in MPCOrb.dat, the download of catalogs, the anti-tail search and the Tisserand parameter. All times are Universal Time.</translation>
+    </message>
+    <message>
+        <source>ÓRDENES</source>
+        <translation>COMMANDS</translation>
+    </message>
+    <message>
+        <source>Ejemplo:</source>
+        <translation>Example:</translation>
+    </message>
+    <message>
+        <source>ARCHIVOS</source>
+        <translation>FILES</translation>
+    </message>
+    <message>
+        <source>ESTADO DE SALIDA</source>
+        <translation>EXIT STATUS</translation>
+    </message>
+    <message>
+        <source>VÉASE TAMBIÉN</source>
+        <translation>SEE ALSO</translation>
+    </message>
+    <message>
+        <source>catálogo de elementos orbitales en el formato del MPC; un nombre relativo que no existe en la carpeta actual se busca en la carpeta del programa. Obligatoria.</source>
+        <translation>catalog of orbital elements in the MPC format; a relative name that does not exist in the current folder is looked for in the program folder. Required.</translation>
+    </message>
+    <message>
+        <source>C|A</source>
+        <translation>C|A</translation>
+    </message>
+    <message>
+        <source>formato del catálogo: C cometas, A asteroides (por defecto, según el nombre del archivo: CometsCR.dat es C; NeosAndUnusualCR.dat, CriticalListCR.dat, DistantObjectsCR.dat y BrightMinorPlanetsCR.dat son A)</source>
+        <translation>format of the catalog: C comets, A minor planets (default: by the file name: CometsCR.dat is C; NeosAndUnusualCR.dat, CriticalListCR.dat, DistantObjectsCR.dat and BrightMinorPlanetsCR.dat are A)</translation>
+    </message>
+    <message>
+        <source>el objeto número N del catálogo, desde 0 (se da --object o --name)</source>
+        <translation>the object number N of the catalog, from 0 (give --object or --name)</translation>
+    </message>
+    <message>
+        <source>el primer objeto cuyo nombre contiene TEXTO, sin distinguir mayúsculas de minúsculas</source>
+        <translation>the first object whose name contains TEXT, ignoring case</translation>
+    </message>
+    <message>
+        <source>el instante en Tiempo Universal, &quot;dd/mm/aaaa hh:nn:ss&quot; o &quot;dd/mm/aaaa&quot; (por defecto, ahora)</source>
+        <translation>the instant in Universal Time, &quot;dd/mm/yyyy hh:nn:ss&quot; or &quot;dd/mm/yyyy&quot; (default: now)</translation>
+    </message>
+    <message>
+        <source>latitud del observador en grados enteros, de -90 a 90; admite signo, como -05 (por defecto la de vagaris.ini, +40 sin archivo)</source>
+        <translation>the observer&apos;s latitude in whole degrees, -90 to 90; a sign is allowed, as in -05 (default: that of vagaris.ini, +40 without the file)</translation>
+    </message>
+    <message>
+        <source>METROS</source>
+        <translation>METRES</translation>
+    </message>
+    <message>
+        <source>altitud del observador en metros, de 0 a 9999 (por defecto la de vagaris.ini, 0000 sin archivo)</source>
+        <translation>the observer&apos;s height in metres, 0 to 9999 (default: that of vagaris.ini, 0000 without the file)</translation>
+    </message>
+    <message>
+        <source>SEGUNDOS</source>
+        <translation>ARCSEC</translation>
+    </message>
+    <message>
+        <source>resolución en segundos de arco por píxel con la que se calcula la exposición (por defecto la de vagaris.ini, 2.7 sin archivo); excluye --fwhm</source>
+        <translation>resolution in arcseconds per pixel for the exposure (default: that of vagaris.ini, 2.7 without the file); excludes --fwhm</translation>
+    </message>
+    <message>
+        <source>FWHM de las estrellas en segundos de arco: la exposición se calcula con ella en lugar de la resolución (por defecto se usa la resolución; excluye --res)</source>
+        <translation>FWHM of the stars in arcseconds: the exposure is computed from it instead of the resolution (default: the resolution is used; excludes --res)</translation>
+    </message>
+    <message>
+        <source>seconds|minsec</source>
+        <translation>seconds|minsec</translation>
+    </message>
+    <message>
+        <source>la exposición en segundos o en minutos y segundos (por defecto la de vagaris.ini, seconds sin archivo)</source>
+        <translation>the exposure in seconds or in minutes and seconds (default: that of vagaris.ini, seconds without the file)</translation>
+    </message>
+    <message>
+        <source>el movimiento en ángulo de posición y velocidad (por defecto, si vagaris.ini no dice otra cosa)</source>
+        <translation>the motion as position angle and rate (the default, unless vagaris.ini says otherwise)</translation>
+    </message>
+    <message>
+        <source>el movimiento en ascensión recta y declinación; excluye --polar</source>
+        <translation>the motion in right ascension and declination; excludes --polar</translation>
+    </message>
+    <message>
+        <source>el movimiento por minuto (por defecto, si vagaris.ini no dice otra cosa)</source>
+        <translation>the motion per minute (the default, unless vagaris.ini says otherwise)</translation>
+    </message>
+    <message>
+        <source>el movimiento por hora; excluye --per-minute</source>
+        <translation>the motion per hour; excludes --per-minute</translation>
+    </message>
+    <message>
+        <source>Posiciones para centro de la Tierra</source>
+        <translation>Positions for the Earth&apos;s centre</translation>
+    </message>
+    <message>
+        <source>Altura máxima para Sol a -18º y Lat %1</source>
+        <translation>Max. altitude for Sun at -18° and Lat %1</translation>
+    </message>
+    <message>
+        <source>T.U.</source>
+        <translation>UT</translation>
+    </message>
+    <message>
+        <source>AR</source>
+        <translation>RA</translation>
+    </message>
+    <message>
+        <source>DEC</source>
+        <translation>DEC</translation>
+    </message>
+    <message>
+        <source>&quot;/min</source>
+        <translation>&quot;/min</translation>
+    </message>
+    <message>
+        <source>&quot;/hora</source>
+        <translation>&quot;/hour</translation>
+    </message>
+    <message>
+        <source>AP</source>
+        <translation>PA</translation>
+    </message>
+    <message>
+        <source>AM</source>
+        <translation>MA</translation>
+    </message>
+    <message>
+        <source>D(UA)</source>
+        <translation>D(AU)</translation>
+    </message>
+    <message>
+        <source>R(UA)</source>
+        <translation>R(AU)</translation>
+    </message>
+    <message>
+        <source>ELN</source>
+        <translation>ELN</translation>
+    </message>
+    <message>
+        <source>AF</source>
+        <translation>PHA</translation>
+    </message>
+    <message>
+        <source>APC  APA  DIF</source>
+        <translation>TPA  APA  DIF</translation>
+    </message>
+    <message>
+        <source>FECHA TU</source>
+        <translation>DATE UT</translation>
+    </message>
+    <message>
+        <source>COMETA</source>
+        <translation>COMET</translation>
+    </message>
+    <message>
+        <source>OBJETO</source>
+        <translation>OBJECT</translation>
+    </message>
+    <message>
+        <source>CATALOGO</source>
+        <translation>CATALOG</translation>
+    </message>
+    <message>
+        <source>INICIO</source>
+        <translation>START</translation>
+    </message>
+    <message>
+        <source>FIN</source>
+        <translation>END</translation>
+    </message>
+    <message>
+        <source>HORAS</source>
+        <translation>HOURS</translation>
+    </message>
+    <message>
+        <source>MEJOR</source>
+        <translation>BEST</translation>
+    </message>
+    <message>
+        <source>ALT</source>
+        <translation>ALT</translation>
+    </message>
+    <message>
+        <source>AZ</source>
+        <translation>AZ</translation>
+    </message>
+    <message>
+        <source>&quot;/MIN</source>
+        <translation>&quot;/MIN</translation>
+    </message>
+    <message>
+        <source>LUNA</source>
+        <translation>MOON</translation>
+    </message>
+    <message>
+        <source>EDAD</source>
+        <translation>AGE</translation>
+    </message>
+    <message>
+        <source>PERIH</source>
+        <translation>PERIH</translation>
+    </message>
+    <message>
+        <source>Noche del %1 al %2 (%3 a %4 T.U.)</source>
+        <translation>Night of %1 to %2 (%3 to %4 UT)</translation>
+    </message>
+    <message>
+        <source>Lugar: latitud %1°, longitud %2°</source>
+        <translation>Site: latitude %1°, longitude %2°</translation>
+    </message>
+    <message>
+        <source>Sin oscuridad esta noche</source>
+        <translation>No darkness tonight</translation>
+    </message>
+    <message>
+        <source>Oscuridad (Sol a -%1°): %2 a %3 T.U.</source>
+        <translation>Dark (Sun at -%1°): %2 to %3 UT</translation>
+    </message>
+    <message>
+        <source>Luna iluminada a medianoche: %1%</source>
+        <translation>Moon illuminated at midnight: %1%</translation>
+    </message>
+    <message>
+        <source>Límites: magnitud %1, altura %2°, %3 min, Luna a %4°</source>
+        <translation>Limits: magnitude %1, altitude %2°, %3 min, Moon at %4°</translation>
+    </message>
+    <message>
+        <source>, Luna bajo el horizonte</source>
+        <translation>, Moon below the horizon</translation>
+    </message>
+    <message>
+        <source>Catálogo no encontrado: %1</source>
+        <translation>Catalog not found: %1</translation>
+    </message>
+    <message>
+        <source>Objetos considerados: %1</source>
+        <translation>Objects considered: %1</translation>
+    </message>
+    <message>
+        <source>%1 líneas no válidas</source>
+        <translation>%1 invalid lines</translation>
+    </message>
+    <message>
+        <source>Objetos en la lista: %1</source>
+        <translation>Objects listed: %1</translation>
+    </message>
+    <message>
+        <source>Objeto</source>
+        <translation>Object</translation>
+    </message>
+    <message>
+        <source>Catálogo</source>
+        <translation>Catalog</translation>
+    </message>
+    <message>
+        <source>Mag</source>
+        <translation>Mag</translation>
+    </message>
+    <message>
+        <source>Inicio</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Fin</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Horas</source>
+        <translation>Hours</translation>
+    </message>
+    <message>
+        <source>Mejor</source>
+        <translation>Best</translation>
+    </message>
+    <message>
+        <source>Alt.</source>
+        <translation>Alt.</translation>
+    </message>
+    <message>
+        <source>Az.</source>
+        <translation>Az.</translation>
+    </message>
+    <message>
+        <source>Elong.</source>
+        <translation>Elong.</translation>
+    </message>
+    <message>
+        <source>Luna</source>
+        <translation>Moon</translation>
+    </message>
+    <message>
+        <source>Edad</source>
+        <translation>Age</translation>
+    </message>
+    <message>
+        <source>Perih.</source>
+        <translation>Perih.</translation>
+    </message>
+    <message>
+        <source>No se puede leer %1; se usan los valores por omisión</source>
+        <translation>Cannot read %1; the default values are used</translation>
+    </message>
+    <message>
+        <source>%1, línea %2: valor no válido; se usa el valor por omisión</source>
+        <translation>%1, line %2: invalid value; the default value is used</translation>
+    </message>
+    <message>
+        <source>%1, líneas %2: valores no válidos; se usan los valores por omisión</source>
+        <translation>%1, lines %2: invalid values; the default values are used</translation>
+    </message>
+    <message>
+        <source> y </source>
+        <translation> and </translation>
     </message>
 </context>
 <context>
@@ -507,6 +1397,10 @@
         <source>Minutos</source>
         <translation>Minutes</translation>
     </message>
+    <message>
+        <source>¿Qué observar?</source>
+        <translation>What to observe?</translation>
+    </message>
 </context>
 <context>
     <name>TFAtmo</name>
@@ -545,6 +1439,26 @@
     <message>
         <source>No se pudo guardar la configuración: </source>
         <translation>Could not save the settings: </translation>
+    </message>
+    <message>
+        <source>No hay catálogos en %1.</source>
+        <translation>There are no catalogs in %1.</translation>
+    </message>
+    <message>
+        <source>Descargar catálogos</source>
+        <translation>Download catalogs</translation>
+    </message>
+    <message>
+        <source>Usar catálogos de ejemplo</source>
+        <translation>Use the sample catalogs</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>No se encuentran los catálogos de ejemplo</source>
+        <translation>The sample catalogs cannot be found</translation>
     </message>
 </context>
 <context>
@@ -633,6 +1547,85 @@
     <message>
         <source>Días</source>
         <translation>Days</translation>
+    </message>
+</context>
+<context>
+    <name>TonightWindow</name>
+    <message>
+        <source>¿Qué observar?</source>
+        <translation>What to observe?</translation>
+    </message>
+    <message>
+        <source>Luna bajo el horizonte</source>
+        <translation>Moon below the horizon</translation>
+    </message>
+    <message>
+        <source>Astronómico (Sol a -18°)</source>
+        <translation>Astronomical (Sun at -18°)</translation>
+    </message>
+    <message>
+        <source>Náutico (Sol a -12°)</source>
+        <translation>Nautical (Sun at -12°)</translation>
+    </message>
+    <message>
+        <source>Civil (Sol a -6°)</source>
+        <translation>Civil (Sun at -6°)</translation>
+    </message>
+    <message>
+        <source>Catálogo cargado</source>
+        <translation>Loaded catalog</translation>
+    </message>
+    <message>
+        <source>Los cinco catálogos</source>
+        <translation>The five catalogs</translation>
+    </message>
+    <message>
+        <source>Magnitud límite</source>
+        <translation>Limiting magnitude</translation>
+    </message>
+    <message>
+        <source>Altura mínima</source>
+        <translation>Minimum altitude</translation>
+    </message>
+    <message>
+        <source>Tiempo mínimo</source>
+        <translation>Minimum time</translation>
+    </message>
+    <message>
+        <source>Separación de la Luna</source>
+        <translation>Moon separation</translation>
+    </message>
+    <message>
+        <source>Crepúsculo</source>
+        <translation>Twilight</translation>
+    </message>
+    <message>
+        <source>Catálogo</source>
+        <translation>Catalog</translation>
+    </message>
+    <message>
+        <source>Calcular</source>
+        <translation>Compute</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Guardar</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>No hay ningún catálogo cargado</source>
+        <translation>No catalog is loaded</translation>
+    </message>
+    <message>
+        <source>Texto (*.txt)|*.txt|CSV (*.csv)|*.csv</source>
+        <translation>Text (*.txt)|*.txt|CSV (*.csv)|*.csv</translation>
+    </message>
+    <message>
+        <source>El catálogo ha cambiado: vuelva a calcular</source>
+        <translation>The catalog has changed: compute again</translation>
     </message>
 </context>
 </TS>

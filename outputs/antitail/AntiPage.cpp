@@ -21,6 +21,7 @@
 #include "shell/AppController.h"
 #include "shell/Dialogs.h"
 #include "shell/MaskedEdit.h"
+#include "shell/settings/Translations.h"
 
 namespace {
 
@@ -148,7 +149,7 @@ void AntiPage::runSearch() {
     clearList();
     const std::uint64_t myList = listGeneration_;
 
-    const vagaris::AntiTailListing headings = vagaris::AntiTailHeadings();
+    const vagaris::AntiTailListing headings = vagaris::AntiTailHeadings(TrCoreUtf8);
     for (std::size_t k = 0; k < headings.lines.size(); ++k) {
         session.AntiTail.append(headings.lines[k], headings.hits[k]);
         hitList_->addItem(QString::fromStdString(headings.lines[k]));

@@ -118,8 +118,9 @@ std::string AntiTailHitLine(int cometIndex, Instant when, double phaseDeg, doubl
            FormatNumber("000  ", phaseDeg) + FormatNumber("00.0  ", magnitude) + name;
 }
 
-AntiTailListing AntiTailHeadings() {
-    return {{kAntiTailHeading1, kAntiTailHeading2}, {{-1, 0}, {-1, 0}}};
+AntiTailListing AntiTailHeadings(Words words) {
+    return {{TranslatedHeading(kAntiTailHeading1, kAntiTailHeading2, words), kAntiTailHeading2},
+            {{-1, 0}, {-1, 0}}};
 }
 
 Instant AntiTailTakeOverInstant(const AntiTailHit& hit) {
@@ -182,8 +183,8 @@ bool SearchAntiTail(const std::vector<std::string>& cometLines, int year,
 }
 
 AntiTailListing AntiTailList(const std::vector<std::string>& cometLines, int year,
-                             const Settings& settings) {
-    AntiTailListing listing = AntiTailHeadings();
+                             const Settings& settings, Words words) {
+    AntiTailListing listing = AntiTailHeadings(words);
     SearchAntiTail(
         cometLines, year,
         [&](const std::string& line, const AntiTailHit& hit) {

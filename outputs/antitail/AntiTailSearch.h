@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Words.h"
 #include "core/Session.h"
 #include "core/Time.h"
 
@@ -43,7 +44,7 @@ std::string AntiTailHitLine(int cometIndex, Instant when, double phaseDeg, doubl
                             const std::string& name);
 
 // The two headings with their -1 hits.
-AntiTailListing AntiTailHeadings();
+AntiTailListing AntiTailHeadings(Words words = SpanishWords);
 
 // The instant "Fijar fecha" takes over from a hit: the displayed date plus the displayed
 // whole hours (the minutes are dropped).
@@ -65,6 +66,6 @@ bool SearchAntiTail(const std::vector<std::string>& cometLines, int year,
 
 // The whole list at once: the headings and every hit.
 AntiTailListing AntiTailList(const std::vector<std::string>& cometLines, int year,
-                             const Settings& settings = Settings{});
+                             const Settings& settings = Settings{}, Words words = SpanishWords);
 
 }  // namespace vagaris

@@ -26,6 +26,7 @@
 #include "shell/DateTimeBoxes.h"
 #include "shell/Dialogs.h"
 #include "shell/MaskedEdit.h"
+#include "shell/settings/Translations.h"
 
 namespace {
 
@@ -193,6 +194,7 @@ vagaris::EphemerisLayout EfePage::currentLayout() const {
     layout.Fase = phaseColumn_->isChecked();
     layout.Cola = app_.session().ExtendedMode && tailColumn_->isChecked();
     vagaris::ApplyEphemerisSettings(layout, app_.session().settings);
+    layout.words = TrCoreUtf8;  // the headings in the interface language
     return layout;
 }
 

@@ -10,6 +10,7 @@
 #include "core/Session.h"
 #include "core/TextForms.h"
 #include "core/precise/PreciseSession.h"
+#include "core/Words.h"
 
 namespace vagaris {
 
@@ -48,6 +49,9 @@ constexpr std::string_view kTailSeparator = "-------------  ";
 // 52 blanks, then the names of the two cartesian motion columns.
 constexpr std::string_view kCartesianLabelLine =
     "                                                    AR      DEC";
+// Where the two names stand (the two cartesian motion columns), to place their translations.
+constexpr std::string_view kCartesianLabelSeparator =
+    "                                                    ---     ---";
 
 // The time cell: 24-hour clock, seconds dropped after rounding to the millisecond.
 const std::string kTimePattern = "dd/mm/yyyy  hh:nn";
@@ -110,8 +114,9 @@ EphemerisRange ReadEphemerisRange(const EphemerisRangeTexts& texts) {
 }
 
 std::string EphemerisColumnHeader(const EphemerisLayout& layout) {
-    return AssembleColumns(layout,
-                           [](std::string_view header, std::string_view) { return header; });
+    return TranslatedHeading(
+        AssembleColumns(layout, [](std::string_view header, std::string_view) { return header; }),
+        EphemerisSeparator(layout), layout.words);
 }
 
 std::string EphemerisSeparator(const EphemerisLayout& layout) {
@@ -121,17 +126,20 @@ std::string EphemerisSeparator(const EphemerisLayout& layout) {
 
 std::vector<std::string> EphemerisHeaderLines(const std::string& objectName,
                                               const EphemerisLayout& layout) {
+    const Words words = layout.words;
     std::vector<std::string> lines;
     lines.reserve(7);
     lines.push_back(objectName);
     // The precise model places the observer at the site unless asked for the geocentre.
-    if (layout.Precise) lines.emplace_back(PreciseModelLine(layout.Geocentric));
+    if (layout.Precise) lines.push_back(words(PreciseModelLine(layout.Geocentric)));
     if (!layout.Precise || layout.Geocentric)
-        lines.emplace_back("Posiciones para centro de la Tierra");
+        lines.push_back(words("Posiciones para centro de la Tierra"));
     if (layout.Altura)
-        lines.push_back("Altura máxima para Sol a -18º y Lat " + layout.LatitudeText);
+        lines.push_back(
+            FillPattern(words("Altura máxima para Sol a -18º y Lat %1"), {layout.LatitudeText}));
     lines.emplace_back();
-    if (layout.Vel && !layout.Polar) lines.emplace_back(kCartesianLabelLine);
+    if (layout.Vel && !layout.Polar)
+        lines.push_back(TranslatedHeading(kCartesianLabelLine, kCartesianLabelSeparator, words));
     lines.push_back(EphemerisColumnHeader(layout));
     lines.push_back(EphemerisSeparator(layout));
     return lines;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/Time.h"
+#include "core/Words.h"
 
 namespace vagaris {
 
@@ -31,6 +32,8 @@ struct EphemerisLayout {
     std::string LatitudeText = "+40";  // quoted as typed in the altitude heading line
     bool Precise = false;              // the precise model's line in the heading
     bool Geocentric = false;           // the precise model's geocentric place
+    // The heading lines' words: Spanish, or the interface language's (the columns stay put).
+    Words words = SpanishWords;
 };
 
 // Motion format, latitude text and model copied from the Configuración settings.

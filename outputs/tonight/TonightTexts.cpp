@@ -6,6 +6,7 @@
 #include "core/Angles.h"
 #include "core/TextForms.h"
 #include "core/precise/PreciseSession.h"
+#include "core/Words.h"
 
 namespace vagaris::tonight {
 
@@ -97,7 +98,8 @@ std::size_t RowCount(const Result& result, std::optional<int> limit) {
     return std::min<std::size_t>(result.rows.size(), static_cast<std::size_t>(*limit));
 }
 
-// The fixed-width table's columns: ASCII heading, width, right-aligned.
+// The fixed-width table's columns: ASCII heading (Spanish, its message identifier), width,
+// right-aligned.
 struct TextColumn {
     Column column;
     const char* heading;
@@ -134,54 +136,59 @@ std::string HoursMinutes(int minutes) {
     return std::to_string(minutes / 60) + ":" + (m < 10 ? "0" : "") + std::to_string(m);
 }
 
-std::vector<std::string> HeaderLines(const Result& r) {
+std::vector<std::string> HeaderLines(const Result& r, Words t) {
     const NightSky& sky = r.sky;
     std::vector<std::string> lines;
-    lines.push_back("Noche del " + FormatInstant(kDatePattern, r.request.date) + " al " +
-                    FormatInstant(kDatePattern, r.request.date + 1) + " (" +
-                    FormatInstant(kDateTimePattern, sky.first) + " a " +
-                    FormatInstant(kDateTimePattern, sky.MinuteAt(sky.minutes - 1)) + " T.U.)");
-    lines.push_back("Lugar: latitud " + FormatNumber("+0;-0", r.request.latitudeDeg) +
-                    "°, longitud " + FormatNumber("+000.0;-000.0", r.request.longitudeDeg) + "°");
-    if (r.request.precise) lines.emplace_back(PreciseModelLine(r.request.geocentric));
+    lines.push_back(FillPattern(t("Noche del %1 al %2 (%3 a %4 T.U.)"),
+                                {FormatInstant(kDatePattern, r.request.date),
+                                 FormatInstant(kDatePattern, r.request.date + 1),
+                                 FormatInstant(kDateTimePattern, sky.first),
+                                 FormatInstant(kDateTimePattern, sky.MinuteAt(sky.minutes - 1))}));
+    lines.push_back(FillPattern(t("Lugar: latitud %1°, longitud %2°"),
+                                {FormatNumber("+0;-0", r.request.latitudeDeg),
+                                 FormatNumber("+000.0;-000.0", r.request.longitudeDeg)}));
+    if (r.request.precise) lines.push_back(t(PreciseModelLine(r.request.geocentric)));
     const std::string sunLimit = FormatNumber("0", Deg(r.request.twilightLimit));
     if (sky.darkFirst < 0)
-        lines.push_back("Sin oscuridad esta noche");
+        lines.push_back(t("Sin oscuridad esta noche"));
     else
-        lines.push_back("Oscuridad (Sol a -" + sunLimit +
-                        "°): " + FormatInstant(kTimePattern, sky.MinuteAt(sky.darkFirst)) + " a " +
-                        FormatInstant(kTimePattern, sky.MinuteAt(sky.darkLast)) + " T.U.");
-    lines.push_back(
-        "Luna iluminada a medianoche: " + FormatNumber("0", sky.moonIllumination * 100) + "%");
+        lines.push_back(
+            FillPattern(t("Oscuridad (Sol a -%1°): %2 a %3 T.U."),
+                        {sunLimit, FormatInstant(kTimePattern, sky.MinuteAt(sky.darkFirst)),
+                         FormatInstant(kTimePattern, sky.MinuteAt(sky.darkLast))}));
+    lines.push_back(FillPattern(t("Luna iluminada a medianoche: %1%"),
+                                {FormatNumber("0", sky.moonIllumination * 100)}));
     const Limits& l = r.request.limits;
-    lines.push_back("Límites: magnitud " + FormatNumber("0.0;-0.0", l.magnitude) + ", altura " +
-                    FormatNumber("0", l.minAltitudeDeg) + "°, " + std::to_string(l.minMinutes) +
-                    " min, Luna a " + FormatNumber("0", l.moonSeparationDeg) + "°" +
-                    (l.moonDown ? ", Luna bajo el horizonte" : ""));
-    for (const auto& name : r.missing) lines.push_back("Catálogo no encontrado: " + name);
-    lines.push_back("Objetos considerados: " + std::to_string(r.considered));
-    lines.push_back(std::to_string(r.invalidLines) + " líneas no válidas");
-    lines.push_back("Objetos en la lista: " + std::to_string(r.rows.size()));
+    lines.push_back(
+        FillPattern(t("Límites: magnitud %1, altura %2°, %3 min, Luna a %4°"),
+                    {FormatNumber("0.0;-0.0", l.magnitude), FormatNumber("0", l.minAltitudeDeg),
+                     std::to_string(l.minMinutes), FormatNumber("0", l.moonSeparationDeg)}) +
+        (l.moonDown ? t(", Luna bajo el horizonte") : std::string()));
+    for (const auto& name : r.missing)
+        lines.push_back(FillPattern(t("Catálogo no encontrado: %1"), {name}));
+    lines.push_back(FillPattern(t("Objetos considerados: %1"), {std::to_string(r.considered)}));
+    lines.push_back(FillPattern(t("%1 líneas no válidas"), {std::to_string(r.invalidLines)}));
+    lines.push_back(FillPattern(t("Objetos en la lista: %1"), {std::to_string(r.rows.size())}));
     return lines;
 }
 
-std::vector<std::string> TableLines(const Result& r, std::optional<int> limit) {
+std::vector<std::string> TableLines(const Result& r, std::optional<int> limit, Words t) {
     std::vector<TextColumn> columns = {
         {Column::Index, "N", 5, true},
         {Column::Name, "OBJETO", 30, false},
         {Column::Catalog, "CATALOGO", 24, false},
-        {Column::Magnitude, " MAG", 5, true},
+        {Column::Magnitude, "MAG", 5, true},
         {Column::Start, "INICIO", 6, false},
         {Column::End, "FIN", 5, false},
         {Column::Hours, "HORAS", 5, true},
         {Column::Best, "MEJOR", 5, false},
         {Column::Altitude, "ALT", 3, true},
-        {Column::Azimuth, " AZ", 3, true},
+        {Column::Azimuth, "AZ", 3, true},
         {Column::Elongation, "ELN", 3, true},
-        {Column::Delta, " D(UA)", 8, true},
-        {Column::SunDistance, " R(UA)", 8, true},
+        {Column::Delta, "D(UA)", 8, true},
+        {Column::SunDistance, "R(UA)", 8, true},
         {Column::Motion, "\"/MIN", 7, true},
-        {Column::PositionAngle, "   AP", 5, true},
+        {Column::PositionAngle, "AP", 5, true},
         {Column::Moon, "LUNA", 4, true},
         {Column::Age, "EDAD", 8, true},
         {Column::Perihelion, "PERIH", 8, true},
@@ -198,11 +205,11 @@ std::vector<std::string> TableLines(const Result& r, std::optional<int> limit) {
         if (c.column == Column::Catalog) c.width = catalogWidth;
         used.push_back(c);
     }
-    std::vector<std::string> lines = HeaderLines(r);
+    std::vector<std::string> lines = HeaderLines(r, t);
     lines.emplace_back();
     std::string heading, separator;
     for (const auto& c : used) {
-        heading += Pad(c.heading, c.width, c.right) + "  ";
+        heading += Pad(t(c.heading), c.width, c.right) + "  ";
         separator += std::string(c.width, '-') + "  ";
     }
     const auto trimEnd = [](std::string s) {
@@ -307,26 +314,26 @@ std::vector<Column> TableColumns(bool withCatalog) {
     return all;
 }
 
-std::string ColumnCaption(Column column) {
+std::string ColumnCaption(Column column, Words t) {
     switch (column) {
-        case Column::Index: return "N";
-        case Column::Name: return "Objeto";
-        case Column::Catalog: return "Catálogo";
-        case Column::Magnitude: return "Mag";
-        case Column::Start: return "Inicio";
-        case Column::End: return "Fin";
-        case Column::Hours: return "Horas";
-        case Column::Best: return "Mejor";
-        case Column::Altitude: return "Alt.";
-        case Column::Azimuth: return "Az.";
-        case Column::Elongation: return "Elong.";
-        case Column::Delta: return "D(UA)";
-        case Column::SunDistance: return "R(UA)";
-        case Column::Motion: return "\"/min";
-        case Column::PositionAngle: return "AP";
-        case Column::Moon: return "Luna";
-        case Column::Age: return "Edad";
-        case Column::Perihelion: return "Perih.";
+        case Column::Index: return t("N");
+        case Column::Name: return t("Objeto");
+        case Column::Catalog: return t("Catálogo");
+        case Column::Magnitude: return t("Mag");
+        case Column::Start: return t("Inicio");
+        case Column::End: return t("Fin");
+        case Column::Hours: return t("Horas");
+        case Column::Best: return t("Mejor");
+        case Column::Altitude: return t("Alt.");
+        case Column::Azimuth: return t("Az.");
+        case Column::Elongation: return t("Elong.");
+        case Column::Delta: return t("D(UA)");
+        case Column::SunDistance: return t("R(UA)");
+        case Column::Motion: return t("\"/min");
+        case Column::PositionAngle: return t("AP");
+        case Column::Moon: return t("Luna");
+        case Column::Age: return t("Edad");
+        case Column::Perihelion: return t("Perih.");
     }
     return {};
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Words.h"
 #include "outputs/tonight/TonightRanking.h"
 
 namespace vagaris::tonight {
@@ -21,11 +22,13 @@ std::string AgeMark(double days);
 bool ShowsCatalog(const Result& result);
 
 // Header: night, site, dark period, Moon, counts, missing catalogs, rows.
-std::vector<std::string> HeaderLines(const Result& result);
+// The words in the language of `words` (numbers, dates and columns as in Spanish).
+std::vector<std::string> HeaderLines(const Result& result, Words words = SpanishWords);
 
 // The header, an empty line, the ASCII column heading, its separator and one line per row
 // (the first `limit` rows when given). UTF-8; the saved file converts it to Windows-1252.
-std::vector<std::string> TableLines(const Result& result, std::optional<int> limit = {});
+std::vector<std::string> TableLines(const Result& result, std::optional<int> limit = {},
+                                    Words words = SpanishWords);
 
 // CSV: a heading row with the JSON key names, then one row per object; comma separator, dot
 // decimals, numbers unrounded, UTF-8, LF ends.
@@ -59,7 +62,8 @@ enum class Column {
     Perihelion
 };
 std::vector<Column> TableColumns(bool withCatalog);
-std::string ColumnCaption(Column column);  // "N", "Objeto", "Catálogo", "Mag", ...
+// "N", "Objeto", "Catálogo", "Mag", ... in the language of `words`.
+std::string ColumnCaption(Column column, Words words = SpanishWords);
 std::string CellText(const Row& row, Column column);
 // The sort a click on a column header asks for, when that column has one.
 std::optional<SortKey> SortOfColumn(Column column);

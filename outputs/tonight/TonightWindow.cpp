@@ -27,6 +27,7 @@
 #include "outputs/tonight/TonightTexts.h"
 #include "shell/AppController.h"
 #include "shell/Dialogs.h"
+#include "shell/settings/Translations.h"
 
 using namespace vagaris;
 
@@ -103,7 +104,7 @@ QVariant TonightModel::data(const QModelIndex& index, int role) const {
 QVariant TonightModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     if (section < 0 || section >= int(columns_.size())) return {};
-    return FromStd(tonight::ColumnCaption(columns_[std::size_t(section)]));
+    return FromStd(tonight::ColumnCaption(columns_[std::size_t(section)], TrCoreUtf8));
 }
 
 // ---- the window ----
@@ -111,7 +112,7 @@ QVariant TonightModel::headerData(int section, Qt::Orientation orientation, int 
 TonightWindow::TonightWindow(AppController& app, QWidget* parent)
     : QWidget(parent, Qt::Window), app_(app) {
     setObjectName(QStringLiteral("TonightWindow"));
-    setWindowTitle(QStringLiteral("¿Qué observar?"));
+    setWindowTitle(tr("¿Qué observar?"));
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     const tonight::Limits defaults;
@@ -136,33 +137,32 @@ TonightWindow::TonightWindow(AppController& app, QWidget* parent)
     moonSep_->setRange(0, int(tonight::kMoonSeparationMax));
     moonSep_->setValue(int(defaults.moonSeparationDeg));
     moonSep_->setSuffix(QStringLiteral("°"));
-    moonDown_ = new QCheckBox(QStringLiteral("Luna bajo el horizonte"));
+    moonDown_ = new QCheckBox(tr("Luna bajo el horizonte"));
     moonDown_->setObjectName(QStringLiteral("cbMoonDown"));
     twilight_ = new QComboBox;
     twilight_->setObjectName(QStringLiteral("cbTwilight"));
-    twilight_->addItems({QStringLiteral("Astronómico (Sol a -18°)"),
-                         QStringLiteral("Náutico (Sol a -12°)"),
-                         QStringLiteral("Civil (Sol a -6°)")});
+    twilight_->addItems(
+        {tr("Astronómico (Sol a -18°)"), tr("Náutico (Sol a -12°)"), tr("Civil (Sol a -6°)")});
     source_ = new QComboBox;
     source_->setObjectName(QStringLiteral("cbSource"));
-    source_->addItems({QStringLiteral("Catálogo cargado"), QStringLiteral("Los cinco catálogos"),
-                       QStringLiteral("MPCOrb.dat")});
+    source_->addItems(
+        {tr("Catálogo cargado"), tr("Los cinco catálogos"), QStringLiteral("MPCOrb.dat")});
 
     auto* limits = new QFormLayout;
-    limits->addRow(QStringLiteral("Magnitud límite"), mag_);
-    limits->addRow(QStringLiteral("Altura mínima"), minAlt_);
-    limits->addRow(QStringLiteral("Tiempo mínimo"), minTime_);
-    limits->addRow(QStringLiteral("Separación de la Luna"), moonSep_);
+    limits->addRow(tr("Magnitud límite"), mag_);
+    limits->addRow(tr("Altura mínima"), minAlt_);
+    limits->addRow(tr("Tiempo mínimo"), minTime_);
+    limits->addRow(tr("Separación de la Luna"), moonSep_);
     limits->addRow(QString(), moonDown_);
     auto* choice = new QFormLayout;
-    choice->addRow(QStringLiteral("Crepúsculo"), twilight_);
-    choice->addRow(QStringLiteral("Catálogo"), source_);
+    choice->addRow(tr("Crepúsculo"), twilight_);
+    choice->addRow(tr("Catálogo"), source_);
 
-    calcular_ = new QPushButton(QStringLiteral("Calcular"));
+    calcular_ = new QPushButton(tr("Calcular"));
     calcular_->setObjectName(QStringLiteral("btnCalcular"));
-    cancelar_ = new QPushButton(QStringLiteral("Cancelar"));
+    cancelar_ = new QPushButton(tr("Cancelar"));
     cancelar_->setObjectName(QStringLiteral("btnCancelar"));
-    guardar_ = new QPushButton(QStringLiteral("Guardar"));
+    guardar_ = new QPushButton(tr("Guardar"));
     guardar_->setObjectName(QStringLiteral("btnGuardar"));
     progress_ = new QProgressBar;
     progress_->setObjectName(QStringLiteral("pbTonight"));
@@ -274,7 +274,8 @@ void TonightWindow::calcularClick() {
                 break;
             default: {
                 const int loaded = app_.loadedCatalogIndex();
-                if (loaded < 0) throw std::runtime_error("No hay ningún catálogo cargado");
+                if (loaded < 0)
+                    throw std::runtime_error(tr("No hay ningún catálogo cargado").toStdString());
                 sources.push_back({s.ProgramDir + kCatalogs[std::size_t(loaded)].fileName,
                                    tonight::Source::Kind::Catalog});
             }
@@ -339,7 +340,7 @@ void TonightWindow::finished(std::shared_ptr<tonight::Result> result, QString er
 
 void TonightWindow::showHeader() {
     if (!result_) return;
-    header_->setText(JoinLines(tonight::HeaderLines(*result_)));
+    header_->setText(JoinLines(tonight::HeaderLines(*result_, TrCoreUtf8)));
 }
 
 void TonightWindow::headerClicked(int section) {
@@ -355,7 +356,7 @@ void TonightWindow::setSort(tonight::SortKey key) {
 void TonightWindow::guardarClick() {
     if (!result_) return;
     const QString path =
-        app_.dialogs().saveFile(this, QStringLiteral("Texto (*.txt)|*.txt|CSV (*.csv)|*.csv"),
+        app_.dialogs().saveFile(this, tr("Texto (*.txt)|*.txt|CSV (*.csv)|*.csv"),
                                 QStringLiteral("txt"), QStringLiteral("QueObservar.txt"));
     if (path.isEmpty()) return;
     // The rows in the order shown.
@@ -364,8 +365,9 @@ void TonightWindow::guardarClick() {
     for (int r = 0; r < model_->rowCount(); ++r) shown.rows.push_back(*model_->rowAt(r));
     const bool csv = path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
     try {
-        WriteFileAtomically(path.toStdString(), csv ? tonight::CsvText(shown)
-                                                    : EncodeTextFile(tonight::TableLines(shown)));
+        WriteFileAtomically(path.toStdString(),
+                            csv ? tonight::CsvText(shown)
+                                : EncodeTextFile(tonight::TableLines(shown, {}, TrCoreUtf8)));
     } catch (const std::exception& e) {
         app_.dialogs().error(this, QString::fromUtf8(e.what()));
     }
@@ -380,7 +382,7 @@ void TonightWindow::takeOver(int row) {
     for (const auto& stamp : result_->files)
         if (stamp.path == path) then = stamp;
     if (!then || tonight::StampOf(path) != then) {
-        app_.dialogs().error(this, QStringLiteral("El catálogo ha cambiado: vuelva a calcular"));
+        app_.dialogs().error(this, tr("El catálogo ha cambiado: vuelva a calcular"));
         return;
     }
     app_.takeOverRankedObject(path, r->index, r->line, r->bestTime);

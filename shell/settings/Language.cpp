@@ -27,6 +27,12 @@ std::optional<UiLanguage> LanguageFromCode(std::string_view code) {
     return std::nullopt;
 }
 
+LanguageChoice LanguageChoiceFromSetting(std::string_view text) {
+    if (text == "es") return LanguageChoice::Spanish;
+    if (text == "en") return LanguageChoice::English;
+    return LanguageChoice::Automatic;
+}
+
 UiLanguage ResolveLanguage(LanguageChoice choice, const std::vector<std::string>& uiLanguages) {
     if (choice == LanguageChoice::Spanish) return UiLanguage::Spanish;
     if (choice == LanguageChoice::English) return UiLanguage::English;

@@ -20,6 +20,9 @@ std::optional<UiLanguage> LanguageFromCode(std::string_view code);
 // Automatic: the first of `uiLanguages` (most preferred first, as QLocale::uiLanguages() gives
 // them: "en-GB", "es_ES", "de", "C"...) that Vagaris supports decides; none supported (the C
 // locale, an empty list) gives Spanish. An explicit choice wins over the list.
+// Settings line 12: "es", "en", anything else (the default "auto") the automatic choice.
+LanguageChoice LanguageChoiceFromSetting(std::string_view text);
+
 UiLanguage ResolveLanguage(LanguageChoice choice, const std::vector<std::string>& uiLanguages);
 
 }  // namespace vagaris

@@ -15,6 +15,7 @@
 #include "core/Errors.h"
 #include "core/TextFile.h"
 #include "core/TextForms.h"
+#include "core/Words.h"
 
 namespace vagaris {
 
@@ -155,10 +156,10 @@ const SettingsLine kSettingsLines[] = {
 };
 
 // "3", "3 y 6", "3, 4 y 6".
-std::string ListOfNumbers(const std::vector<std::size_t>& numbers) {
+std::string ListOfNumbers(const std::vector<std::size_t>& numbers, Words words) {
     std::string out;
     for (std::size_t k = 0; k < numbers.size(); ++k) {
-        if (k > 0) out += k + 1 == numbers.size() ? " y " : ", ";
+        if (k > 0) out += k + 1 == numbers.size() ? words(" y ") : std::string(", ");
         out += std::to_string(numbers[k]);
     }
     return out;
@@ -178,7 +179,8 @@ bool IsLongitudeText(const std::string& text) {
 
 std::string LongitudeText(double degrees) { return FormatNumber("+000.0;-000.0", degrees); }
 
-std::optional<std::string> LoadSettings(const std::string& programDir, Settings& settings) {
+std::optional<std::string> LoadSettings(const std::string& programDir, Settings& settings,
+                                        Words words) {
     const std::string path = programDir + kSettingsFileName;
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
@@ -200,7 +202,8 @@ std::optional<std::string> LoadSettings(const std::string& programDir, Settings&
             readable = false;
         }
     }
-    if (!readable) return "No se puede leer " + path + "; se usan los valores por omisión";
+    if (!readable)
+        return FillPattern(words("No se puede leer %1; se usan los valores por omisión"), {path});
 
     const std::vector<std::string> lines = SplitSettingsLines(bytes);
     std::vector<std::size_t> rejected;
@@ -218,10 +221,10 @@ std::optional<std::string> LoadSettings(const std::string& programDir, Settings&
     }
     if (rejected.empty()) return std::nullopt;
     if (rejected.size() == 1)
-        return path + ", línea " + ListOfNumbers(rejected) +
-               ": valor no válido; se usa el valor por omisión";
-    return path + ", líneas " + ListOfNumbers(rejected) +
-           ": valores no válidos; se usan los valores por omisión";
+        return FillPattern(words("%1, línea %2: valor no válido; se usa el valor por omisión"),
+                           {path, ListOfNumbers(rejected, words)});
+    return FillPattern(words("%1, líneas %2: valores no válidos; se usan los valores por omisión"),
+                       {path, ListOfNumbers(rejected, words)});
 }
 
 void SaveSettings(const std::string& programDir, const Settings& settings) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/Session.h"
+#include "core/Words.h"
 
 namespace vagaris {
 
@@ -15,7 +16,9 @@ inline constexpr const char* kSettingsFileName = "vagaris.ini";
 // does not convert keeps its default too; the returned message names the file and those
 // lines, once for all of them. A file that cannot be read (a folder, no permission, a read
 // error) leaves every default and returns a message naming it. Never throws.
-std::optional<std::string> LoadSettings(const std::string& programDir, Settings& settings);
+// The message is in the language of `words` (the window's and vagaris-cli's translator).
+std::optional<std::string> LoadSettings(const std::string& programDir, Settings& settings,
+                                        Words words = SpanishWords);
 // True for a longitude text as the box and settings line 10 hold it: sign, three digits,
 // point, one digit ("+000.0", "-003.7"), within -180.0 … +180.0.
 bool IsLongitudeText(const std::string& text);

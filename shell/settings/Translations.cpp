@@ -5,6 +5,8 @@
 #include <QTranslator>
 #include <memory>
 
+#include "shell/settings/SettingsFile.h"
+
 namespace {
 
 // The texts the pure code builds and the Qt layer and vagaris-cli show: listed here so that
@@ -56,6 +58,70 @@ namespace {
     QT_TRANSLATE_NOOP("CoreText", "Alt. máx. (Sol a -18°)"),
     QT_TRANSLATE_NOOP("CoreText", "Alt. máx. (Sol a -12°)"),
     QT_TRANSLATE_NOOP("CoreText", "Alt. máx. (Sol a -6°)"),
+    // Headings and header lines of the saved tables: the ephemeris table, the anti-tail list
+    // and the tonight list (outputs/). Fixed-width headings keep their columns: an English word
+    // is at most as long as its column.
+    QT_TRANSLATE_NOOP("CoreText", "Posiciones para centro de la Tierra"),
+    QT_TRANSLATE_NOOP("CoreText", "Altura máxima para Sol a -18º y Lat %1"),
+    QT_TRANSLATE_NOOP("CoreText", "T.U."),
+    QT_TRANSLATE_NOOP("CoreText", "AR"),
+    QT_TRANSLATE_NOOP("CoreText", "DEC"),
+    QT_TRANSLATE_NOOP("CoreText", "MAG"),
+    QT_TRANSLATE_NOOP("CoreText", "\"/min"),
+    QT_TRANSLATE_NOOP("CoreText", "\"/hora"),
+    QT_TRANSLATE_NOOP("CoreText", "AP"),
+    QT_TRANSLATE_NOOP("CoreText", "AM"),
+    QT_TRANSLATE_NOOP("CoreText", "D(UA)"),
+    QT_TRANSLATE_NOOP("CoreText", "R(UA)"),
+    QT_TRANSLATE_NOOP("CoreText", "ELN"),
+    QT_TRANSLATE_NOOP("CoreText", "AF"),
+    QT_TRANSLATE_NOOP("CoreText", "APC  APA  DIF"),
+    QT_TRANSLATE_NOOP("CoreText", "N"),
+    QT_TRANSLATE_NOOP("CoreText", "FECHA TU"),
+    QT_TRANSLATE_NOOP("CoreText", "COMETA"),
+    QT_TRANSLATE_NOOP("CoreText", "OBJETO"),
+    QT_TRANSLATE_NOOP("CoreText", "CATALOGO"),
+    QT_TRANSLATE_NOOP("CoreText", "INICIO"),
+    QT_TRANSLATE_NOOP("CoreText", "FIN"),
+    QT_TRANSLATE_NOOP("CoreText", "HORAS"),
+    QT_TRANSLATE_NOOP("CoreText", "MEJOR"),
+    QT_TRANSLATE_NOOP("CoreText", "ALT"),
+    QT_TRANSLATE_NOOP("CoreText", "AZ"),
+    QT_TRANSLATE_NOOP("CoreText", "\"/MIN"),
+    QT_TRANSLATE_NOOP("CoreText", "LUNA"),
+    QT_TRANSLATE_NOOP("CoreText", "EDAD"),
+    QT_TRANSLATE_NOOP("CoreText", "PERIH"),
+    QT_TRANSLATE_NOOP("CoreText", "Noche del %1 al %2 (%3 a %4 T.U.)"),
+    QT_TRANSLATE_NOOP("CoreText", "Lugar: latitud %1°, longitud %2°"),
+    QT_TRANSLATE_NOOP("CoreText", "Sin oscuridad esta noche"),
+    QT_TRANSLATE_NOOP("CoreText", "Oscuridad (Sol a -%1°): %2 a %3 T.U."),
+    QT_TRANSLATE_NOOP("CoreText", "Luna iluminada a medianoche: %1%"),
+    QT_TRANSLATE_NOOP("CoreText", "Límites: magnitud %1, altura %2°, %3 min, Luna a %4°"),
+    QT_TRANSLATE_NOOP("CoreText", ", Luna bajo el horizonte"),
+    QT_TRANSLATE_NOOP("CoreText", "Catálogo no encontrado: %1"),
+    QT_TRANSLATE_NOOP("CoreText", "Objetos considerados: %1"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 líneas no válidas"),
+    QT_TRANSLATE_NOOP("CoreText", "Objetos en la lista: %1"),
+    // The tonight window's column captions (outputs/tonight/TonightTexts.cpp)
+    QT_TRANSLATE_NOOP("CoreText", "Objeto"),
+    QT_TRANSLATE_NOOP("CoreText", "Catálogo"),
+    QT_TRANSLATE_NOOP("CoreText", "Mag"),
+    QT_TRANSLATE_NOOP("CoreText", "Inicio"),
+    QT_TRANSLATE_NOOP("CoreText", "Fin"),
+    QT_TRANSLATE_NOOP("CoreText", "Horas"),
+    QT_TRANSLATE_NOOP("CoreText", "Mejor"),
+    QT_TRANSLATE_NOOP("CoreText", "Alt."),
+    QT_TRANSLATE_NOOP("CoreText", "Az."),
+    QT_TRANSLATE_NOOP("CoreText", "Elong."),
+    QT_TRANSLATE_NOOP("CoreText", "Luna"),
+    QT_TRANSLATE_NOOP("CoreText", "Edad"),
+    QT_TRANSLATE_NOOP("CoreText", "Perih."),
+    // The settings file's messages (shell/settings/SettingsFile.cpp)
+    QT_TRANSLATE_NOOP("CoreText", "No se puede leer %1; se usan los valores por omisión"),
+    QT_TRANSLATE_NOOP("CoreText", "%1, línea %2: valor no válido; se usa el valor por omisión"),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "%1, líneas %2: valores no válidos; se usan los valores por omisión"),
+    QT_TRANSLATE_NOOP("CoreText", " y "),
 };
 
 vagaris::UiLanguage current = vagaris::UiLanguage::Spanish;
@@ -74,6 +140,14 @@ std::vector<std::string> SystemUiLanguages() {
     std::vector<std::string> out;
     for (const QString& tag : QLocale::system().uiLanguages()) out.push_back(tag.toStdString());
     return out;
+}
+
+vagaris::UiLanguage StartLanguage(const std::string& programDir,
+                                  const std::vector<std::string>& uiLanguages) {
+    vagaris::Settings chosen;
+    if (!programDir.empty()) (void)vagaris::LoadSettings(programDir, chosen);
+    return vagaris::ResolveLanguage(vagaris::LanguageChoiceFromSetting(chosen.Language),
+                                    uiLanguages);
 }
 
 bool UseLanguage(vagaris::UiLanguage language) {

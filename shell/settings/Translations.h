@@ -15,6 +15,12 @@
 // The system's interface languages, most preferred first (the window's automatic choice).
 std::vector<std::string> SystemUiLanguages();
 
+// The language the window starts in: the choice of settings line 12 in programDir's settings
+// file (read quietly: the window tells its problems once it is up), the system's interface
+// languages when that choice is automatic.
+vagaris::UiLanguage StartLanguage(const std::string& programDir,
+                                  const std::vector<std::string>& uiLanguages);
+
 // Loads the translations of `language`, dropping those of an earlier call, and installs them
 // in the application when there is one (the window; vagaris-cli may have none, and translates
 // the pure code's texts through TrCore without it). False when Vagaris's own translation
