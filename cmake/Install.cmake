@@ -44,23 +44,32 @@ foreach(dated
         COMMAND_ERROR_IS_FATAL ANY)")
 endforeach()
 
-# Manual pages, compressed as Debian wants them. vagaris-cli(1) is printed by vagaris-cli
-# itself from the texts of its --help, so the two cannot disagree.
+# Manual pages, compressed as Debian wants them: English in man1, Spanish in es/man1.
+# vagaris-cli(1) is printed by vagaris-cli itself from the texts of its --help, in each
+# language, so the two cannot disagree.
 set(VAGARIS_MAN_DIR ${CMAKE_BINARY_DIR}/man)
 add_custom_command(
-    OUTPUT ${VAGARIS_MAN_DIR}/vagaris-cli.1.gz ${VAGARIS_MAN_DIR}/vagaris.1.gz
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${VAGARIS_MAN_DIR}
-    COMMAND sh -c "\"$1\" --manual-page | gzip -9n > \"$2\"" sh $<TARGET_FILE:vagaris-cli>
-            ${VAGARIS_MAN_DIR}/vagaris-cli.1.gz
+    OUTPUT ${VAGARIS_MAN_DIR}/en/vagaris-cli.1.gz ${VAGARIS_MAN_DIR}/en/vagaris.1.gz
+           ${VAGARIS_MAN_DIR}/es/vagaris-cli.1.gz ${VAGARIS_MAN_DIR}/es/vagaris.1.gz
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${VAGARIS_MAN_DIR}/en ${VAGARIS_MAN_DIR}/es
+    COMMAND sh -c "\"$1\" --lang en --manual-page | gzip -9n > \"$2\"" sh
+            $<TARGET_FILE:vagaris-cli> ${VAGARIS_MAN_DIR}/en/vagaris-cli.1.gz
+    COMMAND sh -c "\"$1\" --lang es --manual-page | gzip -9n > \"$2\"" sh
+            $<TARGET_FILE:vagaris-cli> ${VAGARIS_MAN_DIR}/es/vagaris-cli.1.gz
+    COMMAND sh -c "gzip -9n < \"$1\" > \"$2\"" sh ${VAGARIS_PACKAGING}/vagaris.en.1
+            ${VAGARIS_MAN_DIR}/en/vagaris.1.gz
     COMMAND sh -c "gzip -9n < \"$1\" > \"$2\"" sh ${VAGARIS_PACKAGING}/vagaris.1
-            ${VAGARIS_MAN_DIR}/vagaris.1.gz
-    DEPENDS vagaris-cli ${VAGARIS_PACKAGING}/vagaris.1
+            ${VAGARIS_MAN_DIR}/es/vagaris.1.gz
+    DEPENDS vagaris-cli ${VAGARIS_PACKAGING}/vagaris.1 ${VAGARIS_PACKAGING}/vagaris.en.1
     COMMENT "Manual pages"
     VERBATIM)
 add_custom_target(vagaris-man ALL
-    DEPENDS ${VAGARIS_MAN_DIR}/vagaris-cli.1.gz ${VAGARIS_MAN_DIR}/vagaris.1.gz)
-install(FILES ${VAGARIS_MAN_DIR}/vagaris-cli.1.gz ${VAGARIS_MAN_DIR}/vagaris.1.gz
+    DEPENDS ${VAGARIS_MAN_DIR}/en/vagaris-cli.1.gz ${VAGARIS_MAN_DIR}/en/vagaris.1.gz
+            ${VAGARIS_MAN_DIR}/es/vagaris-cli.1.gz ${VAGARIS_MAN_DIR}/es/vagaris.1.gz)
+install(FILES ${VAGARIS_MAN_DIR}/en/vagaris-cli.1.gz ${VAGARIS_MAN_DIR}/en/vagaris.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${VAGARIS_MAN_DIR}/es/vagaris-cli.1.gz ${VAGARIS_MAN_DIR}/es/vagaris.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/es/man1)
 
 # Licence and history where Debian looks for them.
 add_custom_command(

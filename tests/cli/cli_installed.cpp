@@ -67,6 +67,7 @@ TEST_F(InstalledTree, HoldsProgramsSamplesAndDesktopFiles) {
           "share/icons/hicolor/scalable/apps/io.github.vagaris.Vagaris.svg",
           "share/icons/hicolor/48x48/apps/io.github.vagaris.Vagaris.png",
           "share/man/man1/vagaris.1.gz", "share/man/man1/vagaris-cli.1.gz",
+          "share/man/es/man1/vagaris.1.gz", "share/man/es/man1/vagaris-cli.1.gz",
           "share/vagaris/samples/CometsCR.dat", "share/doc/vagaris/copyright"})
         EXPECT_TRUE(fs::is_regular_file(usr / path)) << path;
     EXPECT_FALSE(fs::exists(usr / "bin" / "vagaris-build-tree.txt"));

@@ -3,10 +3,12 @@
 // and their layout untouched.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "support/FileBytes.h"
 #include "support/RunCli.h"
 #include "support/TestHome.h"
 
@@ -14,6 +16,7 @@ namespace {
 
 using vagaris::test::CliResult;
 using vagaris::test::RunCli;
+using vagaris::test::RunCliShell;
 using vagaris::test::SplitLf;
 
 // C/1995 O1 (Hale-Bopp) at perihelion, from the comet sample.
@@ -99,6 +102,83 @@ TEST_F(CliLanguage, UnknownOrMissingValueIsAUsageError) {
     auto missing = kHaleBopp;
     missing.push_back("--lang");
     EXPECT_EQ(RunCli("circumstances", missing).exitCode, 2);
+}
+
+// The saved tables in English: English headings over the same columns (the separator lines and
+// the rows are the Spanish bytes), Windows-1252 and CR LF as before.
+TEST_F(CliLanguage, SavedTablesHaveEnglishHeadingsOverTheSameColumns) {
+    home_.copySample("BrightMinorPlanetsCR.dat");
+    const std::string cat = home_.programDir() + "CometsCR.dat";
+    const struct {
+        std::string command;
+        std::vector<std::string> args;
+        std::vector<std::string> englishLines;  // lines expected somewhere in the English file
+    } cases[] = {
+        {"ephemeris",
+         {"--catalog", cat, "--object", "3", "--start", "01/01/2025", "--rows", "2", "--cartesian",
+          "--cola"},
+         {"Positions for the Earth's centre", "Max. altitude for Sun at -18\xB0 and Lat +40",
+          "                                                    RA      DEC",
+          "UT                 RA          DEC         MAG    \"/min    \"/min  MA    D(AU)    "
+          "R(AU)  ELN  PHA  TPA  APA  DIF  "}},
+        {"antitail",
+         {"--catalog", cat, "--year", "2024"},
+         {"N    DATE UT            PHA  MAG   COMET"}},
+        {"tonight",
+         {"--catalog", home_.programDir() + "BrightMinorPlanetsCR.dat", "--date", "01/03/2025",
+          "--lat", "40", "--lon", "-3.7", "--limit", "2"},
+         {"Night of 01/03/2025 to 02/03/2025 (01/03/2025 12:15 to 02/03/2025 12:14 UT)",
+          "Site: latitude +40\xB0, longitude -003.7\xB0",
+          "Dark (Sun at -18\xB0): 19:37 to 05:16 UT",
+          "    N  OBJECT               MAG  START   END    HOURS  BEST   ALT   AZ  ELN     D(AU)  "
+          "   R(AU)    \"/MIN     PA  MOON       AGE     PERIH"}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::vector<std::string>> files;
+        for (const char* lang : {"es", "en"}) {
+            const std::string out = home_.programDir() + c.command + "-" + lang + ".txt";
+            std::vector<std::string> args = With(c.args, "-o", out);
+            args = With(args, "--lang", lang);
+            const CliResult r = RunCli(c.command, args);
+            ASSERT_EQ(r.exitCode, 0) << c.command << ' ' << r.err;
+            std::vector<std::string> lines;
+            const std::string bytes = vagaris::test::ReadBytes(out);
+            for (std::size_t start = 0, end; start < bytes.size(); start = end + 2) {
+                end = bytes.find("\r\n", start);
+                ASSERT_NE(end, std::string::npos) << c.command << ": every line ends in CR LF";
+                lines.push_back(bytes.substr(start, end - start));
+            }
+            files.push_back(lines);
+        }
+        const auto& spanish = files[0];
+        const auto& english = files[1];
+        ASSERT_EQ(spanish.size(), english.size()) << c.command;
+        for (const std::string& expected : c.englishLines)
+            EXPECT_NE(std::find(english.begin(), english.end(), expected), english.end())
+                << c.command << ": no line \"" << expected << "\"";
+        // From the separator on, every line is the Spanish one: the separator and the rows.
+        std::size_t separator = 0;
+        while (separator < spanish.size() && spanish[separator].rfind("---", 0) != 0) ++separator;
+        ASSERT_LE(separator + 3, spanish.size()) << c.command << ": a separator and two rows";
+        for (std::size_t k = separator; k < spanish.size(); ++k)
+            EXPECT_EQ(english[k], spanish[k]) << c.command << " line " << k;
+    }
+}
+
+// The help and the manual page in English with --lang en; Spanish otherwise.
+TEST_F(CliLanguage, HelpAndManualPageInEitherLanguage) {
+    const CliResult es = RunCli("tonight", {"--help"});
+    const CliResult en = RunCli("tonight", {"--help", "--lang", "en"});
+    ASSERT_EQ(es.exitCode, 0);
+    ASSERT_EQ(en.exitCode, 0);
+    EXPECT_NE(es.out.find("Opciones:"), std::string::npos) << es.out;
+    EXPECT_NE(en.out.find("\nOptions:\n  --catalog FILE\n"), std::string::npos) << en.out;
+    EXPECT_NE(en.out.find("usage: vagaris-cli tonight (--catalog FILE"), std::string::npos);
+    EXPECT_EQ(en.out.find("por defecto"), std::string::npos) << en.out;
+    const CliResult man = RunCliShell("--lang en --manual-page", "");
+    EXPECT_NE(man.out.find(".SH NAME\n"), std::string::npos) << man.out;
+    EXPECT_NE(man.out.find(".SH EXIT STATUS\n"), std::string::npos);
+    EXPECT_NE(RunCliShell("--manual-page", "").out.find(".SH NOMBRE\n"), std::string::npos);
 }
 
 }  // namespace

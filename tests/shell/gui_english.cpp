@@ -87,7 +87,23 @@ TEST_F(InEnglish, NoTextLeftInSpanish) {
         w.pages()->setCurrentIndex(i);
         QApplication::processEvents();
     }
-    for (const auto& [text, where] : VisibleTexts(w.window.get())) {
+    // The tonight window, opened from the Selección page, is a window of its own.
+    w.pages()->setCurrentIndex(0);
+    QApplication::processEvents();
+    auto* tonightButton = w.window->findChild<QAbstractButton*>(QStringLiteral("btnQueObservar"));
+    ASSERT_NE(tonightButton, nullptr);
+    EXPECT_EQ(tonightButton->text(), "What to observe?");
+    tonightButton->click();
+    QApplication::processEvents();
+    QWidget* tonight = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == QStringLiteral("TonightWindow")) tonight = top;
+    ASSERT_NE(tonight, nullptr);
+    EXPECT_EQ(tonight->windowTitle(), "What to observe?");
+    auto texts = VisibleTexts(w.window.get());
+    for (auto& t : VisibleTexts(tonight)) texts.push_back(t);
+    // The labels of the tonight window's form rows are plain QLabels made by the layout.
+    for (const auto& [text, where] : texts) {
         const auto found = spanish.find(text);
         EXPECT_TRUE(found == spanish.end())
             << where.toStdString() << " shows \"" << text.toStdString() << "\", in English \""
@@ -97,6 +113,12 @@ TEST_F(InEnglish, NoTextLeftInSpanish) {
     EXPECT_EQ(w.text("LabelAr"), "RA:");
     EXPECT_EQ(w.text("LabelRadioVector"), "Sun distance:");
     EXPECT_EQ(w.text("LabelAltura"), "Max. altitude (Sun -18°):");
+    // The language choice names each language in its own words.
+    auto* language = w.window->findChild<QComboBox*>(QStringLiteral("cbIdioma"));
+    ASSERT_NE(language, nullptr);
+    QStringList items;
+    for (int i = 0; i < language->count(); ++i) items << language->itemText(i);
+    EXPECT_EQ(items, (QStringList{"Automatic", "Español", "English"}));
 }
 
 TEST_F(InEnglish, LongerCaptionsShowWhole) {

@@ -44,3 +44,18 @@ TEST(InterfaceLanguage, CodesOfTheCommandLine) {
     EXPECT_EQ(vagaris::LanguageCode(UiLanguage::Spanish), "es");
     EXPECT_EQ(vagaris::LanguageCode(UiLanguage::English), "en");
 }
+
+TEST(InterfaceLanguage, SettingsLineTwelve) {
+    using vagaris::LanguageChoice;
+    EXPECT_EQ(vagaris::LanguageChoiceFromSetting("auto"), LanguageChoice::Automatic);
+    EXPECT_EQ(vagaris::LanguageChoiceFromSetting("es"), LanguageChoice::Spanish);
+    EXPECT_EQ(vagaris::LanguageChoiceFromSetting("en"), LanguageChoice::English);
+    EXPECT_EQ(vagaris::LanguageChoiceFromSetting("EN"), LanguageChoice::Automatic);
+    // The choice wins over an English system; the automatic one follows it; C gives Spanish.
+    EXPECT_EQ(vagaris::ResolveLanguage(vagaris::LanguageChoiceFromSetting("es"), {"en-GB"}),
+              UiLanguage::Spanish);
+    EXPECT_EQ(vagaris::ResolveLanguage(vagaris::LanguageChoiceFromSetting("auto"), {"en-GB"}),
+              UiLanguage::English);
+    EXPECT_EQ(vagaris::ResolveLanguage(vagaris::LanguageChoiceFromSetting("auto"), {"C"}),
+              UiLanguage::Spanish);
+}

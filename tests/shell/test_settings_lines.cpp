@@ -28,14 +28,19 @@ TEST(SettingsLines, ChangedLaterSettingsAddTheirLines) {
     const struct {
         const char* lon;
         const char* sort;
-    } cases[] = {{"-003.7", "mag"}, {"+000.0", "best"}, {"+151.2", "alt"}};
+        const char* language;
+    } cases[] = {{"-003.7", "mag", "auto"},
+                 {"+000.0", "best", "auto"},
+                 {"+151.2", "alt", "es"},
+                 {"+000.0", "mag", "en"}};
     for (const auto& c : cases) {
         Settings s;
         s.Lon = c.lon;
         s.TonightSort = c.sort;
+        s.Language = c.language;
         SaveSettings(dir, s);
         EXPECT_EQ(test::ReadBytes(folder.dir / "vagaris.ini"),
-                  kNineDefaultLines + c.lon + "\r\n" + c.sort + "\r\n");
+                  kNineDefaultLines + c.lon + "\r\n" + c.sort + "\r\n" + c.language + "\r\n");
         Settings back;
         LoadSettings(dir, back);
         EXPECT_EQ(back, s);
@@ -80,12 +85,16 @@ TEST(SettingsLines, MissingOrBadValuesReadAsDefaults) {
         const char* extra;
         const char* lon;
         const char* sort;
+        const char* language = "auto";
     } cases[] = {
         {"", "+000.0", "mag"},                     // nine lines: the defaults
         {"-012.5\r\n", "-012.5", "mag"},           // line 11 missing
         {"+180.1\r\ntime\r\n", "+000.0", "time"},  // beyond the range
         {"12.5\r\nMAG\r\n", "+000.0", "mag"},      // not the box's form; not a sort name
         {"-180.0\r\nalt\r\nauto\r\nstd\r\n", "-180.0", "alt"},  // later lines ignored
+        {"+000.0\r\nmag\r\nen\r\n", "+000.0", "mag", "en"},     // the language
+        {"+000.0\r\nmag\r\nEN\r\n", "+000.0", "mag"},           // not a language code
+        {"+000.0\r\nmag\r\nfr\r\n", "+000.0", "mag"},           // not a language of Vagaris
     };
     for (const auto& c : cases) {
         std::ofstream(folder.dir / "vagaris.ini", std::ios::binary) << kNineDefaultLines + c.extra;
@@ -93,7 +102,23 @@ TEST(SettingsLines, MissingOrBadValuesReadAsDefaults) {
         LoadSettings(dir, s);
         EXPECT_EQ(s.Lon, c.lon) << c.extra;
         EXPECT_EQ(s.TonightSort, c.sort) << c.extra;
+        EXPECT_EQ(s.Language, c.language) << c.extra;
     }
+    // A bad language is told with its line number, in the interface's words.
+    std::ofstream(folder.dir / "vagaris.ini", std::ios::binary)
+        << kNineDefaultLines + "+000.0\r\nmag\r\nfr\r\n";
+    Settings s;
+    const auto problem = LoadSettings(dir, s);
+    ASSERT_TRUE(problem);
+    EXPECT_EQ(*problem,
+              dir + "vagaris.ini, línea 12: valor no válido; se usa el valor por omisión");
+    const auto english = LoadSettings(dir, s, [](const char* spanish) {
+        return std::string(spanish) == "%1, línea %2: valor no válido; se usa el valor por omisión"
+                   ? std::string("%1, line %2: invalid value")
+                   : std::string(spanish);
+    });
+    ASSERT_TRUE(english);
+    EXPECT_EQ(*english, dir + "vagaris.ini, line 12: invalid value");
     EXPECT_TRUE(IsLongitudeText("-000.0"));
     EXPECT_FALSE(IsLongitudeText("+00.0"));
     EXPECT_EQ(LongitudeText(-3.66), "-003.7");
