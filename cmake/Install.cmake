@@ -97,6 +97,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window's layout is drawn for DejaVu Sans.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
+# Qt's own texts (standard buttons, file dialogs) in Spanish when the interface is Spanish.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 # The extended description; CPack puts the summary line above it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Vagaris predicts where a comet or minor planet is in the sky and how well it
@@ -104,7 +106,7 @@ can be observed, from the orbital-element catalogs of the IAU Minor Planet
 Center: positions, distances, magnitude, motion, the best altitude in darkness,
 ephemeris tables, charts, an orbit drawing among the planets with animation and
 GIF export, a Tisserand diagram and a search for anti-tail geometry. The
-interface is in Spanish.
+interface is in English or Spanish.
 
 The package holds the window (vagaris), the command-line tool (vagaris-cli)
 and sample catalogs.")

@@ -39,7 +39,9 @@ bool AppController::guarded(const std::function<void()>& handler) {
         handler();
         return true;
     } catch (const std::exception& e) {
-        dialogs_.error(dialogParent_, QString::fromStdString(e.what()));
+        // A message of the pure code is its own identifier: the fixed ones are translated,
+        // those that quote a value stay as they are.
+        dialogs_.error(dialogParent_, TrCore(e.what()));
         return false;
     }
 }

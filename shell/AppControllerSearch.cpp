@@ -7,13 +7,14 @@
 #include "catalogs/mpcorb/SearchKey.h"
 #include "shell/AppController.h"
 #include "shell/Dialogs.h"
+#include "shell/settings/Translations.h"
 
 void AppController::searchMpcOrb(const QString& typed) {
     bool found = false;
     guarded([&] {
         const std::string& path = session_.settings.MpcOrbPath;
         if (const std::string problem = vagaris::MpcOrbFileProblem(path); !problem.empty()) {
-            dialogs_.error(dialogParent_, QString::fromStdString(problem));
+            dialogs_.error(dialogParent_, TrCore(problem.c_str()));
             return;
         }
         if (typed.isEmpty()) return;

@@ -6,6 +6,7 @@
 //   vagaris-screenshot <CometsCR.dat> <output folder> [object name] [dd/mm/yyyy hh:nn:ss UT]
 #include <QAbstractButton>
 #include <QApplication>
+#include <QThread>
 #include <QBuffer>
 #include <QComboBox>
 #include <QDir>
@@ -21,6 +22,7 @@
 #include "shell/AppController.h"
 #include "shell/Dialogs.h"
 #include "shell/TFAtmo.h"
+#include "shell/settings/Translations.h"
 
 namespace {
 
@@ -98,6 +100,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", e.what());
         return 2;
     }
+    // VAGARIS_SCREENSHOT_LANG=en takes the pictures of the English interface.
+    if (qgetenv("VAGARIS_SCREENSHOT_LANG") == "en") UseLanguage(vagaris::UiLanguage::English);
     PrintingDialogs dialogs;
     TFAtmo window(session, dialogs);
     window.show();
@@ -146,6 +150,35 @@ int main(int argc, char** argv) {
             return 1;
         }
         std::printf("%s\n", qPrintable(path));
+    }
+    // The tonight window of the Selección page, its list computed for the loaded catalog.
+    pages->setCurrentIndex(0);
+    QApplication::processEvents();
+    if (auto* open = window.findChild<QAbstractButton*>(QStringLiteral("btnQueObservar"))) {
+        open->click();
+        QWidget* tonight = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->objectName() == QStringLiteral("TonightWindow")) tonight = top;
+        auto* compute =
+            tonight ? tonight->findChild<QAbstractButton*>(QStringLiteral("btnCalcular")) : nullptr;
+        if (compute) {
+            compute->click();
+            QApplication::processEvents();
+            while (!compute->isEnabled()) {
+                QThread::msleep(20);
+                QApplication::processEvents();
+            }
+            QApplication::processEvents();
+            const QString path = output.filePath(QStringLiteral("tonight.png"));
+            QByteArray png;
+            QBuffer buffer(&png);
+            buffer.open(QIODevice::WriteOnly);
+            if (tonight->grab().save(&buffer, "PNG")) {
+                vagaris::WriteFileAtomically(QFile::encodeName(path).toStdString(),
+                                             png.toStdString());
+                std::printf("%s\n", qPrintable(path));
+            }
+        }
     }
     return 0;
 }

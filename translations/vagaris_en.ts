@@ -1173,6 +1173,34 @@ Files:
         <source> y </source>
         <translation> and </translation>
     </message>
+    <message>
+        <source>Elementos orbitales no válidos</source>
+        <translation>Invalid orbital elements</translation>
+    </message>
+    <message>
+        <source>Fecha fuera de rango</source>
+        <translation>Date out of range</translation>
+    </message>
+    <message>
+        <source>La resolución debe ser mayor que 0</source>
+        <translation>The resolution must be greater than 0</translation>
+    </message>
+    <message>
+        <source>El FWHM debe ser mayor que 0</source>
+        <translation>The FWHM must be greater than 0</translation>
+    </message>
+    <message>
+        <source>Fecha fuera del intervalo del modelo preciso (años 1000 a 2999)</source>
+        <translation>Date outside the range of the precise model (years 1000 to 2999)</translation>
+    </message>
+    <message>
+        <source>MPCOrb.dat no encontrado</source>
+        <translation>MPCOrb.dat not found</translation>
+    </message>
+    <message>
+        <source>Error descargando archivo</source>
+        <translation>Error downloading file</translation>
+    </message>
 </context>
 <context>
     <name>DescargasPage</name>

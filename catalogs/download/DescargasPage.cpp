@@ -13,6 +13,7 @@
 #include "catalogs/download/DownloadPlan.h"
 #include "shell/AppController.h"
 #include "shell/Dialogs.h"
+#include "shell/settings/Translations.h"
 
 DescargasPage::DescargasPage(AppController& app, QWidget* parent) : Page(app, parent) {
     setObjectName(QStringLiteral("tsDescargas"));
@@ -76,8 +77,7 @@ void DescargasPage::downloadEnded(bool ok) {
     if (ok)
         bars_[std::size_t(DownloadSlot - 1)]->setValue(100);
     else  // the bar keeps its last position
-        app_.dialogs().error(app_.dialogParent(),
-                             QString::fromUtf8(vagaris::kDownloadErrorMessage));
+        app_.dialogs().error(app_.dialogParent(), TrCore(vagaris::kDownloadErrorMessage));
     emit downloadFinished(DownloadSlot, ok);
 }
 

@@ -320,7 +320,8 @@ void TonightWindow::finished(std::shared_ptr<tonight::Result> result, QString er
         worker_ = nullptr;
     }
     if (!error.isEmpty()) {
-        app_.dialogs().error(this, error);
+        // Translated here, on the window's thread (a fixed message of the pure code).
+        app_.dialogs().error(this, TrCore(error.toUtf8().constData()));
     } else if (result && !result->cancelled) {
         result_ = std::move(result);
         model_->setResult(result_);

@@ -122,6 +122,15 @@ namespace {
     QT_TRANSLATE_NOOP("CoreText",
                       "%1, líneas %2: valores no válidos; se usan los valores por omisión"),
     QT_TRANSLATE_NOOP("CoreText", " y "),
+    // Fixed messages of the pure code, shown as they are thrown (core/Errors.h and others)
+    QT_TRANSLATE_NOOP("CoreText", "Elementos orbitales no válidos"),
+    QT_TRANSLATE_NOOP("CoreText", "Fecha fuera de rango"),
+    QT_TRANSLATE_NOOP("CoreText", "La resolución debe ser mayor que 0"),
+    QT_TRANSLATE_NOOP("CoreText", "El FWHM debe ser mayor que 0"),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "Fecha fuera del intervalo del modelo preciso (años 1000 a 2999)"),
+    QT_TRANSLATE_NOOP("CoreText", "MPCOrb.dat no encontrado"),
+    QT_TRANSLATE_NOOP("CoreText", "Error descargando archivo"),
 };
 
 vagaris::UiLanguage current = vagaris::UiLanguage::Spanish;
@@ -154,22 +163,30 @@ bool UseLanguage(vagaris::UiLanguage language) {
     Drop(own);
     Drop(qt);
     current = vagaris::UiLanguage::Spanish;
-    if (language == vagaris::UiLanguage::Spanish) return true;
-    const QString code = QString::fromLatin1(vagaris::LanguageCode(language));
-    auto mine = std::make_unique<QTranslator>();
-    if (!mine->load(QStringLiteral(":/i18n/vagaris_") + code)) return false;
-    own = std::move(mine);
-    current = language;
-    // Qt's own translation is optional: without it Qt shows its texts in English.
-    auto theirs = std::make_unique<QTranslator>();
-    if (theirs->load(QStringLiteral("qtbase_") + code,
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        qt = std::move(theirs);
+    bool loaded = true;
+    if (language == vagaris::UiLanguage::English) {
+        // English is the language of Qt's own texts: only Vagaris's translation is needed.
+        auto mine = std::make_unique<QTranslator>();
+        if (mine->load(QStringLiteral(":/i18n/vagaris_en"))) {
+            own = std::move(mine);
+            current = language;
+        } else {
+            loaded = false;  // the interface stays Spanish
+        }
+    }
+    if (current == vagaris::UiLanguage::Spanish) {
+        // Vagaris's texts are Spanish already; Qt's own (standard buttons, file dialogs) come
+        // from Debian's Qt translations when they are installed, in English otherwise.
+        auto theirs = std::make_unique<QTranslator>();
+        if (theirs->load(QStringLiteral("qtbase_es"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            qt = std::move(theirs);
+    }
     if (QCoreApplication::instance()) {
         if (qt) QCoreApplication::installTranslator(qt.get());
-        QCoreApplication::installTranslator(own.get());
+        if (own) QCoreApplication::installTranslator(own.get());
     }
-    return true;
+    return loaded;
 }
 
 vagaris::UiLanguage CurrentLanguage() { return current; }
