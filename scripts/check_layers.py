@@ -31,6 +31,7 @@ TOOLKIT = {
     "shell/MaskedEdit.h",
     "shell/BusyCursor.h",
     "shell/DateTimeBoxes.h",
+    "shell/settings/Translations.h",  # the interface language of the pure code's texts
 }
 # Widgets that sit at page level without being pages.
 PAGE_LEVEL_WIDGETS = {"outputs/ea/UTj", "outputs/tonight/TonightWindow"}
