@@ -13,6 +13,7 @@
 
 #include "shell/ShellTestWindow.h"
 #include "shell/settings/Translations.h"
+#include "support/TempFolder.h"
 #include "support/TranslationFile.h"
 
 namespace {
@@ -138,6 +139,30 @@ TEST_F(InEnglish, LongerCaptionsShowWhole) {
                 << label->objectName().toStdString() << " \"" << label->text().toStdString()
                 << "\"";
         }
+    }
+}
+
+// The language the window starts in: settings line 12 when it names one, else the system's.
+TEST(StartLanguage, SettingsLineTwelveThenTheSystem) {
+    const vagaris::test::TempFolder folder;
+    const std::string dir = folder.dir.string() + "/";
+    using vagaris::UiLanguage;
+    EXPECT_EQ(StartLanguage(dir, {"en-US"}), UiLanguage::English);  // no settings file yet
+    EXPECT_EQ(StartLanguage(dir, {"C"}), UiLanguage::Spanish);
+    const std::string nine = "+40\r\n0000\r\n2.7\r\n5.0\r\n000\r\n0\r\n\r\nPOL\r\nSM\r\n";
+    const struct {
+        const char* line12;
+        const char* system;
+        UiLanguage expected;
+    } cases[] = {
+        {"en", "es-ES", UiLanguage::English},   {"es", "en-GB", UiLanguage::Spanish},
+        {"auto", "en-GB", UiLanguage::English}, {"auto", "C", UiLanguage::Spanish},
+        {"xx", "en-GB", UiLanguage::English},  // a bad value reads as "auto"
+    };
+    for (const auto& c : cases) {
+        std::ofstream(folder.dir / "vagaris.ini", std::ios::binary) << nine << "+000.0\r\nmag\r\n"
+                                                                    << c.line12 << "\r\n";
+        EXPECT_EQ(StartLanguage(dir, {c.system}), c.expected) << c.line12 << ' ' << c.system;
     }
 }
 
