@@ -851,11 +851,11 @@ Files:
     </message>
     <message>
         <source>vagaris-cli hace sin ventana lo que hacen las páginas de</source>
-        <translation>vagaris-cli does without a window what the pages of</translation>
+        <translation>vagaris-cli does without a window the work of the pages of</translation>
     </message>
     <message>
         <source>dónde está un cometa o un asteroide, cómo se observa, efemérides, gráficas, el dibujo de la órbita, la búsqueda en MPCOrb.dat, la descarga de catálogos, la búsqueda de anticolas y el parámetro de Tisserand. Todas las horas son de Tiempo Universal.</source>
-        <translation>do: where a comet or a minor planet is, how it can be observed, ephemerides, charts, the drawing of the orbit, the search in MPCOrb.dat, the download of catalogs, the anti-tail search and the Tisserand parameter. All times are Universal Time.</translation>
+        <translation>where a comet or a minor planet is, how it can be observed, ephemerides, charts, the drawing of the orbit, the search in MPCOrb.dat, the download of catalogs, the anti-tail search and the Tisserand parameter. All times are Universal Time.</translation>
     </message>
     <message>
         <source>ÓRDENES</source>
