@@ -263,7 +263,7 @@ QWidget* SueloPage::buildDateAndResultsPanel() {
 
     // Said over the results while the precise model computes them; hidden otherwise.
     auto* modelLine =
-        NewLabel(QString::fromUtf8(vagaris::kPreciseModelLine), QStringLiteral("lbModeloPreciso"));
+        NewLabel(TrCore(vagaris::kPreciseModelLine), QStringLiteral("lbModeloPreciso"));
     modelLine->setVisible(false);
     layout->addWidget(modelLine);
 

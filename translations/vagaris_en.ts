@@ -132,6 +132,18 @@
         <source>(al reiniciar)</source>
         <translation>(on restart)</translation>
     </message>
+    <message>
+        <source>Estándar</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Preciso</source>
+        <translation>Precise</translation>
+    </message>
+    <message>
+        <source>Modelo:</source>
+        <translation>Model:</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -324,10 +336,6 @@
         <translation>the comets of a catalog that may show an anti-tail in a year: the Anti-tail? page</translation>
     </message>
     <message>
-        <source>--catalog ARCHIVO --year AAAA [-o ARCHIVO]</source>
-        <translation>--catalog FILE --year YYYY [-o FILE]</translation>
-    </message>
-    <message>
         <source>DATO</source>
         <translation>QUANTITY</translation>
     </message>
@@ -368,16 +376,6 @@
         <translation>the chart of two quantities of an object over the days: the Charts page</translation>
     </message>
     <message>
-        <source>--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)
-[--at FECHA] [--left DATO] [--right DATO] [--span DÍAS]
-[--twilight astro|nautical|civil] (-o ARCHIVO.gif|ARCHIVO.bmp | --csv)
-[opciones de Configuración]</source>
-        <translation>--catalog FILE [--kind C|A] (--object N | --name TEXT)
-[--at DATE] [--left QUANTITY] [--right QUANTITY] [--span DAYS]
-[--twilight astro|nautical|civil] (-o FILE.gif|FILE.bmp | --csv)
-[Settings options]</translation>
-    </message>
-    <message>
         <source>R|E|T</source>
         <translation>R|E|T</translation>
     </message>
@@ -396,18 +394,6 @@
     <message>
         <source>dónde está un objeto de un catálogo en un instante y cómo se observa: la página Selección</source>
         <translation>where an object of a catalog is at an instant and how it can be observed: the Selection page</translation>
-    </message>
-    <message>
-        <source>--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)
-[--at FECHA] [--mode R|E|T] [--twilight astro|nautical|civil] [--json]
-[--lat GRADOS] [--alt METROS] [--res SEGUNDOS | --fwhm SEGUNDOS]
-[--exposure-format seconds|minsec] [--polar | --cartesian]
-[--per-minute | --per-hour]</source>
-        <translation>--catalog FILE [--kind C|A] (--object N | --name TEXT)
-[--at DATE] [--mode R|E|T] [--twilight astro|nautical|civil] [--json]
-[--lat DEGREES] [--alt METRES] [--res ARCSEC | --fwhm ARCSEC]
-[--exposure-format seconds|minsec] [--polar | --cartesian]
-[--per-minute | --per-hour]</translation>
     </message>
     <message>
         <source>descarga los catálogos del Minor Planet Center a la carpeta del programa: la página Descarga de archivos</source>
@@ -490,16 +476,6 @@
         <translation>the table of positions of an object at regular intervals: the Ephemeris page</translation>
     </message>
     <message>
-        <source>--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)
---start FECHA [--step PASO] [--unit dias|horas|minutos] [--rows FILAS]
-[--no-vel] [--no-altura] [--no-delta] [--no-r] [--no-elo] [--no-fase]
-[--cola] [-o ARCHIVO] [opciones de Configuración]</source>
-        <translation>--catalog FILE [--kind C|A] (--object N | --name TEXT)
---start DATE [--step STEP] [--unit dias|horas|minutos] [--rows ROWS]
-[--no-vel] [--no-altura] [--no-delta] [--no-r] [--no-elo] [--no-fase]
-[--cola] [-o FILE] [Settings options]</translation>
-    </message>
-    <message>
         <source>GRADOS</source>
         <translation>DEGREES</translation>
     </message>
@@ -572,28 +548,12 @@
         <translation>the drawing of the orbit of an object among the planets, or a sequence of drawings: the Orbit page</translation>
     </message>
     <message>
-        <source>--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)
-[--at FECHA] [--tilt GRADOS] [--azimuth GRADOS] [--scale UA] [--pan X,Y]
-[--planets LISTA] [--plane] [--web] [--frames N [--step K] [--unit UNIDAD]]
--o ARCHIVO.gif|ARCHIVO.bmp [opciones de Configuración]</source>
-        <translation>--catalog FILE [--kind C|A] (--object N | --name TEXT)
-[--at DATE] [--tilt DEGREES] [--azimuth DEGREES] [--scale AU] [--pan X,Y]
-[--planets LIST] [--plane] [--web] [--frames N [--step K] [--unit UNIT]]
--o FILE.gif|FILE.bmp [Settings options]</translation>
-    </message>
-    <message>
         <source>el archivo MPCOrb.dat del MPC (por defecto, el elegido en la página Configuración)</source>
         <translation>the MPC&apos;s MPCOrb.dat file (default: the one chosen on the Settings page)</translation>
     </message>
     <message>
         <source>busca un asteroide en MPCOrb.dat y muestra sus elementos, y con --at dónde está: la búsqueda de la página Selección</source>
         <translation>finds a minor planet in MPCOrb.dat and shows its elements, and with --at where it is: the search of the Selection page</translation>
-    </message>
-    <message>
-        <source>[--mpcorb ARCHIVO] CLAVE [--json] [--at FECHA]
-[opciones de Configuración]</source>
-        <translation>[--mpcorb FILE] KEY [--json] [--at DATE]
-[Settings options]</translation>
     </message>
     <message>
         <source>CLAVE: el número, el nombre o la designación provisional, como en la caja de búsqueda (&quot;433&quot;, &quot;Eros&quot;, &quot;2004 MN4&quot;); puede ir en varias palabras sin comillas. Sin --at solo se muestran los elementos.</source>
@@ -724,16 +684,6 @@
     <message>
         <source>qué se puede observar una noche desde un lugar: los objetos de un catálogo ordenados, con su ventana de observación y su mejor momento</source>
         <translation>what can be observed in one night from one site: the objects of a catalog ranked, with their observing window and their best time</translation>
-    </message>
-    <message>
-        <source>(--catalog ARCHIVO [--catalog ARCHIVO ...] | --all-catalogs | --mpcorb ARCHIVO)
---date dd/mm/yyyy [--lat GRADOS] [--lon GRADOS] [--twilight astro|nautical|civil]
-[--mag MAG] [--min-alt GRADOS] [--min-time MINUTOS] [--moon-sep GRADOS] [--moon-down]
-[--sort mag|best|time|alt] [--limit N] [--threads N] [--json | --csv] [-o ARCHIVO]</source>
-        <translation>(--catalog FILE [--catalog FILE ...] | --all-catalogs | --mpcorb FILE)
---date dd/mm/yyyy [--lat DEGREES] [--lon DEGREES] [--twilight astro|nautical|civil]
-[--mag MAG] [--min-alt DEGREES] [--min-time MINUTES] [--moon-sep DEGREES] [--moon-down]
-[--sort mag|best|time|alt] [--limit N] [--threads N] [--json | --csv] [-o FILE]</translation>
     </message>
     <message>
         <source>correcto; también con --help y --version</source>
@@ -1200,6 +1150,106 @@ Files:
     <message>
         <source>Error descargando archivo</source>
         <translation>Error downloading file</translation>
+    </message>
+    <message>
+        <source>Modelo preciso (topocéntrico, J2000 astrométrico)</source>
+        <translation>Precise model (topocentric, J2000 astrometric)</translation>
+    </message>
+    <message>
+        <source>Modelo preciso (geocéntrico, J2000 astrométrico)</source>
+        <translation>Precise model (geocentric, J2000 astrometric)</translation>
+    </message>
+    <message>
+        <source>--catalog ARCHIVO --year AAAA [-o ARCHIVO]
+[--model standard|precise] [--geocentric]</source>
+        <translation>--catalog FILE --year YYYY [-o FILE]
+[--model standard|precise] [--geocentric]</translation>
+    </message>
+    <message>
+        <source>--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)
+[--at FECHA] [--left DATO] [--right DATO] [--span DÍAS]
+[--twilight astro|nautical|civil] (-o ARCHIVO.gif|ARCHIVO.bmp | --csv)
+[opciones de Configuración] [--model standard|precise] [--geocentric]</source>
+        <translation>--catalog FILE [--kind C|A] (--object N | --name TEXT)
+[--at DATE] [--left QUANTITY] [--right QUANTITY] [--span DAYS]
+[--twilight astro|nautical|civil] (-o FILE.gif|FILE.bmp | --csv)
+[Settings options] [--model standard|precise] [--geocentric]</translation>
+    </message>
+    <message>
+        <source>--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)
+[--at FECHA] [--mode R|E|T] [--twilight astro|nautical|civil] [--json]
+[--lat GRADOS] [--lon GRADOS] [--alt METROS] [--res SEGUNDOS | --fwhm SEGUNDOS]
+[--exposure-format seconds|minsec] [--polar | --cartesian]
+[--per-minute | --per-hour] [--model standard|precise] [--geocentric]</source>
+        <translation>--catalog FILE [--kind C|A] (--object N | --name TEXT)
+[--at DATE] [--mode R|E|T] [--twilight astro|nautical|civil] [--json]
+[--lat DEGREES] [--lon DEGREES] [--alt METRES] [--res ARCSEC | --fwhm ARCSEC]
+[--exposure-format seconds|minsec] [--polar | --cartesian]
+[--per-minute | --per-hour] [--model standard|precise] [--geocentric]</translation>
+    </message>
+    <message>
+        <source>--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)
+--start FECHA [--step PASO] [--unit dias|horas|minutos] [--rows FILAS]
+[--no-vel] [--no-altura] [--no-delta] [--no-r] [--no-elo] [--no-fase]
+[--cola] [-o ARCHIVO] [opciones de Configuración]
+[--model standard|precise] [--geocentric]</source>
+        <translation>--catalog FILE [--kind C|A] (--object N | --name TEXT)
+--start DATE [--step STEP] [--unit dias|horas|minutos] [--rows ROWS]
+[--no-vel] [--no-altura] [--no-delta] [--no-r] [--no-elo] [--no-fase]
+[--cola] [-o FILE] [Settings options]
+[--model standard|precise] [--geocentric]</translation>
+    </message>
+    <message>
+        <source>--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)
+[--at FECHA] [--tilt GRADOS] [--azimuth GRADOS] [--scale UA] [--pan X,Y]
+[--planets LISTA] [--plane] [--web] [--frames N [--step K] [--unit UNIDAD]]
+-o ARCHIVO.gif|ARCHIVO.bmp [opciones de Configuración]
+[--model standard|precise] [--geocentric]</source>
+        <translation>--catalog FILE [--kind C|A] (--object N | --name TEXT)
+[--at DATE] [--tilt DEGREES] [--azimuth DEGREES] [--scale AU] [--pan X,Y]
+[--planets LIST] [--plane] [--web] [--frames N [--step K] [--unit UNIT]]
+-o FILE.gif|FILE.bmp [Settings options]
+[--model standard|precise] [--geocentric]</translation>
+    </message>
+    <message>
+        <source>[--mpcorb ARCHIVO] CLAVE [--json] [--at FECHA]
+[opciones de Configuración]
+[--model standard|precise] [--geocentric]</source>
+        <translation>[--mpcorb FILE] KEY [--json] [--at DATE]
+[Settings options]
+[--model standard|precise] [--geocentric]</translation>
+    </message>
+    <message>
+        <source>altura del observador, 0 a 9999, para el modelo preciso (por defecto, la de vagaris.ini)</source>
+        <translation>the observer&apos;s height, 0 to 9999, for the precise model (default: that of vagaris.ini)</translation>
+    </message>
+    <message>
+        <source>(--catalog ARCHIVO [--catalog ARCHIVO ...] | --all-catalogs | --mpcorb ARCHIVO)
+--date dd/mm/yyyy [--lat GRADOS] [--lon GRADOS] [--twilight astro|nautical|civil]
+[--mag MAG] [--min-alt GRADOS] [--min-time MINUTOS] [--moon-sep GRADOS] [--moon-down]
+[--sort mag|best|time|alt] [--limit N] [--threads N] [--json | --csv] [-o ARCHIVO]
+[--alt METROS] [--model standard|precise] [--geocentric]</source>
+        <translation>(--catalog FILE [--catalog FILE ...] | --all-catalogs | --mpcorb FILE)
+--date dd/mm/yyyy [--lat DEGREES] [--lon DEGREES] [--twilight astro|nautical|civil]
+[--mag MAG] [--min-alt DEGREES] [--min-time MINUTES] [--moon-sep DEGREES] [--moon-down]
+[--sort mag|best|time|alt] [--limit N] [--threads N] [--json | --csv] [-o FILE]
+[--alt METRES] [--model standard|precise] [--geocentric]</translation>
+    </message>
+    <message>
+        <source>longitud del observador en grados, este positiva, de -180 a 180; la usa el modelo preciso (por defecto la de vagaris.ini, +000.0 sin archivo)</source>
+        <translation>the observer&apos;s longitude in degrees, east positive, -180 to 180; used by the precise model (default: that of vagaris.ini, +000.0 without the file)</translation>
+    </message>
+    <message>
+        <source>standard|precise</source>
+        <translation>standard|precise</translation>
+    </message>
+    <message>
+        <source>el modelo de cálculo: standard, el del programa, o precise, posiciones astrométricas J2000 topocéntricas para la latitud, longitud y altura de vagaris.ini (por defecto el de vagaris.ini, standard sin archivo)</source>
+        <translation>the computation model: standard, the program&apos;s own, or precise, topocentric J2000 astrometric positions for the latitude, longitude and height of vagaris.ini (default: that of vagaris.ini, standard without the file)</translation>
+    </message>
+    <message>
+        <source>con el modelo preciso, la posición para el centro de la Tierra en lugar de la del observador</source>
+        <translation>with the precise model, the place for the Earth&apos;s centre instead of the observer&apos;s</translation>
     </message>
 </context>
 <context>

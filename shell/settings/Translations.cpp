@@ -116,6 +116,9 @@ namespace {
     QT_TRANSLATE_NOOP("CoreText", "Luna"),
     QT_TRANSLATE_NOOP("CoreText", "Edad"),
     QT_TRANSLATE_NOOP("CoreText", "Perih."),
+    // The precise model's title line (core/precise/PreciseSession.h)
+    QT_TRANSLATE_NOOP("CoreText", "Modelo preciso (topocéntrico, J2000 astrométrico)"),
+    QT_TRANSLATE_NOOP("CoreText", "Modelo preciso (geocéntrico, J2000 astrométrico)"),
     // The settings file's messages (shell/settings/SettingsFile.cpp)
     QT_TRANSLATE_NOOP("CoreText", "No se puede leer %1; se usan los valores por omisión"),
     QT_TRANSLATE_NOOP("CoreText", "%1, línea %2: valor no válido; se usa el valor por omisión"),
