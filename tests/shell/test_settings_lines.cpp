@@ -29,18 +29,18 @@ TEST(SettingsLines, ChangedLaterSettingsAddTheirLines) {
         const char* lon;
         const char* sort;
         const char* language;
-    } cases[] = {{"-003.7", "mag", "auto"},
-                 {"+000.0", "best", "auto"},
-                 {"+151.2", "alt", "es"},
-                 {"+000.0", "mag", "en"}};
+        const char* written;  // the lines after the ninth: up to the last one that changed
+    } cases[] = {{"-003.7", "mag", "auto", "-003.7\r\nmag\r\n"},
+                 {"+000.0", "best", "auto", "+000.0\r\nbest\r\n"},
+                 {"+151.2", "alt", "es", "+151.2\r\nalt\r\nes\r\n"},
+                 {"+000.0", "mag", "en", "+000.0\r\nmag\r\nen\r\n"}};
     for (const auto& c : cases) {
         Settings s;
         s.Lon = c.lon;
         s.TonightSort = c.sort;
         s.Language = c.language;
         SaveSettings(dir, s);
-        EXPECT_EQ(test::ReadBytes(folder.dir / "vagaris.ini"),
-                  kNineDefaultLines + c.lon + "\r\n" + c.sort + "\r\n" + c.language + "\r\n");
+        EXPECT_EQ(test::ReadBytes(folder.dir / "vagaris.ini"), kNineDefaultLines + c.written);
         Settings back;
         LoadSettings(dir, back);
         EXPECT_EQ(back, s);
