@@ -1,4 +1,5 @@
 // vagaris-cli: the headless face of every page.
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <string>
@@ -44,19 +45,30 @@ int WithStandardOutputChecked(int code) {
     return 1;
 }
 
-// "--lang es|en", anywhere on the line, chooses the language of the texts; it is taken out
-// before the subcommand reads its options. Spanish unless asked, whatever the locale, so
-// scripts reading the output do not change under them. False on a missing or unknown value.
+// The codes a message lists: "es o en", "es, en o pt".
+std::string CodeList(const std::vector<std::string>& codes) {
+    std::string out;
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        if (i > 0) out += i + 1 == codes.size() ? " o " : ", ";
+        out += codes[i];
+    }
+    return out;
+}
+
+// "--lang CODE" (es, en or any other language this build carries), anywhere on the line,
+// chooses the language of the texts; it is taken out before the subcommand reads its options.
+// Spanish unless asked, whatever the locale, so scripts reading the output do not change under
+// them. False on a missing or unknown value.
 bool TakeLanguageOption(std::vector<std::string>& words) {
     for (std::size_t i = 0; i < words.size(); ++i) {
         if (words[i] != "--lang") continue;
-        const auto language =
-            i + 1 < words.size() ? vagaris::LanguageFromCode(words[i + 1]) : std::nullopt;
-        if (!language) {
-            std::fputs("--lang: se esperaba es o en\n", stderr);
+        const std::vector<std::string> available = AvailableLanguages();
+        if (i + 1 >= words.size() ||
+            std::find(available.begin(), available.end(), words[i + 1]) == available.end()) {
+            std::fprintf(stderr, "--lang: se esperaba %s\n", CodeList(available).c_str());
             return false;
         }
-        UseLanguage(*language);
+        UseLanguage(words[i + 1]);
         words.erase(words.begin() + static_cast<std::ptrdiff_t>(i),
                     words.begin() + static_cast<std::ptrdiff_t>(i) + 2);
         --i;

@@ -27,7 +27,7 @@ struct Settings {
     // Settings lines after the ninth (written up to the last one that differs from its default):
     std::string Lon = "+000.0";       // line 10: longitude [deg] east positive, the box's text
     std::string TonightSort = "mag";  // line 11: the tonight list's sort (mag best time alt)
-    std::string Language = "auto";    // line 12: the interface language (auto es en)
+    std::string Language = "auto";    // line 12: the interface language (auto or a code)
     std::string Model = "std";        // line 13: the computation model (std precise)
     // The precise model's place for the geocentre instead of the site (vagaris-cli
     // --geocentric, to compare with services that print geocentric places); not stored.

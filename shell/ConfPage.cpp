@@ -19,6 +19,7 @@
 #include "shell/Dialogs.h"
 #include "shell/MaskedEdit.h"
 #include "shell/settings/SettingsFile.h"
+#include "shell/settings/Translations.h"
 
 namespace {
 
@@ -240,13 +241,14 @@ QWidget* ConfPage::buildModel() {
 }
 
 // The interface language: the automatic choice follows the system; the choice is read at
-// start-up only, which the note says. The language names are written in their own language.
+// start-up only, which the note says. The languages are those this build carries, each named
+// in its own language by its own translation file.
 void ConfPage::addLanguageRow(QGridLayout* grid, int row) {
     language_ = new QComboBox;
     language_->setObjectName(QStringLiteral("cbIdioma"));
     language_->addItem(tr("Automático"), QStringLiteral("auto"));
-    language_->addItem(QStringLiteral("Español"), QStringLiteral("es"));
-    language_->addItem(QStringLiteral("English"), QStringLiteral("en"));
+    for (const std::string& code : AvailableLanguages())
+        language_->addItem(LanguageName(code), QString::fromStdString(code));
     auto* caption = new QLabel(tr("Idioma:"));
     caption->setObjectName(QStringLiteral("lbIdioma"));
     caption->setBuddy(language_);
@@ -276,8 +278,13 @@ void ConfPage::showSettings() {
         const QSignalBlocker quiet(model_);
         model_->setCurrentIndex(vagaris::UsesPreciseModel(s) ? 1 : 0);
     }
-    language_->setCurrentIndex(
-        std::max(0, language_->findData(QString::fromStdString(s.Language))));
+    {
+        // A code this build has no translation for shows as the automatic choice it gives, and
+        // stays in the file until the user picks another.
+        const QSignalBlocker quiet(language_);
+        language_->setCurrentIndex(
+            std::max(0, language_->findData(QString::fromStdString(s.Language))));
+    }
 }
 
 void ConfPage::computeSite() {

@@ -100,8 +100,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", e.what());
         return 2;
     }
-    // VAGARIS_SCREENSHOT_LANG=en takes the pictures of the English interface.
-    if (qgetenv("VAGARIS_SCREENSHOT_LANG") == "en") UseLanguage(vagaris::UiLanguage::English);
+    // VAGARIS_SCREENSHOT_LANG=en (or any code of this build) takes the pictures of that
+    // interface; Spanish without it.
+    if (const QByteArray code = qgetenv("VAGARIS_SCREENSHOT_LANG"); !code.isEmpty())
+        UseLanguage(code.toStdString());
     PrintingDialogs dialogs;
     TFAtmo window(session, dialogs);
     window.show();

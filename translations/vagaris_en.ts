@@ -1339,6 +1339,14 @@ Files:
     </message>
 </context>
 <context>
+    <name>LanguageName</name>
+    <message>
+        <source>Español</source>
+        <extracomment>The name of this file&apos;s language written in that language, as the language choice of the Settings page lists it: &quot;English&quot;, &quot;Français&quot;, &quot;Português (Brasil)&quot;...</extracomment>
+        <translation>English</translation>
+    </message>
+</context>
+<context>
     <name>OrbitaPage</name>
     <message>
         <source>Disminuye Dec</source>

@@ -1,28 +1,31 @@
 #pragma once
-// The language of the interface. Spanish is the language the program is written in; English
-// comes from translations/vagaris_en.ts. The decision is a pure function of the user's choice
-// and the system's interface languages, so tests pass the list instead of reading the machine's.
-#include <optional>
+// The language of the interface, as a code: "es" (Spanish, the language the program is written
+// in), "en", "pt_BR"... Every other language comes from a translation file
+// translations/vagaris_<code>.ts embedded at build time, so the languages of a build are known
+// only at run time; the decision is a pure function of the user's choice, the system's
+// interface languages and those available, so tests pass the lists instead of reading the
+// machine's.
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace vagaris {
 
-enum class UiLanguage { Spanish, English };
-enum class LanguageChoice { Automatic, Spanish, English };
+// The language of the sources, which needs no translation.
+inline constexpr std::string_view kSourceLanguage = "es";
+// The automatic choice of settings line 12 (its default).
+inline constexpr std::string_view kAutomaticLanguage = "auto";
 
-// "es" or "en" (the code used by --lang and by the translation file names).
-std::string_view LanguageCode(UiLanguage language);
-// "es" / "en" -> the language; anything else -> nothing (the caller reports it).
-std::optional<UiLanguage> LanguageFromCode(std::string_view code);
+// A language code as the translation file names spell it: 2 or 3 lower-case letters,
+// optionally "_" and a 2-letter upper-case region ("es", "ast", "pt_BR").
+bool IsLanguageCode(std::string_view text);
 
-// Automatic: the first of `uiLanguages` (most preferred first, as QLocale::uiLanguages() gives
-// them: "en-GB", "es_ES", "de", "C"...) that Vagaris supports decides; none supported (the C
-// locale, an empty list) gives Spanish. An explicit choice wins over the list.
-// Settings line 12: "es", "en", anything else (the default "auto") the automatic choice.
-LanguageChoice LanguageChoiceFromSetting(std::string_view text);
-
-UiLanguage ResolveLanguage(LanguageChoice choice, const std::vector<std::string>& uiLanguages);
+// `choice` is settings line 12 or --lang: a code that is `available` wins. Anything else
+// ("auto", a code this build has no translation for) is the automatic choice: the first of
+// `uiLanguages` (most preferred first, as QLocale::uiLanguages() gives them: "pt-BR", "en_GB",
+// "de", "C"...) whose code is available decides, its full code ("pt_BR") before its language
+// part ("pt"); none (the C locale, an empty list) gives Spanish.
+std::string ResolveLanguage(std::string_view choice, const std::vector<std::string>& uiLanguages,
+                            const std::vector<std::string>& available);
 
 }  // namespace vagaris

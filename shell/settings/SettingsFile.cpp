@@ -16,6 +16,7 @@
 #include "core/TextFile.h"
 #include "core/TextForms.h"
 #include "core/Words.h"
+#include "shell/settings/Language.h"
 
 namespace vagaris {
 
@@ -84,8 +85,10 @@ const std::vector<ExtraLine>& ExtraLines() {
          [](const std::string& t) {
              return t == "mag" || t == "best" || t == "time" || t == "alt";
          }},
+        // Any well-formed code is kept, even one this build has no translation for: the
+        // language is then chosen as "auto" chooses it, and a later build may have it.
         {12, &Settings::Language, "auto",
-         [](const std::string& t) { return t == "auto" || t == "es" || t == "en"; }},
+         [](const std::string& t) { return t == kAutomaticLanguage || IsLanguageCode(t); }},
         {13, &Settings::Model, "std",
          [](const std::string& t) { return t == "std" || t == "precise"; }},
     };

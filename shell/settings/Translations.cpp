@@ -1,8 +1,10 @@
 #include "shell/settings/Translations.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <algorithm>
 #include <memory>
 
 #include "shell/settings/SettingsFile.h"
@@ -136,7 +138,21 @@ namespace {
     QT_TRANSLATE_NOOP("CoreText", "Error descargando archivo"),
 };
 
-vagaris::UiLanguage current = vagaris::UiLanguage::Spanish;
+// The name the language choice shows for a translation, asked of the translation itself so
+// that a new translation file brings its own name.
+constexpr const char* kLanguageNameContext = "LanguageName";
+//: The name of this file's language written in that language, as the language choice of the
+//: Settings page lists it: "English", "Français", "Português (Brasil)"...
+constexpr const char* kSpanishName = QT_TRANSLATE_NOOP("LanguageName", "Español");
+
+// Where qt_add_translations embeds the compiled translations (its RESOURCE_PREFIX).
+const QString kEmbeddedFolder = QStringLiteral(":/i18n");
+
+QString EmbeddedFile(const std::string& code) {
+    return kEmbeddedFolder + QStringLiteral("/vagaris_") + QString::fromStdString(code);
+}
+
+std::string current(vagaris::kSourceLanguage);
 std::unique_ptr<QTranslator> own;  // Vagaris's texts
 std::unique_ptr<QTranslator> qt;   // Qt's own texts
 
@@ -154,34 +170,58 @@ std::vector<std::string> SystemUiLanguages() {
     return out;
 }
 
-vagaris::UiLanguage StartLanguage(const std::string& programDir,
-                                  const std::vector<std::string>& uiLanguages) {
-    vagaris::Settings chosen;
-    if (!programDir.empty()) (void)vagaris::LoadSettings(programDir, chosen);
-    return vagaris::ResolveLanguage(vagaris::LanguageChoiceFromSetting(chosen.Language),
-                                    uiLanguages);
+std::vector<std::string> LanguagesIn(const QString& folder) {
+    std::vector<std::string> out{std::string(vagaris::kSourceLanguage)};
+    const QStringList files =
+        QDir(folder).entryList({QStringLiteral("vagaris_*.qm")}, QDir::Files, QDir::Name);
+    for (const QString& file : files) {
+        const std::string code =
+            file.mid(8, file.size() - 8 - 3).toStdString();  // between "vagaris_" and ".qm"
+        if (vagaris::IsLanguageCode(code) && std::find(out.begin(), out.end(), code) == out.end())
+            out.push_back(code);
+    }
+    std::sort(out.begin() + 1, out.end());
+    return out;
 }
 
-bool UseLanguage(vagaris::UiLanguage language) {
+std::vector<std::string> AvailableLanguages() { return LanguagesIn(kEmbeddedFolder); }
+
+QString LanguageName(const std::string& code) {
+    if (code == vagaris::kSourceLanguage) return QString::fromUtf8(kSpanishName);
+    QTranslator translator;
+    if (translator.load(EmbeddedFile(code))) {
+        const QString name = translator.translate(kLanguageNameContext, kSpanishName);
+        if (!name.isEmpty()) return name;
+    }
+    return QString::fromStdString(code);
+}
+
+std::string StartLanguage(const std::string& programDir,
+                          const std::vector<std::string>& uiLanguages) {
+    vagaris::Settings chosen;
+    if (!programDir.empty()) (void)vagaris::LoadSettings(programDir, chosen);
+    return vagaris::ResolveLanguage(chosen.Language, uiLanguages, AvailableLanguages());
+}
+
+bool UseLanguage(const std::string& code) {
     Drop(own);
     Drop(qt);
-    current = vagaris::UiLanguage::Spanish;
+    current = std::string(vagaris::kSourceLanguage);
     bool loaded = true;
-    if (language == vagaris::UiLanguage::English) {
-        // English is the language of Qt's own texts: only Vagaris's translation is needed.
+    if (code != vagaris::kSourceLanguage) {
         auto mine = std::make_unique<QTranslator>();
-        if (mine->load(QStringLiteral(":/i18n/vagaris_en"))) {
+        if (vagaris::IsLanguageCode(code) && mine->load(EmbeddedFile(code))) {
             own = std::move(mine);
-            current = language;
+            current = code;
         } else {
             loaded = false;  // the interface stays Spanish
         }
     }
-    if (current == vagaris::UiLanguage::Spanish) {
-        // Vagaris's texts are Spanish already; Qt's own (standard buttons, file dialogs) come
-        // from Debian's Qt translations when they are installed, in English otherwise.
+    // English is the language of Qt's own texts; the others (standard buttons, file dialogs)
+    // come from Debian's Qt translations when they are installed, in English otherwise.
+    if (current != "en") {
         auto theirs = std::make_unique<QTranslator>();
-        if (theirs->load(QStringLiteral("qtbase_es"),
+        if (theirs->load(QStringLiteral("qtbase_") + QString::fromStdString(current),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             qt = std::move(theirs);
     }
@@ -192,12 +232,12 @@ bool UseLanguage(vagaris::UiLanguage language) {
     return loaded;
 }
 
-vagaris::UiLanguage CurrentLanguage() { return current; }
+std::string CurrentLanguage() { return current; }
 
 QLocale InterfaceLocale() {
-    return current == vagaris::UiLanguage::English
-               ? QLocale(QLocale::English, QLocale::UnitedKingdom)
-               : QLocale(QLocale::Spanish, QLocale::Spain);
+    if (current == "en") return QLocale(QLocale::English, QLocale::UnitedKingdom);
+    if (current == vagaris::kSourceLanguage) return QLocale(QLocale::Spanish, QLocale::Spain);
+    return QLocale(QString::fromStdString(current));
 }
 
 QString TrCore(const char* spanish) {

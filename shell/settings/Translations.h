@@ -1,6 +1,6 @@
 #pragma once
-// The interface language at run time: Vagaris's English translation (compiled from
-// translations/vagaris_en.ts and embedded in the executables) and Qt's own texts (standard
+// The interface language at run time: Vagaris's translations (compiled from
+// translations/vagaris_<code>.ts and embedded in the executables) and Qt's own texts (standard
 // buttons, file dialogs), from the Qt translations folder when Debian's package is installed.
 //
 // Spanish needs no translation: it is the language the texts are written in.
@@ -15,18 +15,31 @@
 // The system's interface languages, most preferred first (the window's automatic choice).
 std::vector<std::string> SystemUiLanguages();
 
-// The language the window starts in: the choice of settings line 12 in programDir's settings
-// file (read quietly: the window tells its problems once it is up), the system's interface
-// languages when that choice is automatic.
-vagaris::UiLanguage StartLanguage(const std::string& programDir,
-                                  const std::vector<std::string>& uiLanguages);
+// The languages of this build: Spanish ("es"), then the code of every Vagaris translation
+// embedded in the executables, in code order. A translation file added to translations/ is in
+// this list after the next build, with nothing else to change.
+std::vector<std::string> AvailableLanguages();
+// The same from the compiled translations "vagaris_<code>.qm" found in `folder` (the embedded
+// ones are in ":/i18n"); file names that do not hold a well-formed code are ignored.
+std::vector<std::string> LanguagesIn(const QString& folder);
 
-// Loads the translations of `language`, dropping those of an earlier call, and installs them
-// in the application when there is one (the window; vagaris-cli may have none, and translates
+// The name of an available language in that language ("Español", "English"), as its own
+// translation file gives it; the code itself when the file gives none.
+QString LanguageName(const std::string& code);
+
+// The language the window starts in: the choice of settings line 12 in programDir's settings
+// file (read quietly: the window tells its problems once it is up) when this build has it, the
+// system's interface languages otherwise.
+std::string StartLanguage(const std::string& programDir,
+                          const std::vector<std::string>& uiLanguages);
+
+// Loads the translations of `code`, dropping those of an earlier call, and installs them in
+// the application when there is one (the window; vagaris-cli may have none, and translates
 // the pure code's texts through TrCore without it). False when Vagaris's own translation
 // could not be loaded (the interface then stays Spanish).
-bool UseLanguage(vagaris::UiLanguage language);
-vagaris::UiLanguage CurrentLanguage();
+bool UseLanguage(const std::string& code);
+// The code of the language in use ("es" until UseLanguage loads another).
+std::string CurrentLanguage();
 
 // The locale of the names Qt builds itself, such as the calendar's months and week days.
 QLocale InterfaceLocale();

@@ -92,16 +92,45 @@ TEST_F(CliLanguage, EnglishCaptionsSameValues) {
     EXPECT_EQ(english[11].substr(english[11].size() - 2), " s") << english[11];
 }
 
+// The codes of the build in the message's order: "es o en", "es, en o pt" ("es" first).
+std::vector<std::string> ListedCodes(std::string list) {
+    std::vector<std::string> out;
+    for (const std::string separator : {", ", " o "})
+        for (std::size_t at; (at = list.find(separator)) != std::string::npos;)
+            list.replace(at, separator.size(), " ");
+    std::size_t from = 0;
+    for (std::size_t at; (at = list.find(' ', from)) != std::string::npos; from = at + 1)
+        out.push_back(list.substr(from, at - from));
+    out.push_back(list.substr(from));
+    return out;
+}
+
+// One line naming the option and every language of the build; exit 2, nothing on stdout.
 TEST_F(CliLanguage, UnknownOrMissingValueIsAUsageError) {
-    for (const char* value : {"de", "EN", ""}) {
-        const CliResult r = RunCli("circumstances", With(kHaleBopp, "--lang", value));
-        EXPECT_EQ(r.exitCode, 2) << value;
-        EXPECT_EQ(r.err, "--lang: se esperaba es o en\n") << value;
-        EXPECT_EQ(r.out, "");
-    }
+    const std::string start = "--lang: se esperaba ";
     auto missing = kHaleBopp;
     missing.push_back("--lang");
-    EXPECT_EQ(RunCli("circumstances", missing).exitCode, 2);
+    std::vector<CliResult> results = {RunCli("circumstances", missing)};
+    for (const char* value : {"de", "EN", "", "en-GB", "es_ES"})
+        results.push_back(RunCli("circumstances", With(kHaleBopp, "--lang", value)));
+    for (const CliResult& r : results) {
+        EXPECT_EQ(r.exitCode, 2) << r.err;
+        EXPECT_EQ(r.out, "");
+        ASSERT_EQ(r.err.rfind(start, 0), 0u) << r.err;
+        ASSERT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;
+        EXPECT_EQ(r.err, results.front().err);
+    }
+    const std::string& err = results.front().err;
+    const auto codes = ListedCodes(err.substr(start.size(), err.size() - start.size() - 1));
+    ASSERT_GE(codes.size(), 2u) << err;
+    EXPECT_EQ(codes[0], "es") << err;
+    EXPECT_NE(std::find(codes.begin(), codes.end(), "en"), codes.end()) << err;
+    if (codes.size() == 2) {
+        EXPECT_EQ(err, "--lang: se esperaba es o en\n");
+    }
+    // Every code the message names is accepted.
+    for (const std::string& code : codes)
+        EXPECT_EQ(RunCli("circumstances", With(kHaleBopp, "--lang", code)).exitCode, 0) << code;
 }
 
 // The saved tables in English: English headings over the same columns (the separator lines and

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QTabBar>
+#include <algorithm>
 #include <fstream>
 #include <map>
 
@@ -20,8 +21,8 @@ namespace {
 
 // English for the whole test, Spanish again afterwards for whatever runs next.
 struct InEnglish : ::testing::Test {
-    void SetUp() override { ASSERT_TRUE(UseLanguage(vagaris::UiLanguage::English)); }
-    void TearDown() override { UseLanguage(vagaris::UiLanguage::Spanish); }
+    void SetUp() override { ASSERT_TRUE(UseLanguage("en")); }
+    void TearDown() override { UseLanguage("es"); }
 };
 
 // Every text a user reads on `root` and its children, with where it was found.
@@ -51,11 +52,12 @@ std::vector<std::pair<QString, QString>> VisibleTexts(QWidget* root) {
 }
 
 // The Spanish texts of the translation file whose English differs: on an English window,
-// any of them still shown is a text the translation missed.
+// any of them still shown is a text the translation missed. (The language's own name is
+// not one: the language choice shows "Español" in every language.)
 std::map<QString, QString> SpanishSources() {
     std::map<QString, QString> out;
     for (const TsEntry& e : ReadTsFile(VAGARIS_SOURCE_DIR "/translations/vagaris_en.ts"))
-        if (e.translation != e.source)
+        if (e.translation != e.source && e.context != "LanguageName")
             out[QString::fromStdString(e.source)] = QString::fromStdString(e.translation);
     return out;
 }
@@ -114,12 +116,21 @@ TEST_F(InEnglish, NoTextLeftInSpanish) {
     EXPECT_EQ(w.text("LabelAr"), "RA:");
     EXPECT_EQ(w.text("LabelRadioVector"), "Sun distance:");
     EXPECT_EQ(w.text("LabelAltura"), "Max. altitude (Sun -18°):");
-    // The language choice names each language in its own words.
+    // The language choice names each language in its own words, each from its own file.
     auto* language = w.window->findChild<QComboBox*>(QStringLiteral("cbIdioma"));
     ASSERT_NE(language, nullptr);
-    QStringList items;
-    for (int i = 0; i < language->count(); ++i) items << language->itemText(i);
-    EXPECT_EQ(items, (QStringList{"Automatic", "Español", "English"}));
+    QStringList items, codes;
+    for (int i = 0; i < language->count(); ++i) {
+        items << language->itemText(i);
+        codes << language->itemData(i).toString();
+    }
+    ASSERT_GE(items.size(), 3);
+    EXPECT_EQ(items.mid(0, 3), (QStringList{"Automatic", "Español", "English"}));
+    EXPECT_EQ(codes.mid(0, 3), (QStringList{"auto", "es", "en"}));
+    QStringList expectedCodes{"auto"};
+    for (const std::string& code : AvailableLanguages())
+        expectedCodes << QString::fromStdString(code);
+    EXPECT_EQ(codes, expectedCodes);
 }
 
 TEST_F(InEnglish, LongerCaptionsShowWhole) {
@@ -142,22 +153,55 @@ TEST_F(InEnglish, LongerCaptionsShowWhole) {
     }
 }
 
-// The language the window starts in: settings line 12 when it names one, else the system's.
+// The languages of the build: Spanish, the sources' language, first; then every embedded
+// translation, English among them, each able to name itself.
+TEST(AvailableLanguages, SpanishThenEveryEmbeddedTranslation) {
+    const std::vector<std::string> codes = AvailableLanguages();
+    ASSERT_FALSE(codes.empty());
+    EXPECT_EQ(codes.front(), "es");
+    EXPECT_NE(std::find(codes.begin(), codes.end(), "en"), codes.end());
+    for (const std::string& code : codes) {
+        EXPECT_TRUE(vagaris::IsLanguageCode(code)) << code;
+        EXPECT_NE(LanguageName(code), QString::fromStdString(code)) << code << " has no name";
+    }
+    EXPECT_EQ(LanguageName("es"), "Español");
+    EXPECT_EQ(LanguageName("en"), "English");
+    EXPECT_EQ(LanguageName("xx"), "xx");  // no such translation: its code
+}
+
+// A compiled translation dropped beside the others is a language; other files are not.
+TEST(AvailableLanguages, EveryWellNamedCompiledTranslationOfAFolder) {
+    const vagaris::test::TempFolder folder;
+    for (const char* name : {"vagaris_pt_BR.qm", "vagaris_fr.qm", "vagaris_en.qm", "vagaris_EN.qm",
+                             "vagaris_pt-PT.qm", "vagaris_de.ts", "qtbase_it.qm", "vagaris_.qm"})
+        std::ofstream(folder.dir / name).close();
+    EXPECT_EQ(LanguagesIn(QString::fromStdString(folder.dir.string())),
+              (std::vector<std::string>{"es", "en", "fr", "pt_BR"}));
+    EXPECT_EQ(LanguagesIn(QString::fromStdString((folder.dir / "none").string())),
+              (std::vector<std::string>{"es"}));
+}
+
+// The language the window starts in: settings line 12 when this build has it, else the
+// system's.
 TEST(StartLanguage, SettingsLineTwelveThenTheSystem) {
     const vagaris::test::TempFolder folder;
     const std::string dir = folder.dir.string() + "/";
-    using vagaris::UiLanguage;
-    EXPECT_EQ(StartLanguage(dir, {"en-US"}), UiLanguage::English);  // no settings file yet
-    EXPECT_EQ(StartLanguage(dir, {"C"}), UiLanguage::Spanish);
+    EXPECT_EQ(StartLanguage(dir, {"en-US"}), "en");  // no settings file yet
+    EXPECT_EQ(StartLanguage(dir, {"C"}), "es");
     const std::string nine = "+40\r\n0000\r\n2.7\r\n5.0\r\n000\r\n0\r\n\r\nPOL\r\nSM\r\n";
     const struct {
         const char* line12;
         const char* system;
-        UiLanguage expected;
+        const char* expected;
     } cases[] = {
-        {"en", "es-ES", UiLanguage::English},   {"es", "en-GB", UiLanguage::Spanish},
-        {"auto", "en-GB", UiLanguage::English}, {"auto", "C", UiLanguage::Spanish},
-        {"xx", "en-GB", UiLanguage::English},  // a bad value reads as "auto"
+        {"en", "es-ES", "en"},
+        {"es", "en-GB", "es"},
+        {"auto", "en-GB", "en"},
+        {"auto", "C", "es"},
+        // A language this build does not have reads as "auto", and so does a bad value.
+        {"xx", "en-GB", "en"},
+        {"xx", "es-ES", "es"},
+        {"EN", "en-GB", "en"},
     };
     for (const auto& c : cases) {
         std::ofstream(folder.dir / "vagaris.ini", std::ios::binary) << nine << "+000.0\r\nmag\r\n"

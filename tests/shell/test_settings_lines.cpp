@@ -94,7 +94,11 @@ TEST(SettingsLines, MissingOrBadValuesReadAsDefaults) {
         {"-180.0\r\nalt\r\nauto\r\nstd\r\n", "-180.0", "alt"},  // later lines ignored
         {"+000.0\r\nmag\r\nen\r\n", "+000.0", "mag", "en"},     // the language
         {"+000.0\r\nmag\r\nEN\r\n", "+000.0", "mag"},           // not a language code
-        {"+000.0\r\nmag\r\nfr\r\n", "+000.0", "mag"},           // not a language of Vagaris
+        {"+000.0\r\nmag\r\npt-BR\r\n", "+000.0", "mag"},        // not a code as files spell it
+        // A well-formed code is kept even without a translation in this build: the window
+        // then chooses as "auto" does, and the file is not rewritten under the user.
+        {"+000.0\r\nmag\r\nfr\r\n", "+000.0", "mag", "fr"},
+        {"+000.0\r\nmag\r\npt_BR\r\n", "+000.0", "mag", "pt_BR"},
     };
     for (const auto& c : cases) {
         std::ofstream(folder.dir / "vagaris.ini", std::ios::binary) << kNineDefaultLines + c.extra;
@@ -106,7 +110,7 @@ TEST(SettingsLines, MissingOrBadValuesReadAsDefaults) {
     }
     // A bad language is told with its line number, in the interface's words.
     std::ofstream(folder.dir / "vagaris.ini", std::ios::binary)
-        << kNineDefaultLines + "+000.0\r\nmag\r\nfr\r\n";
+        << kNineDefaultLines + "+000.0\r\nmag\r\nEN\r\n";
     Settings s;
     const auto problem = LoadSettings(dir, s);
     ASSERT_TRUE(problem);
