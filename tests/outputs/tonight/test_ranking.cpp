@@ -62,6 +62,17 @@ Vec3 SunAt(Instant t) {
             s.R * std::sin(s.lambda) * std::sin(eps)};
 }
 
+// The magnitude and the Moon's distance at the best minute, and whether the limits list it.
+void JudgeAtBest(Brute& b, const TCircumstances& c, const Request& rq) {
+    b.magnitude = c.Magnitude;
+    const Vec3 dir{std::cos(c.Declination) * std::cos(c.RightAscension),
+                   std::cos(c.Declination) * std::sin(c.RightAscension), std::sin(c.Declination)};
+    b.moonSeparation = Deg(AngleBetween(dir, MoonGeocentric(b.best)));
+    b.listed =
+        b.magnitude <= rq.limits.magnitude &&
+        (rq.limits.moonSeparationDeg == 0 || b.moonSeparation >= rq.limits.moonSeparationDeg);
+}
+
 // The whole night, minute by minute, every object fully computed at every dark minute.
 std::vector<Brute> BruteForce(const Request& rq, const std::vector<std::string>& lines, char kind) {
     const double lat = Rad(rq.latitudeDeg), lon = Rad(rq.longitudeDeg);
@@ -100,14 +111,7 @@ std::vector<Brute> BruteForce(const Request& rq, const std::vector<std::string>&
                 s.CurrentInstant = b.best;
                 ComputeCircumstances(s, CircumstanceMode::R);
                 const TCircumstances& c = s.Circumstances;
-                b.magnitude = c.Magnitude;
-                const Vec3 dir{std::cos(c.Declination) * std::cos(c.RightAscension),
-                               std::cos(c.Declination) * std::sin(c.RightAscension),
-                               std::sin(c.Declination)};
-                b.moonSeparation = Deg(AngleBetween(dir, MoonGeocentric(b.best)));
-                b.listed = b.magnitude <= rq.limits.magnitude &&
-                           (rq.limits.moonSeparationDeg == 0 ||
-                            b.moonSeparation >= rq.limits.moonSeparationDeg);
+                JudgeAtBest(b, c, rq);
             }
         } catch (const EConvertError&) {
             continue;
@@ -190,14 +194,7 @@ std::vector<Brute> PreciseBruteForce(const Request& rq, const std::vector<std::s
         }
         if (b.count >= rq.limits.minMinutes) {
             const TCircumstances c = PreciseCircumstances(v, b.best, site, PlaceCentre::Site);
-            b.magnitude = c.Magnitude;
-            const Vec3 dir{std::cos(c.Declination) * std::cos(c.RightAscension),
-                           std::cos(c.Declination) * std::sin(c.RightAscension),
-                           std::sin(c.Declination)};
-            b.moonSeparation = Deg(AngleBetween(dir, MoonGeocentric(b.best)));
-            b.listed = b.magnitude <= rq.limits.magnitude &&
-                       (rq.limits.moonSeparationDeg == 0 ||
-                        b.moonSeparation >= rq.limits.moonSeparationDeg);
+            JudgeAtBest(b, c, rq);
         }
         out.push_back(b);
     }
