@@ -5,10 +5,14 @@
 # machine so loaded that wall-clock seconds stretch). Every crash, hang, leak or sanitizer
 # report stops the run with the failing input saved as build-fuzz/fuzz/<target>-crash-*
 # (or timeout-*, leak-*), and the script exits non-zero.
+# VAGARIS_FUZZ_SEED fixes libFuzzer's random seed (the test command sets it, so a failure in
+# CI can be replayed); without it every run explores differently.
 #   bash scripts/fuzz.sh [SECONDS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
+seed_option=()
+[ -n "${VAGARIS_FUZZ_SEED:-}" ] && seed_option=(-seed="$VAGARIS_FUZZ_SEED")
 timeout="${VAGARIS_FUZZ_TIMEOUT:-1}"
 build="${VAGARIS_FUZZ_BUILD_DIR:-build-fuzz}"
 mkdir -p "$build"
@@ -36,7 +40,7 @@ for target in fuzz_catalog_line fuzz_settings fuzz_mpcorb fuzz_gif fuzz_cli_args
     if (cd "$build/fuzz" &&
             ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1:max_allocation_size_mb=64 \
             ./"$target" \
-            -max_total_time="$seconds" -timeout="$timeout" -rss_limit_mb=2048 \
+            -max_total_time="$seconds" -timeout="$timeout" -rss_limit_mb=2048 "${seed_option[@]}" \
             -max_len="${max_len[$target]}" -print_final_stats=1 \
             -artifact_prefix="$build/fuzz/$target-" "$corpus/$target") >"$log" 2>&1; then
         grep -E "^(stat::number_executed_units|stat::peak_rss_mb|Done)" "$log" || tail -n 3 "$log"

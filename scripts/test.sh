@@ -26,4 +26,4 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan-suppressions.txt:print_suppressions=0"
 ctest --test-dir "$asan_build" --output-on-failure -j "$(nproc)" --timeout 1800
 
-bash scripts/fuzz.sh 20
+VAGARIS_FUZZ_SEED="${VAGARIS_FUZZ_SEED:-20261210}" bash scripts/fuzz.sh 20
