@@ -351,7 +351,7 @@ void SueloPage::showElements() {
 
 void SueloPage::showSelectionTexts(const vagaris::SelectionTexts& texts) {
     if (auto* modelLine = findChild<QLabel*>(QStringLiteral("lbModeloPreciso"))) {
-        if (!texts.modelLine.empty()) modelLine->setText(FromStd(texts.modelLine));
+        if (!texts.modelLine.empty()) modelLine->setText(TrCore(texts.modelLine.c_str()));
         modelLine->setVisible(!texts.modelLine.empty());
     }
     for (const vagaris::QuantityText& entry : texts.values) {

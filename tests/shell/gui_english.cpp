@@ -155,6 +155,18 @@ TEST_F(InEnglish, LongerCaptionsShowWhole) {
 
 // The languages of the build: Spanish, the sources' language, first; then every embedded
 // translation, English among them, each able to name itself.
+// The precise model's line is built by the pure code each time the results are shown.
+TEST_F(InEnglish, PreciseModelLine) {
+    ShellTestWindow w;
+    w.openOnPage("tsConf");
+    auto* model = w.find<QComboBox>("cbModelo");
+    ASSERT_NE(model, nullptr);
+    EXPECT_EQ(model->currentText(), "Standard");
+    ChooseWithKeys(model, 1);
+    EXPECT_EQ(model->currentText(), "Precise");
+    EXPECT_EQ(w.text("lbModeloPreciso"), "Precise model (topocentric, J2000 astrometric)");
+}
+
 TEST(AvailableLanguages, SpanishThenEveryEmbeddedTranslation) {
     const std::vector<std::string> codes = AvailableLanguages();
     ASSERT_FALSE(codes.empty());
