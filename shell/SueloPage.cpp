@@ -363,7 +363,7 @@ void SueloPage::showSelectionTexts(const vagaris::SelectionTexts& texts) {
             if (auto* caption = findChild<QLabel*>(QString::fromLatin1(info.captionName)))
                 caption->setText(TrCore(info.caption));
     }
-    if (texts.error) app_.dialogs().error(app_.dialogParent(), FromStd(*texts.error));
+    if (texts.error) app_.dialogs().error(app_.dialogParent(), TrCore(texts.error->c_str()));
 }
 
 void SueloPage::showStepControls() {

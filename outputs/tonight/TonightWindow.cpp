@@ -300,7 +300,7 @@ void TonightWindow::calcularClick() {
             result =
                 std::make_shared<tonight::Result>(tonight::RankTonight(request, sources, options));
         } catch (const std::exception& e) {
-            error = QString::fromUtf8(e.what());
+            error = TrCore(e.what());
         }
         QMetaObject::invokeMethod(
             this, [this, result, error] { finished(result, error); }, Qt::QueuedConnection);

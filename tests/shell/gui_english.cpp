@@ -167,6 +167,16 @@ TEST_F(InEnglish, PreciseModelLine) {
     EXPECT_EQ(w.text("lbModeloPreciso"), "Precise model (topocentric, J2000 astrometric)");
 }
 
+// A message the pure code gives with the results (here a resolution of 0 from a settings
+// file written by hand) reaches its box in English.
+TEST_F(InEnglish, ResultMessageInEnglish) {
+    ShellTestWindow w;
+    w.openOnPage("Suelo");
+    w.session.settings.Res = "0";
+    w.window->app().computeR();
+    EXPECT_EQ(w.dialogs.texts("error"), QStringList{"The resolution must be greater than 0"});
+}
+
 TEST(AvailableLanguages, SpanishThenEveryEmbeddedTranslation) {
     const std::vector<std::string> codes = AvailableLanguages();
     ASSERT_FALSE(codes.empty());
