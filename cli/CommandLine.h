@@ -6,7 +6,7 @@
 // Adding a subcommand: write cmd_NAME.cpp with `int RunNAME(const ParsedArgs&)` and a
 // `const CommandSpec kNAMECommand` listing its option groups (shared ones such as
 // kObjectOptions, plus an array of its own), declare it in cli/Commands.h and add its address
-// to kCommands in cli/main.cpp. Help, manual page and parsing follow from the table.
+// to kCommands in cli/Commands.cpp. Help, manual page and parsing follow from the table.
 #include <map>
 #include <set>
 #include <span>

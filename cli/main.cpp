@@ -13,13 +13,6 @@ namespace {
 
 using namespace vagaris::cli;
 
-// The subcommands, in the order the help lists them.
-constexpr const CommandSpec* kCommands[] = {
-    &kCircumstancesCommand, &kEphemerisCommand, &kOrbitCommand,
-    &kChartCommand,         &kSearchCommand,    &kDownloadCommand,
-    &kAntitailCommand,      &kTisserandCommand, &kTonightCommand,
-};
-
 constexpr const char* kVersion = VAGARIS_VERSION;  // the project's, from CMakeLists.txt
 
 void Print(std::FILE* to, const std::string& text) {

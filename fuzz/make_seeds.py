@@ -128,7 +128,7 @@ def gif_seeds(out):
     put(folder, buf.getvalue())
 
 
-# The subcommands in the order of fuzz_cli_args.cpp's table: the first byte picks one.
+# The subcommands in the order of kCommands (cli/Commands.cpp): the first byte picks one.
 CLI_COMMANDS = ["circumstances", "ephemeris", "orbit", "chart", "search", "download",
                 "antitail", "tisserand", "tonight"]
 

@@ -133,7 +133,10 @@ PreciseFrame MakePreciseFrame(const PreciseTime& time, const ObserverSite& site)
 }
 
 TElementValues PreciseElementValues(const TOrbitalElements& el) {
-    TElementValues v = ReadElements(el);
+    return PreciseElementValues(el, ReadElements(el));
+}
+
+TElementValues PreciseElementValues(const TOrbitalElements& el, TElementValues v) {
     if (!v.IsMinorPlanet) {
         v.e = ParseFloat(el.e);
         v.a = v.q / (1 - v.e);  // infinite for the parabola: only the universal branch sees it

@@ -64,6 +64,8 @@ enum class PlaceCentre { Site, Geocentre };
 // comet keeps the catalog's eccentricity (the standard model turns |e − 1| < 1e-5 into a
 // parabola). Throws EConvertError as ReadElements does.
 TElementValues PreciseElementValues(const TOrbitalElements& el);
+// The same from values ReadElements has already given for `el`.
+TElementValues PreciseElementValues(const TOrbitalElements& el, TElementValues read);
 
 // Heliocentric position at the TT instant `tt` [AU], ICRS axes: PropagateOrbit with the
 // Gaussian mean motion, or universal variables for comets with |e − 1| < 0.01, where the

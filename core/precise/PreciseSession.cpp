@@ -45,8 +45,8 @@ bool ComputePreciseCircumstances(Session& s, CircumstanceMode mode, double twili
     const TOrbitalElements& el = s.Elements;
     if (el.Fecha.empty()) return false;  // no object chosen
     TOrbitRecord& object = s.Orbits[kObject];
-    ReadElements(el, object);  // the record, field by field, as the standard model fills it
-    const TElementValues v = PreciseElementValues(el);
+    // The record, field by field, as the standard model fills it, and the values read once.
+    const TElementValues v = PreciseElementValues(el, ReadElements(el, object));
     s.ObjectName = Trim(Utf8Prefix(el.Name, 40));
 
     const PreciseTime time = PreciseTimeOf(s.CurrentInstant);
