@@ -1,9 +1,9 @@
 #include "catalogs/LineFormats.h"
 
-#include <fstream>
-#include <sstream>
-#include <stdexcept>
+#include <string_view>
 
+#include "catalogs/LineEnds.h"
+#include "core/ReadableFile.h"
 #include "core/TextForms.h"
 
 namespace vagaris {
@@ -97,25 +97,15 @@ std::string StripLineEnd(const std::string& line) {
 
 std::vector<std::string> SplitLines(const std::string& bytes) {
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    const std::size_t n = bytes.size();
-    for (std::size_t k = 0; k < n; ++k) {
-        if (bytes[k] == '\r' || bytes[k] == '\n') {
-            lines.emplace_back(bytes, start, k - start);
-            if (bytes[k] == '\r' && k + 1 < n && bytes[k + 1] == '\n') ++k;
-            start = k + 1;
-        }
-    }
-    if (start < n) lines.emplace_back(bytes, start, n - start);
+    const char* p = bytes.data();
+    const char* const end = p + bytes.size();
+    while (p < end) lines.emplace_back(NextLine(p, end));
     return lines;
 }
 
 std::vector<std::string> ReadCatalogLines(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("No se puede leer " + path);
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    return SplitLines(buffer.str());
+    const ReadableFile file(path);
+    return SplitLines(file.readAll(kCatalogMaxBytes));
 }
 
 }  // namespace vagaris

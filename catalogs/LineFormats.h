@@ -2,6 +2,7 @@
 // The two catalog line layouts (comets, minor planets), the free-field number scanner and the
 // packed epoch of MPCOrb.dat lines. Lines are handled without their line end.
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -30,10 +31,16 @@ std::string Columns(const std::string& line, std::size_t from, std::size_t to);
 
 // Removes a trailing CR LF, LF or CR.
 std::string StripLineEnd(const std::string& line);
-// Splits a file's bytes into lines without their ends (CR LF, LF or CR). A final line end
-// does not make an extra empty line.
+// Splits a file's bytes into lines without their ends (CR LF, LF or CR, catalogs/LineEnds.h).
+// A final line end does not make an extra empty line.
 std::vector<std::string> SplitLines(const std::string& bytes);
-// Reads a whole catalog file into its lines. Throws std::runtime_error when unreadable.
+
+// A catalog file larger than this is refused unread: the largest catalog is well under 1 MB.
+inline constexpr std::uint64_t kCatalogMaxBytes = std::uint64_t{64} << 20;  // [bytes]
+// Reads a whole catalog file into its lines. Lines are kept whole (a number far along a line
+// still makes it invalid); the size bound bounds them. Throws EReadError (core/ReadableFile.h)
+// naming the file: missing or unreadable, not a regular file (a FIFO, a device, a folder),
+// larger than kCatalogMaxBytes, or cut while it is read.
 std::vector<std::string> ReadCatalogLines(const std::string& path);
 
 }  // namespace vagaris

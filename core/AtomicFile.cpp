@@ -32,21 +32,34 @@ std::string NameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// The rule the kernel applies to links with fs.protected_symlinks: in a folder anyone may write
+// to but only owners may delete from (sticky and world-writable, as /tmp), a link is followed
+// only when it belongs to the follower or to the folder's owner; anyone else's link there may
+// point at a file its owner could not replace. Links followed by hand escape the kernel's
+// check, so it is made here for each of them.
+bool MayFollowLink(const std::string& link, const struct stat& linkStat) {
+    struct stat folder;
+    if (::stat(ParentOf(link).c_str(), &folder) != 0) return true;  // later steps report it
+    const bool shared = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
+    return !shared || linkStat.st_uid == ::geteuid() || linkStat.st_uid == folder.st_uid;
+}
+
 // The file a path finally designates: symbolic links followed one by one, so that a dangling
-// link still names the file to create. Returns false with errno when the chain is a loop.
-bool FollowLinks(const std::string& path, std::string& target) {
+// link still names the file to create. Returns why it cannot be followed (a loop, another
+// user's link in a shared folder), empty when it can.
+std::string FollowLinks(const std::string& path, std::string& target) {
     target = path;
     for (int hop = 0; hop < kMaxLinkHops; ++hop) {
         struct stat st;
-        if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
+        if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return {};
+        if (!MayFollowLink(target, st)) return kForeignLinkReason;
         std::string link(std::size_t(st.st_size > 0 ? st.st_size : 255) + 1, '\0');
         const ssize_t n = ::readlink(target.c_str(), link.data(), link.size());
-        if (n < 0) return true;  // let the later steps report what is wrong
+        if (n < 0) return {};  // let the later steps report what is wrong
         link.resize(std::size_t(n));
         target = (!link.empty() && link[0] == '/') ? link : ParentOf(target) + "/" + link;
     }
-    errno = ELOOP;
-    return false;
+    return WriteFailureReason(ELOOP);
 }
 
 // The process's umask without changing it (umask() would, for a moment, for every thread).
@@ -106,6 +119,25 @@ std::string WriteFailureReason(int errnoValue) {
 
 bool IsProgramTemporaryName(const std::string& fileName) { return TemporaryOwner(fileName) != 0; }
 
+bool CanCreateFilesIn(const std::string& dir) {
+    // A name of the temporaries' pattern, so that a probe a kill left behind is cleaned at the
+    // next start; mkostemp creates it with O_EXCL (a link planted under the name is never
+    // followed, an existing file never opened) and a random suffix.
+    std::string probe = (dir.empty() ? std::string(".") : dir);
+    if (probe.back() != '/') probe += '/';
+    probe += std::string(".vagaris-write-probe") + kTemporaryMarker + std::to_string(::getpid()) +
+             "-XXXXXX";
+    const int fd = ::mkostemp(probe.data(), O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) return false;
+    // Only the file made here is removed, even if the name was taken over meanwhile.
+    struct stat made, named;
+    if (::fstat(fd, &made) == 0 && ::lstat(probe.c_str(), &named) == 0 &&
+        made.st_dev == named.st_dev && made.st_ino == named.st_ino)
+        ::unlink(probe.c_str());
+    ::close(fd);
+    return true;
+}
+
 int RemoveStaleTemporaries(const std::string& dir) {
     DIR* folder = ::opendir(dir.empty() ? "." : dir.c_str());
     if (!folder) return 0;
@@ -128,7 +160,7 @@ int RemoveStaleTemporaries(const std::string& dir) {
 
 AtomicFile::AtomicFile(const std::string& path) : path_(path) {
     if (path.empty()) fail(ENOENT);
-    if (!FollowLinks(path, target_)) fail(errno);
+    if (const std::string refused = FollowLinks(path, target_); !refused.empty()) fail(refused);
     struct stat st;
     const bool exists = ::stat(target_.c_str(), &st) == 0;
     if (!exists && errno != ENOENT) fail(errno);

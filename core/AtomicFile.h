@@ -34,13 +34,26 @@ inline constexpr const char* kTemporaryMarker = ".vagaris-tmp-";
 // True for a file name of the program's temporary pattern.
 bool IsProgramTemporaryName(const std::string& fileName);
 
+// Whether a file can be created in `dir` (the only reliable test of writability): a file of a
+// new random name is created exclusively, never through a link, and removed again. Nothing
+// else in the folder is opened or touched. Never throws.
+bool CanCreateFilesIn(const std::string& dir);
+
+// The reason of EWriteError for a path through a symbolic link that belongs to another user,
+// in a folder every user may write to and only owners may delete from (sticky, as /tmp): such
+// a link is not followed (the kernel's rule with fs.protected_symlinks), since its owner could
+// point it at a file of the writer's.
+inline constexpr const char* kForeignLinkReason =
+    "enlace simbólico de otro usuario en una carpeta compartida";
+
 // Removes the program's temporary files in `dir` (not its subfolders) whose writing process
 // has ended: the leftovers of a crash or a kill. Files of processes still running are kept.
 // Returns how many were removed; never throws.
 int RemoveStaleTemporaries(const std::string& dir);
 
 // One replacement in progress. The constructor resolves symbolic links (the link's final
-// target is what gets replaced; the link stays a link) and creates the temporary file with
+// target is what gets replaced; the link stays a link; another user's link in a shared sticky
+// folder is refused, kForeignLinkReason) and creates the temporary file with
 // the target's mode and, where permitted, its owner (a new file gets 0666 less the umask).
 // Every step throws EWriteError naming `path` as given; the destructor removes the temporary
 // file unless commit() succeeded.

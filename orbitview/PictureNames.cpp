@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cstdio>
 
+#include "core/FileNames.h"
+
 namespace vagaris {
 
 namespace {
@@ -18,11 +20,7 @@ std::string::size_type ExtensionDot(const std::string& path) {
 
 }  // namespace
 
-std::string PictureTitle(const std::string& objectName) {
-    std::string title = objectName;
-    if (const auto slash = title.find('/'); slash != std::string::npos) title[slash] = '_';
-    return title;
-}
+std::string PictureTitle(const std::string& objectName) { return FileNameSafe(objectName); }
 
 std::string DefaultPictureName(const std::string& objectName, bool web) {
     return web ? std::string("orbita") : DefaultSequenceName(objectName);

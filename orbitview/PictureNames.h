@@ -5,8 +5,8 @@
 
 namespace vagaris {
 
-// The object's name with its first "/" turned into "_" (comet designations carry one):
-// "P/2010 A2" → "P_2010 A2". Later "/" stay.
+// The object's name made fit for a file name (FileNameSafe): its "/" (comet designations carry
+// one) and any other character no file name may hold become "_": "P/2010 A2" → "P_2010 A2".
 std::string PictureTitle(const std::string& objectName);
 
 // The name proposed for one picture: "orbita" in "Para web" mode, otherwise title + "_orbita".

@@ -9,16 +9,17 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <mutex>
 #include <stdexcept>
+#include <string_view>
 #include <vector>
 
 #include "catalogs/LineFormats.h"
 #include "catalogs/mpcorb/ParallelLines.h"
 #include "catalogs/mpcorb/SearchKey.h"
+#include "core/ReadableFile.h"
 #include "core/TextForms.h"
 
 namespace vagaris {
@@ -52,14 +53,6 @@ bool DesignationContains(const char* data, std::size_t length, const std::string
         if (m == keyLength) return true;
     }
     return false;
-}
-
-std::size_t WithoutCr(const char* line, std::size_t length) {
-    return (length > 0 && line[length - 1] == '\r') ? length - 1 : length;
-}
-
-[[noreturn]] void ThrowUnreadable(const std::string& path) {
-    throw std::runtime_error("No se puede leer " + path);
 }
 
 // The first byte at or after p that is the letter `upper` in either case, or nothing. With
@@ -158,10 +151,7 @@ std::optional<std::string> FindMpcOrbLine(const std::string& path, const std::st
     const bool hopeless =
         key.empty() || key.size() > kMpcOrbDesignationLast - kMpcOrbDesignationFirst + 1;
     if (hopeless) {
-        if (std::FILE* f = std::fopen(path.c_str(), "rb"))
-            std::fclose(f);
-        else
-            ThrowUnreadable(path);
+        const ReadableFile file(path);  // still told when it cannot be read
         return std::nullopt;
     }
     // Every worker scans its segments; the match in the earliest segment is the first in the
@@ -180,19 +170,15 @@ std::optional<std::string> FindMpcOrbLine(const std::string& path, const std::st
         const char* p = block.data;
         const char* const end = block.data + block.size;
         while (p < end) {
-            const auto* nl =
-                static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
-            const char* lineEnd = nl ? nl : end;
-            const std::size_t length = WithoutCr(p, static_cast<std::size_t>(lineEnd - p));
-            if (DesignationContains(p, length, key)) {
+            const std::string_view line = NextLine(p, end);
+            if (DesignationContains(line.data(), line.size(), key)) {
                 const std::lock_guard<std::mutex> lock(mutex);
                 if (block.segment < matchSegment.load()) {
                     matchSegment = block.segment;
-                    match.assign(p, std::min(length, kKeptChars));
+                    match.assign(line.data(), std::min(line.size(), kKeptChars));
                 }
                 return false;
             }
-            p = lineEnd + 1;
         }
         return true;
     });

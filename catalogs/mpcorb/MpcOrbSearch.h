@@ -26,12 +26,13 @@ inline constexpr std::size_t kMpcOrbDesignationFirst = 167;
 inline constexpr std::size_t kMpcOrbDesignationLast = 191;
 
 // Scans the file for the first orbit line whose designation columns, upper-cased, contain
-// `key` (an MpcOrbSearchKey). Lines end with LF or CR LF. Returns that line's first 191
+// `key` (an MpcOrbSearchKey). Lines end with LF, CR LF or CR. Returns that line's first 191
 // characters (every field the search uses lies within them), or nothing when no line matches
 // or the key is empty. The file is read by `threads` workers (0: one per processor) through
 // ReadLinesInParallel: memory stays constant whatever the file's size or its line lengths, and
 // the line found is the first in file order whatever the number of workers. Throws
-// std::runtime_error when the file cannot be read.
+// EReadError (core/ReadableFile.h) when the file cannot be read, is not a regular file or is
+// cut while it is read.
 std::optional<std::string> FindMpcOrbLine(const std::string& path, const std::string& key,
                                           int threads = 0);
 

@@ -1,25 +1,28 @@
 #pragma once
 // Reading a large line file (MPCOrb.dat) with several threads at once. The file is cut into
-// segments of a few megabytes; each worker takes the next segment, reads it with its own
-// descriptor and hands its lines, in file order, to a callback in blocks of whole lines. A
-// line belongs to the segment in which it starts. Memory stays a few blocks per worker,
-// whatever the file's size or its line lengths.
+// segments of a few megabytes; each worker takes the next segment, reads it through its own
+// buffer and hands its lines, in file order, to a callback in blocks of whole lines. A line
+// belongs to the segment in which it starts; lines end with LF, CR LF or CR
+// (catalogs/LineEnds.h). Memory stays a few blocks per worker, whatever the file's size or
+// its line lengths. The file is opened once (core/ReadableFile.h): a regular file only, read
+// to its size at the open; a file cut while it is read ends the read with a message.
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
 
-namespace vagaris {
+#include "catalogs/LineEnds.h"
 
-// Lines longer than this are handed over cut to this many characters (plus their LF): every
-// field the program reads lies far within it.
-inline constexpr std::size_t kLongLineKeptChars = 1024;
+namespace vagaris {
 
 struct LineBlock {
     std::size_t segment;   // which segment (0, 1, ... in file order)
     std::uint64_t offset;  // file offset of data[0]
-    const char* data;      // whole lines, each ending with LF except a last one without end
+    // Whole lines, each with its end (LF, CR LF or CR) except a last one without end; a block
+    // never ends between the CR and the LF of a pair. Cut them with NextLine. A line longer
+    // than a reading block comes cut to kLongLineKeptChars characters, followed by an LF.
+    const char* data;
     std::size_t size;
 };
 
@@ -36,7 +39,8 @@ struct ParallelReadOptions {
 
 // Calls onBlock (from the workers, concurrently for different segments; the blocks of one
 // segment in order, from one worker). onBlock returns false to leave the rest of its segment.
-// Returns the number of segments. Throws std::runtime_error("No se puede leer <path>").
+// Returns the number of segments. Throws EReadError (core/ReadableFile.h), naming the file:
+// missing or unreadable, not a regular file, or cut while it is read.
 std::size_t ReadLinesInParallel(const std::string& path, const ParallelReadOptions& options,
                                 const std::function<bool(const LineBlock&)>& onBlock);
 

@@ -53,7 +53,16 @@ OrbitPosition UniversalOrbitPosition(double q, double e, Instant perihelion, dou
         !std::isfinite(i))
         ThrowInvalidElements();
     const double alpha = (1 - e) / q;  // 1/a [1/AU]: > 0 ellipse, 0 parabola, < 0 hyperbola
-    const double kdt = kGauss * (t - perihelion);
+    // On an ellipse the motion repeats every period: from the nearest perihelion the solver
+    // starts close to its root whatever the revolutions, where from the first one the
+    // parabolic start lies revolutions away and the steps run out (q = 0.01 AU, e = 0.991
+    // after some 170 revolutions).
+    double dt = t - perihelion;  // [days]
+    if (alpha > 0) {
+        const double period = kTwoPi / (kGauss * alpha * std::sqrt(alpha));  // [days]
+        if (std::isfinite(period)) dt = std::remainder(dt, period);
+    }
+    const double kdt = kGauss * dt;
 
     // Kepler's equation from perihelion (r0 = q, radial velocity 0):
     //   F(χ) = (1 − αq) χ³ c3(αχ²) + q χ − k·dt = 0,  F′ = r,  F″ = (1 − αq) χ (1 − αχ² c3).
@@ -77,7 +86,7 @@ OrbitPosition UniversalOrbitPosition(double q, double e, Instant perihelion, dou
 
     // f and g series from the perihelion state (q, 0) and (0, v0).
     const double f = 1 - chi * chi * c2 / q;
-    const double g = (t - perihelion) - chi * chi * chi * c3 / kGauss;
+    const double g = dt - chi * chi * chi * c3 / kGauss;
     const double v0 = kGauss * std::sqrt((1 + e) / q);
     const double xp = f * q, yp = g * v0;
 

@@ -13,8 +13,10 @@ namespace vagaris {
 // perihelion time `perihelion` and angles w, O, i [deg] of the ecliptic J2000 at the instant
 // t (same time scale as `perihelion`), in equatorial coordinates for the obliquity eps [rad].
 // OrbitPosition::anomaly is the eccentric anomaly in (−π, π] for e < 1, the true anomaly
-// otherwise, as PropagateOrbit's. Throws EConvertError("Elementos orbitales no
-// válidos") for q ≤ 0, e < 0, non-finite input or no convergence within 50 steps.
+// otherwise, as PropagateOrbit's. On an ellipse the time from perihelion is first reduced to
+// the nearest perihelion, so any number of revolutions converges. Throws EConvertError(
+// "Elementos orbitales no válidos") for q ≤ 0, e < 0, non-finite input or no convergence
+// within 50 steps.
 OrbitPosition UniversalOrbitPosition(double q, double e, Instant perihelion, double w, double O,
                                      double i, Instant t, double eps);
 

@@ -40,8 +40,10 @@ struct AntiTailModel {
     }
     CometLineEvaluation Evaluate(const std::string& line, Instant t) const {
         if (!precise) return EvaluateCometLine(line, t);
+        // The catalog's elements, as the node crossings take them: the two-body forces.
         const TCircumstances c =
-            PreciseCircumstances(PreciseElementValues(ParseCometLine(line)), t, site, centre);
+            PreciseCircumstances(PreciseElementValues(ParseCometLine(line)), t, site, centre,
+                                 kTwilightAstronomical, PreciseForces::TwoBody);
         return {Deg(c.PhaseAngle), c.Magnitude};
     }
 };
@@ -134,6 +136,12 @@ bool SearchAntiTail(const std::vector<std::string>& cometLines, int year,
                     const AntiTailHitSink& sink, const Settings& settings) {
     AntiTailModel model;
     if (UsesPreciseModel(settings)) {
+        // A year the precise model cannot compute is refused before the first comet. In its
+        // first and last years the refinement around a day's 00:00, and in the last one the
+        // 366th day (1 January of the next year, which catches a crossing late on
+        // 31 December), look beyond its years: the model computes them (PreciseTimeNear).
+        if (year < kPreciseFirstYear || year > kPreciseLastYear)
+            throw EConvertError(kPreciseRangeMessage);
         model.precise = true;
         model.site = SettingsSite(settings);
         model.centre = SettingsCentre(settings);

@@ -60,7 +60,8 @@ using AntiTailHitSink = std::function<bool(const std::string& line, const AntiTa
 // The caller must keep `cometLines` unchanged while the search runs (pass a copy when the
 // sink lets other code run).
 // The settings choose the model (the precise one finds the Earth's longitude from its ephemeris
-// and the phase and magnitude for the settings' site) and throw its conversion messages.
+// and the phase and magnitude for the settings' site) and throw its conversion messages. The
+// precise model refuses a year outside its own at once (EConvertError(kPreciseRangeMessage)).
 bool SearchAntiTail(const std::vector<std::string>& cometLines, int year,
                     const AntiTailHitSink& sink, const Settings& settings = Settings{});
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/FileNames.h"
 #include "core/TextForms.h"
 #include "outputs/charts/ChartQuantities.h"
 #include "outputs/charts/ChartSampling.h"
@@ -85,7 +86,7 @@ std::string ChartPictureName(const std::string& objectName, int leftItem) {
         if (spaces >= wordLimit) continue;
         if (ch != '/') out += ch;
     }
-    return out + ChartQuantitySuffix(leftItem);
+    return FileNameSafe(out) + ChartQuantitySuffix(leftItem);
 }
 
 }  // namespace vagaris

@@ -49,8 +49,9 @@ std::string ChartPopupCaption(const std::string& readoutDate);
 Instant ChartPopupInstant(const std::string& readoutDate);
 
 // The proposed picture name: the object's name (trimmed) cut after its first word (when it
-// starts with a digit 1 to 9) or its second, without blanks and "/", followed by the left
-// quantity's suffix: "C/2010 X1 (Elenin)" with "Magnitud" gives "C2010X1_Mag".
+// starts with a digit 1 to 9) or its second, without blanks and "/", any other character no
+// file name may hold turned into "_" (FileNameSafe), followed by the left quantity's suffix:
+// "C/2010 X1 (Elenin)" with "Magnitud" gives "C2010X1_Mag".
 std::string ChartPictureName(const std::string& objectName, int leftItem);
 
 }  // namespace vagaris

@@ -219,3 +219,81 @@ TEST_F(AtomicWrite, StaleTemporariesOfEndedProcessesAreRemoved) {
     EXPECT_EQ(FolderEntries(dir_), kept);
     EXPECT_EQ(RemoveStaleTemporaries((dir_ / "missing").string()), 0);
 }
+
+// In a folder every user may write to and only owners may delete from (sticky, as /tmp),
+// another user's link may point at any file of the writer's: it is not followed unless it
+// belongs to the writer or to the folder's owner, the kernel's rule with fs.protected_symlinks.
+TEST_F(AtomicWrite, AnotherUsersLinkInASharedStickyFolderIsNotFollowed) {
+    if (::geteuid() != 0) GTEST_SKIP() << "giving a link to another user needs root";
+    constexpr uid_t kOther = 65534;  // nobody
+    struct Case {
+        const char* what;
+        mode_t folderMode;
+        uid_t folderOwner, linkOwner;
+        bool followed;
+    };
+    const std::vector<Case> cases = {
+        {"another user's link in a shared sticky folder", 01777, 0, kOther, false},
+        {"the writer's own link there", 01777, 0, 0, true},
+        {"the folder owner's link", 01777, kOther, kOther, true},
+        {"sticky, not writable by all", 01770, 0, kOther, true},
+        {"writable by all, not sticky", 0777, 0, kOther, true},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const fs::path shared = dir_ / ("shared" + std::to_string(n));
+        const fs::path victim = dir_ / ("victim" + std::to_string(n++) + ".txt");
+        fs::create_directory(shared);
+        ASSERT_EQ(::chown(shared.c_str(), c.folderOwner, 0), 0);
+        ASSERT_EQ(::chmod(shared.c_str(), c.folderMode), 0);
+        std::ofstream(victim) << "root's own file";
+        const fs::path link = shared / "CometsCR.dat";
+        fs::create_symlink(victim, link);
+        ASSERT_EQ(::lchown(link.c_str(), c.linkOwner, gid_t(-1)), 0);
+        if (c.followed) {
+            WriteFileAtomically(link.string(), "downloaded");
+            EXPECT_EQ(ReadBytes(victim), "downloaded");
+        } else {
+            try {
+                WriteFileAtomically(link.string(), "downloaded");
+                ADD_FAILURE() << "the link was followed";
+            } catch (const EWriteError& e) {
+                EXPECT_EQ(std::string(e.what()),
+                          "No se pudo escribir '" + link.string() +
+                              "': enlace simbólico de otro usuario en una carpeta compartida");
+            }
+            EXPECT_EQ(ReadBytes(victim), "root's own file");
+        }
+        EXPECT_TRUE(fs::is_symlink(link));
+        EXPECT_EQ(FolderEntries(shared), std::set<std::string>{"CometsCR.dat"});
+    }
+
+    // A chain whose second link is the foreign one: every hop is checked.
+    const fs::path shared = dir_ / "shared0";
+    fs::create_symlink(shared / "CometsCR.dat", dir_ / "mine");
+    EXPECT_THROW(WriteFileAtomically((dir_ / "mine").string(), "downloaded"), EWriteError);
+    EXPECT_EQ(ReadBytes(dir_ / "victim0.txt"), "root's own file");
+}
+
+// The writability probe creates a file of its own, exclusively: a link planted in the folder,
+// under any name, is never opened, its target never truncated.
+TEST_F(AtomicWrite, TheWritabilityProbeTouchesNothingInTheFolder) {
+    std::ofstream(dir_ / "precious.txt") << "precious contents";
+    // Under the name the probe once had and under the probe's present pattern.
+    fs::create_symlink(dir_ / "precious.txt", dir_ / ".vagaris-write-probe");
+    fs::create_symlink(dir_ / "precious.txt", dir_ / (".vagaris-write-probe.vagaris-tmp-" +
+                                                      std::to_string(::getpid()) + "-XXXXXX"));
+    const std::set<std::string> before = FolderEntries(dir_);
+    EXPECT_TRUE(CanCreateFilesIn(dir_.string()));
+    EXPECT_TRUE(CanCreateFilesIn(dir_.string() + "/"));
+    EXPECT_EQ(ReadBytes(dir_ / "precious.txt"), "precious contents");
+    EXPECT_EQ(FolderEntries(dir_), before) << "the probe removed only its own file";
+
+    EXPECT_FALSE(CanCreateFilesIn((dir_ / "missing").string()));
+    if (::geteuid() != 0) {  // root writes into any folder
+        fs::create_directory(dir_ / "locked");
+        ::chmod((dir_ / "locked").c_str(), 0555);
+        EXPECT_FALSE(CanCreateFilesIn((dir_ / "locked").string()));
+    }
+}

@@ -1,6 +1,7 @@
 // The GIF writer: file layout byte for byte, colour tables, refusals, sub-blocks, the
 // dictionary restart, progress and cursor hooks, and the atomic file write.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -294,6 +295,34 @@ TEST(GifWriteToFile, ReplacesAFileAndLeavesNothingWhenThePictureIsRefused) {
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path()))
         ++entries;
     EXPECT_EQ(entries, 1u) << "no temporary file is left behind";
+}
+
+// The library's save never writes through a link: neither through one at the picture's path
+// (the link itself is replaced, its target stays) nor through one planted under a temporary
+// name (its temporary has a random name and is created exclusively). A new picture gets the
+// mode any program's new file gets, 0666 less the umask.
+TEST(GifWriteToFile, NeverWritesThroughALinkAndGivesANewFileTheUsualMode) {
+    TempDir dir;
+    const auto picture = RandomPicture(12, 9, kOrbitColours, 4);
+    const std::string victim = dir.file("victim.txt");
+    { std::ofstream(victim, std::ios::binary) << "another file"; }
+    const std::string link = dir.file("orbita.gif");
+    std::filesystem::create_symlink(victim, link);
+    const mode_t before = ::umask(027);
+    TGifFile file;
+    file.AddBitmap(picture);
+    file.WriteToFile(link);
+    ::umask(before);
+    EXPECT_FALSE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(ReadFileBytes(link), WriteGif(picture));
+    EXPECT_EQ(ReadFileBytes(victim), "another file");
+    struct stat st {};
+    ASSERT_EQ(::stat(link.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, mode_t(0640));
+    std::size_t entries = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path()))
+        ++entries;
+    EXPECT_EQ(entries, 2u) << "no temporary file is left behind";
 }
 
 // ---- Building blocks --------------------------------------------------------------------------

@@ -9,7 +9,8 @@ using namespace vagaris;
 
 TEST(PictureNames, DefaultNames) {
     EXPECT_EQ(DefaultPictureName("P/2010 A2", false), "P_2010 A2_orbita");
-    EXPECT_EQ(DefaultPictureName("P/2010 A2/X", false), "P_2010 A2/X_orbita");  // second "/" stays
+    // Every "/" goes: a second one would make the name a path into a folder that is not there.
+    EXPECT_EQ(DefaultPictureName("P/2010 A2/X", false), "P_2010 A2_X_orbita");
     EXPECT_EQ(DefaultPictureName("P/2010 A2", true), "orbita");
     EXPECT_EQ(DefaultSequenceName("P/2010 A2"), "P_2010 A2_orbita");  // web mode too
     EXPECT_EQ(DefaultPictureName("", false), "_orbita");

@@ -35,12 +35,13 @@ inline std::vector<std::string> SplitLf(const std::string& text) {
 }
 
 // Runs "vagaris-cli SUBCOMMAND SHELLARGS", the arguments given as the shell reads them
-// (quotes and all).
-inline CliResult RunCliShell(const std::string& subcommand, const std::string& shellArgs) {
+// (quotes and all). `launcher`, when given, goes before the program (say, a `timeout` guard).
+inline CliResult RunCliShell(const std::string& subcommand, const std::string& shellArgs,
+                             const std::string& launcher = "") {
     const TempFolder capture("vagaris-cli-output");
     const auto out = capture.dir / "stdout.txt", err = capture.dir / "stderr.txt";
-    const std::string command = ShellQuoted(VAGARIS_CLI_PATH) + " " + subcommand + " " + shellArgs +
-                                " >" + ShellQuoted(out.string()) + " 2>" +
+    const std::string command = launcher + ShellQuoted(VAGARIS_CLI_PATH) + " " + subcommand + " " +
+                                shellArgs + " >" + ShellQuoted(out.string()) + " 2>" +
                                 ShellQuoted(err.string());
     const int status = std::system(command.c_str());
     CliResult r;
@@ -51,13 +52,14 @@ inline CliResult RunCliShell(const std::string& subcommand, const std::string& s
 }
 
 // Runs "vagaris-cli SUBCOMMAND ARGS...", each argument passed unchanged as one word.
-inline CliResult RunCli(const std::string& subcommand, const std::vector<std::string>& args) {
+inline CliResult RunCli(const std::string& subcommand, const std::vector<std::string>& args,
+                        const std::string& launcher = "") {
     std::string shellArgs;
     for (const auto& a : args) {
         if (!shellArgs.empty()) shellArgs += ' ';
         shellArgs += ShellQuoted(a);
     }
-    return RunCliShell(subcommand, shellArgs);
+    return RunCliShell(subcommand, shellArgs, launcher);
 }
 
 }  // namespace vagaris::test

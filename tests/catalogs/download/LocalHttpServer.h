@@ -8,6 +8,8 @@
 #include <QString>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
+#include <functional>
 #include <vector>
 
 struct CannedResponse {
@@ -20,6 +22,10 @@ struct CannedResponse {
     bool stall = false;            // with splitAt: the rest never comes, even on releaseRest()
     bool hold = false;             // answer only on releaseHeld()
     QByteArray location;           // Location header (redirects)
+    // A body that never ends, never with a length: `body` repeated as fast as the client takes
+    // it (Plain, or Chunked in chunks of it), or one piece of it every 50 ms (Trickle).
+    enum class Endless { No, Plain, Chunked, Trickle } endless = Endless::No;
+    bool headerNeverEnds = false;  // after the status line, one more header line every 50 ms
 };
 
 class LocalHttpServer {
@@ -107,12 +113,24 @@ private:
                            : r.status < 400 ? "Moved"
                                             : "Error") +
                           "\r\n";
-        if (r.length == CannedResponse::Length::Announced)
+        if (r.length == CannedResponse::Length::Announced &&
+            r.endless == CannedResponse::Endless::No)
             head += "Content-Length: " + QByteArray::number(r.body.size()) + "\r\n";
         else if (r.length == CannedResponse::Length::Larger)
             head += "Content-Length: " + QByteArray::number(r.announced) + "\r\n";
         if (!r.location.isEmpty()) head += "Location: " + r.location + "\r\n";
+        if (r.headerNeverEnds) {
+            socket->write(head);
+            every50ms(socket, [socket] { socket->write("X-Filler: still coming\r\n"); });
+            return;
+        }
+        if (r.endless == CannedResponse::Endless::Chunked) head += "Transfer-Encoding: chunked\r\n";
         head += "Content-Type: text/plain\r\nConnection: close\r\n\r\n";
+        if (r.endless != CannedResponse::Endless::No) {
+            socket->write(head);
+            sendForEver(socket, r);
+            return;
+        }
         if (r.splitAt < 0) {
             socket->write(head + r.body);
             socket->disconnectFromHost();
@@ -122,6 +140,29 @@ private:
         socket->flush();
         if (r.stall) return;  // the connection stays open, silent
         rests_.push_back({QPointer<QTcpSocket>(socket), r.body.mid(r.splitAt)});
+    }
+
+    static void every50ms(QTcpSocket* socket, std::function<void()> piece) {
+        auto* timer = new QTimer(socket);  // goes with the connection
+        QObject::connect(timer, &QTimer::timeout, socket, piece);
+        timer->start(50);
+    }
+    // Keeps about 1 MB queued on the socket, for as long as the client reads.
+    static void sendForEver(QTcpSocket* socket, const CannedResponse& r) {
+        QByteArray piece = r.body;
+        if (r.endless == CannedResponse::Endless::Chunked)
+            piece = QByteArray::number(r.body.size(), 16) + "\r\n" + r.body + "\r\n";
+        if (r.endless == CannedResponse::Endless::Trickle) {
+            every50ms(socket, [socket, piece] { socket->write(piece); });
+            return;
+        }
+        QByteArray block;
+        while (block.size() < 256 * 1024) block += piece;
+        const auto refill = [socket, block] {
+            while (socket->bytesToWrite() < 1024 * 1024) socket->write(block);
+        };
+        QObject::connect(socket, &QTcpSocket::bytesWritten, socket, refill);
+        refill();
     }
 
     QTcpServer server_;

@@ -7,10 +7,13 @@
 #include <vector>
 
 #include "catalogs/CometLine.h"
+#include "core/Angles.h"
 #include "core/Circumstances.h"
 #include "core/Errors.h"
 #include "core/Time.h"
+#include "core/precise/PreciseSession.h"
 #include "outputs/antitail/AntiTailSearch.h"
+#include "support/ConversionError.h"
 #include "tests/outputs/antitail/SyntheticComets.h"
 
 using namespace vagaris;
@@ -258,6 +261,56 @@ TEST(AntiTailSearch, FieldsThatDoNotConvertStopTheSearch) {
     std::string badDate = synthetic::Line(c);
     badDate.replace(47, 15, "2011 02 30.0000");
     EXPECT_THROW(AntiTailList({badDate}, 2011), EConvertError);
+}
+
+// The precise model searches its first and last years to their ends: a crossing late on
+// 31 December 2999 is caught from the 366th day, 1 January 3000 00:00 (the search failed for
+// the whole year when it looked there), one early on 1 January 1000 is refined from minutes of
+// 999; a year the model cannot compute is refused before the first comet. The perihelia lie
+// near each crossing so that the motion from the elements' epoch stays short.
+TEST(AntiTailSearch, PreciseModelSearchesItsFirstAndLastYearsToTheEnds) {
+    Settings precise;
+    precise.Model = kPreciseModelText;
+    struct Case {
+        int year;
+        Instant crossing;
+        int tpYear, tpMonth;
+    } cases[] = {{2999, At(2999, 12, 31, 20, 0), 2999, 12},
+                 {2999, At(2999, 1, 25, 6, 0), 2999, 1},
+                 {1000, At(1000, 1, 1, 2, 0), 999, 12}};
+    for (const Case& c : cases) {
+        synthetic::Comet comet;
+        comet.tpYear = c.tpYear, comet.tpMonth = c.tpMonth, comet.tpDay = 20.0;
+        // The node where the precise model's Earth is at the crossing (the standard Sun drifts
+        // from it by 0.015°, 20 minutes of the Earth's motion, by the year 3000).
+        comet.node = std::round(Deg(PreciseEarthLongitude(c.crossing)) * 1e4) / 1e4;
+        AntiTailListing l;
+        ASSERT_NO_THROW(l = AntiTailList({synthetic::Line(comet)}, c.year, precise))
+            << FormatInstant("dd/mm/yyyy hh:nn", c.crossing);
+        // The node's four decimals hold the crossing to 0.2 minutes.
+        EXPECT_EQ(HitsBetween(l, 0, c.crossing - kOneMinute, c.crossing + kOneMinute).size(), 1u)
+            << FormatInstant("dd/mm/yyyy hh:nn", c.crossing);
+    }
+
+    synthetic::Comet comet;
+    comet.node = synthetic::NodeCrossedAt(At(2011, 3, 5, 18, 24));
+    for (int year : {3000, 999}) {
+        int delivered = 0;
+        EXPECT_EQ(test::ErrorOf([&] {
+                      SearchAntiTail(
+                          {synthetic::Line(comet)}, year,
+                          [&](const std::string&, const AntiTailHit&) {
+                              ++delivered;
+                              return true;
+                          },
+                          precise);
+                  }),
+                  kPreciseRangeMessage)
+            << year;
+        EXPECT_EQ(delivered, 0);
+    }
+    // The standard model keeps its years.
+    EXPECT_NO_THROW(AntiTailList({synthetic::Line(comet)}, 3000));
 }
 
 TEST(AntiTailTakeOver, DisplayedDatePlusWholeHours) {
