@@ -6,12 +6,16 @@
 # give the same bytes. Goals: under 3 s wall, CPU at least 1.5 × wall (both cores busy),
 # peak memory under 200 MB.
 #
-#   bench/tonight_mpcorb.sh [path/to/vagaris-cli] [runs]
+#   bench/tonight_mpcorb.sh [path/to/vagaris-cli] [runs] [model options...]
+#
+# Options after the runs go to the command: `--model precise` times the precise model with
+# the planets' perturbations (goal: under 10 s wall), `--model precise --two-body` without.
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 cli="${1:-${VAGARIS_CLI:-$here/../build/bin/vagaris-cli}}"
 runs="${2:-3}"
+shift $(( $# < 2 ? $# : 2 ))
 [[ -x "$cli" ]] || { echo "vagaris-cli not found: $cli (give its path)" >&2; exit 2; }
 [[ -x /usr/bin/time ]] || { echo "/usr/bin/time is needed (Debian package time)" >&2; exit 2; }
 
@@ -22,7 +26,7 @@ bash "$here/make_synthetic_mpcorb.sh" "$file" 1500000
 cat "$file" > /dev/null
 cat "$file" > /dev/null
 
-args=(tonight --mpcorb "$file" --date 21/11/2025 --lat 40 --lon -3.7 --json)
+args=(tonight --mpcorb "$file" --date 21/11/2025 --lat 40 --lon -3.7 --json "$@")
 for ((r = 0; r < runs; r++)); do
     /usr/bin/time -f "%e %U %S %M" -o "$work/time.txt" "$cli" "${args[@]}" > "$work/out.json"
     read -r wall user sys rss < "$work/time.txt"

@@ -171,7 +171,8 @@ SelectionTexts SelectionPageTexts(const Session& s, const UnitWords& words) {
     const Settings& set = s.settings;
     const TOrbitRecord& object = s.Orbits[kObject];
     SelectionTexts out;
-    if (UsesPreciseModel(set)) out.modelLine = PreciseModelLine(set.GeocentricPlace);
+    if (UsesPreciseModel(set))
+        out.modelLine = PreciseModelLine(set.GeocentricPlace, set.TwoBodyPlace);
     using Q = SelectionQuantity;
     auto add = [&](Q quantity, std::string text) {
         out.values.push_back({quantity, std::move(text)});

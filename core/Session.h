@@ -32,6 +32,9 @@ struct Settings {
     // The precise model's place for the geocentre instead of the site (vagaris-cli
     // --geocentric, to compare with services that print geocentric places); not stored.
     bool GeocentricPlace = false;
+    // The precise model's object on its Kepler conic, without the planets' perturbations
+    // (vagaris-cli --two-body, to compare with two-body programs); not stored.
+    bool TwoBodyPlace = false;
     bool operator==(const Settings&) const = default;
 };
 

@@ -7,6 +7,7 @@
 #include "core/Kepler.h"
 #include "core/TextForms.h"
 #include "core/Time.h"
+#include "core/precise/PreciseSession.h"
 
 namespace vagaris {
 
@@ -341,8 +342,19 @@ OrbitScene BuildOrbitScene(const Session& session, const OrbitSceneOptions& opti
     builder.DrawEquinoxMark();
     if (options.eclipticSquare) builder.DrawEclipticSquare();
     if (!session.Elements.Fecha.empty() && options.objectDrawable) {
-        const TOrbitRecord& object = session.Orbits[kObject];
-        builder.DrawOrbit(object, object.e < 1 ? BodyKind::EllipticObject : BodyKind::OpenObject);
+        // The catalog's orbit, or in the precise model the osculating one at the instant.
+        bool drawable = true;
+        TOrbitRecord object;
+        try {
+            object = DrawnObjectOrbit(session);
+        } catch (const std::exception&) {
+            // Not computable at this instant: drawn without the object, as after a failed
+            // computation (whose message the computation itself gives).
+            drawable = false;
+        }
+        if (drawable)
+            builder.DrawOrbit(object,
+                              object.e < 1 ? BodyKind::EllipticObject : BodyKind::OpenObject);
     }
 
     // Text band: the object's name and, except for the web, the date line.

@@ -9,6 +9,7 @@
 #include "core/TextForms.h"
 #include "core/precise/DeltaT.h"
 #include "core/precise/NearParabolic.h"
+#include "core/precise/Perturbations.h"
 
 namespace vagaris {
 
@@ -52,9 +53,16 @@ double ReduceHalfTurn(double d) {
 
 }  // namespace
 
+PreciseTime PreciseTimeNear(Instant ut) {
+    if (!(ut >= kFirstInstant - kPreciseLookAroundDays &&
+          ut < kEndInstant + kPreciseLookAroundDays))
+        throw EConvertError(kPreciseRangeMessage);
+    return {ut, ut + DeltaTSeconds(DecimalYear(ut)) / ERFA_DAYSEC};
+}
+
 PreciseTime PreciseTimeOf(Instant ut) {
     if (!(ut >= kFirstInstant && ut < kEndInstant)) throw EConvertError(kPreciseRangeMessage);
-    return {ut, ut + DeltaTSeconds(DecimalYear(ut)) / ERFA_DAYSEC};
+    return PreciseTimeNear(ut);
 }
 
 namespace {
@@ -144,7 +152,8 @@ TElementValues PreciseElementValues(const TOrbitalElements& el, TElementValues v
     return v;
 }
 
-OrbitPosition PreciseHeliocentric(const TElementValues& el, Instant tt) {
+OrbitPosition PreciseHeliocentric(const TElementValues& el, Instant tt, PreciseForces forces) {
+    if (forces == PreciseForces::Planets) return perturbed::PerturbedHeliocentric(el, tt);
     if (!el.IsMinorPlanet && std::fabs(el.e - 1) < kNearParabolicBand)
         return UniversalOrbitPosition(el.q, el.e, el.EpochTime, el.w, el.O, el.i, tt,
                                       kObliquityJ2000);
@@ -152,13 +161,13 @@ OrbitPosition PreciseHeliocentric(const TElementValues& el, Instant tt) {
 }
 
 PrecisePlace AstrometricPlace(const TElementValues& el, const PreciseFrame& frame,
-                              PlaceCentre centre) {
+                              PlaceCentre centre, PreciseForces forces) {
     const double* observer = centre == PlaceCentre::Site ? frame.siteHelio : frame.earth;
     PrecisePlace p;
     double tau = 0;
     for (int step = 0;; ++step) {
         if (step >= kLightTimeMaxSteps) ThrowInvalidElements();
-        const OrbitPosition o = PreciseHeliocentric(el, frame.time.tt - tau);
+        const OrbitPosition o = PreciseHeliocentric(el, frame.time.tt - tau, forces);
         p.object[0] = o.x, p.object[1] = o.y, p.object[2] = o.z;
         p.r = o.r;
         for (int k = 0; k < 3; ++k) p.toObject[k] = p.object[k] - observer[k];
@@ -222,9 +231,10 @@ double PreciseMagnitude(const TElementValues& el, const PrecisePlace& p) {
 }
 
 TCircumstances PreciseCircumstances(const TElementValues& el, Instant ut, const ObserverSite& site,
-                                    PlaceCentre centre, double twilightLimit) {
-    const PreciseFrame frame = MakePreciseFrame(PreciseTimeOf(ut), site);
-    const PrecisePlace p = AstrometricPlace(el, frame, centre);
+                                    PlaceCentre centre, double twilightLimit,
+                                    PreciseForces forces) {
+    const PreciseFrame frame = MakePreciseFrame(PreciseTimeNear(ut), site);
+    const PrecisePlace p = AstrometricPlace(el, frame, centre, forces);
     TCircumstances c;
     c.RightAscension = p.ra;
     c.Declination = p.dec;
@@ -244,8 +254,8 @@ TCircumstances PreciseCircumstances(const TElementValues& el, Instant ut, const 
         std::atan2(outDec - p.dec, std::cos(p.dec) * ReduceHalfTurn(p.ra - outRa)) - kPi / 2);
 
     // The motion from the same kind of place one minute later.
-    const PreciseFrame frame1 = MakePreciseFrame(PreciseTimeOf(ut + kMinute), site);
-    const PrecisePlace p1 = AstrometricPlace(el, frame1, centre);
+    const PreciseFrame frame1 = MakePreciseFrame(PreciseTimeNear(ut + kMinute), site);
+    const PrecisePlace p1 = AstrometricPlace(el, frame1, centre, forces);
     const double dAlpha = ReduceHalfTurn(p1.ra - p.ra);
     const double dDelta = p1.dec - p.dec;
     const double hav = std::pow(std::sin(dDelta / 2), 2) +
@@ -258,7 +268,8 @@ TCircumstances PreciseCircumstances(const TElementValues& el, Instant ut, const 
 
     // The highest altitude in darkness from the site's apparent places of date.
     const ObservedPlace object = Observe(
-        centre == PlaceCentre::Site ? p : AstrometricPlace(el, frame, PlaceCentre::Site), frame);
+        centre == PlaceCentre::Site ? p : AstrometricPlace(el, frame, PlaceCentre::Site, forces),
+        frame);
     const ObservedPlace sun = ObserveSun(frame);
     c.MaxAltitude =
         MaxAltitudeSearch(object.ra, object.dec, site.latitude, sun.ra, sun.dec, twilightLimit);

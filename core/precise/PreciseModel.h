@@ -1,7 +1,8 @@
 #pragma once
 // The precise model, beside the program's standard one: TT from UT by a published ΔT, the
-// Earth from ERFA's eraEpv00 (VSOP2000 simplified, BCRS), the object from the program's own
-// two-body propagation at the light-time-corrected instant, and astrometric places in the
+// Earth from ERFA's eraEpv00 (VSOP2000 simplified, BCRS), the object from an integration of
+// its motion under the Sun and the planets from the elements' epoch (or from the program's own
+// two-body propagation) at the light-time-corrected instant, and astrometric places in the
 // ICRS as the MPC and the major ephemeris services print them, for a site on the Earth or
 // for the geocentre. Local altitudes come from apparent places of date (IAU 2006/2000B
 // precession-nutation, aberration, light deflection by the Sun; no refraction) at the real
@@ -39,9 +40,18 @@ struct PreciseTime {
     Instant ut1 = 0;  // UT, read as UT1
     Instant tt = 0;   // Terrestrial Time
 };
-// TT = UT + ΔT (Espenak–Meeus). Throws EConvertError(kPreciseRangeMessage) outside the years
-// kPreciseFirstYear … kPreciseLastYear or for a non-finite instant.
+// TT = UT + ΔT (Espenak–Meeus) of an instant asked for. Throws
+// EConvertError(kPreciseRangeMessage) outside the years kPreciseFirstYear … kPreciseLastYear
+// (to the last minute of 31 December of the last one) or for a non-finite instant.
 PreciseTime PreciseTimeOf(Instant ut);
+// How far a computation for an instant PreciseTimeOf accepts may look beyond those years
+// [days]: the motion one minute later; the anti-tail search's 366th day (1 January of the
+// next year) and its refinement 800 minutes around a day's 00:00. Neither the ΔT expressions
+// nor eraEpv00 change at the ends.
+inline constexpr double kPreciseLookAroundDays = 1;
+// PreciseTimeOf for such a look-ahead or look-behind: the same TT, accepted up to
+// kPreciseLookAroundDays outside the years. Never for an instant the user asked for.
+PreciseTime PreciseTimeNear(Instant ut);
 
 // Everything that depends on the instant and the site only, computed once and shared by all
 // the objects placed at that instant.
@@ -67,10 +77,20 @@ TElementValues PreciseElementValues(const TOrbitalElements& el);
 // The same from values ReadElements has already given for `el`.
 TElementValues PreciseElementValues(const TOrbitalElements& el, TElementValues read);
 
-// Heliocentric position at the TT instant `tt` [AU], ICRS axes: PropagateOrbit with the
-// Gaussian mean motion, or universal variables for comets with |e − 1| < 0.01, where the
+// The forces the precise model moves the object with: the Sun and the planets, integrated
+// from the elements' epoch (Perturbations.h), or the Sun alone, the Kepler conic of the
+// elements (vagaris-cli --two-body, to compare with two-body programs).
+enum class PreciseForces { Planets, TwoBody };
+
+// Heliocentric position at the TT instant `tt` [AU], ICRS axes. Two-body: PropagateOrbit with
+// the Gaussian mean motion, or universal variables for comets with |e − 1| < 0.01, where the
 // elliptic branch's Newton steps can fail to converge and the program reads a parabola.
-OrbitPosition PreciseHeliocentric(const TElementValues& el, Instant tt);
+// Planets: the integrated motion, whose start at the epoch is that two-body position; v and
+// anomaly are then the osculating ones. Throws EConvertError ("Elementos orbitales no
+// válidos", or kPreciseRangeMessage when the integration from the epoch to tt leaves the
+// model's years).
+OrbitPosition PreciseHeliocentric(const TElementValues& el, Instant tt,
+                                  PreciseForces forces = PreciseForces::Planets);
 
 // Astrometric place: the direction from the observer at t to the object at t − τ, τ the light
 // time, with neither aberration nor light deflection.
@@ -87,7 +107,7 @@ struct PrecisePlace {
 };
 // Throws EConvertError("Elementos orbitales no válidos") as PropagateOrbit does.
 PrecisePlace AstrometricPlace(const TElementValues& el, const PreciseFrame& frame,
-                              PlaceCentre centre);
+                              PlaceCentre centre, PreciseForces forces = PreciseForces::Planets);
 
 // Apparent place of date for the frame's site, and where it stands in the local sky.
 struct ObservedPlace {
@@ -111,9 +131,13 @@ double HGMagnitude(double H, double G, double r, double delta, double phaseAngle
 // Every field of TCircumstances in the precise model (elements from PreciseElementValues) at the UT
 // instant `ut`: the place from `centre` (the site, or the geocentre for comparison with geocentric
 // services), the motion from two such places one minute apart, the maximum altitude from the site's
-// apparent places. Throws EConvertError (date range, invalid elements).
+// apparent places. `ut` is bounded as PreciseTimeNear bounds it, so that a computation may
+// look a little beyond the years: a caller holding an instant the user asked for checks it
+// with PreciseTimeOf first (ComputePreciseCircumstances does). Throws EConvertError (date
+// range, invalid elements).
 TCircumstances PreciseCircumstances(const TElementValues& el, Instant ut, const ObserverSite& site,
                                     PlaceCentre centre,
-                                    double twilightLimit = kTwilightAstronomical);
+                                    double twilightLimit = kTwilightAstronomical,
+                                    PreciseForces forces = PreciseForces::Planets);
 
 }  // namespace vagaris

@@ -93,6 +93,7 @@ void ApplyEphemerisSettings(EphemerisLayout& layout, const Settings& settings) {
     layout.LatitudeText = settings.Lat;
     layout.Precise = UsesPreciseModel(settings);
     layout.Geocentric = settings.GeocentricPlace;
+    layout.TwoBody = settings.TwoBodyPlace;
 }
 
 double EphemerisStepDays(double value, EphemerisStepUnit unit) {
@@ -131,7 +132,7 @@ std::vector<std::string> EphemerisHeaderLines(const std::string& objectName,
     lines.reserve(7);
     lines.push_back(objectName);
     // The precise model places the observer at the site unless asked for the geocentre.
-    if (layout.Precise) lines.push_back(words(PreciseModelLine(layout.Geocentric)));
+    if (layout.Precise) lines.push_back(words(PreciseModelLine(layout.Geocentric, layout.TwoBody)));
     if (!layout.Precise || layout.Geocentric)
         lines.push_back(words("Posiciones para centro de la Tierra"));
     if (layout.Altura)

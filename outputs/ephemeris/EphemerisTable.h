@@ -32,6 +32,7 @@ struct EphemerisLayout {
     std::string LatitudeText = "+40";  // quoted as typed in the altitude heading line
     bool Precise = false;              // the precise model's line in the heading
     bool Geocentric = false;           // the precise model's geocentric place
+    bool TwoBody = false;              // the precise model without the planets' pull
     // The heading lines' words: Spanish, or the interface language's (the columns stay put).
     Words words = SpanishWords;
 };

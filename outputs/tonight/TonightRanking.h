@@ -56,6 +56,7 @@ struct Request {
     bool precise = false;
     double heightMetres = 0;
     bool geocentric = false;
+    bool twoBody = false;  // the precise model without the planets' pull
 };
 
 // Where the night's positions are computed in full for every object: the nodes of the
@@ -82,6 +83,7 @@ struct NightSky {
     bool precise = false;               // the request's model, site and place
     ObserverSite site;
     PlaceCentre centre = PlaceCentre::Site;
+    PreciseForces forces = PreciseForces::Planets;
     // The precise model only: the frames of every minute and of the sample instants, and the
     // site's offset from the geocentre per minute [AU, ICRS axes].
     std::vector<PreciseFrame> frames, sampleFrames;

@@ -28,6 +28,9 @@ namespace {
 
 constexpr double kArcsecPerRad = 206264.80624709636;
 constexpr double kKmPerAu = 149597870.7;
+// PyEphem moves the objects on their Kepler conics: the precise model is compared with its
+// two-body forces (vagaris-cli --two-body).
+constexpr PreciseForces kTwoBody = PreciseForces::TwoBody;
 
 // Tolerances, in the units an observer reads.
 constexpr double kIndependentArcsec = 0.01;  // same physics, other code: rounding-level
@@ -137,13 +140,14 @@ TEST(PreciseModelReference, GeocentricAstrometricPlacesAndMagnitudes) {
         const TElementValues v = PreciseElementValues(el);
         // PyEphem's own ΔT, so that both compute at the same TT.
         const PreciseFrame frame = MakePreciseFrame({ut, ut + deltaT / 86400}, ObserverSite{});
-        const PrecisePlace p = AstrometricPlace(v, frame, PlaceCentre::Geocentre);
+        const PrecisePlace p = AstrometricPlace(v, frame, PlaceCentre::Geocentre, kTwoBody);
 
         const double independent = SeparationArcsec(p.ra, p.dec, indRa, indDec);
         vsIndependent.values.push_back(independent);
         EXPECT_LT(independent, kIndependentArcsec) << el.Name;
 
-        const PrecisePlace q = AstrometricPlace(AsPyEphemHolds(v), frame, PlaceCentre::Geocentre);
+        const PrecisePlace q =
+            AstrometricPlace(AsPyEphemHolds(v), frame, PlaceCentre::Geocentre, kTwoBody);
         const double sep = SeparationArcsec(q.ra, q.dec, ra, dec);
         const double dmag = PreciseMagnitude(v, p) - mag;
         if (const KnownFault* f = FaultOf(el.Name)) {
@@ -182,7 +186,7 @@ TEST(PreciseModelReference, TopocentricApparentPlacesAndAltitudes) {
         const TElementValues v = AsPyEphemHolds(PreciseElementValues(el));
         const PreciseTime time{ut, ut + deltaT / 86400};
         const PreciseFrame frame = MakePreciseFrame(time, kSites.at(siteName));
-        const PrecisePlace p = AstrometricPlace(v, frame, PlaceCentre::Site);
+        const PrecisePlace p = AstrometricPlace(v, frame, PlaceCentre::Site, kTwoBody);
         const ObservedPlace o = Observe(p, frame);
         // PyEphem prints right ascensions from the true equinox of date.
         const double raOfDate = NormalizeAngle(o.ra - EquationOfOrigins(time));
@@ -221,9 +225,10 @@ TEST(PreciseModelReference, ParallaxOfCloseApproaches) {
         const TElementValues v = AsPyEphemHolds(PreciseElementValues(el));
         const PreciseTime time{ut, ut + deltaT / 86400};
         const PreciseFrame frame = MakePreciseFrame(time, kSites.at(siteName));
-        const ObservedPlace topo = Observe(AstrometricPlace(v, frame, PlaceCentre::Site), frame);
+        const ObservedPlace topo =
+            Observe(AstrometricPlace(v, frame, PlaceCentre::Site, kTwoBody), frame);
         const ObservedPlace geo =
-            Observe(AstrometricPlace(v, frame, PlaceCentre::Geocentre), frame);
+            Observe(AstrometricPlace(v, frame, PlaceCentre::Geocentre, kTwoBody), frame);
         // Parallax as (Δα cos δ, Δδ) ["], ours and PyEphem's.
         const double ours[2] = {
             std::remainder(topo.ra - geo.ra, 2 * kPi) * std::cos(geo.dec) * kArcsecPerRad,
@@ -242,4 +247,71 @@ TEST(PreciseModelReference, ParallaxOfCloseApproaches) {
         "parallax at %zu close approaches (up to %.0f\"): vs PyEphem median %.3f\" max "
         "%.3f\"\n",
         error.values.size(), largest, error.Median(), error.Max());
+}
+
+// A short-period comet close to the parabola (q = 0.01 AU, e = 0.991), whose two-body motion the
+// precise model takes from universal variables, 1 to 2000 revolutions after a perihelion and at
+// four points of its orbit: from about 170 revolutions on the solver gave up ("Elementos
+// orbitales no válidos"). PyEphem's places from tests/core/precise/make_many_revolutions.py
+// (PyEphem 4.1.4, its ΔT of 73.088581 s at 2025-03-01 00:00 UT); the geocentric astrometric
+// place here from the precise model's Earth and light time.
+TEST(PreciseModelReference, NearParabolicCometManyRevolutionsFromPerihelion) {
+    struct Row {
+        int revolutions;
+        double fraction;     // of a period after the last perihelion
+        Instant perihelion;  // TT
+        double ra, dec;      // PyEphem's geocentric astrometric J2000 place [rad]
+        double delta;        // [AU]
+    };
+    const Row rows[] = {
+        {1, 0.01, 45284.928055356, 5.82260390193, -0.26627736906, 1.16812432},
+        {1, 0.30, 45160.867794022, 5.68875111818, -0.55139707155, 2.80345178},
+        {1, 0.50, 45075.308993103, 5.71544131080, -0.56210365155, 3.03881049},
+        {1, 0.93, 44891.357571126, 5.88540523395, -0.42121603385, 1.84727979},
+        {170, 0.01, -27012.258721725, 5.82260390193, -0.26627736906, 1.16812432},
+        {170, 0.30, -27136.318983059, 5.68875111818, -0.55139707155, 2.80345178},
+        {170, 0.50, -27221.877783978, 5.71544131080, -0.56210365155, 3.03881049},
+        {170, 0.93, -27405.829205956, 5.88540523395, -0.42121603385, 1.84727979},
+        {500, 0.01, -168184.280239103, 5.82260390193, -0.26627736906, 1.16812432},
+        {500, 0.30, -168308.340500436, 5.68875111818, -0.55139707155, 2.80345178},
+        {500, 0.50, -168393.899301356, 5.71544131080, -0.56210365155, 3.03881049},
+        {500, 0.93, -168577.850723333, 5.88540523395, -0.42121603385, 1.84727979},
+        {2000, 0.01, -809875.287136273, 5.82260390193, -0.26627736906, 1.16812432},
+        {2000, 0.30, -809999.347397607, 5.68875111818, -0.55139707155, 2.80345178},
+        {2000, 0.50, -810084.906198526, 5.71544131080, -0.56210365155, 3.03881049},
+        {2000, 0.93, -810268.857620504, 5.88540523395, -0.42121603385, 1.84727979},
+    };
+    const Instant date = EncodeDate(2025, 3, 1);
+    const PreciseFrame frame = MakePreciseFrame({date, date + 73.088581 / 86400}, ObserverSite{});
+    const double a = 1.1111111640930176;  // 0.01 / (1 − 0.991) as PyEphem holds it [AU]
+    const double e = 0.991, q = a * (1 - e), eps = 84381.448 / kArcsecPerRad;
+    constexpr double kLightDaysPerAu = 1 / 173.1446326846693;
+    Stats sep;
+    for (const Row& row : rows) {
+        double d[3] = {}, delta = 0, tau = 0;
+        ASSERT_EQ(test::ErrorOf([&] {
+                      for (int step = 0; step < 10; ++step) {  // light time, to 1e-12 days
+                          const OrbitPosition o = UniversalOrbitPosition(
+                              q, e, row.perihelion, 58.5, 73.25, 29.75, frame.time.tt - tau, eps);
+                          d[0] = o.x - frame.earth[0], d[1] = o.y - frame.earth[1],
+                          d[2] = o.z - frame.earth[2];
+                          delta = std::sqrt(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
+                          tau = delta * kLightDaysPerAu;
+                      }
+                  }),
+                  "")
+            << row.revolutions << " revolutions + " << row.fraction;
+        const double ra = NormalizeAngle(std::atan2(d[1], d[0]));
+        const double dec = std::atan2(d[2], std::hypot(d[0], d[1]));
+        sep.values.push_back(SeparationArcsec(ra, dec, row.ra, row.dec));
+        EXPECT_LT(sep.values.back(), PyEphemToleranceArcsec(delta))
+            << row.revolutions << " revolutions + " << row.fraction;
+        // PyEphem's geocentre is off by up to 700 km.
+        EXPECT_NEAR(delta, row.delta, kPyEphemGeocentreKm / kKmPerAu)
+            << row.revolutions << " revolutions + " << row.fraction;
+    }
+    std::printf(
+        "near-parabolic comet, %zu places up to 2000 revolutions: vs PyEphem median "
+        "%.3f\" max %.3f\"\n",
+        sep.values.size(), sep.Median(), sep.Max());
 }

@@ -73,6 +73,82 @@ TEST(PreciseTime, AcceptsTheYears1000To2999Only) {
     EXPECT_NEAR((t.tt - t.ut1) * 86400, 63.86, 1e-6);
 }
 
+// The computations of an instant inside the years look a little beyond them: the motion one
+// minute later (31/12/2999 23:59 was refused for its 1 January 3000 00:00), the anti-tail
+// search's 366th day and its refinement 800 minutes around a day's 00:00. The instant asked
+// for keeps the model's years.
+TEST(PreciseTime, LookAroundReachesADayBeyondTheYears) {
+    const Instant first = EncodeDate(1000, 1, 1), end = EncodeDate(3000, 1, 1);
+    struct Case {
+        Instant ut;
+        bool asked, near;
+    } cases[] = {{end - 1.0 / 1440, true, true},
+                 {end, false, true},
+                 {end + 800.0 / 1440, false, true},
+                 {end + 0.999, false, true},
+                 {end + 1, false, false},
+                 {first, true, true},
+                 {first - 800.0 / 1440, false, true},
+                 {first - 1 - 1e-6, false, false},
+                 {NAN, false, false},
+                 {-INFINITY, false, false}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(test::ErrorOf([&] { PreciseTimeOf(c.ut); }), c.asked ? "" : kPreciseRangeMessage)
+            << FormatInstant("dd/mm/yyyy hh:nn", c.ut);
+        EXPECT_EQ(test::ErrorOf([&] { PreciseTimeNear(c.ut); }), c.near ? "" : kPreciseRangeMessage)
+            << FormatInstant("dd/mm/yyyy hh:nn", c.ut);
+        if (c.asked) {
+            EXPECT_EQ(PreciseTimeOf(c.ut).tt, PreciseTimeNear(c.ut).tt);
+        }
+    }
+}
+
+// The first and the last minute of the years compute every field (the motion looks a minute
+// ahead, 31/12/2999 23:59 was refused for it); the minute after the last one is refused when it
+// is the one asked for. Elements with epochs near each end, so that the motion from the epoch is
+// short whatever the model's forces.
+TEST(PreciseModel, ComputesTheFirstAndLastMinutesOfItsYears) {
+    struct Case {
+        Instant t;
+        const char* planet;
+        const char* comet;
+    } cases[] = {
+        {EncodeDate(2999, 12, 31) + EncodeTime(23, 59, 0),
+         "(1) Ceres                                      2999 11 21.0 231.5397  2.76562  0.079576  "
+         "73.2997  80.2496  10.5879  3.35   0.15",
+         "C/1995 O1 (Hale-Bopp)                          2999 12 29.0299  0.922046       0.994905 "
+         "130.6979 281.7618  89.7572   -2.0   4.0"},
+        {EncodeDate(1000, 1, 1),
+         "(1) Ceres                                      1000 01 21.0 231.5397  2.76562  0.079576  "
+         "73.2997  80.2496  10.5879  3.35   0.15",
+         "C/1995 O1 (Hale-Bopp)                          1000 01 09.0299  0.922046       0.994905 "
+         "130.6979 281.7618  89.7572   -2.0   4.0"}};
+    const ObserverSite site{Rad(40.4), Rad(-3.7), 650};
+    const auto compute = [&](Session& s) {
+        return test::ErrorOf([&] {
+            ComputePreciseCircumstances(s, CircumstanceMode::R, kTwilightAstronomical, site,
+                                        PlaceCentre::Site);
+        });
+    };
+    for (const Case& c : cases) {
+        for (const char* line : {c.planet, c.comet}) {
+            Session s;
+            s.clock = [] { return 0.0; };
+            s.Elements = line[0] == '(' ? ParseMinorPlanetLine(line) : ParseCometLine(line);
+            s.CurrentInstant = c.t;
+            ASSERT_EQ(compute(s), "") << line;
+            EXPECT_TRUE(AllFinite(s.Circumstances)) << line;
+            EXPECT_GT(s.Circumstances.Motion, 0) << line;
+            s.CurrentInstant = c.t + (c.t > EncodeDate(2000, 1, 1) ? kMinute : -kMinute);
+            EXPECT_EQ(compute(s), kPreciseRangeMessage) << line;
+        }
+    }
+    // The Earth's longitude the anti-tail search refines with, 800 minutes beyond each end.
+    for (const Instant t :
+         {EncodeDate(1000, 1, 1) - 800.0 / 1440, EncodeDate(3000, 1, 1) + 800.0 / 1440})
+        EXPECT_TRUE(std::isfinite(PreciseEarthLongitude(t))) << t;
+}
+
 TEST(UniversalVariables, AgreeWithTheProgramsBranchesOnEveryKindOfOrbit) {
     // Comet-style elements (perihelion time, no mean anomaly). The program's branches:
     // elliptic (Gaussian mean motion), parabolic (e = 1, Barker), hyperbolic.
@@ -127,6 +203,51 @@ TEST(UniversalVariables, ConvergeAndStayContinuousAcrossTheParabola) {
               "Elementos orbitales no válidos");
     EXPECT_EQ(test::ErrorOf([] { UniversalOrbitPosition(1, 1, 0, 0, 0, 0, NAN, 0); }),
               "Elementos orbitales no válidos");
+}
+
+// A short-period comet close to the parabola, where the precise model uses universal
+// variables: from the parabolic start of the first perihelion the steps ran out after some
+// 170 revolutions (q = 0.01 AU, e = 0.991), which the program's elliptic branch computes. With
+// the same Gaussian constant both must agree at any number of revolutions, near perihelion
+// too; the tolerance is the elliptic branch's own (its Kepler steps stop at 1e-9 in E).
+TEST(UniversalVariables, ShortPeriodNearParabolicOrbitsConvergeAfterAnyNumberOfRevolutions) {
+    const double gaussianDegreesPerDay = 0.01720209895 * 180 / kPi;
+    struct Case {
+        double q, e;
+        const char* why;
+    } cases[] = {{0.01, 0.991, "the comet that failed: a = 1.1 AU, 428-day period"},
+                 {0.005, 0.9901, "at the edge of the universal band"},
+                 {0.5, 0.995, "100 AU, 1000-year period"},
+                 {0.02, 0.9999, "200 AU, a sungrazer's period"}};
+    const Instant T = EncodeDate(2000, 1, 1);
+    for (const Case& c : cases) {
+        TElementValues v;
+        v.q = c.q, v.e = c.e, v.a = c.q / (1 - c.e);
+        v.w = 58.5, v.O = 73.25, v.i = 29.75, v.EpochTime = T;
+        const double period = kTwoPi * std::pow(v.a, 1.5) / 0.01720209895;  // [days]
+        for (double revolutions : {1.0, 170.0, 500.0, 2000.0, 1e5}) {
+            for (double fraction : {0.0, 0.001, 0.3, 0.5, 0.93, -0.2}) {
+                const double dt = (revolutions + fraction) * period;
+                if (std::fabs(dt) > 1e9) continue;  // beyond any instant the program shows
+                for (double sign : {1.0, -1.0}) {
+                    const Instant t = T + sign * dt;
+                    const OrbitPosition a =
+                        PropagateOrbit(v, t, kObliquityJ2000, gaussianDegreesPerDay);
+                    OrbitPosition b{};
+                    ASSERT_EQ(test::ErrorOf([&] {
+                                  b = UniversalOrbitPosition(v.q, v.e, T, v.w, v.O, v.i, t,
+                                                             kObliquityJ2000);
+                              }),
+                              "")
+                        << c.why << ", " << sign * revolutions << " + " << fraction;
+                    EXPECT_LT(Distance(a, b), 1e-8 * v.a)
+                        << c.why << ", " << sign * revolutions << " + " << fraction;
+                    EXPECT_NEAR(b.r, a.r, 1e-8 * v.a)
+                        << c.why << ", " << sign * revolutions << " + " << fraction;
+                }
+            }
+        }
+    }
 }
 
 TEST(PreciseModel, InterpolatedEarthFollowsEpv00) {

@@ -164,7 +164,8 @@ TEST_F(InEnglish, PreciseModelLine) {
     EXPECT_EQ(model->currentText(), "Standard");
     ChooseWithKeys(model, 1);
     EXPECT_EQ(model->currentText(), "Precise");
-    EXPECT_EQ(w.text("lbModeloPreciso"), "Precise model (topocentric, J2000 astrometric)");
+    EXPECT_EQ(w.text("lbModeloPreciso"),
+              "Precise model (topocentric, J2000 astrometric, with planetary perturbations)");
 }
 
 // A message the pure code gives with the results (here a resolution of 0 from a settings
