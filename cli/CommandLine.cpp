@@ -1,3 +1,4 @@
+#include "cli/CliText.h"
 #include "cli/CommandLine.h"
 
 #include <QCommandLineOption>
@@ -103,6 +104,13 @@ std::string Indented(const std::string& lines, const std::string& indent) {
     return out;
 }
 
+// Characters of a UTF-8 text (continuation bytes not counted).
+std::size_t Utf8Width(const std::string& s) {
+    std::size_t n = 0;
+    for (unsigned char c : s) n += (c & 0xC0) != 0x80;
+    return n;
+}
+
 // A text of the help in the language of the interface (Spanish unless --lang en).
 std::string T(const char* spanish) { return spanish ? TrCoreUtf8(spanish) : std::string(); }
 
@@ -134,6 +142,13 @@ std::string Roff(const std::string& text) {
             out += c;
         lineStart = c == '\n';
     }
+    return out;
+}
+
+// A word after a request (".B \"/MIN"): a double quote there would open a quoted argument.
+std::string RoffArgument(const std::string& text) {
+    std::string out;
+    for (const char c : Roff(text)) out += c == '"' ? std::string("\\(dq") : std::string(1, c);
     return out;
 }
 
@@ -178,14 +193,17 @@ ParsedArgs ParseCommandLine(const CommandSpec& command, const std::vector<std::s
     if (!parser.parse(list)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty())
-            throw UsageError("opción desconocida: " + TypedForm(args, unknown.first()) +
-                             " (vagaris-cli " + command.name + " --help enumera las opciones)");
+            throw UsageError(
+                Say(QT_TRANSLATE_NOOP("CoreText",
+                                      "opción desconocida: %1 (vagaris-cli %2 --help enumera las "
+                                      "opciones)"),
+                    {TypedForm(args, unknown.first()), command.name}));
         const QString error = parser.errorText();
         const std::string named = Quoted(error);
         if (error.startsWith(QLatin1String("Missing value")))
-            throw UsageError("falta el valor de " + named);
+            throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "falta el valor de %1"), {named}));
         if (error.startsWith(QLatin1String("Unexpected value")))
-            throw UsageError(named + " no lleva valor");
+            throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "%1 no lleva valor"), {named}));
         throw UsageError(S(error));
     }
     ParsedArgs parsed;
@@ -225,6 +243,22 @@ std::string CommandHelp(const CommandSpec& command) {
     for (const auto& group : command.options)
         for (const OptionSpec& o : group) add(o);
     add(kHelpOption);
+    if (!command.output.empty()) {
+        out += T(QT_TRANSLATE_NOOP("CoreText", "\nSalida:\n"));
+        // The headings in one column, as wide as the widest.
+        std::size_t width = 0;
+        for (const OutputItem& item : command.output)
+            if (item.name) width = std::max(width, Utf8Width(T(item.name)));
+        for (const OutputItem& item : command.output) {
+            if (!item.name) {
+                out += "  " + Wrap(T(item.meaning), 79, "  ");
+                continue;
+            }
+            const std::string name = T(item.name);
+            out += "  " + name + std::string(width + 2 - Utf8Width(name), ' ') +
+                   Wrap(T(item.meaning), 79, std::string(width + 4, ' '));
+        }
+    }
     out += T(QT_TRANSLATE_NOOP("CoreText", "\nEjemplo:\n")) + Indented(command.example, "  ");
     out += T(QT_TRANSLATE_NOOP("CoreText", "\nCódigos de salida:\n"));
     for (const auto& e : kExitCodes)
@@ -289,6 +323,11 @@ std::string ManualPage(std::span<const CommandSpec* const> commands, const std::
         for (const auto& group : c->options)
             for (const OptionSpec& o : group) add(o);
         add(kHelpOption);
+        if (!c->output.empty()) out += ".PP\n" + T(QT_TRANSLATE_NOOP("CoreText", "Salida:")) + "\n";
+        for (const OutputItem& item : c->output)
+            out += item.name ? ".TP\n.B " + RoffArgument(T(item.name)) + "\n" +
+                                   Roff(T(item.meaning)) + "\n"
+                             : ".PP\n" + Roff(T(item.meaning)) + "\n";
         out += ".PP\n" + T(QT_TRANSLATE_NOOP("CoreText", "Ejemplo:")) + "\n.PP\n.RS\n.nf\n" +
                Roff(c->example) + "\n.fi\n.RE\n";
     }

@@ -30,6 +30,13 @@ struct OptionSpec {
     const char* help;   // what it does, its range and its default (Spanish)
 };
 
+// What a subcommand's output holds, for the help and the manual page: one column of its table
+// (its heading and what it holds), or a paragraph (name nullptr).
+struct OutputItem {
+    const char* name;     // the heading as the output prints it ("MAG"), or nullptr
+    const char* meaning;  // what it holds (Spanish)
+};
+
 struct CommandSpec {
     const char* name;      // "circumstances"
     const char* summary;   // one line on what it does
@@ -42,6 +49,8 @@ struct CommandSpec {
     bool runsWithoutArguments = false;
     // What the words that are not options mean, for the help; nullptr when none is taken.
     const char* arguments = nullptr;
+    // What the output holds, after the options; empty when the summary says enough.
+    std::span<const OutputItem> output = {};
 };
 
 struct ParsedArgs {

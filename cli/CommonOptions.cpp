@@ -8,6 +8,9 @@
 
 #include "catalogs/CatalogInfo.h"
 #include "catalogs/LineFormats.h"
+#include "cli/CatalogLookup.h"
+#include "cli/CliText.h"
+#include "core/ReadableFile.h"
 #include "core/AtomicFile.h"
 #include "catalogs/SessionCatalog.h"
 #include "core/Errors.h"
@@ -22,25 +25,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The folder of the running executable (vagaris and vagaris-cli sit side by side).
-std::string ExecutableDir() {
-    std::error_code ec;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (!ec && !exe.empty()) return exe.parent_path().string();
-    return fs::current_path(ec).string();
-}
-
 int IntegerFlag(const ParsedArgs& args, const std::string& name, int lo, int hi) {
     const std::string text = args.value(name);
     int v;
     try {
         v = ParseInt(text);
     } catch (const EConvertError&) {
-        throw UsageError(name + " espera un número entero: '" + text + "'");
+        throw UsageError(
+            Say(QT_TRANSLATE_NOOP("CoreText", "%1 espera un número entero: '%2'"), {name, text}));
     }
     if (v < lo || v > hi)
-        throw UsageError(name + " fuera de rango (" + std::to_string(lo) + " a " +
-                         std::to_string(hi) + "): '" + text + "'");
+        throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "%1 fuera de rango (%2 a %3): '%4'"),
+                             {name, std::to_string(lo), std::to_string(hi), text}));
     return v;
 }
 
@@ -51,19 +47,58 @@ void RequirePositiveNumber(const ParsedArgs& args, const std::string& name) {
     try {
         v = ParseFloat(text);
     } catch (const EConvertError&) {
-        throw UsageError(name + " espera un número: '" + text + "'");
+        throw UsageError(
+            Say(QT_TRANSLATE_NOOP("CoreText", "%1 espera un número: '%2'"), {name, text}));
     }
-    if (!(v > 0)) throw UsageError(name + " debe ser mayor que 0: '" + text + "'");
+    if (!(v > 0))
+        throw UsageError(
+            Say(QT_TRANSLATE_NOOP("CoreText", "%1 debe ser mayor que 0: '%2'"), {name, text}));
 }
 
 void Exclusive(const ParsedArgs& args, const std::string& a, const std::string& b) {
-    if (args.has(a) && args.has(b)) throw UsageError(a + " y " + b + " se excluyen");
+    if (args.has(a) && args.has(b))
+        throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "%1 y %2 se excluyen"), {a, b}));
 }
 
 std::string Lower(std::string s) {
     for (char& c : s)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return s;
+}
+
+// A name as --name compares it exactly: lower case, without blanks.
+std::string Squeezed(const std::string& s) {
+    std::string out;
+    for (char c : Lower(s))
+        if (c != ' ' && c != '\t') out += c;
+    return out;
+}
+
+// The object --name TEXT chooses: the first whose name equals the text (case and blanks
+// ignored), else the only one whose name contains it (case ignored). Several containing it
+// and none equal: exit 1 naming up to ten of them, "…" after the tenth when there are more.
+int ObjectNamed(const std::vector<std::string>& names, const std::string& typed,
+                const std::string& catalogName) {
+    const std::string exact = Squeezed(typed);
+    for (std::size_t k = 0; k < names.size(); ++k)
+        if (Squeezed(names[k]) == exact) return static_cast<int>(k);
+    const std::string wanted = Lower(typed);
+    std::vector<std::size_t> matches;
+    for (std::size_t k = 0; k < names.size(); ++k)
+        if (Lower(names[k]).find(wanted) != std::string::npos) matches.push_back(k);
+    if (matches.size() == 1) return static_cast<int>(matches.front());
+    if (matches.empty())
+        throw std::runtime_error(
+            Say(QT_TRANSLATE_NOOP("CoreText", "Ningún objeto de %1 contiene '%2'"),
+                {catalogName, typed}));
+    constexpr std::size_t kListed = 10;
+    std::string list;
+    for (std::size_t m = 0; m < matches.size() && m < kListed; ++m)
+        list += (m > 0 ? ", " : "") + names[matches[m]];
+    if (matches.size() > kListed) list += "\u2026";
+    throw std::runtime_error(Say(
+        QT_TRANSLATE_NOOP("CoreText", "'%1' coincide con %2; use --object N o un nombre más largo"),
+        {typed, list}));
 }
 
 }  // namespace
@@ -76,12 +111,20 @@ void ApplyModelOptions(Settings& settings, const ParsedArgs& args) {
         else if (m == "precise")
             settings.Model = kPreciseModelText;
         else
-            throw UsageError("--model espera standard o precise: '" + m + "'");
+            throw UsageError(
+                Say(QT_TRANSLATE_NOOP("CoreText", "--model espera standard o precise: '%1'"), {m}));
     }
     if (args.has("--geocentric")) {
         if (!UsesPreciseModel(settings))
-            throw UsageError("--geocentric solo vale con el modelo preciso (--model precise)");
+            throw UsageError(Say(QT_TRANSLATE_NOOP(
+                "CoreText", "--geocentric solo vale con el modelo preciso (--model precise)")));
         settings.GeocentricPlace = true;
+    }
+    if (args.has("--two-body")) {
+        if (!UsesPreciseModel(settings))
+            throw UsageError(Say(QT_TRANSLATE_NOOP(
+                "CoreText", "--two-body solo vale con el modelo preciso (--model precise)")));
+        settings.TwoBodyPlace = true;
     }
 }
 
@@ -111,10 +154,12 @@ void SetupSessionSettings(Session& session, const ParsedArgs& args) {
         try {
             v = ParseFloat(text);
         } catch (const EConvertError&) {
-            throw UsageError("--lon espera un número: '" + text + "'");
+            throw UsageError(
+                Say(QT_TRANSLATE_NOOP("CoreText", "%1 espera un número: '%2'"), {"--lon", text}));
         }
         if (!(v >= -180 && v <= 180))
-            throw UsageError("--lon fuera de rango (-180 a 180): '" + text + "'");
+            throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "%1 fuera de rango (%2 a %3): '%4'"),
+                                 {"--lon", "-180", "180", text}));
         s.Lon = LongitudeText(v);
     }
     if (args.has("--alt")) {
@@ -138,7 +183,9 @@ void SetupSessionSettings(Session& session, const ParsedArgs& args) {
         else if (f == "minsec")
             s.ExposureFormat = 1;
         else
-            throw UsageError("--exposure-format espera seconds o minsec: '" + f + "'");
+            throw UsageError(Say(
+                QT_TRANSLATE_NOOP("CoreText", "--exposure-format espera seconds o minsec: '%1'"),
+                {f}));
     }
     if (args.has("--polar")) s.Polar = true;
     if (args.has("--cartesian")) s.Polar = false;
@@ -148,32 +195,32 @@ void SetupSessionSettings(Session& session, const ParsedArgs& args) {
 }
 
 void SetupSessionObject(Session& session, const ParsedArgs& args) {
-    if (!args.has("--catalog")) throw UsageError("falta --catalog ARCHIVO");
+    if (!args.has("--catalog"))
+        throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "falta --catalog ARCHIVO")));
     Exclusive(args, "--object", "--name");
     if (!args.has("--object") && !args.has("--name"))
-        throw UsageError("falta --object N o --name TEXTO");
+        throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "falta --object N o --name TEXTO")));
 
-    // A relative name that does not exist where the user stands is looked for in ProgramDir,
-    // where the program keeps its catalogs.
-    fs::path path = args.value("--catalog");
-    std::error_code ec;
-    if (!fs::exists(path, ec) && path.is_relative() && !session.ProgramDir.empty() &&
-        fs::exists(fs::path(session.ProgramDir) / path, ec))
-        path = fs::path(session.ProgramDir) / path;
+    // Found before its format is asked: a missing file is missing, whatever its name. Whatever
+    // stands at the name is the reader's to judge, on the opened file: a FIFO, a device or a
+    // folder is "no es un archivo normal", not missing.
+    // A subcommand that reads no settings (tisserand) still has the program folder to look in.
+    if (session.ProgramDir.empty()) session.ProgramDir = ResolveProgramDir(ExecutableDir());
+    const fs::path path = FindCatalogFile(args.value("--catalog"), session.ProgramDir);
 
     char kind = KindForFileName(path.filename().string());
     if (args.has("--kind")) {
         const std::string k = args.value("--kind");
-        if (k != "C" && k != "A") throw UsageError("--kind espera C o A: '" + k + "'");
+        if (k != "C" && k != "A")
+            throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "--kind espera C o A: '%1'"), {k}));
         kind = k[0];
     }
     if (kind == 0)
-        throw UsageError("no se reconoce el formato de '" + path.filename().string() +
-                         "': indique --kind C o --kind A");
+        throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText",
+                                               "no se reconoce el formato de '%1': indique --kind "
+                                               "C o --kind A"),
+                             {path.filename().string()}));
 
-    if (!fs::is_regular_file(path, ec))
-        // The window's message, and which file (the command line may name any).
-        throw std::runtime_error("Archivo de elementos orbitales no encontrado: " + path.string());
     std::vector<std::string> lines = ReadCatalogLines(path.string());
 
     InstallCatalog(session, kind, std::move(lines));
@@ -185,23 +232,20 @@ void SetupSessionObject(Session& session, const ParsedArgs& args) {
         try {
             n = ParseInt(text);
         } catch (const EConvertError&) {
-            throw UsageError("--object espera un número entero: '" + text + "'");
+            throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "%1 espera un número entero: '%2'"),
+                                 {"--object", text}));
         }
         if (n < 0 || n >= static_cast<int>(names.size()))
-            throw std::runtime_error("No existe el objeto " + text + " en " +
-                                     path.filename().string() + " (" +
-                                     std::to_string(names.size()) + " objetos)");
+            throw std::runtime_error(
+                Say(QT_TRANSLATE_NOOP("CoreText", "No existe el objeto %1 en %2 (%3 objetos)"),
+                    {text, path.filename().string(), std::to_string(names.size())}));
         index = n;
     } else {
         // An empty text is found in every name: it would pick the first object unasked.
         if (Trim(args.value("--name")).empty())
-            throw std::runtime_error("--name: el nombre buscado está vacío");
-        const std::string wanted = Lower(args.value("--name"));
-        for (std::size_t k = 0; k < names.size() && index < 0; ++k)
-            if (Lower(names[k]).find(wanted) != std::string::npos) index = static_cast<int>(k);
-        if (index < 0)
-            throw std::runtime_error("Ningún objeto de " + path.filename().string() +
-                                     " contiene '" + args.value("--name") + "'");
+            throw std::runtime_error(
+                Say(QT_TRANSLATE_NOOP("CoreText", "--name: el nombre buscado está vacío")));
+        index = ObjectNamed(names, args.value("--name"), path.filename().string());
     }
 
     SelectCatalogObject(session, index);
@@ -223,9 +267,27 @@ void PrintLines(const std::vector<std::string>& lines) {
     }
     errno = 0;
     if (std::fflush(stdout) != 0 || std::ferror(stdout))
-        throw std::runtime_error("No se pudo escribir la salida: " +
-                                 (errno ? WriteFailureReason(errno) : "error de escritura"));
+        throw std::runtime_error(
+            Say(QT_TRANSLATE_NOOP("CoreText", "No se pudo escribir la salida: %1"),
+                {errno ? WriteFailureReason(errno) : std::string("error de escritura")}));
 }
+
+namespace {
+
+// A read failure in the interface language: its pattern translated, the path put back in it.
+// The size limit of a file too large is not kept apart from the message: that one stays as
+// thrown.
+std::string ReadErrorText(const EReadError& e) {
+    switch (e.failure()) {
+        case ReadFailure::Unreadable: return Say(kUnreadablePattern, {e.path()});
+        case ReadFailure::NotRegular: return Say(kNotRegularPattern, {e.path()});
+        case ReadFailure::Changed: return Say(kChangedPattern, {e.path()});
+        case ReadFailure::TooLarge: break;
+    }
+    return e.what();
+}
+
+}  // namespace
 
 int RunGuarded(const std::function<int()>& body) {
     try {
@@ -234,9 +296,14 @@ int RunGuarded(const std::function<int()>& body) {
         std::fflush(stdout);
         std::fprintf(stderr, "%s\n", e.what());
         return 2;
-    } catch (const std::exception& e) {
+    } catch (const EReadError& e) {
         std::fflush(stdout);
-        std::fprintf(stderr, "%s\n", e.what());
+        std::fprintf(stderr, "%s\n", ReadErrorText(e).c_str());
+        return 1;
+    } catch (const std::exception& e) {
+        // The fixed messages of the pure code are in the catalogue under their own text.
+        std::fflush(stdout);
+        std::fprintf(stderr, "%s\n", TrCoreUtf8(e.what()).c_str());
         return 1;
     }
 }

@@ -36,7 +36,8 @@ inline constexpr OptionSpec kObjectOptions[] = {
     {"--name", QT_TRANSLATE_NOOP("CoreText", "TEXTO"),
      QT_TRANSLATE_NOOP(
          "CoreText",
-         "el primer objeto cuyo nombre contiene TEXTO, sin distinguir mayúsculas de minúsculas")},
+         "el objeto llamado TEXTO, sin distinguir mayúsculas ni espacios, o si no el único cuyo "
+         "nombre contiene TEXTO; si varios lo contienen, se enumeran y no se calcula nada")},
 };
 // The instant of the computation.
 inline constexpr OptionSpec kAtOption[] = {
@@ -100,17 +101,25 @@ inline constexpr OptionSpec kModelOptions[] = {
      QT_TRANSLATE_NOOP(
          "CoreText",
          "el modelo de cálculo: standard, el del programa, o precise, posiciones astrométricas "
-         "J2000 topocéntricas para la latitud, longitud y altura de vagaris.ini (por defecto el "
-         "de vagaris.ini, standard sin archivo)")},
+         "J2000 topocéntricas para la latitud, longitud y altura de vagaris.ini, con el "
+         "movimiento integrado bajo la atracción de los planetas desde la época de los "
+         "elementos (los asteroides desde su época de osculación; los cometas, cuyas líneas no "
+         "traen época de osculación, desde el instante del perihelio) (por defecto el de "
+         "vagaris.ini, standard sin archivo)")},
     {"--geocentric", nullptr,
      QT_TRANSLATE_NOOP("CoreText",
                        "con el modelo preciso, la posición para el centro de la Tierra en lugar "
                        "de la del observador")},
+    {"--two-body", nullptr,
+     QT_TRANSLATE_NOOP("CoreText",
+                       "con el modelo preciso, el objeto en la cónica de Kepler de sus elementos, "
+                       "sin las perturbaciones de los planetas (para comparar con programas de "
+                       "dos cuerpos)")},
 };
 
-// --model and --geocentric into the settings (already read from vagaris.ini). Throws
-// UsageError for a model that is not standard or precise, and for --geocentric with the
-// standard model.
+// --model, --geocentric and --two-body into the settings (already read from vagaris.ini).
+// Throws UsageError for a model that is not standard or precise, and for --geocentric or
+// --two-body with the standard model.
 void ApplyModelOptions(Settings& settings, const ParsedArgs& args);
 
 // ProgramDir (as the window resolves it), settings from vagaris.ini, then the flags' overrides.

@@ -5,8 +5,10 @@
 #include <string>
 
 #include <QtGlobal>
+#include "cli/CliText.h"
 #include "cli/Commands.h"
 #include "cli/CommonOptions.h"
+#include "cli/RuntimeFolder.h"
 #include "core/Errors.h"
 #include "core/TextForms.h"
 #include "orbitview/PictureExport.h"
@@ -24,9 +26,10 @@ int QuantityOption(const ParsedArgs& args, const std::string& option, int fallba
     const std::string name = args.value(option);
     const auto item = ChartQuantityFromCliName(name);
     if (!item)
-        throw UsageError("chart: " + option + " '" + name +
-                         "' no es magnitud, altura, dtierra, dsol, vel, ar, dec, elon, afase "
-                         "ni ninguna");
+        throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText",
+                                               "chart: %1 '%2' no es magnitud, altura, dtierra, "
+                                               "dsol, vel, ar, dec, elon, afase ni ninguna"),
+                             {option, name}));
     return *item;
 }
 
@@ -40,8 +43,10 @@ int SpanOption(const ParsedArgs& args) {
         span = 0;
     }
     if (span < 1 || span > kMaxChartSpanDays)
-        throw UsageError("chart: --span '" + text + "' debe ser un número de días entre 1 y " +
-                         std::to_string(kMaxChartSpanDays));
+        throw UsageError(
+            Say(QT_TRANSLATE_NOOP("CoreText",
+                                  "chart: --span '%1' debe ser un número de días entre 1 y %2"),
+                {text, std::to_string(kMaxChartSpanDays)}));
     return span;
 }
 
@@ -50,12 +55,15 @@ ChartTwilight TwilightOption(const ParsedArgs& args) {
     if (name == "astro") return ChartTwilight::Astronomical;
     if (name == "nautical") return ChartTwilight::Nautical;
     if (name == "civil") return ChartTwilight::Civil;
-    throw UsageError("chart: --twilight '" + name + "' no es astro, nautical ni civil");
+    throw UsageError(
+        Say(QT_TRANSLATE_NOOP("CoreText", "chart: --twilight '%1' no es astro, nautical ni civil"),
+            {name}));
 }
 
 // Draws the chart as the page shows it, without a display, and saves it.
 void WritePicture(const ChartSamples& samples, const std::string& title, const std::string& path) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    EnsureRuntimeFolder();
     static int argc = 1;
     static char programName[] = "vagaris-cli";
     static char* argv[] = {programName, nullptr};
@@ -95,12 +103,14 @@ constexpr OptionSpec kOwnOptions[] = {
 
 int Run(const ParsedArgs& args) {
     if (!args.positional.empty())
-        throw UsageError("chart: argumento inesperado '" + args.positional.front() + "'");
+        throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "chart: argumento inesperado '%1'"),
+                             {args.positional.front()}));
     const bool toPicture = args.has("-o");
     const bool toCsv = args.has("--csv");
     if (toPicture == toCsv)
-        throw UsageError(toCsv ? "chart: -o y --csv se excluyen"
-                               : "chart: falta -o ARCHIVO o --csv");
+        throw UsageError(
+            toCsv ? Say(QT_TRANSLATE_NOOP("CoreText", "chart: -o y --csv se excluyen"))
+                  : Say(QT_TRANSLATE_NOOP("CoreText", "chart: falta -o ARCHIVO o --csv")));
 
     ChartRequest request;
     request.leftItem = QuantityOption(args, "--left", kQuantityMagnitude);
@@ -131,11 +141,12 @@ const CommandSpec vagaris::cli::kChartCommand = {
     QT_TRANSLATE_NOOP(
         "CoreText",
         "la gráfica de dos datos de un objeto a lo largo de los días: la página Tablas"),
-    QT_TRANSLATE_NOOP("CoreText",
-                      "--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)\n"
-                      "[--at FECHA] [--left DATO] [--right DATO] [--span DÍAS]\n"
-                      "[--twilight astro|nautical|civil] (-o ARCHIVO.gif|ARCHIVO.bmp | --csv)\n"
-                      "[opciones de Configuración] [--model standard|precise] [--geocentric]"),
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)\n"
+        "[--at FECHA] [--left DATO] [--right DATO] [--span DÍAS]\n"
+        "[--twilight astro|nautical|civil] (-o ARCHIVO.gif|ARCHIVO.bmp | --csv)\n"
+        "[opciones de Configuración] [--model standard|precise] [--geocentric] [--two-body]"),
     {kObjectOptions, kAtOption, kOwnOptions, kSettingsOptions, kModelOptions},
     "vagaris-cli chart --catalog CometsCR.dat --name \"Hale-Bopp\" --at 01/01/1997 --left "
     "magnitud --right altura -o halebopp.gif",

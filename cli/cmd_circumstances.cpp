@@ -5,6 +5,7 @@
 
 #include <QtGlobal>
 #include "cli/CircumstancesOutput.h"
+#include "cli/CliText.h"
 #include "cli/Commands.h"
 #include "cli/CommonOptions.h"
 #include "core/Circumstances.h"
@@ -32,7 +33,9 @@ constexpr OptionSpec kOwnOptions[] = {
 };
 
 int Run(const ParsedArgs& args) {
-    if (!args.positional.empty()) throw UsageError("argumento inesperado: " + args.positional[0]);
+    if (!args.positional.empty())
+        throw UsageError(
+            Say(QT_TRANSLATE_NOOP("CoreText", "argumento inesperado: %1"), {args.positional[0]}));
 
     CircumstanceMode mode = CircumstanceMode::R;
     if (args.has("--mode")) {
@@ -44,7 +47,8 @@ int Run(const ParsedArgs& args) {
         else if (m == "T")
             mode = CircumstanceMode::T;
         else
-            throw UsageError("--mode espera R, E o T: '" + m + "'");
+            throw UsageError(
+                Say(QT_TRANSLATE_NOOP("CoreText", "--mode espera R, E o T: '%1'"), {m}));
     }
     // The limit is a Tablas page choice, so it serves mode T only (R and E always use 18°).
     double twilight = kTwilightAstronomical;
@@ -57,7 +61,9 @@ int Run(const ParsedArgs& args) {
         else if (t == "civil")
             twilight = kTwilightCivil;
         else
-            throw UsageError("--twilight espera astro, nautical o civil: '" + t + "'");
+            throw UsageError(Say(
+                QT_TRANSLATE_NOOP("CoreText", "--twilight espera astro, nautical o civil: '%1'"),
+                {t}));
     }
 
     Session session;
@@ -67,8 +73,8 @@ int Run(const ParsedArgs& args) {
     FillPlanetRecords(session);
 
     if (!ComputeCircumstances(session, mode, twilight))
-        throw std::runtime_error(
-            "El objeto elegido no tiene fecha de elementos: nada que calcular");
+        throw std::runtime_error(Say(QT_TRANSLATE_NOOP(
+            "CoreText", "El objeto elegido no tiene fecha de elementos: nada que calcular")));
 
     const bool json = args.has("--json");
     if (mode == CircumstanceMode::R) {
@@ -103,7 +109,7 @@ const vagaris::cli::CommandSpec vagaris::cli::kCircumstancesCommand = {
         "[--at FECHA] [--mode R|E|T] [--twilight astro|nautical|civil] [--json]\n"
         "[--lat GRADOS] [--lon GRADOS] [--alt METROS] [--res SEGUNDOS | --fwhm SEGUNDOS]\n"
         "[--exposure-format seconds|minsec] [--polar | --cartesian]\n"
-        "[--per-minute | --per-hour] [--model standard|precise] [--geocentric]"),
+        "[--per-minute | --per-hour] [--model standard|precise] [--geocentric] [--two-body]"),
     {kObjectOptions, kAtOption, kOwnOptions, kSettingsOptions, kModelOptions},
     "vagaris-cli circumstances --catalog CometsCR.dat --name \"Hale-Bopp\" --at \"01/04/1997 "
     "20:00:00\" --lat +40",

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include <QtGlobal>
+#include "cli/CliText.h"
 #include "cli/Commands.h"
 #include "cli/CommonOptions.h"
 #include "core/Errors.h"
@@ -15,6 +16,7 @@
 namespace {
 
 using vagaris::cli::ParsedArgs;
+using vagaris::cli::Say;
 using vagaris::cli::UsageError;
 
 constexpr vagaris::cli::OptionSpec kOwnOptions[] = {
@@ -49,7 +51,8 @@ vagaris::EphemerisStepUnit UnitOption(const std::string& text) {
     if (text == "dias" || text == "días" || text == "d") return vagaris::EphemerisStepUnit::Days;
     if (text == "horas" || text == "h") return vagaris::EphemerisStepUnit::Hours;
     if (text == "minutos" || text == "m") return vagaris::EphemerisStepUnit::Minutes;
-    throw UsageError("--unit: se espera dias, horas o minutos, no '" + text + "'");
+    throw UsageError(Say(
+        QT_TRANSLATE_NOOP("CoreText", "--unit: se espera dias, horas o minutos, no '%1'"), {text}));
 }
 
 // "dd/mm/yyyy hh:nn:ss" → the two texts of the page's start boxes (time 00:00:00 when
@@ -63,7 +66,8 @@ void SplitStart(const std::string& start, vagaris::EphemerisRangeTexts& texts) {
 }
 
 vagaris::EphemerisRangeTexts RangeOptions(const ParsedArgs& args) {
-    if (!args.has("--start")) throw UsageError("falta --start FECHA");
+    if (!args.has("--start"))
+        throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "falta --start FECHA")));
     vagaris::EphemerisRangeTexts texts;
     SplitStart(args.value("--start"), texts);
     texts.Step = args.value("--step", "01.0");
@@ -74,18 +78,23 @@ vagaris::EphemerisRangeTexts RangeOptions(const ParsedArgs& args) {
     try {
         step = vagaris::ParseFloat(texts.Step);
     } catch (const vagaris::EConvertError&) {
-        throw UsageError("--step espera un número: '" + texts.Step + "'");
+        throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "%1 espera un número: '%2'"),
+                             {"--step", texts.Step}));
     }
     if (step < 0 || step > 99.9)
-        throw UsageError("--step fuera de rango (00.0 a 99.9): '" + texts.Step + "'");
+        throw UsageError(
+            Say(QT_TRANSLATE_NOOP("CoreText", "--step fuera de rango (00.0 a 99.9): '%1'"),
+                {texts.Step}));
     int rows = -1;
     try {
         rows = vagaris::ParseInt(texts.Rows);
     } catch (const vagaris::EConvertError&) {
-        throw UsageError("--rows espera un número entero: '" + texts.Rows + "'");
+        throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "%1 espera un número entero: '%2'"),
+                             {"--rows", texts.Rows}));
     }
     if (rows < 0 || rows > 9999)
-        throw UsageError("--rows fuera de rango (0 a 9999): '" + texts.Rows + "'");
+        throw UsageError(Say(
+            QT_TRANSLATE_NOOP("CoreText", "--rows fuera de rango (0 a 9999): '%1'"), {texts.Rows}));
     return texts;
 }
 
@@ -105,7 +114,9 @@ vagaris::EphemerisLayout LayoutOptions(const ParsedArgs& args, const vagaris::Se
 
 int Run(const ParsedArgs& args) {
     using namespace vagaris::cli;
-    if (!args.positional.empty()) throw UsageError("argumento de más: " + args.positional.front());
+    if (!args.positional.empty())
+        throw UsageError(
+            Say(QT_TRANSLATE_NOOP("CoreText", "argumento de más: %1"), {args.positional.front()}));
 
     vagaris::Session session;
     SetupSessionSettings(session, args);
@@ -145,7 +156,7 @@ const vagaris::cli::CommandSpec vagaris::cli::kEphemerisCommand = {
                       "--start FECHA [--step PASO] [--unit dias|horas|minutos] [--rows FILAS]\n"
                       "[--no-vel] [--no-altura] [--no-delta] [--no-r] [--no-elo] [--no-fase]\n"
                       "[--cola] [-o ARCHIVO] [opciones de Configuración]\n"
-                      "[--model standard|precise] [--geocentric]"),
+                      "[--model standard|precise] [--geocentric] [--two-body]"),
     {kObjectOptions, kOwnOptions, kSettingsOptions, kModelOptions},
     "vagaris-cli ephemeris --catalog CometsCR.dat --name \"Hale-Bopp\" --start \"01/03/1997 "
     "20:00:00\" --step 1 --rows 10",

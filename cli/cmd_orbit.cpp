@@ -9,7 +9,9 @@
 #include <sstream>
 
 #include <QtGlobal>
+#include "cli/CliText.h"
 #include "cli/CommonOptions.h"
+#include "cli/RuntimeFolder.h"
 #include "core/Errors.h"
 #include "core/Angles.h"
 #include "core/Circumstances.h"
@@ -58,6 +60,10 @@ constexpr vagaris::cli::OptionSpec kOwnOptions[] = {
          "CoreText",
          "con --frames, la unidad del paso: anos, meses, semanas, dias, horas o minutos (por "
          "defecto dias)")},
+    {"--animated", nullptr,
+     QT_TRANSLATE_NOOP("CoreText",
+                       "con --frames, las N imágenes en un solo GIF animado (cada una 0,2 s, en "
+                       "bucle) en lugar de la secuencia numerada: -o ARCHIVO.gif")},
     {"-o", QT_TRANSLATE_NOOP("CoreText", "ARCHIVO"),
      QT_TRANSLATE_NOOP(
          "CoreText",
@@ -84,10 +90,9 @@ int IntOption(const vagaris::cli::ParsedArgs& args, const std::string& name, int
     if (!args.values.count(name)) return fallback;
     int value = 0;
     if (!ParseWholeInt(args.value(name), value) || value < low || value > high) {
-        std::ostringstream message;
-        message << name << ": se espera un entero de " << low << " a " << high << ", no '"
-                << args.value(name) << "'";
-        throw UsageError(message.str());
+        throw UsageError(vagaris::cli::Say(
+            QT_TRANSLATE_NOOP("CoreText", "%1: se espera un entero de %2 a %3, no '%4'"),
+            {name, std::to_string(low), std::to_string(high), args.value(name)}));
     }
     return value;
 }
@@ -108,8 +113,10 @@ int ScalePosition(const vagaris::cli::ParsedArgs& args) {
     if (digitsOnly(whole) && digitsOnly(tenth) && tenth.size() == 1)
         position = std::atoi(whole.c_str()) * 10 + (tenth[0] - '0');
     if (position < 5 || position > 1000)
-        throw UsageError("--scale: se espera una escala de 0.5 a 100 UA en décimas, no '" + text +
-                         "'");
+        throw UsageError(vagaris::cli::Say(
+            QT_TRANSLATE_NOOP("CoreText",
+                              "--scale: se espera una escala de 0.5 a 100 UA en décimas, no '%1'"),
+            {text}));
     return position;
 }
 
@@ -120,7 +127,8 @@ void PanOption(const vagaris::cli::ParsedArgs& args, vagaris::OrbitView& view) {
     int x = 0, y = 0;
     if (comma == std::string::npos || !ParseWholeInt(text.substr(0, comma), x) ||
         !ParseWholeInt(text.substr(comma + 1), y) || std::abs(x) > kMaxPan || std::abs(y) > kMaxPan)
-        throw UsageError("--pan: se espera X,Y en píxeles, no '" + text + "'");
+        throw UsageError(vagaris::cli::Say(
+            QT_TRANSLATE_NOOP("CoreText", "--pan: se espera X,Y en píxeles, no '%1'"), {text}));
     view.PanX = x;
     view.PanY = y;
 }
@@ -141,10 +149,14 @@ void PlanetsOption(const vagaris::cli::ParsedArgs& args, vagaris::OrbitSceneOpti
         bool known = false;
         for (int p = 0; p < vagaris::kPlanetToggleCount; ++p)
             if (name == kNames[p]) options.planets[p] = known = true;
-        if (!known) throw UsageError("--planets: planeta desconocido '" + name + "'");
+        if (!known)
+            throw UsageError(vagaris::cli::Say(
+                QT_TRANSLATE_NOOP("CoreText", "--planets: planeta desconocido '%1'"), {name}));
         any = true;
     }
-    if (!any) throw UsageError("--planets: lista vacía");
+    if (!any)
+        throw UsageError(
+            vagaris::cli::Say(QT_TRANSLATE_NOOP("CoreText", "--planets: lista vacía")));
 }
 
 vagaris::StepUnit UnitOption(const vagaris::cli::ParsedArgs& args) {
@@ -153,8 +165,10 @@ vagaris::StepUnit UnitOption(const vagaris::cli::ParsedArgs& args) {
     const std::string text = args.value("--unit");
     for (int u = 0; u < 6; ++u)
         if (text == kUnits[u]) return static_cast<vagaris::StepUnit>(u);
-    throw UsageError("--unit: se espera anos, meses, semanas, dias, horas o minutos, no '" + text +
-                     "'");
+    throw UsageError(vagaris::cli::Say(
+        QT_TRANSLATE_NOOP("CoreText",
+                          "--unit: se espera anos, meses, semanas, dias, horas o minutos, no '%1'"),
+        {text}));
 }
 
 int StepOption(const vagaris::cli::ParsedArgs& args) {
@@ -163,14 +177,16 @@ int StepOption(const vagaris::cli::ParsedArgs& args) {
     if (ParseWholeInt(args.value("--step"), value))
         for (int amount : vagaris::kStepAmounts)
             if (value == amount) return value;
-    throw UsageError("--step: se espera 1, 2, 3, 5, 10, 15 o 30, no '" + args.value("--step") +
-                     "'");
+    throw UsageError(vagaris::cli::Say(
+        QT_TRANSLATE_NOOP("CoreText", "--step: se espera 1, 2, 3, 5, 10, 15 o 30, no '%1'"),
+        {args.value("--step")}));
 }
 
 // Text needs a GUI application; the command line draws offscreen without a display.
 std::unique_ptr<QGuiApplication> StartOffscreenApplication() {
     if (QGuiApplication::instance()) return nullptr;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    vagaris::cli::EnsureRuntimeFolder();
     static int argc = 1;
     static char name[] = "vagaris-cli";
     static char* argv[] = {name, nullptr};
@@ -187,9 +203,11 @@ void WritePicture(vagaris::Session& session, const vagaris::OrbitSceneOptions& o
 int Run(const vagaris::cli::ParsedArgs& args) {
     using namespace vagaris::cli;
     if (!args.positional.empty())
-        throw UsageError("argumento inesperado: " + args.positional.front());
+        throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "argumento inesperado: %1"),
+                             {args.positional.front()}));
     const std::string output = args.value("-o");
-    if (output.empty()) throw UsageError("falta -o ARCHIVO.gif|ARCHIVO.bmp");
+    if (output.empty())
+        throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "falta -o ARCHIVO.gif|ARCHIVO.bmp")));
 
     vagaris::OrbitSceneOptions options;
     options.view.Tilt = vagaris::Rad(IntOption(args, "--tilt", 0, -90, 90));
@@ -205,8 +223,20 @@ int Run(const vagaris::cli::ParsedArgs& args) {
 
     const bool sequence = args.values.count("--frames") > 0;
     if (!sequence && (args.values.count("--step") || args.values.count("--unit")))
-        throw UsageError("--step y --unit solo sirven con --frames");
+        throw UsageError(
+            Say(QT_TRANSLATE_NOOP("CoreText", "--step y --unit solo sirven con --frames")));
     const int frames = IntOption(args, "--frames", 1, 0, kMaxFrames);
+    const bool animated = args.flags.count("--animated") > 0;
+    if (animated && !sequence)
+        throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "--animated solo sirve con --frames")));
+    if (animated && frames == 0)
+        throw UsageError(
+            Say(QT_TRANSLATE_NOOP("CoreText", "--animated: se espera --frames de 1 a %1"),
+                {std::to_string(kMaxFrames)}));
+    if (animated && !vagaris::IsGifExtension(vagaris::PathExtension(output)))
+        throw UsageError(
+            Say(QT_TRANSLATE_NOOP("CoreText", "--animated escribe un GIF: -o ARCHIVO.gif, no '%1'"),
+                {output}));
     const int step = StepOption(args);
     const vagaris::StepUnit unit = UnitOption(args);
 
@@ -225,7 +255,20 @@ int Run(const vagaris::cli::ParsedArgs& args) {
         WritePicture(session, options, output);
         return 0;
     }
-    // A sequence: frame k shows the instant k − 1 steps after --at.
+    // A sequence: frame k shows the instant k − 1 steps after --at; animated, the same frames
+    // in one file.
+    if (animated) {
+        AnimatedPicture animation;
+        for (int k = 1; k <= frames; ++k) {
+            vagaris::ComputeCircumstances(session, vagaris::CircumstanceMode::R);
+            animation.addFrame(vagaris::RenderOrbitPicture(session, options));
+            vagaris::SetCurrentInstant(session,
+                                       vagaris::SteppedInstant(session.CurrentInstant, step, unit));
+        }
+        animation.save(QString::fromStdString(output));
+        vagaris::cli::PrintLines({output});
+        return 0;
+    }
     for (int k = 1; k <= frames; ++k) {
         vagaris::ComputeCircumstances(session, vagaris::CircumstanceMode::R);
         WritePicture(session, options, vagaris::SequenceFramePath(output, k).path);
@@ -243,13 +286,13 @@ const vagaris::cli::CommandSpec vagaris::cli::kOrbitCommand = {
         "CoreText",
         "el dibujo de la órbita de un objeto entre los planetas, o una secuencia de dibujos: la "
         "página Orbita"),
-    QT_TRANSLATE_NOOP(
-        "CoreText",
-        "--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)\n"
-        "[--at FECHA] [--tilt GRADOS] [--azimuth GRADOS] [--scale UA] [--pan X,Y]\n"
-        "[--planets LISTA] [--plane] [--web] [--frames N [--step K] [--unit UNIDAD]]\n"
-        "-o ARCHIVO.gif|ARCHIVO.bmp [opciones de Configuración]\n"
-        "[--model standard|precise] [--geocentric]"),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)\n"
+                      "[--at FECHA] [--tilt GRADOS] [--azimuth GRADOS] [--scale UA] [--pan X,Y]\n"
+                      "[--planets LISTA] [--plane] [--web]\n"
+                      "[--frames N [--step K] [--unit UNIDAD] [--animated]]\n"
+                      "-o ARCHIVO.gif|ARCHIVO.bmp [opciones de Configuración]\n"
+                      "[--model standard|precise] [--geocentric] [--two-body]"),
     {kObjectOptions, kAtOption, kOwnOptions, kSettingsOptions, kModelOptions},
     "vagaris-cli orbit --catalog CometsCR.dat --name \"Hale-Bopp\" --at 01/04/1997 --tilt 30 "
     "-o halebopp.gif",

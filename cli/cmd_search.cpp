@@ -14,6 +14,7 @@
 #include "catalogs/mpcorb/MpcOrbSearch.h"
 #include "catalogs/mpcorb/SearchKey.h"
 #include "cli/CircumstancesOutput.h"
+#include "cli/CliText.h"
 #include "cli/CommonOptions.h"
 #include "core/Circumstances.h"
 #include "core/ElementRecord.h"
@@ -34,6 +35,10 @@ constexpr cli::OptionSpec kOwnOptions[] = {
      QT_TRANSLATE_NOOP("CoreText", "la salida como un objeto JSON (por defecto, texto)")},
 };
 
+// The captions of the text output that are words, not symbols (M, a, q... stay as they are).
+[[maybe_unused]] constexpr const char* kFieldCaptions[] = {QT_TRANSLATE_NOOP("CoreText", "Name"),
+                                                           QT_TRANSLATE_NOOP("CoreText", "Fecha")};
+
 // The element texts by field name, in the order of the boxes.
 std::vector<std::pair<const char*, std::string>> ElementFields(const TOrbitalElements& el) {
     return {{"Name", el.Name}, {"Fecha", el.Fecha}, {"M", el.M}, {"a", el.a},
@@ -45,13 +50,16 @@ int Run(const cli::ParsedArgs& parsed) {
     // The key may come in several words when not quoted: "2004 MN4".
     std::string typed;
     for (const auto& word : parsed.positional) typed += (typed.empty() ? "" : " ") + word;
-    if (typed.empty()) throw cli::UsageError("search: falta la CLAVE que se busca");
+    if (typed.empty())
+        throw cli::UsageError(
+            cli::Say(QT_TRANSLATE_NOOP("CoreText", "search: falta la CLAVE que se busca")));
 
     Session session;
     const bool withCircumstances = parsed.has("--at");
     std::string path = parsed.value("--mpcorb");
     // Without --mpcorb, the file chosen on the Configuración page (vagaris.ini).
-    if (withCircumstances || path.empty() || parsed.has("--model") || parsed.has("--geocentric"))
+    if (withCircumstances || path.empty() || parsed.has("--model") || parsed.has("--geocentric") ||
+        parsed.has("--two-body"))
         cli::SetupSessionSettings(session, parsed);
     if (path.empty()) path = session.settings.MpcOrbPath;
     if (const std::string problem = MpcOrbFileProblem(path); !problem.empty())
@@ -83,7 +91,8 @@ int Run(const cli::ParsedArgs& parsed) {
         cli::PrintLines({cli::JsonLine(json)});
     } else {
         std::vector<std::string> lines;
-        for (const auto& [name, text] : fields) lines.push_back(std::string(name) + ": " + text);
+        // The captions in the interface language (the JSON keys above stay the field names).
+        for (const auto& [name, text] : fields) lines.push_back(cli::Say(name) + ": " + text);
         if (texts) {
             lines.emplace_back();
             for (auto& line : cli::SelectionResultLines(*texts)) lines.push_back(std::move(line));
@@ -105,7 +114,7 @@ const cli::CommandSpec vagaris::cli::kSearchCommand = {
     QT_TRANSLATE_NOOP(
         "CoreText",
         "[--mpcorb ARCHIVO] CLAVE [--json] [--at FECHA]\n[opciones de Configuración]\n"
-        "[--model standard|precise] [--geocentric]"),
+        "[--model standard|precise] [--geocentric] [--two-body]"),
     {kOwnOptions, cli::kAtOption, cli::kSettingsOptions, cli::kModelOptions},
     "vagaris-cli search --mpcorb MPCORB.DAT Apophis --at \"13/04/2029 21:00:00\"",
     Run,

@@ -3,6 +3,7 @@
 // Prints the e/a page's label: name, a, e and the Tisserand parameter with respect to
 // Jupiter, for a typed orbit (as the calculator dialog) or a catalog object.
 #include <QtGlobal>
+#include "cli/CliText.h"
 #include "cli/CommonOptions.h"
 #include "core/Errors.h"
 #include "core/Session.h"
@@ -30,34 +31,40 @@ void RequireNumber(const ParsedArgs& parsed, const char* name) {
     try {
         ParseFloat(parsed.value(name));
     } catch (const EConvertError&) {
-        throw UsageError(std::string(name) + " espera un número: '" + parsed.value(name) + "'");
+        throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "%1 espera un número: '%2'"),
+                             {name, parsed.value(name)}));
     }
 }
 
 int Run(const ParsedArgs& parsed) {
     if (!parsed.positional.empty())
-        throw UsageError("argumento inesperado: " + parsed.positional.front());
+        throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "argumento inesperado: %1"),
+                             {parsed.positional.front()}));
     const bool typed =
         parsed.has("--a") || parsed.has("--e") || parsed.has("--i") || parsed.has("--title");
     const bool fromCatalog = parsed.has("--catalog") || parsed.has("--kind") ||
                              parsed.has("--object") || parsed.has("--name");
     if (typed && fromCatalog)
-        throw UsageError(
-            "se da una órbita (--a --e --i) o un objeto de catálogo (--catalog), no ambos");
-    if (!typed && !fromCatalog) throw UsageError("falta --a --e --i o --catalog");
+        throw UsageError(Say(QT_TRANSLATE_NOOP(
+            "CoreText",
+            "se da una órbita (--a --e --i) o un objeto de catálogo (--catalog), no ambos")));
+    if (!typed && !fromCatalog)
+        throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "falta --a --e --i o --catalog")));
 
     if (typed) {
         for (const char* name : {"--a", "--e", "--i"})
-            if (!parsed.has(name)) throw UsageError(std::string("falta ") + name);
+            if (!parsed.has(name))
+                throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "falta %1"), {name}));
         for (const char* name : {"--a", "--e", "--i"}) RequireNumber(parsed, name);
         const EaPoint p =
             EaPointFromTyped(parsed.value("--e"), parsed.value("--a"), parsed.value("--i"));
         PrintLines({EaLabel(parsed.value("--title", "Calculado"), p)});
         return 0;
     }
-    if (!parsed.has("--catalog")) throw UsageError("falta --catalog ARCHIVO");
+    if (!parsed.has("--catalog"))
+        throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "falta --catalog ARCHIVO")));
     if (parsed.has("--object") == parsed.has("--name"))
-        throw UsageError("se da --object N o --name TEXTO");
+        throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "se da --object N o --name TEXTO")));
     Session session;
     SetupSessionObject(session, parsed);
     const auto point = EaPointFromElements(session.Elements);

@@ -10,6 +10,8 @@
 
 #include <QtGlobal>
 #include "catalogs/CatalogInfo.h"
+#include "cli/CatalogLookup.h"
+#include "cli/CliText.h"
 #include "cli/Commands.h"
 #include "cli/CommonOptions.h"
 #include "core/Errors.h"
@@ -75,6 +77,53 @@ constexpr cli::OptionSpec kOwnOptions[] = {
      QT_TRANSLATE_NOOP("CoreText", "escribe la salida en el archivo (texto: Windows-1252, CR LF)")},
 };
 
+// The text table's columns, for the help and the manual page; the window's column headers say
+// the same in their tooltips.
+constexpr cli::OutputItem kOutput[] = {
+    {nullptr,
+     QT_TRANSLATE_NOOP(
+         "CoreText",
+         "El texto es una cabecera (la noche, el lugar, la oscuridad, la Luna, los límites y las "
+         "cuentas) y una tabla, una fila por objeto en el orden de --sort, con estas columnas:")},
+    {"N", QT_TRANSLATE_NOOP("CoreText",
+                            "el número del objeto en su catálogo, desde 0 (el de --object en las "
+                            "otras órdenes y su lugar en las listas de objetos de la ventana); "
+                            "vacío para MPCOrb.dat")},
+    {"OBJETO", QT_TRANSLATE_NOOP("CoreText", "el nombre del objeto")},
+    {"CATALOGO",
+     QT_TRANSLATE_NOOP("CoreText", "el catálogo del que viene (solo con varios catálogos)")},
+    {"MAG", QT_TRANSLATE_NOOP("CoreText", "la magnitud en el mejor momento")},
+    {"INICIO", QT_TRANSLATE_NOOP("CoreText", "el primer minuto observable (T.U.)")},
+    {"FIN", QT_TRANSLATE_NOOP("CoreText", "el último minuto observable (T.U.)")},
+    {"HORAS", QT_TRANSLATE_NOOP("CoreText", "el tiempo observable (horas:minutos)")},
+    {"MEJOR", QT_TRANSLATE_NOOP("CoreText",
+                                "el mejor momento (T.U.): el de mayor altura mientras es "
+                                "observable")},
+    {"ALT", QT_TRANSLATE_NOOP("CoreText", "la altura en el mejor momento [°]")},
+    {"AZ", QT_TRANSLATE_NOOP("CoreText",
+                             "el acimut en el mejor momento, desde el norte hacia el este [°]")},
+    {"ELN", QT_TRANSLATE_NOOP("CoreText", "la elongación, la distancia angular al Sol [°]")},
+    {"D(UA)", QT_TRANSLATE_NOOP("CoreText", "la distancia a la Tierra [UA]")},
+    {"R(UA)", QT_TRANSLATE_NOOP("CoreText", "la distancia al Sol [UA]")},
+    {"\"/MIN", QT_TRANSLATE_NOOP("CoreText", "el movimiento aparente [\"/min]")},
+    {"AP", QT_TRANSLATE_NOOP("CoreText",
+                             "el ángulo de posición del movimiento aparente, desde el norte "
+                             "hacia el este [°]")},
+    {"LUNA", QT_TRANSLATE_NOOP("CoreText", "la separación de la Luna en el mejor momento [°]")},
+    {"EDAD", QT_TRANSLATE_NOOP("CoreText",
+                               "asteroides: los días desde la época de los elementos hasta el "
+                               "mejor momento")},
+    {"PERIH", QT_TRANSLATE_NOOP("CoreText",
+                                "cometas: los días desde el perihelio hasta el mejor momento "
+                                "(negativos antes del perihelio)")},
+    {nullptr,
+     QT_TRANSLATE_NOOP(
+         "CoreText",
+         "Un * tras EDAD o PERIH marca más de 200 días y ** más de 1000 (la ventana los pinta en "
+         "ámbar y en rojo): elementos viejos, y la posición calculada puede estar lejos de la "
+         "real. --json y --csv dan los mismos valores sin redondear, con sus nombres de clave.")},
+};
+
 // A number option inside its range: a text that is not a number or a value outside the
 // range is a usage error naming the option.
 double RangedNumber(const cli::ParsedArgs& args, const std::string& name, double fallback,
@@ -85,11 +134,13 @@ double RangedNumber(const cli::ParsedArgs& args, const std::string& name, double
     try {
         v = ParseFloat(text);
     } catch (const EConvertError&) {
-        throw cli::UsageError(name + " espera un número: '" + text + "'");
+        throw cli::UsageError(
+            cli::Say(QT_TRANSLATE_NOOP("CoreText", "%1 espera un número: '%2'"), {name, text}));
     }
     if (v < lo || v > hi)
-        throw cli::UsageError(name + " fuera de rango (" + FormatNumber("0;-0", lo) + " a " +
-                              FormatNumber("0;-0", hi) + "): '" + text + "'");
+        throw cli::UsageError(
+            cli::Say(QT_TRANSLATE_NOOP("CoreText", "%1 fuera de rango (%2 a %3): '%4'"),
+                     {name, FormatNumber("0;-0", lo), FormatNumber("0;-0", hi), text}));
     return v;
 }
 
@@ -101,11 +152,13 @@ int RangedInteger(const cli::ParsedArgs& args, const std::string& name, int fall
     try {
         v = ParseInt(text);
     } catch (const EConvertError&) {
-        throw cli::UsageError(name + " espera un número entero: '" + text + "'");
+        throw cli::UsageError(cli::Say(
+            QT_TRANSLATE_NOOP("CoreText", "%1 espera un número entero: '%2'"), {name, text}));
     }
     if (v < lo || v > hi)
-        throw cli::UsageError(name + " fuera de rango (" + std::to_string(lo) + " a " +
-                              std::to_string(hi) + "): '" + text + "'");
+        throw cli::UsageError(
+            cli::Say(QT_TRANSLATE_NOOP("CoreText", "%1 fuera de rango (%2 a %3): '%4'"),
+                     {name, std::to_string(lo), std::to_string(hi), text}));
     return v;
 }
 
@@ -118,54 +171,58 @@ double SiteCoordinate(const cli::ParsedArgs& args, const std::string& name,
     try {
         v = ParseFloat(text);
     } catch (const EConvertError&) {
-        throw std::runtime_error(std::string(name == "--lat" ? "Latitud" : "Longitud") +
-                                 " no válida: '" + text + "'");
+        throw std::runtime_error(
+            name == "--lat"
+                ? cli::Say(QT_TRANSLATE_NOOP("CoreText", "Latitud no válida: '%1'"), {text})
+                : cli::Say(QT_TRANSLATE_NOOP("CoreText", "Longitud no válida: '%1'"), {text}));
     }
     if (v < -limit || v > limit) {
-        const std::string range =
-            "(" + FormatNumber("0", -limit) + " a " + FormatNumber("+0", limit) + ")";
+        const std::string low = FormatNumber("0", -limit), high = FormatNumber("+0", limit);
         if (args.has(name))
-            throw cli::UsageError(name + " fuera de rango " + range + ": '" + text + "'");
-        throw std::runtime_error(std::string(name == "--lat" ? "Latitud" : "Longitud") +
-                                 " fuera de rango " + range + ": '" + text + "'");
+            throw cli::UsageError(
+                cli::Say(QT_TRANSLATE_NOOP("CoreText", "%1 fuera de rango (%2 a %3): '%4'"),
+                         {name, low, high, text}));
+        throw std::runtime_error(
+            name == "--lat"
+                ? cli::Say(QT_TRANSLATE_NOOP("CoreText", "Latitud fuera de rango (%1 a %2): '%3'"),
+                           {low, high, text})
+                : cli::Say(QT_TRANSLATE_NOOP("CoreText", "Longitud fuera de rango (%1 a %2): '%3'"),
+                           {low, high, text}));
     }
     return v;
-}
-
-// A catalog named on the command line: as given, else in the program folder.
-std::string CatalogPath(const std::string& given, const std::string& programDir) {
-    std::error_code ec;
-    const fs::path path = given;
-    if (!fs::exists(path, ec) && path.is_relative() && !programDir.empty() &&
-        fs::exists(fs::path(programDir) / path, ec))
-        return (fs::path(programDir) / path).string();
-    return given;
 }
 
 int Run(const cli::ParsedArgs& parsed) {
     const std::vector<std::string> catalogs = parsed.all("--catalog");
     if (!parsed.positional.empty())
-        throw cli::UsageError("argumento no esperado: " + parsed.positional.front());
+        throw cli::UsageError(cli::Say(QT_TRANSLATE_NOOP("CoreText", "argumento no esperado: %1"),
+                                       {parsed.positional.front()}));
     const int sourceKinds = (catalogs.empty() ? 0 : 1) + (parsed.has("--all-catalogs") ? 1 : 0) +
                             (parsed.has("--mpcorb") ? 1 : 0);
     if (sourceKinds != 1)
-        throw cli::UsageError("tonight: indique uno de --catalog, --all-catalogs o --mpcorb");
-    if (!parsed.has("--date")) throw cli::UsageError("tonight: falta --date dd/mm/yyyy");
+        throw cli::UsageError(cli::Say(QT_TRANSLATE_NOOP(
+            "CoreText", "tonight: indique uno de --catalog, --all-catalogs o --mpcorb")));
+    if (!parsed.has("--date"))
+        throw cli::UsageError(
+            cli::Say(QT_TRANSLATE_NOOP("CoreText", "tonight: falta --date dd/mm/yyyy")));
     if (parsed.has("--json") && parsed.has("--csv"))
-        throw cli::UsageError("--json y --csv se excluyen");
+        throw cli::UsageError(
+            cli::Say(QT_TRANSLATE_NOOP("CoreText", "%1 y %2 se excluyen"), {"--json", "--csv"}));
 
     tonight::Request request;
     const std::string dateText = parsed.value("--date");
     try {
         request.date = ParseDateText(dateText);
     } catch (const EConvertError&) {
-        throw cli::UsageError("--date espera dd/mm/yyyy: '" + dateText + "'");
+        throw cli::UsageError(
+            cli::Say(QT_TRANSLATE_NOOP("CoreText", "--date espera dd/mm/yyyy: '%1'"), {dateText}));
     }
     if (parsed.has("--twilight")) {
         const auto limit = tonight::TwilightFromName(parsed.value("--twilight"));
         if (!limit)
-            throw cli::UsageError("--twilight espera astro, nautical o civil: '" +
-                                  parsed.value("--twilight") + "'");
+            throw cli::UsageError(cli::Say(
+                QT_TRANSLATE_NOOP("CoreText", "--twilight espera astro, nautical o civil: '%1'"),
+                {parsed.value("--twilight")}));
         request.twilightLimit = *limit;
     }
     tonight::Limits& limits = request.limits;
@@ -181,8 +238,9 @@ int Run(const cli::ParsedArgs& parsed) {
     if (parsed.has("--sort")) {
         const auto key = tonight::SortKeyFromText(parsed.value("--sort"));
         if (!key)
-            throw cli::UsageError("--sort espera mag, best, time o alt: '" +
-                                  parsed.value("--sort") + "'");
+            throw cli::UsageError(
+                cli::Say(QT_TRANSLATE_NOOP("CoreText", "--sort espera mag, best, time o alt: '%1'"),
+                         {parsed.value("--sort")}));
         request.sort = *key;
     }
     std::optional<int> limit;
@@ -200,6 +258,7 @@ int Run(const cli::ParsedArgs& parsed) {
     cli::ApplyModelOptions(session.settings, parsed);
     request.precise = UsesPreciseModel(session.settings);
     request.geocentric = session.settings.GeocentricPlace;
+    request.twoBody = session.settings.TwoBodyPlace;
     request.heightMetres = RangedInteger(parsed, "--alt", ParseInt(session.settings.Alt), 0, 9999);
 
     std::vector<tonight::Source> sources;
@@ -210,16 +269,24 @@ int Run(const cli::ParsedArgs& parsed) {
             sources.push_back({session.ProgramDir + c.fileName, tonight::Source::Kind::Catalog});
         options.dedupe = true;
     } else {
-        for (const auto& c : catalogs) {
-            const std::string path = CatalogPath(c, session.ProgramDir);
-            std::error_code ec;
-            if (!fs::is_regular_file(path, ec))
-                throw std::runtime_error("No se puede leer " + path);
-            sources.push_back({path, tonight::Source::Kind::Catalog});
-        }
+        // Only a missing file is told here, saying where it was looked for: a FIFO or a
+        // device is refused by the reader, on the opened file, with its reason.
+        for (const auto& c : catalogs)
+            sources.push_back(
+                {cli::FindCatalogFile(c, session.ProgramDir), tonight::Source::Kind::Catalog});
     }
 
     const tonight::Result result = tonight::RankTonight(request, sources, options);
+    // None of the five catalogs there: a list of nothing would look like an empty sky.
+    if (parsed.has("--all-catalogs") && result.missing.size() == kCatalogs.size()) {
+        std::string names;
+        for (std::size_t k = 0; k < result.missing.size(); ++k)
+            names += (k > 0 ? ", " : "") + result.missing[k];
+        throw std::runtime_error(
+            cli::Say(QT_TRANSLATE_NOOP("CoreText", "No hay catálogos en %1: faltan %2"),
+                     {session.ProgramDir, names}) +
+            cli::SamplesNote());
+    }
 
     const bool toFile = parsed.has("-o");
     if (parsed.has("--json")) {
@@ -258,8 +325,11 @@ const cli::CommandSpec vagaris::cli::kTonightCommand = {
         "--date dd/mm/yyyy [--lat GRADOS] [--lon GRADOS] [--twilight astro|nautical|civil]\n"
         "[--mag MAG] [--min-alt GRADOS] [--min-time MINUTOS] [--moon-sep GRADOS] [--moon-down]\n"
         "[--sort mag|best|time|alt] [--limit N] [--threads N] [--json | --csv] [-o ARCHIVO]\n"
-        "[--alt METROS] [--model standard|precise] [--geocentric]"),
+        "[--alt METROS] [--model standard|precise] [--geocentric] [--two-body]"),
     {kOwnOptions, cli::kModelOptions},
     "vagaris-cli tonight --catalog CometsCR.dat --date 21/11/2025 --lat +40 --lon -3.7 --sort best",
     Run,
+    false,
+    nullptr,
+    kOutput,
 };

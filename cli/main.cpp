@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/CliText.h"
 #include "cli/CommonOptions.h"
 #include "core/AtomicFile.h"
 #include "shell/settings/Translations.h"
@@ -21,9 +22,12 @@ void Print(std::FILE* to, const std::string& text) {
 }
 
 void PrintUsage() {
-    std::string text = "uso: vagaris-cli <orden> [opciones]\nórdenes:";
-    for (const CommandSpec* c : kCommands) text += std::string(" ") + c->name;
-    Print(stderr, text + "\nLa ayuda: vagaris-cli --help, vagaris-cli <orden> --help\n");
+    std::string names;
+    for (const CommandSpec* c : kCommands) names += std::string(" ") + c->name;
+    Print(stderr, Say(QT_TRANSLATE_NOOP("CoreText",
+                                        "uso: vagaris-cli <orden> [opciones]\nórdenes:%1\nLa "
+                                        "ayuda: vagaris-cli --help, vagaris-cli <orden> --help\n"),
+                      {names}));
 }
 
 // Output that could not be written (a full disk behind "> file", a closed pipe) is a
@@ -34,7 +38,8 @@ int WithStandardOutputChecked(int code) {
     if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return code;
     const std::string reason =
         errno != 0 ? vagaris::WriteFailureReason(errno) : std::string("error de escritura");
-    std::fprintf(stderr, "No se pudo escribir la salida: %s\n", reason.c_str());
+    Print(stderr,
+          Say(QT_TRANSLATE_NOOP("CoreText", "No se pudo escribir la salida: %1"), {reason}) + "\n");
     return 1;
 }
 
@@ -42,7 +47,7 @@ int WithStandardOutputChecked(int code) {
 std::string CodeList(const std::vector<std::string>& codes) {
     std::string out;
     for (std::size_t i = 0; i < codes.size(); ++i) {
-        if (i > 0) out += i + 1 == codes.size() ? " o " : ", ";
+        if (i > 0) out += i + 1 == codes.size() ? Say(QT_TRANSLATE_NOOP("CoreText", " o ")) : ", ";
         out += codes[i];
     }
     return out;
@@ -58,7 +63,9 @@ bool TakeLanguageOption(std::vector<std::string>& words) {
         const std::vector<std::string> available = AvailableLanguages();
         if (i + 1 >= words.size() ||
             std::find(available.begin(), available.end(), words[i + 1]) == available.end()) {
-            std::fprintf(stderr, "--lang: se esperaba %s\n", CodeList(available).c_str());
+            Print(stderr, Say(QT_TRANSLATE_NOOP("CoreText", "--lang: se esperaba %1"),
+                              {CodeList(available)}) +
+                              "\n");
             return false;
         }
         UseLanguage(words[i + 1]);
@@ -106,7 +113,15 @@ int main(int argc, char** argv) {
         return WithStandardOutputChecked(
             RunGuarded([&] { return c->run(ParseCommandLine(*c, args)); }));
     }
-    Print(stderr, (first.rfind('-', 0) == 0 ? "opción desconocida: " : "orden desconocida: ") +
-                      first + " (vagaris-cli --help enumera las órdenes)\n");
+    Print(stderr, (first.rfind('-', 0) == 0
+                       ? Say(QT_TRANSLATE_NOOP(
+                                 "CoreText",
+                                 "opción desconocida: %1 (vagaris-cli --help enumera las órdenes)"),
+                             {first})
+                       : Say(QT_TRANSLATE_NOOP(
+                                 "CoreText",
+                                 "orden desconocida: %1 (vagaris-cli --help enumera las órdenes)"),
+                             {first})) +
+                      "\n");
     return 2;
 }

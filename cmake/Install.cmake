@@ -97,8 +97,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window's layout is drawn for DejaVu Sans.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
-# Qt's own texts (standard buttons, file dialogs) in Spanish when the interface is Spanish.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+# Qt's own texts (standard buttons, file dialogs) in Spanish when the interface is Spanish; the
+# first start's list of cities: the city database of kstars-data, read with Qt's SQLite driver
+# (a plugin, which the computed dependencies do not see).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, kstars-data, libqt6sql6-sqlite")
 # The extended description; CPack puts the summary line above it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Vagaris predicts where a comet or minor planet is in the sky and how well it

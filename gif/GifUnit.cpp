@@ -1,11 +1,12 @@
 #include "gif/GifUnit.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
-#include <atomic>
-#include <chrono>
-#include <filesystem>
-#include <fstream>
+#include <cerrno>
 #include <ostream>
+#include <random>
 #include <system_error>
 
 #include "gif/LzwEncoder.h"
@@ -70,6 +71,31 @@ void PutTable(std::string& out, const TColorTable& table) {
     }
 }
 
+// The NETSCAPE2.0 application extension: sub-block 1 holds the loop count.
+void PutLoopExtension(std::string& out, std::uint16_t loopCount) {
+    static constexpr char kIdentifier[] = "NETSCAPE2.0";
+    Put8(out, 0x21);  // "!"
+    Put8(out, 0xFF);
+    Put8(out, 11);
+    out.append(kIdentifier, 11);
+    Put8(out, 3);
+    Put8(out, 1);
+    Put16(out, loopCount);
+    Put8(out, 0);
+}
+
+// The graphic-control extension before an image: disposal 1 (leave the image in place; the
+// next one covers the whole screen anyway), no user input, no transparent colour.
+void PutGraphicControl(std::string& out, std::uint16_t delayCentiseconds) {
+    Put8(out, 0x21);
+    Put8(out, 0xF9);
+    Put8(out, 4);
+    Put8(out, 1 << 2);
+    Put16(out, delayCentiseconds);
+    Put8(out, 0);  // transparent index, unused
+    Put8(out, 0);
+}
+
 // The rows of an interlaced image in the order GIF stores them: every 8th row from row 0,
 // every 8th from row 4, every 4th from row 2, every 2nd from row 1.
 std::vector<std::uint32_t> InterlacedRowOrder(std::uint32_t height) {
@@ -82,35 +108,49 @@ std::vector<std::uint32_t> InterlacedRowOrder(std::uint32_t height) {
     return rows;
 }
 
-// Replaces `path` with `bytes` through a temporary file in the same folder and a rename, so
-// a failure never leaves a half-written file (nor the temporary). The message names the file
-// and the reason, in the words of the program's other saves.
-void WriteBytesAtomically(const std::string& path, const std::string& bytes) {
-    namespace fs = std::filesystem;
-    const fs::path target(path);
-    // A name unique within this process and unlikely to meet another process's temporary.
-    static std::atomic<unsigned> counter{0};
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    fs::path temp = target;
-    temp += ".tmp" + std::to_string(stamp % 1000000007) + "-" + std::to_string(counter++);
+// A temporary name beside `path` that nobody can guess: 12 random letters and digits.
+std::string TemporaryNameBeside(const std::string& path) {
+    static constexpr char kAlphabet[] =
+        "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    std::random_device source;
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kAlphabet - 2);
+    std::string name = path + ".tmp-";
+    for (int k = 0; k < 12; ++k) name += kAlphabet[pick(source)];
+    return name;
+}
 
+// Replaces `path` with `bytes` through a temporary file in the same folder and a rename, so
+// a failure never leaves a half-written file (nor the temporary). The temporary file has a
+// random name and is created exclusively, never through a link: a name planted in advance
+// (a link to another file) is refused, not followed. The message names the file and the
+// reason, in the words of the program's other saves.
+void WriteBytesAtomically(const std::string& path, const std::string& bytes) {
+    std::string temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 8 && fd < 0; ++attempt) {
+        temp = TemporaryNameBeside(path);
+        // 0666: the process's umask decides the new file's mode, as for any program.
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) break;
+    }
+    if (fd < 0)
+        throw EGifException("No se pudo escribir '" + path + "': no se puede crear el archivo");
     auto fail = [&](const std::string& reason) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
+        if (fd >= 0) ::close(fd);
+        ::unlink(temp.c_str());
         throw EGifException("No se pudo escribir '" + path + "': " + reason);
     };
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) fail("no se puede crear el archivo");
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) fail("error de escritura");
-        out.close();
-        if (out.fail()) fail("error de escritura");
+    for (std::size_t done = 0; done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) fail("error de escritura");
+        done += std::size_t(n);
     }
-    std::error_code ec;
-    fs::rename(temp, target, ec);
-    if (ec) fail(ec.message());
+    const int written = fd;
+    fd = -1;
+    if (::close(written) != 0) fail("error de escritura");
+    if (::rename(temp.c_str(), path.c_str()) != 0)
+        fail(std::error_code(errno, std::generic_category()).message());
 }
 
 }  // namespace
@@ -264,7 +304,10 @@ std::string TGifFile::WriteToBytes() {
     if (pending) ConvertBitmaps();
 
     std::string out;
-    out.append(Signature.data(), Signature.size());
+    if (Animation)
+        out.append("GIF89a");  // extension blocks are a GIF89a feature
+    else
+        out.append(Signature.data(), Signature.size());
     ScreenFlags = ComputeScreenFlags();
     Put16(out, ScreenWidth);
     Put16(out, ScreenHeight);
@@ -272,8 +315,10 @@ std::string TGifFile::WriteToBytes() {
     Put8(out, BackgroundIndex);
     Put8(out, Aspect);
     if (HasGlobalTable) PutTable(out, GlobalTable);
+    if (Animation) PutLoopExtension(out, Animation->LoopCount);
 
     for (auto& image : Images) {
+        if (Animation) PutGraphicControl(out, Animation->DelayCentiseconds);
         Put8(out, 0x2C);  // ","
         if (!image->HasEncodedData()) image->EncodeImage();
         image->EncodedData.Flush();

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,13 @@ struct TScannedBitmap {
 // new. Reports 0 before the first row and rows done / height after each row to ProgressHook.
 TScannedBitmap ScanBitmap(const TPixelBitmap& bitmap);
 
+// How an animated GIF plays its images: the NETSCAPE2.0 application extension holds the loop
+// count, a graphic-control extension before each image its delay.
+struct TGifAnimation {
+    std::uint16_t DelayCentiseconds = 20;  // [1/100 s] each image stays on screen
+    std::uint16_t LoopCount = 0;           // plays after the first; 0: for ever
+};
+
 // 3 or 4 colours become 4, 5..8 become 8, ... 129..255 become 256; 0, 1, 2, 256 (and any
 // count above 256) stay as they are.
 int RoundUpCount(int count);
@@ -86,6 +94,10 @@ public:
     TColorTable GlobalTable;
     std::uint8_t Bits = 1;  // log2 of the global table's size
     std::vector<std::unique_ptr<TGifSubImage>> Images;
+    // Set: WriteToBytes writes a GIF89a with the loop extension after the global table and a
+    // graphic-control extension (the delay, disposal "leave in place", no transparency)
+    // before every image. Unset, the single-image GIF87a of before, byte for byte.
+    std::optional<TGifAnimation> Animation;
 
     // Appends a pending image holding the picture; the file owns it from now on.
     void AddBitmap(TPixelBitmap bitmap);
@@ -100,7 +112,8 @@ public:
     std::uint8_t ComputeScreenFlags() const;
 
     // The whole GIF: header, screen descriptor, global table, each image (descriptor, local
-    // table, minimum code size, sub-blocks, terminator) and the trailer. No extension blocks.
+    // table, minimum code size, sub-blocks, terminator) and the trailer. Extension blocks only
+    // for an Animation (then the header says "GIF89a", whatever Signature holds).
     std::string WriteToBytes();
     void WriteToStream(std::ostream& stream);
     // Builds the file in memory and replaces `path` with it in one piece, atomically (the

@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QToolButton>
+#include <functional>
 
 #include "core/Angles.h"
 #include "orbitview/InstantStep.h"
@@ -61,6 +62,7 @@ constexpr int kBarThickness = 17;                           // [px]
 
 const QString kPictureFilter = QStringLiteral("Gif (*.gif)|*.gif|Bitmaps (*.bmp)|*.bmp");
 const QString kPictureDefaultExt = QStringLiteral("gif");
+const QString kAnimationFilter = QStringLiteral("Gif (*.gif)|*.gif");
 
 // The small pictures of the planet toggles: a disc in the planet's colour (Saturn with its
 // ring) and, for the ecliptic toggle, the red square the view draws.
@@ -90,14 +92,34 @@ QIcon PlaneIcon() {
     return QIcon(pixmap);
 }
 
+// A film strip: the animated GIF's button.
+QIcon FilmIcon() {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(1, 2, 13, 11);
+    p.drawLine(4, 2, 4, 13);
+    p.drawLine(11, 2, 11, 13);
+    for (int y = 4; y <= 11; y += 3) {
+        p.drawPoint(2, y);
+        p.drawPoint(13, y);
+    }
+    return QIcon(pixmap);
+}
+
+// `hint` is the button's own hint, kept with it but not shown, as on the rest of the window;
+// `tip` says what a click does, shown when the pointer rests on the button (the pictures and
+// the signs alone do not say it).
 QToolButton* FlatButton(QWidget* parent, const QString& name, const QString& hint,
-                        const QRect& geometry) {
+                        const QString& tip, const QRect& geometry) {
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
     button->setAutoRaise(true);
     button->setGeometry(geometry);
-    // Hints are kept with the button but not shown, as on the rest of the window.
     button->setProperty("hint", hint);
+    button->setToolTip(tip);
     return button;
 }
 
@@ -120,11 +142,11 @@ void OrbitaPage::buildControls() {
     panel1->setGeometry(0, 0, 93, 512);
 
     auto* previous = FlatButton(panel1, QStringLiteral("SpeedButton4"), tr("Disminuye Dec"),
-                                QRect(4, 4, 40, 24));
+                                tr("Objeto anterior del catálogo"), QRect(4, 4, 40, 24));
     previous->setArrowType(Qt::LeftArrow);
     connect(previous, &QToolButton::clicked, this, &OrbitaPage::SpeedButton4Click);
     auto* next = FlatButton(panel1, QStringLiteral("SpeedButton14"), tr("Aumenta Dec"),
-                            QRect(48, 4, 40, 24));
+                            tr("Objeto siguiente del catálogo"), QRect(48, 4, 40, 24));
     next->setArrowType(Qt::RightArrow);
     connect(next, &QToolButton::clicked, this, &OrbitaPage::SpeedButton14Click);
 
@@ -146,14 +168,16 @@ void OrbitaPage::buildControls() {
     for (int p = 0; p < vagaris::kPlanetToggleCount; ++p) {
         const QRect geometry(4 + (p % 2) * 44, 36 + (p / 2) * 28, 40, 26);
         auto* button =
-            FlatButton(panel1, QString::fromLatin1(planets[p].name), tr(planets[p].hint), geometry);
+            FlatButton(panel1, QString::fromLatin1(planets[p].name), tr(planets[p].hint),
+                       tr("Muestra u oculta la órbita de %1").arg(tr(planets[p].hint)), geometry);
         button->setCheckable(true);
         button->setIcon(PlanetIcon(planets[p].colour, planets[p].ring));
         connect(button, &QToolButton::clicked, this, &OrbitaPage::PlanetToggleClick);
         planetButtons_[p] = button;
     }
-    eclipticPlane_ = FlatButton(panel1, QStringLiteral("sbPlano"), tr("Plano de la eclíptica"),
-                                QRect(48, 36 + 3 * 28, 40, 26));
+    eclipticPlane_ =
+        FlatButton(panel1, QStringLiteral("sbPlano"), tr("Plano de la eclíptica"),
+                   tr("Muestra u oculta el plano de la eclíptica"), QRect(48, 36 + 3 * 28, 40, 26));
     eclipticPlane_->setCheckable(true);
     eclipticPlane_->setIcon(PlaneIcon());
     connect(eclipticPlane_, &QToolButton::clicked, this, &OrbitaPage::PlanetToggleClick);
@@ -180,17 +204,18 @@ void OrbitaPage::buildControls() {
     stepUnit_->setCurrentIndex(app_.stepUnitIndex());
     connect(stepUnit_, &QComboBox::activated, this, &OrbitaPage::cbClaseChange);
 
-    auto* back =
-        FlatButton(panel1, QStringLiteral("SpeedButton9"), tr("Anima -"), QRect(4, 234, 40, 24));
+    auto* back = FlatButton(panel1, QStringLiteral("SpeedButton9"), tr("Anima -"),
+                            tr("Un paso atrás en el tiempo"), QRect(4, 234, 40, 24));
     back->setText(QStringLiteral("-"));
     connect(back, &QToolButton::clicked, this, &OrbitaPage::SpeedButton9Click);
-    auto* forward =
-        FlatButton(panel1, QStringLiteral("SpeedButton8"), tr("Anima +"), QRect(48, 234, 40, 24));
+    auto* forward = FlatButton(panel1, QStringLiteral("SpeedButton8"), tr("Anima +"),
+                               tr("Un paso adelante en el tiempo"), QRect(48, 234, 40, 24));
     forward->setText(QStringLiteral("+"));
     connect(forward, &QToolButton::clicked, this, &OrbitaPage::SpeedButton8Click);
 
-    auto* savePicture = FlatButton(panel1, QStringLiteral("SpeedButton27"),
-                                   tr("Guarda carta como..."), QRect(4, 268, 40, 24));
+    auto* savePicture =
+        FlatButton(panel1, QStringLiteral("SpeedButton27"), tr("Guarda carta como..."),
+                   tr("Guardar la vista como imagen (GIF o BMP)"), QRect(4, 268, 40, 24));
     savePicture->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     connect(savePicture, &QToolButton::clicked, this, &OrbitaPage::SpeedButton27Click);
 
@@ -201,10 +226,18 @@ void OrbitaPage::buildControls() {
     sequenceCount_->setGeometry(4, 300, 50, 24);
     if (auto* edit = sequenceCount_->findChild<QLineEdit*>())
         edit->setObjectName(QStringLiteral("Edit1"));
-    saveSequence_ = FlatButton(panel1, QStringLiteral("SpeedButton11"),
-                               tr("Graba secuencia como..."), QRect(58, 300, 30, 24));
+    saveSequence_ =
+        FlatButton(panel1, QStringLiteral("SpeedButton11"), tr("Graba secuencia como..."),
+                   tr("Guardar secuencia: tantas imágenes numeradas como indica la "
+                      "casilla, un paso entre cada una"),
+                   QRect(58, 300, 30, 24));
     saveSequence_->setText(QStringLiteral(">"));
     connect(saveSequence_, &QToolButton::clicked, this, &OrbitaPage::SpeedButton11Click);
+    saveAnimation_ = FlatButton(panel1, QStringLiteral("sbAnimacion"), tr("Guardar animación"),
+                                tr("Guardar animación"), QRect(58, 328, 30, 24));
+    saveAnimation_->setIcon(FilmIcon());
+    saveAnimation_->setAccessibleName(tr("Guardar animación"));
+    connect(saveAnimation_, &QToolButton::clicked, this, &OrbitaPage::sbAnimacionClick);
 
     auto* panel2 = new QFrame(this);
     panel2->setObjectName(QStringLiteral("Panel2"));
@@ -403,6 +436,42 @@ void OrbitaPage::SpeedButton27Click() {
     });
 }
 
+bool OrbitaPage::stepThroughFrames(int count, const std::function<void(const QImage&, int)>& take) {
+    // Writing a frame lets the window handle events (the GIF progress window paints), so a
+    // button could start a second sequence inside this one: both wait disabled.
+    saveSequence_->setEnabled(false);
+    saveAnimation_->setEnabled(false);
+    const auto enableAgain = qScopeGuard([this] {
+        saveSequence_->setEnabled(true);
+        saveAnimation_->setEnabled(true);
+    });
+    const bool hasObject = !app_.session().Elements.Fecha.empty();
+    bool computed = false;  // whether the last step already computed the new instant
+    for (int k = 1; k <= count; ++k) {
+        if (computed) {
+            vagaris::UpdatePlanetMeanAnomalies(app_.session());
+            repaint(RedrawMode::Recompute);
+        } else {
+            RedrawOrbitView(RedrawMode::Recompute);
+            if (objectState_ == ObjectState::Failed) return false;  // reported once
+        }
+        {
+            const BusyCursor busy;
+            take(capturePicture(), k);  // a refused picture ends the frames here
+        }
+        const int before = computations_;
+        app_.stepInstant(true);
+        computed = computations_ != before;
+        if (hasObject && !computed) {
+            // The step's computation failed and showed its message; stop here.
+            objectState_ = ObjectState::Failed;
+            repaint(RedrawMode::Recompute);
+            return false;
+        }
+    }
+    return true;
+}
+
 void OrbitaPage::SpeedButton11Click() {
     app_.guarded([&] {
         const QString proposed =
@@ -410,37 +479,30 @@ void OrbitaPage::SpeedButton11Click() {
         const QString path =
             app_.dialogs().saveFile(this, kPictureFilter, kPictureDefaultExt, proposed);
         if (path.isEmpty()) return;
-        // Writing a frame lets the window handle events (the GIF progress window paints), so
-        // the button could start a second sequence inside this one: it waits disabled.
-        saveSequence_->setEnabled(false);
-        const auto enableAgain = qScopeGuard([this] { saveSequence_->setEnabled(true); });
-        const int count = sequenceCount_->value();
         const std::string chosen = path.toStdString();
-        const bool hasObject = !app_.session().Elements.Fecha.empty();
-        bool computed = false;  // whether the last step already computed the new instant
-        for (int k = 1; k <= count; ++k) {
-            if (computed) {
-                vagaris::UpdatePlanetMeanAnomalies(app_.session());
-                repaint(RedrawMode::Recompute);
-            } else {
-                RedrawOrbitView(RedrawMode::Recompute);
-                if (objectState_ == ObjectState::Failed) return;  // reported once
-            }
+        // The frames written before a failure stay.
+        stepThroughFrames(sequenceCount_->value(), [&](const QImage& picture, int k) {
             const vagaris::SequenceFrame frame = vagaris::SequenceFramePath(chosen, k);
-            {
-                const BusyCursor busy;
-                // A refused picture ends the sequence here; the frames written stay.
-                SavePicture(capturePicture(), QString::fromStdString(frame.path));
-            }
-            const int before = computations_;
-            app_.stepInstant(true);
-            computed = computations_ != before;
-            if (hasObject && !computed) {
-                // The step's computation failed and showed its message; stop here.
-                objectState_ = ObjectState::Failed;
-                repaint(RedrawMode::Recompute);
-                return;
-            }
-        }
+            SavePicture(picture, QString::fromStdString(frame.path));
+        });
+    });
+}
+
+void OrbitaPage::sbAnimacionClick() {
+    app_.guarded([&] {
+        const QString proposed =
+            QString::fromStdString(vagaris::DefaultSequenceName(app_.session().ObjectName));
+        const QString path =
+            app_.dialogs().saveFile(this, kAnimationFilter, kPictureDefaultExt, proposed);
+        if (path.isEmpty()) return;
+        const int count = sequenceCount_->value();
+        if (count == 0) return;  // no frame, no file
+        AnimatedPicture animation;
+        // The same frames as the sequence; a failed computation leaves no partial file.
+        if (!stepThroughFrames(count,
+                               [&](const QImage& picture, int) { animation.addFrame(picture); }))
+            return;
+        const BusyCursor busy;
+        animation.save(path);
     });
 }

@@ -2,6 +2,7 @@
 // The "Orbita" page: the orbit view with its turning, zooming and dragging, the planet
 // toggles, previous/next object, the animation steps and the picture saving.
 #include <QImage>
+#include <functional>
 
 #include "orbitview/OrbitScene.h"
 #include "shell/Page.h"
@@ -58,6 +59,11 @@ private:
     void SpeedButton9Click();             // "-": one step back, computed
     void SpeedButton27Click();            // saves the view as a picture
     void SpeedButton11Click();            // ">": saves UpDown1 pictures, one step apart
+    void sbAnimacionClick();              // the same UpDown1 pictures as one animated GIF
+    // Draws `count` frames one step apart from the current instant, handing each to `take`
+    // (the picture, its number from 1), and steps once after each, as ">" always did. False
+    // when a computation failed (it was reported); what `take` throws ends the frames.
+    bool stepThroughFrames(int count, const std::function<void(const QImage&, int)>& take);
 
     friend class OrbitPaintBox;
     void PaintBox1Paint(QPainter& painter);
@@ -84,4 +90,5 @@ private:
     QSpinBox* sequenceCount_ = nullptr;     // UpDown1 (its text box: Edit1), pictures per ">"
     // SpeedButton11, hint "Graba secuencia como...": disabled while its frames are written.
     QToolButton* saveSequence_ = nullptr;
+    QToolButton* saveAnimation_ = nullptr;  // sbAnimacion, "Guardar animación"
 };

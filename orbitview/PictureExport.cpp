@@ -28,6 +28,18 @@ void SaveAsGif(const QImage& picture, const QString& path) {
     WriteImageAsGif(NormalisedPixels(picture), QFile::encodeName(path).toStdString());
 }
 
+AnimatedPicture::AnimatedPicture()
+    : gif_(std::make_unique<AnimatedGifWriter>(
+          vagaris::TGifAnimation{kAnimationDelayCentiseconds, 0})) {}
+
+AnimatedPicture::~AnimatedPicture() = default;
+
+void AnimatedPicture::addFrame(const QImage& picture) { gif_->addFrame(NormalisedPixels(picture)); }
+
+void AnimatedPicture::save(const QString& path) {
+    gif_->write(QFile::encodeName(path).toStdString());
+}
+
 void SavePicture(const QImage& picture, const QString& path) {
     if (vagaris::IsGifExtension(vagaris::PathExtension(path.toStdString()))) {
         SaveAsGif(picture, path);

@@ -5,9 +5,10 @@
 # stops after the first run (a quick local check; CI runs everything).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh
+bash scripts/deps.sh test
 export VAGARIS_BUILD_DIR="${VAGARIS_BUILD_DIR:-build}"
-bash scripts/build.sh -DVAGARIS_WERROR=ON
+# Tests and benchmarks on again, for a build folder that scripts/run.sh configured without them.
+bash scripts/build.sh -DVAGARIS_WERROR=ON -DVAGARIS_BUILD_TESTS=ON -DVAGARIS_BUILD_BENCH=ON
 bash scripts/check_format.sh
 python3 scripts/check_layers.py
 python3 data/samples/check_samples.py data/samples

@@ -14,6 +14,7 @@
 #include "core/TextForms.h"
 #include "orbitview/InstantStep.h"
 #include "shell/BusyCursor.h"
+#include "shell/ContainsCompleter.h"
 #include "shell/Dialogs.h"
 #include "shell/TFCalen.h"
 #include "shell/settings/Translations.h"
@@ -137,11 +138,13 @@ void AppController::stepInstant(bool forward) {
 void AppController::requestPage(const QString& name) { emit pageRequested(name); }
 
 void AppController::bindObjectSelector(QComboBox* selector, std::function<void()> afterChange) {
+    InstallContainsCompleter(selector);
     auto refill = [this, selector] {
         const QSignalBlocker block(selector);
         selector->clear();
         for (const std::string& name : session_.SelectorNames)
             selector->addItem(QString::fromStdString(name));
+        RefreshContainsCompleter(selector);
         selector->setEnabled(session_.SelectorsEnabled);
         selector->setCurrentIndex(session_.SelectorIndex);
     };
@@ -158,6 +161,12 @@ void AppController::bindObjectSelector(QComboBox* selector, std::function<void()
             if (afterChange) afterChange();
         });
     });
+}
+
+void AppController::changeSettings(const std::function<void(vagaris::Settings&)>& edit) {
+    const vagaris::Settings before = session_.settings;
+    edit(session_.settings);
+    if (!(session_.settings == before)) emit settingsChanged();
 }
 
 std::optional<QDate> AppController::pickDate(const QDate& initial) {

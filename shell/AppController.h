@@ -76,8 +76,14 @@ public:
     // One of the four object selectors (ComboBox1, ComboBox2, ComboBox4, ComboBox3): it is
     // filled from the session and follows the common index without running change handlers;
     // the user's choice copies the index to the others, runs chooseObject, then `afterChange`
-    // (the page's extra action: clear the table, rebuild the chart, ...).
+    // (the page's extra action: clear the table, rebuild the chart, ...). Typed text offers the
+    // objects whose name contains it (shell/ContainsCompleter.h); choosing one of them is the
+    // same choice.
     void bindObjectSelector(QComboBox* selector, std::function<void()> afterChange = {});
+
+    // Every change the window makes to session.settings: `edit` changes them, and
+    // settingsChanged follows when they differ afterwards.
+    void changeSettings(const std::function<void(vagaris::Settings&)>& edit);
 
     // The date picker TFCalen, shown through the Dialogs seam on `initial`; the chosen day
     // after "Aceptar", nothing otherwise.
@@ -107,6 +113,8 @@ signals:
     void catalogLoadStarted();
     // Catalog radio buttons: check this one (a catalog the program loaded, not a click).
     void catalogChecked(int catalogIndex);
+    // session.settings changed (changeSettings): the window writes the settings file.
+    void settingsChanged();
 
 private:
     // An MPCOrb.dat object replaces the catalog choice (the search box, a tonight row).

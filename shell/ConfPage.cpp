@@ -18,6 +18,7 @@
 #include "shell/AppController.h"
 #include "shell/Dialogs.h"
 #include "shell/MaskedEdit.h"
+#include "shell/SiteBoxes.h"
 #include "shell/settings/SettingsFile.h"
 #include "shell/settings/Translations.h"
 
@@ -61,17 +62,12 @@ ConfPage::ConfPage(AppController& app, QWidget* parent) : Page(app, parent) {
 QWidget* ConfPage::buildSite() {
     auto* box = NewGroup(QStringLiteral("GroupBox1"), tr("Posición geográfica"));
     auto* grid = new QGridLayout(box);
-    latitudeBox_ =
-        NewMaskedEdit(QStringLiteral("meLat"), QStringLiteral("#00;1;_"), QStringLiteral("+40"));
-    heightBox_ =
-        NewMaskedEdit(QStringLiteral("meAlt"), QStringLiteral("0000;1;_"), QStringLiteral("0000"));
-    // The longitude (east positive) is used by the tonight list and the precise model: sign,
-    // three digits and one decimal, -180.0 … +180.0.
-    longitudeBox_ = NewMaskedEdit(QStringLiteral("meLon"), QStringLiteral("#000.0;1;_"),
-                                  QStringLiteral("+000.0"));
-    FitToText(latitudeBox_, QStringLiteral("+000"));
-    FitToText(heightBox_, QStringLiteral("00000"));
-    FitToText(longitudeBox_, QStringLiteral("+0000.0"));
+    // Leaving the latitude or the height recomputes the site; a box with unfilled positions,
+    // or a longitude out of its range, keeps the focus and never reaches the settings.
+    const SiteBoxes site = NewSiteBoxes([this] { meLatExit(); });
+    latitudeBox_ = site.latitude;
+    heightBox_ = site.height;
+    longitudeBox_ = site.longitude;
     grid->addWidget(new QLabel(tr("Latitud (+N)")), 0, 0);
     grid->addWidget(latitudeBox_, 0, 1);
     grid->addWidget(new QLabel(tr("Altura (m)")), 1, 0);
@@ -88,27 +84,14 @@ QWidget* ConfPage::buildSite() {
     grid->addWidget(longitudeBox_, 4, 1);
     grid->setColumnStretch(2, 1);
 
-    // Leaving either box recomputes the site; a box with unfilled positions keeps the focus.
-    auto exit = [this] { meLatExit(); };
-    InstallExitCheck(latitudeBox_, {}, exit);
-    InstallExitCheck(heightBox_, {}, exit);
-    connect(latitudeBox_, &QLineEdit::textChanged, this,
-            [this] { app_.session().settings.Lat = MaskedText(latitudeBox_).toStdString(); });
-    connect(heightBox_, &QLineEdit::textChanged, this,
-            [this] { app_.session().settings.Alt = MaskedText(heightBox_).toStdString(); });
-    // A blank sign reads as "+"; a text outside the range keeps the focus in the box, as an
-    // unfilled one does, and never reaches the settings.
-    const auto lonText = [](const QString& text) {
-        std::string t = text.toStdString();
-        if (!t.empty() && t[0] == ' ') t[0] = '+';
-        return t;
-    };
-    InstallExitCheck(longitudeBox_, [lonText](const QString& text) {
-        return vagaris::IsLongitudeText(lonText(text));
+    connect(latitudeBox_, &QLineEdit::textChanged, this, [this] {
+        setSetting(&vagaris::Settings::Lat, MaskedText(latitudeBox_).toStdString());
     });
-    connect(longitudeBox_, &QLineEdit::textChanged, this, [this, lonText] {
-        const std::string t = lonText(MaskedText(longitudeBox_));
-        if (vagaris::IsLongitudeText(t)) app_.session().settings.Lon = t;
+    connect(heightBox_, &QLineEdit::textChanged, this,
+            [this] { setSetting(&vagaris::Settings::Alt, MaskedText(heightBox_).toStdString()); });
+    connect(longitudeBox_, &QLineEdit::textChanged, this, [this] {
+        const std::string t = LongitudeOfBox(longitudeBox_);
+        if (vagaris::IsLongitudeText(t)) setSetting(&vagaris::Settings::Lon, t);
     });
     return box;
 }
@@ -143,11 +126,12 @@ QWidget* ConfPage::buildExposure() {
     grid->setColumnStretch(3, 1);
 
     connect(useResolution_, &QRadioButton::toggled, this,
-            [this](bool on) { app_.session().settings.UseResolution = on; });
-    connect(resolutionBox_, &QLineEdit::textChanged, this,
-            [this] { app_.session().settings.Res = MaskedText(resolutionBox_).toStdString(); });
+            [this](bool on) { setSetting(&vagaris::Settings::UseResolution, on); });
+    connect(resolutionBox_, &QLineEdit::textChanged, this, [this] {
+        setSetting(&vagaris::Settings::Res, MaskedText(resolutionBox_).toStdString());
+    });
     connect(fwhmBox_, &QLineEdit::textChanged, this,
-            [this] { app_.session().settings.FWHM = MaskedText(fwhmBox_).toStdString(); });
+            [this] { setSetting(&vagaris::Settings::FWHM, MaskedText(fwhmBox_).toStdString()); });
     return box;
 }
 
@@ -165,7 +149,7 @@ QWidget* ConfPage::buildExposureFormat() {
     grid->setColumnStretch(2, 1);
     exposureFormat_->button(0)->setChecked(true);
     connect(exposureFormat_, &QButtonGroup::idToggled, this, [this](int id, bool on) {
-        if (on) app_.session().settings.ExposureFormat = id;
+        if (on) setSetting(&vagaris::Settings::ExposureFormat, id);
     });
     return box;
 }
@@ -190,7 +174,7 @@ QWidget* ConfPage::buildMotionFormat() {
     layout->addWidget(perHour_);
 
     connect(polarDisplay_, &QRadioButton::toggled, this,
-            [this](bool on) { app_.session().settings.Polar = on; });
+            [this](bool on) { setSetting(&vagaris::Settings::Polar, on); });
     // `toggled` also runs when the program sets a box, which keeps the pair exclusive then too.
     connect(perMinute_, &QCheckBox::toggled, this, &ConfPage::cbSegMinClick);
     connect(perHour_, &QCheckBox::toggled, this, &ConfPage::cbSegHoraClick);
@@ -212,7 +196,7 @@ QWidget* ConfPage::buildMpcOrb() {
     layout->addWidget(mpcOrbPath_);
     connect(localizar, &QPushButton::clicked, this, &ConfPage::Button24Click);
     connect(mpcOrbPath_, &QLineEdit::textChanged, this, [this](const QString& path) {
-        app_.session().settings.MpcOrbPath = path.toStdString();
+        setSetting(&vagaris::Settings::MpcOrbPath, path.toStdString());
     });
     return box;
 }
@@ -232,8 +216,9 @@ QWidget* ConfPage::buildModel() {
     grid->setColumnStretch(2, 1);
     // The choice takes effect at once: the current object is computed again with it.
     connect(model_, &QComboBox::currentIndexChanged, this, [this](int index) {
-        app_.session().settings.Model =
-            index == 1 ? vagaris::kPreciseModelText : vagaris::kStandardModelText;
+        setSetting(
+            &vagaris::Settings::Model,
+            std::string(index == 1 ? vagaris::kPreciseModelText : vagaris::kStandardModelText));
         app_.computeR();
     });
     addLanguageRow(grid, 1);
@@ -256,7 +241,8 @@ void ConfPage::addLanguageRow(QGridLayout* grid, int row) {
     grid->addWidget(language_, row, 1);
     grid->addWidget(new QLabel(tr("(al reiniciar)")), row, 2);
     connect(language_, &QComboBox::currentIndexChanged, this, [this](int index) {
-        app_.session().settings.Language = language_->itemData(index).toString().toStdString();
+        setSetting(&vagaris::Settings::Language,
+                   language_->itemData(index).toString().toStdString());
     });
 }
 
@@ -300,12 +286,12 @@ void ConfPage::meLatExit() {
 
 void ConfPage::cbSegMinClick(bool checked) {
     perHour_->setChecked(!checked);
-    app_.session().settings.PerMinute = perMinute_->isChecked();
+    setSetting(&vagaris::Settings::PerMinute, perMinute_->isChecked());
 }
 
 void ConfPage::cbSegHoraClick(bool checked) {
     perMinute_->setChecked(!checked);
-    app_.session().settings.PerMinute = perMinute_->isChecked();
+    setSetting(&vagaris::Settings::PerMinute, perMinute_->isChecked());
 }
 
 void ConfPage::Button24Click() {

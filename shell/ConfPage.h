@@ -2,6 +2,10 @@
 // The Configuración page: the observer's site, the maximum-exposure and apparent-motion
 // formats, the path of MPCOrb.dat and the computation model. Its controls mirror session.settings
 // both ways.
+#include <utility>
+
+#include "core/Session.h"
+#include "shell/AppController.h"
 #include "shell/Page.h"
 
 class QAbstractButton;
@@ -25,6 +29,12 @@ public:
     void computeSite();
 
 private:
+    // Every control writes its setting through the controller, which tells the window.
+    template <class T, class V>
+    void setSetting(T vagaris::Settings::*field, V value) {
+        app_.changeSettings([&](vagaris::Settings& s) { s.*field = std::move(value); });
+    }
+
     QWidget* buildSite();
     QWidget* buildExposure();
     QWidget* buildExposureFormat();

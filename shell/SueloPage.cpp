@@ -265,6 +265,8 @@ QWidget* SueloPage::buildDateAndResultsPanel() {
     auto* modelLine =
         NewLabel(TrCore(vagaris::kPreciseModelLine), QStringLiteral("lbModeloPreciso"));
     modelLine->setVisible(false);
+    // The line with the planets' perturbations is wider than the results column.
+    modelLine->setWordWrap(true);
     layout->addWidget(modelLine);
 
     // Results: caption and value, the value starting as "---".
@@ -384,6 +386,8 @@ void SueloPage::uncheckCatalogs() {
 void SueloPage::queObservarClick() {
     // One window, kept while the page lives: its list and limits stay between openings.
     if (!tonight_) tonight_ = new TonightWindow(app_, this);
+    // The night asked for is the Selección date's, each time; the box can then rank another.
+    tonight_->showSelectionDate();
     tonight_->show();
     tonight_->raise();
     tonight_->activateWindow();

@@ -1,9 +1,11 @@
 #include "shell/TFAtmo.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFont>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
@@ -21,6 +23,7 @@
 #include "shell/Dialogs.h"
 #include "shell/MaskedEdit.h"
 #include "shell/FirstRun.h"
+#include "shell/FirstRunDialog.h"
 #include "shell/SueloPage.h"
 #include "shell/settings/SettingsFile.h"
 #include "shell/settings/Translations.h"
@@ -93,6 +96,7 @@ TFAtmo::TFAtmo(vagaris::Session& session, Dialogs& dialogs, QWidget* parent)
     const int antiTab = pages_->addTab(new AntiPage(*app_), tr("Anticola?"));
     pages_->addTab(new DescargasPage(*app_), tr("Descarga de archivos"));
     auto* conf = new ConfPage(*app_);
+    conf_ = conf;
     pages_->addTab(conf, tr("Configuración"));
     pages_->setTabVisible(aeTab, session_.ExtendedMode);
     pages_->setTabVisible(antiTab, session_.ExtendedMode);
@@ -114,6 +118,9 @@ TFAtmo::TFAtmo(vagaris::Session& session, Dialogs& dialogs, QWidget* parent)
     app_->guarded([&] { conf->computeSite(); });
     vagaris::FillPlanetRecords(session_);
     app_->setNowAndCompute();
+    // From here on every change is kept at once: a session that ends loses nothing.
+    connect(app_, &AppController::settingsChanged, this, &TFAtmo::saveChangedSettings);
+    cityDatabase_ = DefaultCityDatabase();
 
     // Said once the window is on the screen, so the question stands in front of it.
     QTimer::singleShot(0, this, &TFAtmo::OfferCatalogs);
@@ -137,16 +144,49 @@ void TFAtmo::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void TFAtmo::saveChangedSettings() {
+    // A box still being typed into, its mask not yet filled ("-3_"), is saved by the key that
+    // completes it: the file never holds half a latitude.
+    if (const auto* typing = qobject_cast<const QLineEdit*>(QApplication::focusWidget()))
+        if (isAncestorOf(typing) && !typing->hasAcceptableInput()) return;
+    try {
+        vagaris::SaveSettings(session_.ProgramDir, session_.settings);
+        saveFailureTold_ = false;
+    } catch (const std::exception& e) {
+        if (saveFailureTold_) return;
+        saveFailureTold_ = true;
+        app_->dialogs().error(
+            this, tr("No se pudo guardar la configuración: ") + QString::fromStdString(e.what()));
+    }
+}
+
+void TFAtmo::takeSite(const vagaris::SiteTexts& site) {
+    app_->changeSettings([&](vagaris::Settings& s) {
+        s.Lat = site.Lat;
+        s.Alt = site.Alt;
+        s.Lon = site.Lon;
+    });
+    conf_->showSettings();
+    app_->guarded([&] { conf_->computeSite(); });
+    app_->computeR();
+}
+
 void TFAtmo::OfferCatalogs() {
     if (!vagaris::HoldsNoCatalog(session_.ProgramDir)) return;
     const QString folder = QString::fromStdString(session_.ProgramDir);
-    const int answer = app_->dialogs().ask(
-        this, tr("No hay catálogos en %1.").arg(folder),
-        {tr("Descargar catálogos"), tr("Usar catálogos de ejemplo"), tr("Cerrar")});
-    if (answer == 0) {
+    const vagaris::Settings& s = session_.settings;
+    FirstRunDialog box(tr("No hay catálogos en %1.").arg(folder),
+                       {tr("Descargar catálogos"), tr("Usar catálogos de ejemplo"), tr("Cerrar")},
+                       {s.Lat, s.Alt, s.Lon}, ReadCities(cityDatabase_), this);
+    int answer = FirstRunDialog::Close;
+    if (app_->dialogs().exec(box) == QDialog::Accepted) {
+        takeSite(box.site());
+        answer = box.choice();
+    }
+    if (answer == FirstRunDialog::Download) {
         if (auto* page = pages_->findChild<QWidget*>(QStringLiteral("tsDescargas")))
             pages_->setCurrentWidget(page);
-    } else if (answer == 1) {
+    } else if (answer == FirstRunDialog::Samples) {
         const std::string samples = vagaris::BundledSamplesDir(
             QCoreApplication::applicationDirPath().toStdString(), VAGARIS_SOURCE_SAMPLES_DIR);
         if (samples.empty()) {

@@ -3,8 +3,10 @@
 #include <QMainWindow>
 
 #include "core/Session.h"
+#include "shell/CitySite.h"
 
 class AppController;
+class ConfPage;
 class Dialogs;
 class QTabWidget;
 
@@ -17,6 +19,9 @@ public:
     ~TFAtmo() override;
 
     AppController& app() { return *app_; }
+    // The city database the first start's list of cities is read from (DefaultCityDatabase()
+    // unless set before the window is first shown; an empty path: no list).
+    void setCityDatabase(const QString& path) { cityDatabase_ = path; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -24,8 +29,13 @@ protected:
 private:
     void PageControl1Change(int index);  // another tab became active: its entry action
     // The first start: no catalog in the program folder. Offers the download page or the
-    // bundled samples.
+    // bundled samples, and asks where the observer is.
     void OfferCatalogs();
+    // The first start's site becomes the Configuración page's, saved as a change of it is.
+    void takeSite(const vagaris::SiteTexts& site);
+    // Writes the settings file after a change (a box being typed into, once its mask is
+    // filled); a failure is told once, until a save works.
+    void saveChangedSettings();
 
     vagaris::Session& session_;
     AppController* app_ = nullptr;
@@ -33,4 +43,7 @@ private:
     // (tsTablas), "Efemérides" (tsEfe), "Anticola?" (tsAnti), "Descarga de archivos"
     // (tsDescargas), "Configuración" (tsConf); e/a and Anticola? in extended mode only.
     QTabWidget* pages_ = nullptr;
+    ConfPage* conf_ = nullptr;
+    QString cityDatabase_;
+    bool saveFailureTold_ = false;
 };

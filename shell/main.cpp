@@ -4,12 +4,15 @@
 
 #include "core/Session.h"
 #include "shell/gifbridge/progress.h"
+#include "shell/CloseOnSignal.h"
 #include "shell/Dialogs.h"
 #include "shell/TFAtmo.h"
 #include "shell/settings/SettingsFile.h"
 #include "shell/settings/Translations.h"
 
 int main(int argc, char** argv) {
+    // First: a session that ends while the window starts still gets its settings saved.
+    CatchTerminationSignals();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vagaris"));
     // The installed menu entry and icon share this name; desktops match the window to them.
@@ -29,6 +32,7 @@ int main(int argc, char** argv) {
     vagaris::Session session;    // the clock is the computer's (set by the window)
     QtDialogs dialogs;
     TFAtmo window(session, dialogs);
+    CloseOnTerminationSignals(&window);
     window.show();
     return app.exec();
 }

@@ -341,7 +341,7 @@
     </message>
     <message>
         <source>la curva del eje izquierdo: magnitud, altura, dtierra, dsol, vel, ar, dec, elon, afase o ninguna (por defecto magnitud)</source>
-        <translation>the curve on the left axis: magnitud, altura, dtierra, dsol, vel, ar, dec, elon, afase or ninguna (magnitude, altitude, Earth distance, Sun distance, velocity, RA, Dec, elongation, phase angle, none; default magnitud)</translation>
+        <translation>the curve on the left axis: magnitude, altitude, earth-distance, sun-distance, speed, ra, dec, elongation, phase or none (the Spanish keywords magnitud, altura, dtierra, dsol, vel, ar, dec, elon, afase and ninguna are accepted too; default magnitude)</translation>
     </message>
     <message>
         <source>la curva del eje derecho, como --left (por defecto altura)</source>
@@ -398,14 +398,6 @@
     <message>
         <source>descarga los catálogos del Minor Planet Center a la carpeta del programa: la página Descarga de archivos</source>
         <translation>downloads the Minor Planet Center catalogs into the program folder: the Downloads page</translation>
-    </message>
-    <message>
-        <source>comets|neos|critical|distant|bright|all</source>
-        <translation>comets|neos|critical|distant|bright|all</translation>
-    </message>
-    <message>
-        <source>el catálogo: comets (CometsCR.dat), neos (NeosAndUnusualCR.dat), critical (CriticalListCR.dat), distant (DistantObjectsCR.dat), bright (BrightMinorPlanetsCR.dat) o all (los cinco). El progreso se muestra en la salida de errores.</source>
-        <translation>the catalog: comets (CometsCR.dat), neos (NeosAndUnusualCR.dat), critical (CriticalListCR.dat), distant (DistantObjectsCR.dat), bright (BrightMinorPlanetsCR.dat) or all (the five). The progress is shown on standard error.</translation>
     </message>
     <message>
         <source>FECHA</source>
@@ -844,10 +836,6 @@ Files:
         <translation>the object number N of the catalog, from 0 (give --object or --name)</translation>
     </message>
     <message>
-        <source>el primer objeto cuyo nombre contiene TEXTO, sin distinguir mayúsculas de minúsculas</source>
-        <translation>the first object whose name contains TEXT, ignoring case</translation>
-    </message>
-    <message>
         <source>el instante en Tiempo Universal, &quot;dd/mm/aaaa hh:nn:ss&quot; o &quot;dd/mm/aaaa&quot; (por defecto, ahora)</source>
         <translation>the instant in Universal Time, &quot;dd/mm/yyyy hh:nn:ss&quot; or &quot;dd/mm/yyyy&quot; (default: now)</translation>
     </message>
@@ -1160,80 +1148,8 @@ Files:
         <translation>Precise model (geocentric, J2000 astrometric)</translation>
     </message>
     <message>
-        <source>--catalog ARCHIVO --year AAAA [-o ARCHIVO]
-[--model standard|precise] [--geocentric]</source>
-        <translation>--catalog FILE --year YYYY [-o FILE]
-[--model standard|precise] [--geocentric]</translation>
-    </message>
-    <message>
-        <source>--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)
-[--at FECHA] [--left DATO] [--right DATO] [--span DÍAS]
-[--twilight astro|nautical|civil] (-o ARCHIVO.gif|ARCHIVO.bmp | --csv)
-[opciones de Configuración] [--model standard|precise] [--geocentric]</source>
-        <translation>--catalog FILE [--kind C|A] (--object N | --name TEXT)
-[--at DATE] [--left QUANTITY] [--right QUANTITY] [--span DAYS]
-[--twilight astro|nautical|civil] (-o FILE.gif|FILE.bmp | --csv)
-[Settings options] [--model standard|precise] [--geocentric]</translation>
-    </message>
-    <message>
-        <source>--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)
-[--at FECHA] [--mode R|E|T] [--twilight astro|nautical|civil] [--json]
-[--lat GRADOS] [--lon GRADOS] [--alt METROS] [--res SEGUNDOS | --fwhm SEGUNDOS]
-[--exposure-format seconds|minsec] [--polar | --cartesian]
-[--per-minute | --per-hour] [--model standard|precise] [--geocentric]</source>
-        <translation>--catalog FILE [--kind C|A] (--object N | --name TEXT)
-[--at DATE] [--mode R|E|T] [--twilight astro|nautical|civil] [--json]
-[--lat DEGREES] [--lon DEGREES] [--alt METRES] [--res ARCSEC | --fwhm ARCSEC]
-[--exposure-format seconds|minsec] [--polar | --cartesian]
-[--per-minute | --per-hour] [--model standard|precise] [--geocentric]</translation>
-    </message>
-    <message>
-        <source>--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)
---start FECHA [--step PASO] [--unit dias|horas|minutos] [--rows FILAS]
-[--no-vel] [--no-altura] [--no-delta] [--no-r] [--no-elo] [--no-fase]
-[--cola] [-o ARCHIVO] [opciones de Configuración]
-[--model standard|precise] [--geocentric]</source>
-        <translation>--catalog FILE [--kind C|A] (--object N | --name TEXT)
---start DATE [--step STEP] [--unit dias|horas|minutos] [--rows ROWS]
-[--no-vel] [--no-altura] [--no-delta] [--no-r] [--no-elo] [--no-fase]
-[--cola] [-o FILE] [Settings options]
-[--model standard|precise] [--geocentric]</translation>
-    </message>
-    <message>
-        <source>--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)
-[--at FECHA] [--tilt GRADOS] [--azimuth GRADOS] [--scale UA] [--pan X,Y]
-[--planets LISTA] [--plane] [--web] [--frames N [--step K] [--unit UNIDAD]]
--o ARCHIVO.gif|ARCHIVO.bmp [opciones de Configuración]
-[--model standard|precise] [--geocentric]</source>
-        <translation>--catalog FILE [--kind C|A] (--object N | --name TEXT)
-[--at DATE] [--tilt DEGREES] [--azimuth DEGREES] [--scale AU] [--pan X,Y]
-[--planets LIST] [--plane] [--web] [--frames N [--step K] [--unit UNIT]]
--o FILE.gif|FILE.bmp [Settings options]
-[--model standard|precise] [--geocentric]</translation>
-    </message>
-    <message>
-        <source>[--mpcorb ARCHIVO] CLAVE [--json] [--at FECHA]
-[opciones de Configuración]
-[--model standard|precise] [--geocentric]</source>
-        <translation>[--mpcorb FILE] KEY [--json] [--at DATE]
-[Settings options]
-[--model standard|precise] [--geocentric]</translation>
-    </message>
-    <message>
         <source>altura del observador, 0 a 9999, para el modelo preciso (por defecto, la de vagaris.ini)</source>
         <translation>the observer&apos;s height, 0 to 9999, for the precise model (default: that of vagaris.ini)</translation>
-    </message>
-    <message>
-        <source>(--catalog ARCHIVO [--catalog ARCHIVO ...] | --all-catalogs | --mpcorb ARCHIVO)
---date dd/mm/yyyy [--lat GRADOS] [--lon GRADOS] [--twilight astro|nautical|civil]
-[--mag MAG] [--min-alt GRADOS] [--min-time MINUTOS] [--moon-sep GRADOS] [--moon-down]
-[--sort mag|best|time|alt] [--limit N] [--threads N] [--json | --csv] [-o ARCHIVO]
-[--alt METROS] [--model standard|precise] [--geocentric]</source>
-        <translation>(--catalog FILE [--catalog FILE ...] | --all-catalogs | --mpcorb FILE)
---date dd/mm/yyyy [--lat DEGREES] [--lon DEGREES] [--twilight astro|nautical|civil]
-[--mag MAG] [--min-alt DEGREES] [--min-time MINUTES] [--moon-sep DEGREES] [--moon-down]
-[--sort mag|best|time|alt] [--limit N] [--threads N] [--json | --csv] [-o FILE]
-[--alt METRES] [--model standard|precise] [--geocentric]</translation>
     </message>
     <message>
         <source>longitud del observador en grados, este positiva, de -180 a 180; la usa el modelo preciso (por defecto la de vagaris.ini, +000.0 sin archivo)</source>
@@ -1244,12 +1160,632 @@ Files:
         <translation>standard|precise</translation>
     </message>
     <message>
-        <source>el modelo de cálculo: standard, el del programa, o precise, posiciones astrométricas J2000 topocéntricas para la latitud, longitud y altura de vagaris.ini (por defecto el de vagaris.ini, standard sin archivo)</source>
-        <translation>the computation model: standard, the program&apos;s own, or precise, topocentric J2000 astrometric positions for the latitude, longitude and height of vagaris.ini (default: that of vagaris.ini, standard without the file)</translation>
-    </message>
-    <message>
         <source>con el modelo preciso, la posición para el centro de la Tierra en lugar de la del observador</source>
         <translation>with the precise model, the place for the Earth&apos;s centre instead of the observer&apos;s</translation>
+    </message>
+    <message>
+        <source>Modelo preciso (topocéntrico, J2000 astrométrico, con perturbaciones planetarias)</source>
+        <translation>Precise model (topocentric, J2000 astrometric, with planetary perturbations)</translation>
+    </message>
+    <message>
+        <source>Modelo preciso (geocéntrico, J2000 astrométrico, con perturbaciones planetarias)</source>
+        <translation>Precise model (geocentric, J2000 astrometric, with planetary perturbations)</translation>
+    </message>
+    <message>
+        <source>No se puede leer %1</source>
+        <translation>Cannot read %1</translation>
+    </message>
+    <message>
+        <source>No se puede leer %1: no es un archivo normal</source>
+        <translation>Cannot read %1: not a regular file</translation>
+    </message>
+    <message>
+        <source>No se puede leer %1: el archivo pasa de %2 MB</source>
+        <translation>Cannot read %1: the file exceeds %2 MB</translation>
+    </message>
+    <message>
+        <source>No se puede leer %1: el archivo cambió durante la lectura</source>
+        <translation>Cannot read %1: the file changed while it was read</translation>
+    </message>
+    <message>
+        <source>No se puede leer %1: no es un archivo normal; se usan los valores por omisión</source>
+        <translation>Cannot read %1: not a regular file; the default values are used</translation>
+    </message>
+    <message>
+        <source>el archivo pasa de %1 MB</source>
+        <translation>the file exceeds %1 MB</translation>
+    </message>
+    <message>
+        <source>la descarga no terminó en %1 s</source>
+        <translation>the download did not finish within %1 s</translation>
+    </message>
+    <message>
+        <source>sin respuesta del servidor tras %1 s</source>
+        <translation>no answer from the server after %1 s</translation>
+    </message>
+    <message>
+        <source>el tiempo máximo de la descarga de cada catálogo, de 1 a 86400 s (por defecto 1800)</source>
+        <translation>the longest the download of each catalog may take, 1 to 86400 s (default 1800)</translation>
+    </message>
+    <message>
+        <source>cuánto se espera a un servidor que no envía nada, de 1 a 86400 s (por defecto 60)</source>
+        <translation>how long a server that sends nothing is waited for, 1 to 86400 s (default 60)</translation>
+    </message>
+    <message>
+        <source>el catálogo: comets (CometsCR.dat), neos (NeosAndUnusualCR.dat), critical (CriticalListCR.dat), distant (DistantObjectsCR.dat), bright (BrightMinorPlanetsCR.dat) o all (los cinco). El progreso se muestra en la salida de errores. Una descarga que pasa de 64 MB, de --timeout o de --idle-timeout se detiene con un mensaje; SIGTERM o SIGINT la detienen sin dejar archivos temporales, y el código de salida es entonces 128 más la señal (143, 130).</source>
+        <translation>the catalog: comets (CometsCR.dat), neos (NeosAndUnusualCR.dat), critical (CriticalListCR.dat), distant (DistantObjectsCR.dat), bright (BrightMinorPlanetsCR.dat) or all (the five). The progress is shown on standard error. A download that exceeds 64 MB, --timeout or --idle-timeout is stopped with a message; SIGTERM or SIGINT stop it without leaving temporary files, and the exit code is then 128 plus the signal (143, 130).</translation>
+    </message>
+    <message>
+        <source>el modelo de cálculo: standard, el del programa, o precise, posiciones astrométricas J2000 topocéntricas para la latitud, longitud y altura de vagaris.ini, con el movimiento integrado bajo la atracción de los planetas desde la época de los elementos (los asteroides desde su época de osculación; los cometas, cuyas líneas no traen época de osculación, desde el instante del perihelio) (por defecto el de vagaris.ini, standard sin archivo)</source>
+        <translation>the computation model: standard, the program&apos;s own, or precise, topocentric J2000 astrometric positions for the latitude, longitude and height of vagaris.ini, with the motion integrated under the planets&apos; pull from the epoch of the elements (minor planets from their epoch of osculation; comets, whose lines carry no epoch of osculation, from the perihelion time) (default: that of vagaris.ini, standard without the file)</translation>
+    </message>
+    <message>
+        <source>con el modelo preciso, el objeto en la cónica de Kepler de sus elementos, sin las perturbaciones de los planetas (para comparar con programas de dos cuerpos)</source>
+        <translation>with the precise model, the object on the Kepler conic of its elements, without the planets&apos; perturbations (to compare with two-body programs)</translation>
+    </message>
+    <message>
+        <source>SEG</source>
+        <translation>SEC</translation>
+    </message>
+    <message>
+        <source>--catalog ARCHIVO --year AAAA [-o ARCHIVO]
+[--model standard|precise] [--geocentric] [--two-body]</source>
+        <translation>--catalog FILE --year YYYY [-o FILE]
+[--model standard|precise] [--geocentric] [--two-body]</translation>
+    </message>
+    <message>
+        <source>--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)
+[--at FECHA] [--left DATO] [--right DATO] [--span DÍAS]
+[--twilight astro|nautical|civil] (-o ARCHIVO.gif|ARCHIVO.bmp | --csv)
+[opciones de Configuración] [--model standard|precise] [--geocentric] [--two-body]</source>
+        <translation>--catalog FILE [--kind C|A] (--object N | --name TEXT)
+[--at DATE] [--left QUANTITY] [--right QUANTITY] [--span DAYS]
+[--twilight astro|nautical|civil] (-o FILE.gif|FILE.bmp | --csv)
+[Settings options] [--model standard|precise] [--geocentric] [--two-body]</translation>
+    </message>
+    <message>
+        <source>--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)
+[--at FECHA] [--mode R|E|T] [--twilight astro|nautical|civil] [--json]
+[--lat GRADOS] [--lon GRADOS] [--alt METROS] [--res SEGUNDOS | --fwhm SEGUNDOS]
+[--exposure-format seconds|minsec] [--polar | --cartesian]
+[--per-minute | --per-hour] [--model standard|precise] [--geocentric] [--two-body]</source>
+        <translation>--catalog FILE [--kind C|A] (--object N | --name TEXT)
+[--at DATE] [--mode R|E|T] [--twilight astro|nautical|civil] [--json]
+[--lat DEGREES] [--lon DEGREES] [--alt METRES] [--res ARCSEC | --fwhm ARCSEC]
+[--exposure-format seconds|minsec] [--polar | --cartesian]
+[--per-minute | --per-hour] [--model standard|precise] [--geocentric] [--two-body]</translation>
+    </message>
+    <message>
+        <source>--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)
+--start FECHA [--step PASO] [--unit dias|horas|minutos] [--rows FILAS]
+[--no-vel] [--no-altura] [--no-delta] [--no-r] [--no-elo] [--no-fase]
+[--cola] [-o ARCHIVO] [opciones de Configuración]
+[--model standard|precise] [--geocentric] [--two-body]</source>
+        <translation>--catalog FILE [--kind C|A] (--object N | --name TEXT)
+--start DATE [--step STEP] [--unit dias|horas|minutos] [--rows ROWS]
+[--no-vel] [--no-altura] [--no-delta] [--no-r] [--no-elo] [--no-fase]
+[--cola] [-o FILE] [Settings options]
+[--model standard|precise] [--geocentric] [--two-body]</translation>
+    </message>
+    <message>
+        <source>[--mpcorb ARCHIVO] CLAVE [--json] [--at FECHA]
+[opciones de Configuración]
+[--model standard|precise] [--geocentric] [--two-body]</source>
+        <translation>[--mpcorb FILE] KEY [--json] [--at DATE]
+[Settings options]
+[--model standard|precise] [--geocentric] [--two-body]</translation>
+    </message>
+    <message>
+        <source>(--catalog ARCHIVO [--catalog ARCHIVO ...] | --all-catalogs | --mpcorb ARCHIVO)
+--date dd/mm/yyyy [--lat GRADOS] [--lon GRADOS] [--twilight astro|nautical|civil]
+[--mag MAG] [--min-alt GRADOS] [--min-time MINUTOS] [--moon-sep GRADOS] [--moon-down]
+[--sort mag|best|time|alt] [--limit N] [--threads N] [--json | --csv] [-o ARCHIVO]
+[--alt METROS] [--model standard|precise] [--geocentric] [--two-body]</source>
+        <translation>(--catalog FILE [--catalog FILE ...] | --all-catalogs | --mpcorb FILE)
+--date dd/mm/yyyy [--lat DEGREES] [--lon DEGREES] [--twilight astro|nautical|civil]
+[--mag MAG] [--min-alt DEGREES] [--min-time MINUTES] [--moon-sep DEGREES] [--moon-down]
+[--sort mag|best|time|alt] [--limit N] [--threads N] [--json | --csv] [-o FILE]
+[--alt METRES] [--model standard|precise] [--geocentric] [--two-body]</translation>
+    </message>
+    <message>
+        <source>; los catálogos de ejemplo están en %1</source>
+        <translation>; the sample catalogs are in %1</translation>
+    </message>
+    <message>
+        <source>No se puede leer %1: no está en la carpeta actual (%2) ni en la carpeta del programa (%3)</source>
+        <translation>Cannot read %1: it is neither in the current folder (%2) nor in the program folder (%3)</translation>
+    </message>
+    <message>
+        <source>argumento inesperado: %1</source>
+        <translation>unexpected argument: %1</translation>
+    </message>
+    <message>
+        <source>falta --catalog ARCHIVO</source>
+        <translation>missing --catalog FILE</translation>
+    </message>
+    <message>
+        <source>falta --year AAAA</source>
+        <translation>missing --year YYYY</translation>
+    </message>
+    <message>
+        <source>--year espera un año: &apos;%1&apos;</source>
+        <translation>--year expects a year: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--year fuera de rango (1000 a 3000): &apos;%1&apos;</source>
+        <translation>--year out of range (1000 to 3000): &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>chart: %1 &apos;%2&apos; no es magnitud, altura, dtierra, dsol, vel, ar, dec, elon, afase ni ninguna</source>
+        <translation>chart: %1 &apos;%2&apos; is not magnitude, altitude, earth-distance, sun-distance, speed, ra, dec, elongation, phase or none</translation>
+    </message>
+    <message>
+        <source>chart: --span &apos;%1&apos; debe ser un número de días entre 1 y %2</source>
+        <translation>chart: --span &apos;%1&apos; must be a number of days from 1 to %2</translation>
+    </message>
+    <message>
+        <source>chart: --twilight &apos;%1&apos; no es astro, nautical ni civil</source>
+        <translation>chart: --twilight &apos;%1&apos; is not astro, nautical or civil</translation>
+    </message>
+    <message>
+        <source>chart: argumento inesperado &apos;%1&apos;</source>
+        <translation>chart: unexpected argument &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>chart: -o y --csv se excluyen</source>
+        <translation>chart: -o and --csv exclude each other</translation>
+    </message>
+    <message>
+        <source>chart: falta -o ARCHIVO o --csv</source>
+        <translation>chart: missing -o FILE or --csv</translation>
+    </message>
+    <message>
+        <source>--mode espera R, E o T: &apos;%1&apos;</source>
+        <translation>--mode expects R, E or T: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--twilight espera astro, nautical o civil: &apos;%1&apos;</source>
+        <translation>--twilight expects astro, nautical or civil: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>El objeto elegido no tiene fecha de elementos: nada que calcular</source>
+        <translation>The chosen object has no epoch in its elements: nothing to compute</translation>
+    </message>
+    <message>
+        <source>%1: se espera un entero de %2 a %3, no &apos;%4&apos;</source>
+        <translation>%1: an integer from %2 to %3 is expected, not &apos;%4&apos;</translation>
+    </message>
+    <message>
+        <source>descarga interrumpida por la señal %1</source>
+        <translation>download interrupted by signal %1</translation>
+    </message>
+    <message>
+        <source>download: catálogo desconocido &apos;%1&apos; (comets, neos, critical, distant, bright o all)</source>
+        <translation>download: unknown catalog &apos;%1&apos; (comets, neos, critical, distant, bright or all)</translation>
+    </message>
+    <message>
+        <source>download: falta el catálogo</source>
+        <translation>download: missing the catalog</translation>
+    </message>
+    <message>
+        <source>download: un solo catálogo cada vez, o all</source>
+        <translation>download: one catalog at a time, or all</translation>
+    </message>
+    <message>
+        <source>--unit: se espera dias, horas o minutos, no &apos;%1&apos;</source>
+        <translation>--unit: dias, horas or minutos (days, hours, minutes) is expected, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>falta --start FECHA</source>
+        <translation>missing --start DATE</translation>
+    </message>
+    <message>
+        <source>%1 espera un número: &apos;%2&apos;</source>
+        <translation>%1 expects a number: &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--step fuera de rango (00.0 a 99.9): &apos;%1&apos;</source>
+        <translation>--step out of range (00.0 to 99.9): &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1 espera un número entero: &apos;%2&apos;</source>
+        <translation>%1 expects an integer: &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--rows fuera de rango (0 a 9999): &apos;%1&apos;</source>
+        <translation>--rows out of range (0 to 9999): &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>argumento de más: %1</source>
+        <translation>extra argument: %1</translation>
+    </message>
+    <message>
+        <source>con --frames, las N imágenes en un solo GIF animado (cada una 0,2 s, en bucle) en lugar de la secuencia numerada: -o ARCHIVO.gif</source>
+        <translation>with --frames, the N pictures in one animated GIF (0.2 s each, looping) instead of the numbered sequence: -o FILE.gif</translation>
+    </message>
+    <message>
+        <source>--scale: se espera una escala de 0.5 a 100 UA en décimas, no &apos;%1&apos;</source>
+        <translation>--scale: a scale from 0.5 to 100 AU in tenths is expected, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--pan: se espera X,Y en píxeles, no &apos;%1&apos;</source>
+        <translation>--pan: X,Y in pixels is expected, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--planets: planeta desconocido &apos;%1&apos;</source>
+        <translation>--planets: unknown planet &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--planets: lista vacía</source>
+        <translation>--planets: empty list</translation>
+    </message>
+    <message>
+        <source>--unit: se espera anos, meses, semanas, dias, horas o minutos, no &apos;%1&apos;</source>
+        <translation>--unit: anos, meses, semanas, dias, horas or minutos (years, months, weeks, days, hours, minutes) is expected, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--step: se espera 1, 2, 3, 5, 10, 15 o 30, no &apos;%1&apos;</source>
+        <translation>--step: 1, 2, 3, 5, 10, 15 or 30 is expected, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>falta -o ARCHIVO.gif|ARCHIVO.bmp</source>
+        <translation>missing -o FILE.gif|FILE.bmp</translation>
+    </message>
+    <message>
+        <source>--step y --unit solo sirven con --frames</source>
+        <translation>--step and --unit only work with --frames</translation>
+    </message>
+    <message>
+        <source>--animated solo sirve con --frames</source>
+        <translation>--animated only works with --frames</translation>
+    </message>
+    <message>
+        <source>--animated: se espera --frames de 1 a %1</source>
+        <translation>--animated: --frames from 1 to %1 is expected</translation>
+    </message>
+    <message>
+        <source>--animated escribe un GIF: -o ARCHIVO.gif, no &apos;%1&apos;</source>
+        <translation>--animated writes a GIF: -o FILE.gif, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--catalog ARCHIVO [--kind C|A] (--object N | --name TEXTO)
+[--at FECHA] [--tilt GRADOS] [--azimuth GRADOS] [--scale UA] [--pan X,Y]
+[--planets LISTA] [--plane] [--web]
+[--frames N [--step K] [--unit UNIDAD] [--animated]]
+-o ARCHIVO.gif|ARCHIVO.bmp [opciones de Configuración]
+[--model standard|precise] [--geocentric] [--two-body]</source>
+        <translation>--catalog FILE [--kind C|A] (--object N | --name TEXT)
+[--at DATE] [--tilt DEGREES] [--azimuth DEGREES] [--scale AU] [--pan X,Y]
+[--planets LIST] [--plane] [--web]
+[--frames N [--step K] [--unit UNIT] [--animated]]
+-o FILE.gif|FILE.bmp [Settings options]
+[--model standard|precise] [--geocentric] [--two-body]</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Fecha</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>search: falta la CLAVE que se busca</source>
+        <translation>search: missing the KEY to look for</translation>
+    </message>
+    <message>
+        <source>se da una órbita (--a --e --i) o un objeto de catálogo (--catalog), no ambos</source>
+        <translation>give an orbit (--a --e --i) or a catalog object (--catalog), not both</translation>
+    </message>
+    <message>
+        <source>falta --a --e --i o --catalog</source>
+        <translation>missing --a --e --i or --catalog</translation>
+    </message>
+    <message>
+        <source>falta %1</source>
+        <translation>missing %1</translation>
+    </message>
+    <message>
+        <source>se da --object N o --name TEXTO</source>
+        <translation>give --object N or --name TEXT</translation>
+    </message>
+    <message>
+        <source>El texto es una cabecera (la noche, el lugar, la oscuridad, la Luna, los límites y las cuentas) y una tabla, una fila por objeto en el orden de --sort, con estas columnas:</source>
+        <translation>The text is a header (the night, the site, the darkness, the Moon, the limits and the counts) and a table, one row per object in the order of --sort, with these columns:</translation>
+    </message>
+    <message>
+        <source>el número del objeto en su catálogo, desde 0 (el de --object en las otras órdenes y su lugar en las listas de objetos de la ventana); vacío para MPCOrb.dat</source>
+        <translation>the object&apos;s number in its catalog, from 0 (the one of --object in the other commands and its place in the window&apos;s object lists); empty for MPCOrb.dat</translation>
+    </message>
+    <message>
+        <source>el nombre del objeto</source>
+        <translation>the object&apos;s name</translation>
+    </message>
+    <message>
+        <source>el catálogo del que viene (solo con varios catálogos)</source>
+        <translation>the catalog it comes from (only with several catalogs)</translation>
+    </message>
+    <message>
+        <source>la magnitud en el mejor momento</source>
+        <translation>the magnitude at the best time</translation>
+    </message>
+    <message>
+        <source>el primer minuto observable (T.U.)</source>
+        <translation>the first observable minute (UT)</translation>
+    </message>
+    <message>
+        <source>el último minuto observable (T.U.)</source>
+        <translation>the last observable minute (UT)</translation>
+    </message>
+    <message>
+        <source>el tiempo observable (horas:minutos)</source>
+        <translation>the observable time (hours:minutes)</translation>
+    </message>
+    <message>
+        <source>el mejor momento (T.U.): el de mayor altura mientras es observable</source>
+        <translation>the best time (UT): the highest altitude while observable</translation>
+    </message>
+    <message>
+        <source>la altura en el mejor momento [°]</source>
+        <translation>the altitude at the best time [°]</translation>
+    </message>
+    <message>
+        <source>el acimut en el mejor momento, desde el norte hacia el este [°]</source>
+        <translation>the azimuth at the best time, from the north through the east [°]</translation>
+    </message>
+    <message>
+        <source>la elongación, la distancia angular al Sol [°]</source>
+        <translation>the elongation, the angular distance from the Sun [°]</translation>
+    </message>
+    <message>
+        <source>la distancia a la Tierra [UA]</source>
+        <translation>the distance from the Earth [AU]</translation>
+    </message>
+    <message>
+        <source>la distancia al Sol [UA]</source>
+        <translation>the distance from the Sun [AU]</translation>
+    </message>
+    <message>
+        <source>el movimiento aparente [&quot;/min]</source>
+        <translation>the apparent motion [&quot;/min]</translation>
+    </message>
+    <message>
+        <source>el ángulo de posición del movimiento aparente, desde el norte hacia el este [°]</source>
+        <translation>the position angle of the apparent motion, from the north through the east [°]</translation>
+    </message>
+    <message>
+        <source>la separación de la Luna en el mejor momento [°]</source>
+        <translation>the separation from the Moon at the best time [°]</translation>
+    </message>
+    <message>
+        <source>asteroides: los días desde la época de los elementos hasta el mejor momento</source>
+        <translation>minor planets: the days from the elements&apos; epoch to the best time</translation>
+    </message>
+    <message>
+        <source>cometas: los días desde el perihelio hasta el mejor momento (negativos antes del perihelio)</source>
+        <translation>comets: the days from the perihelion to the best time (negative before the perihelion)</translation>
+    </message>
+    <message>
+        <source>Un * tras EDAD o PERIH marca más de 200 días y ** más de 1000 (la ventana los pinta en ámbar y en rojo): elementos viejos, y la posición calculada puede estar lejos de la real. --json y --csv dan los mismos valores sin redondear, con sus nombres de clave.</source>
+        <translation>A * after AGE or PERIH marks more than 200 days and ** more than 1000 (the window paints them amber and red): old elements, and the computed position may be far from the real one. --json and --csv give the same values unrounded, with their key names.</translation>
+    </message>
+    <message>
+        <source>No hay catálogos en %1: faltan %2</source>
+        <translation>No catalogs in %1: %2 are missing</translation>
+    </message>
+    <message>
+        <source>opción desconocida: %1 (vagaris-cli %2 --help enumera las opciones)</source>
+        <translation>unknown option: %1 (vagaris-cli %2 --help lists the options)</translation>
+    </message>
+    <message>
+        <source>falta el valor de %1</source>
+        <translation>missing the value of %1</translation>
+    </message>
+    <message>
+        <source>%1 no lleva valor</source>
+        <translation>%1 takes no value</translation>
+    </message>
+    <message>
+        <source>
+Salida:
+</source>
+        <translation>
+Output:
+</translation>
+    </message>
+    <message>
+        <source>Salida:</source>
+        <translation>Output:</translation>
+    </message>
+    <message>
+        <source>%1 fuera de rango (%2 a %3): &apos;%4&apos;</source>
+        <translation>%1 out of range (%2 to %3): &apos;%4&apos;</translation>
+    </message>
+    <message>
+        <source>%1 debe ser mayor que 0: &apos;%2&apos;</source>
+        <translation>%1 must be greater than 0: &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>%1 y %2 se excluyen</source>
+        <translation>%1 and %2 exclude each other</translation>
+    </message>
+    <message>
+        <source>Ningún objeto de %1 contiene &apos;%2&apos;</source>
+        <translation>No object of %1 contains &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; coincide con %2; use --object N o un nombre más largo</source>
+        <translation>&apos;%1&apos; matches %2; use --object N or a longer name</translation>
+    </message>
+    <message>
+        <source>--model espera standard o precise: &apos;%1&apos;</source>
+        <translation>--model expects standard or precise: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--geocentric solo vale con el modelo preciso (--model precise)</source>
+        <translation>--geocentric only works with the precise model (--model precise)</translation>
+    </message>
+    <message>
+        <source>--two-body solo vale con el modelo preciso (--model precise)</source>
+        <translation>--two-body only works with the precise model (--model precise)</translation>
+    </message>
+    <message>
+        <source>--exposure-format espera seconds o minsec: &apos;%1&apos;</source>
+        <translation>--exposure-format expects seconds or minsec: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>falta --object N o --name TEXTO</source>
+        <translation>missing --object N or --name TEXT</translation>
+    </message>
+    <message>
+        <source>--kind espera C o A: &apos;%1&apos;</source>
+        <translation>--kind expects C or A: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>no se reconoce el formato de &apos;%1&apos;: indique --kind C o --kind A</source>
+        <translation>the format of &apos;%1&apos; is not recognised: give --kind C or --kind A</translation>
+    </message>
+    <message>
+        <source>No existe el objeto %1 en %2 (%3 objetos)</source>
+        <translation>There is no object %1 in %2 (%3 objects)</translation>
+    </message>
+    <message>
+        <source>--name: el nombre buscado está vacío</source>
+        <translation>--name: the name looked for is empty</translation>
+    </message>
+    <message>
+        <source>No se pudo escribir la salida: %1</source>
+        <translation>The output could not be written: %1</translation>
+    </message>
+    <message>
+        <source>uso: vagaris-cli &lt;orden&gt; [opciones]
+órdenes:%1
+La ayuda: vagaris-cli --help, vagaris-cli &lt;orden&gt; --help
+</source>
+        <translation>usage: vagaris-cli &lt;command&gt; [options]
+commands:%1
+Help: vagaris-cli --help, vagaris-cli &lt;command&gt; --help
+</translation>
+    </message>
+    <message>
+        <source> o </source>
+        <translation> or </translation>
+    </message>
+    <message>
+        <source>--lang: se esperaba %1</source>
+        <translation>--lang: expected %1</translation>
+    </message>
+    <message>
+        <source>opción desconocida: %1 (vagaris-cli --help enumera las órdenes)</source>
+        <translation>unknown option: %1 (vagaris-cli --help lists the commands)</translation>
+    </message>
+    <message>
+        <source>orden desconocida: %1 (vagaris-cli --help enumera las órdenes)</source>
+        <translation>unknown command: %1 (vagaris-cli --help lists the commands)</translation>
+    </message>
+    <message>
+        <source>Latitud no válida: &apos;%1&apos;</source>
+        <translation>Invalid latitude: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Longitud no válida: &apos;%1&apos;</source>
+        <translation>Invalid longitude: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Latitud fuera de rango (%1 a %2): &apos;%3&apos;</source>
+        <translation>Latitude out of range (%1 to %2): &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>Longitud fuera de rango (%1 a %2): &apos;%3&apos;</source>
+        <translation>Longitude out of range (%1 to %2): &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>argumento no esperado: %1</source>
+        <translation>unexpected argument: %1</translation>
+    </message>
+    <message>
+        <source>tonight: indique uno de --catalog, --all-catalogs o --mpcorb</source>
+        <translation>tonight: give one of --catalog, --all-catalogs or --mpcorb</translation>
+    </message>
+    <message>
+        <source>tonight: falta --date dd/mm/yyyy</source>
+        <translation>tonight: missing --date dd/mm/yyyy</translation>
+    </message>
+    <message>
+        <source>--date espera dd/mm/yyyy: &apos;%1&apos;</source>
+        <translation>--date expects dd/mm/yyyy: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--sort espera mag, best, time o alt: &apos;%1&apos;</source>
+        <translation>--sort expects mag, best, time or alt: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>comets|neos|critical|distant|bright|all</source>
+        <translation>comets|neos|critical|distant|bright|all</translation>
+    </message>
+    <message>
+        <source>el objeto llamado TEXTO, sin distinguir mayúsculas ni espacios, o si no el único cuyo nombre contiene TEXTO; si varios lo contienen, se enumeran y no se calcula nada</source>
+        <translation>the object named TEXT, case and spaces ignored, else the only one whose name contains TEXT; when several contain it, they are listed and nothing is computed</translation>
+    </message>
+    <message>
+        <source>el servidor rechazó la conexión</source>
+        <translation>the server refused the connection</translation>
+    </message>
+    <message>
+        <source>el servidor cerró la conexión antes de terminar</source>
+        <translation>the server closed the connection before the end</translation>
+    </message>
+    <message>
+        <source>no se encontró el servidor %1</source>
+        <translation>server %1 not found</translation>
+    </message>
+    <message>
+        <source>no se pudo establecer la conexión segura con el servidor</source>
+        <translation>no secure connection could be made with the server</translation>
+    </message>
+    <message>
+        <source>la red no está disponible</source>
+        <translation>the network is not available</translation>
+    </message>
+    <message>
+        <source>respuesta no válida del servidor</source>
+        <translation>invalid answer from the server</translation>
+    </message>
+    <message>
+        <source>el servidor no tiene el archivo (HTTP 404)</source>
+        <translation>the server does not have the file (HTTP 404)</translation>
+    </message>
+    <message>
+        <source>el servidor no permite descargarlo (HTTP 403)</source>
+        <translation>the server does not allow downloading it (HTTP 403)</translation>
+    </message>
+    <message>
+        <source>el servidor respondió con error (HTTP %1)</source>
+        <translation>the server answered with an error (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>error de red (código %1)</source>
+        <translation>network error (code %1)</translation>
+    </message>
+    <message>
+        <source>cuerpo incompleto: %1 de %2 bytes</source>
+        <translation>incomplete body: %1 of %2 bytes</translation>
+    </message>
+    <message>
+        <source>redirección no seguida a %1</source>
+        <translation>redirect to %1 not followed</translation>
+    </message>
+    <message>
+        <source>el servidor envió un archivo vacío</source>
+        <translation>the server sent an empty file</translation>
+    </message>
+    <message>
+        <source>el servidor envió una página web en lugar del catálogo</source>
+        <translation>the server sent a web page instead of the catalog</translation>
+    </message>
+    <message>
+        <source>el archivo llegó cortado (su última línea no termina)</source>
+        <translation>the file arrived cut short (its last line does not end)</translation>
     </message>
 </context>
 <context>
@@ -1336,6 +1872,37 @@ Files:
     <message>
         <source>T.U:</source>
         <translation>UT:</translation>
+    </message>
+</context>
+<context>
+    <name>FirstRunDialog</name>
+    <message>
+        <source>¿Dónde observa?</source>
+        <translation>Where do you observe from?</translation>
+    </message>
+    <message>
+        <source>Escriba o elija una ciudad</source>
+        <translation>Type or choose a city</translation>
+    </message>
+    <message>
+        <source>Ciudad:</source>
+        <translation>City:</translation>
+    </message>
+    <message>
+        <source>Latitud (+N)</source>
+        <translation>Latitude (+N)</translation>
+    </message>
+    <message>
+        <source>Longitud (+E)</source>
+        <translation>Longitude (+E)</translation>
+    </message>
+    <message>
+        <source>Altura (m)</source>
+        <translation>Altitude (m)</translation>
+    </message>
+    <message>
+        <source>El lugar se puede cambiar después en la página Configuración.</source>
+        <translation>The site can be changed later on the Settings page.</translation>
     </message>
 </context>
 <context>
@@ -1431,6 +1998,42 @@ Files:
     <message>
         <source>Neptuno</source>
         <translation>Neptune</translation>
+    </message>
+    <message>
+        <source>Objeto anterior del catálogo</source>
+        <translation>Previous object of the catalog</translation>
+    </message>
+    <message>
+        <source>Objeto siguiente del catálogo</source>
+        <translation>Next object of the catalog</translation>
+    </message>
+    <message>
+        <source>Muestra u oculta la órbita de %1</source>
+        <translation>Shows or hides the orbit of %1</translation>
+    </message>
+    <message>
+        <source>Muestra u oculta el plano de la eclíptica</source>
+        <translation>Shows or hides the plane of the ecliptic</translation>
+    </message>
+    <message>
+        <source>Un paso atrás en el tiempo</source>
+        <translation>One step back in time</translation>
+    </message>
+    <message>
+        <source>Un paso adelante en el tiempo</source>
+        <translation>One step forward in time</translation>
+    </message>
+    <message>
+        <source>Guardar la vista como imagen (GIF o BMP)</source>
+        <translation>Save the view as a picture (GIF or BMP)</translation>
+    </message>
+    <message>
+        <source>Guardar secuencia: tantas imágenes numeradas como indica la casilla, un paso entre cada una</source>
+        <translation>Save sequence: as many numbered pictures as the box says, one step apart</translation>
+    </message>
+    <message>
+        <source>Guardar animación</source>
+        <translation>Save animation</translation>
     </message>
 </context>
 <context>
@@ -1636,6 +2239,85 @@ Files:
     </message>
 </context>
 <context>
+    <name>TonightModel</name>
+    <message>
+        <source>En ámbar, más de %1 días; en rojo, más de %2: la posición calculada puede estar lejos de la real.</source>
+        <translation>Amber, more than %1 days; red, more than %2: the computed position may be far from the real one.</translation>
+    </message>
+    <message>
+        <source>El número del objeto en su catálogo, desde 0: su lugar en las listas de objetos de la ventana (vacío para MPCOrb.dat).</source>
+        <translation>The object&apos;s number in its catalog, from 0: its place in the window&apos;s object lists (empty for MPCOrb.dat).</translation>
+    </message>
+    <message>
+        <source>El nombre del objeto en su catálogo.</source>
+        <translation>The object&apos;s name in its catalog.</translation>
+    </message>
+    <message>
+        <source>El catálogo del que viene el objeto.</source>
+        <translation>The catalog the object comes from.</translation>
+    </message>
+    <message>
+        <source>Magnitud en el mejor momento.</source>
+        <translation>Magnitude at the best time.</translation>
+    </message>
+    <message>
+        <source>Primer minuto observable de la noche (T.U.).</source>
+        <translation>First observable minute of the night (UT).</translation>
+    </message>
+    <message>
+        <source>Último minuto observable de la noche (T.U.).</source>
+        <translation>Last observable minute of the night (UT).</translation>
+    </message>
+    <message>
+        <source>Tiempo observable en la noche (horas:minutos).</source>
+        <translation>Observable time in the night (hours:minutes).</translation>
+    </message>
+    <message>
+        <source>El mejor momento (T.U.): el de mayor altura mientras es observable.</source>
+        <translation>The best time (UT): the highest altitude while observable.</translation>
+    </message>
+    <message>
+        <source>Altura en el mejor momento [°].</source>
+        <translation>Altitude at the best time [°].</translation>
+    </message>
+    <message>
+        <source>Acimut en el mejor momento, desde el norte hacia el este [°].</source>
+        <translation>Azimuth at the best time, from the north through the east [°].</translation>
+    </message>
+    <message>
+        <source>Elongación: la distancia angular al Sol [°].</source>
+        <translation>Elongation: the angular distance from the Sun [°].</translation>
+    </message>
+    <message>
+        <source>Distancia a la Tierra [UA].</source>
+        <translation>Distance from the Earth [AU].</translation>
+    </message>
+    <message>
+        <source>Distancia al Sol [UA].</source>
+        <translation>Distance from the Sun [AU].</translation>
+    </message>
+    <message>
+        <source>Movimiento aparente en el cielo [&quot;/min].</source>
+        <translation>Apparent motion in the sky [&quot;/min].</translation>
+    </message>
+    <message>
+        <source>Ángulo de posición del movimiento aparente, desde el norte hacia el este [°].</source>
+        <translation>Position angle of the apparent motion, from the north through the east [°].</translation>
+    </message>
+    <message>
+        <source>Separación de la Luna en el mejor momento [°].</source>
+        <translation>Separation from the Moon at the best time [°].</translation>
+    </message>
+    <message>
+        <source>Asteroides: días desde la época de los elementos hasta el mejor momento.</source>
+        <translation>Minor planets: days from the elements&apos; epoch to the best time.</translation>
+    </message>
+    <message>
+        <source>Cometas: días desde el perihelio hasta el mejor momento (negativos antes del perihelio).</source>
+        <translation>Comets: days from the perihelion to the best time (negative before the perihelion).</translation>
+    </message>
+</context>
+<context>
     <name>TonightWindow</name>
     <message>
         <source>¿Qué observar?</source>
@@ -1712,6 +2394,10 @@ Files:
     <message>
         <source>El catálogo ha cambiado: vuelva a calcular</source>
         <translation>The catalog has changed: compute again</translation>
+    </message>
+    <message>
+        <source>Noche del</source>
+        <translation>Night of</translation>
     </message>
 </context>
 </TS>

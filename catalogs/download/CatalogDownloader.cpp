@@ -7,15 +7,46 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QTimer>
+#include <chrono>
 
 #include "catalogs/CatalogInfo.h"
 #include "catalogs/CatalogPlausibility.h"
 #include "catalogs/download/DownloadPlan.h"
 #include "core/AtomicFile.h"
 
+QString DownloadFailure::text(QString (*translate)(const char*)) const {
+    const QString spanish = QString::fromUtf8(reason);
+    const QString pattern = translate ? translate(reason.constData()) : spanish;
+    QString out;
+    out.reserve(pattern.size());
+    for (qsizetype k = 0; k < pattern.size(); ++k) {
+        const QChar c = pattern[k];
+        if (c == u'%' && k + 1 < pattern.size() && pattern[k + 1] >= u'1' &&
+            pattern[k + 1] <= u'9') {
+            const int n = pattern[k + 1].unicode() - u'1';
+            if (n < values.size()) {
+                out += values[n];
+                ++k;
+                continue;
+            }
+        }
+        out += c;
+    }
+    return out;
+}
+
 CatalogDownloader::CatalogDownloader(QObject* parent)
-    : QObject(parent), network_(new QNetworkAccessManager(this)) {
+    : QObject(parent),
+      network_(new QNetworkAccessManager(this)),
+      deadline_(new QTimer(this)),
+      silence_(new QTimer(this)) {
     network_->setProxy(QNetworkProxy::NoProxy);
+    deadline_->setSingleShot(true);
+    silence_->setSingleShot(true);
+    connect(deadline_, &QTimer::timeout, this,
+            [this] { refuseAtBound(vagaris::kTooSlowReason, transferTimeoutSeconds_); });
+    connect(silence_, &QTimer::timeout, this,
+            [this] { refuseAtBound(vagaris::kSilentReason, idleTimeoutSeconds_); });
 }
 
 CatalogDownloader::~CatalogDownloader() {
@@ -32,16 +63,31 @@ bool CatalogDownloader::start(int catalogIndex, const QString& targetPath, int y
     catalogIndex_ = catalogIndex;
     year_ = year;
     triedPreviousYear_ = false;
-    refused_.clear();
+    refused_ = {};
+    failure_ = {};
     if (!openTarget(targetPath)) {
         // finished() must come after start() returns, as for a transfer.
         QTimer::singleShot(0, this, [this] { finish(false, refused_); });
         return true;
     }
+    deadline_->start(std::chrono::seconds(transferTimeoutSeconds_));
     const auto bases = vagaris::DownloadBasesFromEnvironment();
     request(QUrl(QString::fromStdString(
         vagaris::CatalogUrl(vagaris::kCatalogs[std::size_t(catalogIndex)], bases, year))));
     return true;
+}
+
+void CatalogDownloader::cancel(const QString& reason) {
+    if (!busy_ || !refused_.isEmpty()) return;
+    refused_ = {reason.toUtf8(), {}};
+    // Without a reply the transfer has not begun: the pending finish() reports refused_.
+    if (reply_) reply_->abort();
+}
+
+void CatalogDownloader::refuseAtBound(const char* reason, qint64 value) {
+    if (!busy_ || !refused_.isEmpty() || !reply_) return;
+    refused_ = {reason, {QString::number(value)}};
+    reply_->abort();
 }
 
 bool CatalogDownloader::openTarget(const QString& targetPath) {
@@ -49,7 +95,7 @@ bool CatalogDownloader::openTarget(const QString& targetPath) {
     try {
         file_ = std::make_unique<vagaris::AtomicFile>(QFile::encodeName(targetPath).toStdString());
     } catch (const vagaris::EWriteError& e) {
-        refused_ = QString::fromStdString(e.what());
+        refused_ = {e.what(), {}};
         return false;
     }
     check_ = std::make_unique<vagaris::CatalogPlausibility>(
@@ -81,6 +127,7 @@ void CatalogDownloader::request(const QUrl& url) {
     begun_ = false;
     announced_ = -1;
     received_ = 0;
+    discarded_ = 0;
     QNetworkRequest req(url);
     req.setRawHeader("Accept", vagaris::kDownloadAccept);
     req.setRawHeader("User-Agent", vagaris::kDownloadUserAgent);
@@ -91,8 +138,17 @@ void CatalogDownloader::request(const QUrl& url) {
     req.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                      QNetworkRequest::UserVerifiedRedirectPolicy);
     req.setMaximumRedirectsAllowed(5);
-    req.setTransferTimeout(idleTimeoutSeconds_ * 1000);
     reply_ = network_->get(req);
+    // Qt reads no further ahead than this; the rest waits in the socket until the body read
+    // so far is on the disk, so memory stays bounded however fast the server sends.
+    reply_->setReadBufferSize(vagaris::kDownloadReadBufferBytes);
+    // Silence is timed here, not by Qt's transfer timeout, so that a header that never ends
+    // counts as silence too (Qt reports no progress before the header is complete).
+    silence_->start(std::chrono::seconds(idleTimeoutSeconds_));
+    const auto heard = [this] {
+        if (silence_->isActive()) silence_->start();
+    };
+    connect(reply_, &QNetworkReply::downloadProgress, this, heard);
     connect(reply_, &QNetworkReply::metaDataChanged, this, &CatalogDownloader::onMetaData);
     connect(reply_, &QIODevice::readyRead, this, &CatalogDownloader::onReadyRead);
     connect(reply_, &QNetworkReply::redirected, this, &CatalogDownloader::onRedirected);
@@ -105,22 +161,40 @@ bool CatalogDownloader::isSuccessStatus() const {
 }
 
 void CatalogDownloader::onMetaData() {
-    if (begun_ || !isSuccessStatus()) return;
+    if (silence_->isActive()) silence_->start();
+    if (begun_ || !isSuccessStatus() || !refused_.isEmpty()) return;
     begun_ = true;
     const QVariant length = reply_->header(QNetworkRequest::ContentLengthHeader);
     announced_ = length.isValid() ? length.toLongLong() : -1;
+    if (announced_ > vagaris::kMaxDownloadBytes) {
+        refuseAtBound(vagaris::kTooLargeReason, vagaris::kMaxDownloadBytes / (1024 * 1024));
+        return;
+    }
     emit workBegin(announced_);
 }
 
 void CatalogDownloader::onReadyRead() {
     const QByteArray bytes = reply_->readAll();
-    // Bodies of error answers and redirects are not the catalog.
-    if (bytes.isEmpty() || !isSuccessStatus() || !refused_.isEmpty()) return;
+    if (bytes.isEmpty() || !refused_.isEmpty()) return;
+    if (silence_->isActive()) silence_->start();
+    // Bodies of error answers and redirects are not the catalog; an endless one is bounded
+    // all the same.
+    if (!isSuccessStatus()) {
+        discarded_ += bytes.size();
+        if (discarded_ > vagaris::kMaxDownloadBytes)
+            refuseAtBound(vagaris::kTooLargeReason, vagaris::kMaxDownloadBytes / (1024 * 1024));
+        return;
+    }
     if (!begun_) onMetaData();
+    if (!refused_.isEmpty()) return;
+    if (received_ + bytes.size() > vagaris::kMaxDownloadBytes) {
+        refuseAtBound(vagaris::kTooLargeReason, vagaris::kMaxDownloadBytes / (1024 * 1024));
+        return;
+    }
     try {
         file_->write(bytes.constData(), std::size_t(bytes.size()));
     } catch (const vagaris::EWriteError& e) {
-        refused_ = QString::fromStdString(e.what());
+        refused_ = {e.what(), {}};
         reply_->abort();
         return;
     }
@@ -130,13 +204,14 @@ void CatalogDownloader::onReadyRead() {
 }
 
 void CatalogDownloader::onRedirected(const QUrl& target) {
+    if (silence_->isActive()) silence_->start();
     // Followed only when security is kept: the new address must be HTTPS too.
     if (reply_->url().scheme() == QLatin1String("https") &&
         target.scheme() == QLatin1String("https")) {
         emit reply_->redirectAllowed();
         return;
     }
-    refused_ = QStringLiteral("redirección no seguida a ") + target.toString();
+    refused_ = {"redirección no seguida a %1", {target.toString()}};
     reply_->abort();
 }
 
@@ -154,16 +229,16 @@ void CatalogDownloader::onFinished() {
             vagaris::kCatalogs[std::size_t(catalogIndex_)], bases, year_ - 1))));
         return;
     }
-    QString failure;
+    DownloadFailure failure;
     if (!refused_.isEmpty())
         failure = refused_;
     else if (reply->error() != QNetworkReply::NoError || status < 200 || status >= 300)
         failure = networkFailure(status);
     else if (announced_ >= 0 && received_ != announced_)
-        failure =
-            QStringLiteral("cuerpo incompleto: %1 de %2 bytes").arg(received_).arg(announced_);
+        failure = {"cuerpo incompleto: %1 de %2 bytes",
+                   {QString::number(received_), QString::number(announced_)}};
     else
-        failure = QString::fromStdString(check_->problem());
+        failure = {QByteArray::fromStdString(check_->problem()), {}};
     reply_ = nullptr;
     if (!failure.isEmpty()) {
         finish(false, failure);
@@ -172,43 +247,45 @@ void CatalogDownloader::onFinished() {
     try {
         file_->commit();
     } catch (const vagaris::EWriteError& e) {
-        finish(false, QString::fromStdString(e.what()));
+        finish(false, {e.what(), {}});
         return;
     }
     finish(true, {});
 }
 
-QString CatalogDownloader::networkFailure(int status) const {
+DownloadFailure CatalogDownloader::networkFailure(int status) const {
+    // The reasons are catalogued in shell/settings/Translations.cpp.
     switch (reply_->error()) {
         case QNetworkReply::OperationCanceledError:
-            // Our own aborts set refused_; the only other canceller is the idle timer.
+            // Our own aborts, the timers' included, set refused_: this is Qt's own timeout.
         case QNetworkReply::TimeoutError:
-            return QStringLiteral("sin respuesta del servidor tras %1 s").arg(idleTimeoutSeconds_);
-        case QNetworkReply::ConnectionRefusedError:
-            return QStringLiteral("el servidor rechazó la conexión");
+            return {vagaris::kSilentReason, {QString::number(idleTimeoutSeconds_)}};
+        case QNetworkReply::ConnectionRefusedError: return {"el servidor rechazó la conexión", {}};
         case QNetworkReply::RemoteHostClosedError:
-            return QStringLiteral("el servidor cerró la conexión antes de terminar");
+            return {"el servidor cerró la conexión antes de terminar", {}};
         case QNetworkReply::HostNotFoundError:
-            return QStringLiteral("no se encontró el servidor %1").arg(reply_->url().host());
+            return {"no se encontró el servidor %1", {reply_->url().host()}};
         case QNetworkReply::SslHandshakeFailedError:
-            return QStringLiteral("no se pudo establecer la conexión segura con el servidor");
+            return {"no se pudo establecer la conexión segura con el servidor", {}};
         case QNetworkReply::TemporaryNetworkFailureError:
-        case QNetworkReply::NetworkSessionFailedError:
-            return QStringLiteral("la red no está disponible");
-        case QNetworkReply::ProtocolFailure:
-            return QStringLiteral("respuesta no válida del servidor");
+        case QNetworkReply::NetworkSessionFailedError: return {"la red no está disponible", {}};
+        case QNetworkReply::ProtocolFailure: return {"respuesta no válida del servidor", {}};
         default: break;
     }
-    if (status == 404) return QStringLiteral("el servidor no tiene el archivo (HTTP 404)");
-    if (status == 403) return QStringLiteral("el servidor no permite descargarlo (HTTP 403)");
-    if (status != 0) return QStringLiteral("el servidor respondió con error (HTTP %1)").arg(status);
-    return QStringLiteral("error de red (código %1)").arg(int(reply_->error()));
+    if (status == 404) return {"el servidor no tiene el archivo (HTTP 404)", {}};
+    if (status == 403) return {"el servidor no permite descargarlo (HTTP 403)", {}};
+    if (status != 0)
+        return {"el servidor respondió con error (HTTP %1)", {QString::number(status)}};
+    return {"error de red (código %1)", {QString::number(int(reply_->error()))}};
 }
 
-void CatalogDownloader::finish(bool ok, const QString& failure) {
+void CatalogDownloader::finish(bool ok, const DownloadFailure& failure) {
     // Without a commit the temporary file is removed and the catalog stays as it was.
+    deadline_->stop();
+    silence_->stop();
     file_.reset();
     check_.reset();
     busy_ = false;
-    emit finished(ok, failure);
+    failure_ = failure;
+    emit finished(ok, failure.text());
 }

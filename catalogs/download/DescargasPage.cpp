@@ -48,7 +48,7 @@ DescargasPage::DescargasPage(AppController& app, QWidget* parent) : Page(app, pa
     connect(downloader_, &CatalogDownloader::workBegin, this, &DescargasPage::IdHTTP1WorkBegin);
     connect(downloader_, &CatalogDownloader::work, this, &DescargasPage::IdHTTP1Work);
     connect(downloader_, &CatalogDownloader::finished, this,
-            [this](bool ok, const QString&) { downloadEnded(ok); });
+            [this](bool ok, const QString&) { downloadEnded(ok, downloader_->lastFailure()); });
 }
 
 DescargasPage::~DescargasPage() {
@@ -71,14 +71,22 @@ void DescargasPage::download(int slot) {
     downloader_->start(slot - 1, target, vagaris::YearOfInstant(session.Now()));
 }
 
-void DescargasPage::downloadEnded(bool ok) {
+void DescargasPage::downloadEnded(bool ok, const DownloadFailure& failure) {
     setButtonsEnabled(true);
     QApplication::restoreOverrideCursor();
     if (ok)
         bars_[std::size_t(DownloadSlot - 1)]->setValue(100);
     else  // the bar keeps its last position
-        app_.dialogs().error(app_.dialogParent(), TrCore(vagaris::kDownloadErrorMessage));
+        app_.dialogs().error(app_.dialogParent(), failureText(failure));
     emit downloadFinished(DownloadSlot, ok);
+}
+
+QString DescargasPage::failureText(const DownloadFailure& failure) const {
+    // The reason tells the user whether to retry later, on a better line, or not at all (the
+    // server refuses, its address is wrong); the file is named as vagaris-cli names it.
+    const auto& catalog = vagaris::kCatalogs[std::size_t(DownloadSlot - 1)];
+    return TrCore(vagaris::kDownloadErrorMessage) + u'\n' + QString::fromLatin1(catalog.fileName) +
+           QStringLiteral(": ") + failure.text(TrCore);
 }
 
 void DescargasPage::IdHTTP1WorkBegin(qint64 announcedSize) { DownloadSize = announcedSize; }

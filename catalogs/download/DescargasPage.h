@@ -8,6 +8,7 @@
 #include "shell/Page.h"
 
 class CatalogDownloader;
+struct DownloadFailure;
 class QProgressBar;
 class QPushButton;
 
@@ -38,9 +39,14 @@ private:
     void Button27Click() { download(3); }
     void Button28Click() { download(4); }
     void Button29Click() { download(5); }
-    void download(int slot);      // starts the download of row `slot`, buttons disabled
-    void downloadEnded(bool ok);  // bar, cursor and message, buttons enabled again
+    void download(int slot);  // starts the download of row `slot`, buttons disabled
+    // Bar, cursor and message (`failure` says why when not `ok`), buttons enabled again.
+    void downloadEnded(bool ok, const DownloadFailure& failure);
     void setButtonsEnabled(bool enabled);
+    // The error message of a failed download, in the interface language: "Error descargando
+    // archivo" and, on a second line, the file and the reason ("CometsCR.dat: el servidor no
+    // tiene el archivo (HTTP 404)").
+    QString failureText(const DownloadFailure& failure) const;
 
     CatalogDownloader* downloader_ = nullptr;
     std::array<QPushButton*, 5> buttons_{};  // Button25 ... Button29 (in GroupBox2)

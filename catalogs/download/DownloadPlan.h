@@ -19,6 +19,23 @@ inline constexpr const char* kDownloadAccept = "text/html, */*";
 inline constexpr const char* kDownloadUserAgent = "Mozilla/3.0 (compatible; Indy Library)";
 inline constexpr const char* kDownloadErrorMessage = "Error descargando archivo";
 
+// Bounds of one transfer, so that a server that never stops sending, never finishes its
+// answer or falls silent cannot fill the memory or the disk, nor hold the program for ever.
+// The largest catalog is a few MB: the size cap leaves a wide margin.
+inline constexpr long long kMaxDownloadBytes = 64LL * 1024 * 1024;  // [bytes]
+// The whole transfer, redirects and the previous-year retry included [s]: 30 min let a 5 MB
+// catalog arrive over a line of 3 KB/s.
+inline constexpr int kDefaultTransferSeconds = 1800;
+// Silence: no byte of the answer for this long [s].
+inline constexpr int kDefaultIdleSeconds = 60;
+// What Qt may hold of a body before it is written to the temporary file [bytes].
+inline constexpr long long kDownloadReadBufferBytes = 256 * 1024;
+
+// Why a bound stopped a transfer, "%1" standing for the bound (MB or s).
+inline constexpr const char* kTooLargeReason = "el archivo pasa de %1 MB";
+inline constexpr const char* kTooSlowReason = "la descarga no terminó en %1 s";
+inline constexpr const char* kSilentReason = "sin respuesta del servidor tras %1 s";
+
 struct DownloadBases {
     std::string main;    // the first four catalogs
     std::string bright;  // the bright minor planets

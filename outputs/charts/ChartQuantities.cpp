@@ -24,6 +24,10 @@ constexpr std::array<const char*, kChartQuantityCount> kSuffixes = {
 
 constexpr std::array<const char*, kChartQuantityCount> kCliNames = {
     "magnitud", "altura", "dtierra", "dsol", "vel", "ar", "dec", "elon", "afase", "ninguna"};
+// The same keywords in English, accepted as well (the Spanish ones stay the names written).
+constexpr std::array<const char*, kChartQuantityCount> kEnglishCliNames = {
+    "magnitude", "altitude", "earth-distance", "sun-distance", "speed",
+    "ra",        "dec",      "elongation",     "phase",        "none"};
 
 }  // namespace
 
@@ -71,7 +75,7 @@ std::string ChartQuantityCliName(int item) {
 
 std::optional<int> ChartQuantityFromCliName(const std::string& name) {
     for (int i = 0; i < kChartQuantityCount; ++i)
-        if (name == kCliNames[i]) return i;
+        if (name == kCliNames[i] || name == kEnglishCliNames[i]) return i;
     return std::nullopt;
 }
 

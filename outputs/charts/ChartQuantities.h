@@ -41,6 +41,8 @@ std::string ChartQuantitySuffix(int item);
 // Names used on the command line: magnitud, altura, dtierra, dsol, vel, ar, dec, elon,
 // afase, ninguna.
 std::string ChartQuantityCliName(int item);
+// The item of a command-line name: the Spanish names above or their English twins magnitude,
+// altitude, earth-distance, sun-distance, speed, ra, dec, elongation, phase, none.
 std::optional<int> ChartQuantityFromCliName(const std::string& name);
 
 // The value plotted for the item: magnitude, degrees, AU, km/s or hours (right ascension).

@@ -24,6 +24,17 @@ std::string Number(double value) {
     return std::string(buf, res.ptr);
 }
 
+// The latitude the night was computed at [deg], signed: whole degrees as the page's box gives
+// them ("+40"), else with the decimals that give back the value used ("+48.5", "-0.4"): a
+// rounded latitude would show a site whose night can differ (darkness at 48.5°, none at 49°).
+std::string LatitudeText(double degrees) {
+    if (degrees == std::trunc(degrees)) return FormatNumber("+0;-0", degrees);
+    char buf[40];
+    const auto res = std::to_chars(buf, buf + sizeof buf, degrees, std::chars_format::fixed);
+    const std::string digits(buf, res.ptr);
+    return degrees < 0 ? digits : "+" + digits;
+}
+
 std::string JsonString(const std::string& text) {
     std::string out = "\"";
     for (const char c : text) {
@@ -124,8 +135,8 @@ std::optional<double> TwilightFromName(const std::string& name) {
 
 std::string AgeMark(double days) {
     const double a = std::fabs(days);
-    if (a > 1000) return "**";
-    if (a > 200) return "*";
+    if (a > kVeryOldElementsDays) return "**";
+    if (a > kOldElementsDays) return "*";
     return "";
 }
 
@@ -145,9 +156,10 @@ std::vector<std::string> HeaderLines(const Result& r, Words t) {
                                  FormatInstant(kDateTimePattern, sky.first),
                                  FormatInstant(kDateTimePattern, sky.MinuteAt(sky.minutes - 1))}));
     lines.push_back(FillPattern(t("Lugar: latitud %1°, longitud %2°"),
-                                {FormatNumber("+0;-0", r.request.latitudeDeg),
+                                {LatitudeText(r.request.latitudeDeg),
                                  FormatNumber("+000.0;-000.0", r.request.longitudeDeg)}));
-    if (r.request.precise) lines.push_back(t(PreciseModelLine(r.request.geocentric)));
+    if (r.request.precise)
+        lines.push_back(t(PreciseModelLine(r.request.geocentric, r.request.twoBody)));
     const std::string sunLimit = FormatNumber("0", Deg(r.request.twilightLimit));
     if (sky.darkFirst < 0)
         lines.push_back(t("Sin oscuridad esta noche"));

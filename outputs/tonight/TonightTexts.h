@@ -14,14 +14,19 @@ namespace vagaris::tonight {
 std::string TwilightName(double twilightLimit);
 std::optional<double> TwilightFromName(const std::string& name);
 
-// "" up to 200 days, "*" beyond, "**" beyond 1000 (the elements' age or the time from the
-// perihelion, in either direction).
+// The elements' age or the time from the perihelion, in either direction [days], beyond which
+// a row's elements are old ("*", amber in the window) and very old ("**", red).
+inline constexpr double kOldElementsDays = 200, kVeryOldElementsDays = 1000;
+
+// "" up to kOldElementsDays, "*" beyond, "**" beyond kVeryOldElementsDays (the elements' age
+// or the time from the perihelion, in either direction).
 std::string AgeMark(double days);
 
 // Whether the rows show their catalog (several catalogs ranked together).
 bool ShowsCatalog(const Result& result);
 
-// Header: night, site, dark period, Moon, counts, missing catalogs, rows.
+// Header: night, site (the latitude used, with its decimals when it is not whole), dark
+// period, Moon, counts, missing catalogs, rows.
 // The words in the language of `words` (numbers, dates and columns as in Spanish).
 std::vector<std::string> HeaderLines(const Result& result, Words words = SpanishWords);
 

@@ -23,10 +23,13 @@
 #include "core/Errors.h"
 #include "core/TextFile.h"
 #include "core/TextForms.h"
+#include "core/Time.h"
 #include "core/precise/PreciseSession.h"
 #include "outputs/tonight/TonightTexts.h"
 #include "shell/AppController.h"
+#include "shell/DateTimeBoxes.h"
 #include "shell/Dialogs.h"
+#include "shell/MaskedEdit.h"
 #include "shell/settings/Translations.h"
 
 using namespace vagaris;
@@ -46,6 +49,13 @@ QString JoinLines(const std::vector<std::string>& lines) {
 double LatitudeDegrees(const std::string& lat) {
     const int degrees = ParseInt(lat.size() > 1 ? lat.substr(1, 2) : std::string());
     return !lat.empty() && lat[0] == '-' ? -degrees : degrees;
+}
+
+// The arrow the header shows for a sort: the brightest, the earliest first (ascending); the
+// longest time and the highest altitude first (descending).
+Qt::SortOrder OrderOf(tonight::SortKey key) {
+    return key == tonight::SortKey::Time || key == tonight::SortKey::Altitude ? Qt::DescendingOrder
+                                                                              : Qt::AscendingOrder;
 }
 
 }  // namespace
@@ -102,9 +112,56 @@ QVariant TonightModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant TonightModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+    if (orientation != Qt::Horizontal) return {};
     if (section < 0 || section >= int(columns_.size())) return {};
-    return FromStd(tonight::ColumnCaption(columns_[std::size_t(section)], TrCoreUtf8));
+    const tonight::Column column = columns_[std::size_t(section)];
+    if (role == Qt::DisplayRole) return FromStd(tonight::ColumnCaption(column, TrCoreUtf8));
+    if (role != Qt::ToolTipRole) return {};
+    using C = tonight::Column;
+    const QString old = tr("En ámbar, más de %1 días; en rojo, más de %2: la posición calculada "
+                           "puede estar lejos de la real.")
+                            .arg(tonight::kOldElementsDays)
+                            .arg(tonight::kVeryOldElementsDays);
+    switch (column) {
+        case C::Index:
+            return tr(
+                "El número del objeto en su catálogo, desde 0: su lugar en las listas de "
+                "objetos de la ventana (vacío para MPCOrb.dat).");
+        case C::Name: return tr("El nombre del objeto en su catálogo.");
+        case C::Catalog: return tr("El catálogo del que viene el objeto.");
+        case C::Magnitude: return tr("Magnitud en el mejor momento.");
+        case C::Start: return tr("Primer minuto observable de la noche (T.U.).");
+        case C::End: return tr("Último minuto observable de la noche (T.U.).");
+        case C::Hours: return tr("Tiempo observable en la noche (horas:minutos).");
+        case C::Best:
+            return tr("El mejor momento (T.U.): el de mayor altura mientras es observable.");
+        case C::Altitude: return tr("Altura en el mejor momento [°].");
+        case C::Azimuth: return tr("Acimut en el mejor momento, desde el norte hacia el este [°].");
+        case C::Elongation: return tr("Elongación: la distancia angular al Sol [°].");
+        case C::Delta: return tr("Distancia a la Tierra [UA].");
+        case C::SunDistance: return tr("Distancia al Sol [UA].");
+        case C::Motion: return tr("Movimiento aparente en el cielo [\"/min].");
+        case C::PositionAngle:
+            return tr(
+                "Ángulo de posición del movimiento aparente, desde el norte hacia el "
+                "este [°].");
+        case C::Moon: return tr("Separación de la Luna en el mejor momento [°].");
+        case C::Age:
+            return tr("Asteroides: días desde la época de los elementos hasta el mejor "
+                      "momento.") +
+                   QLatin1Char(' ') + old;
+        case C::Perihelion:
+            return tr("Cometas: días desde el perihelio hasta el mejor momento (negativos antes "
+                      "del perihelio).") +
+                   QLatin1Char(' ') + old;
+    }
+    return {};
+}
+
+int TonightModel::columnOfSort(tonight::SortKey key) const {
+    for (std::size_t c = 0; c < columns_.size(); ++c)
+        if (tonight::SortOfColumn(columns_[c]) == key) return int(c);
+    return -1;
 }
 
 // ---- the window ----
@@ -114,6 +171,24 @@ TonightWindow::TonightWindow(AppController& app, QWidget* parent)
     setObjectName(QStringLiteral("TonightWindow"));
     setWindowTitle(tr("¿Qué observar?"));
     setAttribute(Qt::WA_DeleteOnClose, false);
+
+    // The night and the site, at the top: what the next list is for.
+    nightBox_ = NewMaskedEdit(QStringLiteral("meNoche"), QStringLiteral("00/00/0000"),
+                              QStringLiteral("01/01/2009"));
+    nightBox_->setFixedWidth(
+        nightBox_->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) + 12);
+    InstallExitCheck(nightBox_,
+                     [](const QString& t) { return IsValidDateBoxText(t.toStdString()); });
+    site_ = new QLabel;
+    site_->setObjectName(QStringLiteral("lbTonightSite"));
+    auto* nightRow = new QHBoxLayout;
+    auto* nightCaption = new QLabel(tr("Noche del"));
+    nightCaption->setBuddy(nightBox_);
+    nightRow->addWidget(nightCaption);
+    nightRow->addWidget(nightBox_);
+    nightRow->addSpacing(16);
+    nightRow->addWidget(site_);
+    nightRow->addStretch(1);
 
     const tonight::Limits defaults;
     mag_ = new QDoubleSpinBox;
@@ -194,10 +269,12 @@ TonightWindow::TonightWindow(AppController& app, QWidget* parent)
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->setVisible(false);
     table_->horizontalHeader()->setSectionsClickable(true);
-    table_->horizontalHeader()->setSortIndicatorShown(false);
+    table_->horizontalHeader()->setSortIndicatorShown(true);
+    table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     table_->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(nightRow);
     layout->addLayout(top);
     layout->addWidget(progress_);
     layout->addWidget(header_);
@@ -211,7 +288,10 @@ TonightWindow::TonightWindow(AppController& app, QWidget* parent)
             &TonightWindow::headerClicked);
     connect(table_, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { takeOver(index.row()); });
+    connect(&app_, &AppController::settingsChanged, this, &TonightWindow::showSite);
     setRunning(false);
+    showSelectionDate();
+    showSite();
 }
 
 TonightWindow::~TonightWindow() {
@@ -246,7 +326,7 @@ void TonightWindow::calcularClick() {
     tonight::Options options;
     const bool ready = app_.guarded([&] {
         const Session& s = app_.session();
-        request.date = std::floor(s.CurrentInstant);
+        request.date = ParseDateText(MaskedText(nightBox_).toStdString());
         request.latitudeDeg = LatitudeDegrees(s.settings.Lat);
         request.longitudeDeg = ParseFloat(s.settings.Lon);
         request.precise = UsesPreciseModel(s.settings);
@@ -325,6 +405,7 @@ void TonightWindow::finished(std::shared_ptr<tonight::Result> result, QString er
     } else if (result && !result->cancelled) {
         result_ = std::move(result);
         model_->setResult(result_);
+        showSortIndicator();
         table_->resizeColumnsToContents();
         showHeader();
         progress_->setValue(1000);
@@ -345,13 +426,33 @@ void TonightWindow::showHeader() {
 }
 
 void TonightWindow::headerClicked(int section) {
-    if (!result_ || section < 0 || section >= model_->columnCount()) return;
-    if (const auto key = tonight::SortOfColumn(model_->columnAt(section))) setSort(*key);
+    if (result_ && section >= 0 && section < model_->columnCount())
+        if (const auto key = tonight::SortOfColumn(model_->columnAt(section))) setSort(*key);
+    // The header moved its arrow to the clicked column; it belongs to the list's sort.
+    showSortIndicator();
 }
 
 void TonightWindow::setSort(tonight::SortKey key) {
-    app_.session().settings.TonightSort = tonight::SortKeyText(key);
+    app_.changeSettings([key](Settings& s) { s.TonightSort = tonight::SortKeyText(key); });
     model_->sortBy(key);
+    showSortIndicator();
+}
+
+void TonightWindow::showSortIndicator() {
+    const tonight::SortKey key = tonight::SortKeyFromText(app_.session().settings.TonightSort)
+                                     .value_or(tonight::SortKey::Magnitude);
+    table_->horizontalHeader()->setSortIndicator(model_->columnOfSort(key), OrderOf(key));
+}
+
+void TonightWindow::showSelectionDate() {
+    nightBox_->setText(FromStd(FormatInstant("dd/mm/yyyy", app_.session().CurrentInstant)));
+}
+
+void TonightWindow::showSite() {
+    const Settings& s = app_.session().settings;
+    std::string lat = s.Lat;
+    if (!lat.empty() && lat[0] == ' ') lat[0] = '+';  // a blank sign is north
+    site_->setText(TrCore("Lugar: latitud %1°, longitud %2°").arg(FromStd(lat), FromStd(s.Lon)));
 }
 
 void TonightWindow::guardarClick() {

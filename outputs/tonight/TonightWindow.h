@@ -1,6 +1,7 @@
 #pragma once
 // "¿Qué observar?": a separate, resizable, non-modal window that ranks a whole catalog for
-// the Selección date and the Configuración site. The ranking runs on a worker thread with
+// one night (its date box, the Selección date when the window is opened) and the
+// Configuración site, both shown at its top. The ranking runs on a worker thread with
 // copies of everything it needs (the session is never touched from it); the window stays
 // responsive, shows the progress and can cancel. A row taken over (double-click or Enter)
 // becomes the current object of the main window at the row's best time.
@@ -18,6 +19,7 @@ class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
+class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
@@ -38,7 +40,10 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    // The caption, and as its tooltip what the column holds.
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    // The column showing the sort `key`, or -1.
+    int columnOfSort(vagaris::tonight::SortKey key) const;
 
 private:
     std::shared_ptr<const vagaris::tonight::Result> result_;
@@ -54,6 +59,10 @@ public:
 
     explicit TonightWindow(AppController& app, QWidget* parent = nullptr);
     ~TonightWindow() override;
+
+    // The Selección date into the night's date box (each time the window is opened from the
+    // Selección page).
+    void showSelectionDate();
 
     // The last complete list, or nothing.
     const vagaris::tonight::Result* result() const { return result_.get(); }
@@ -75,9 +84,13 @@ private:
     void finished(std::shared_ptr<vagaris::tonight::Result> result, QString error);
     void setSort(vagaris::tonight::SortKey key);
     void showHeader();
+    void showSite();           // lbTonightSite: the Configuración site the next list uses
+    void showSortIndicator();  // the sort column's indicator (Qt's arrow in the header)
     void setRunning(bool on);
 
     AppController& app_;
+    QLineEdit* nightBox_ = nullptr;  // meNoche, "Noche del" dd/mm/yyyy
+    QLabel* site_ = nullptr;         // lbTonightSite
     QDoubleSpinBox* mag_ = nullptr;
     QSpinBox* minAlt_ = nullptr;
     QSpinBox* minTime_ = nullptr;

@@ -21,17 +21,37 @@ vagaris::TPixelBitmap PixelBitmapFromImage(const QImage& image) {
     return bitmap;
 }
 
-void WriteImageAsGif(const QImage& image, const std::string& path) {
-    vagaris::TGifFile file;
-    file.AddBitmap(PixelBitmapFromImage(image));
-    const std::string bytes = file.WriteToBytes();
-    // Through the program's one atomic writer (links followed, mode kept, temporary files the
-    // next start recognises), its message becoming the library's error.
+namespace {
+
+// Through the program's one atomic writer (links followed, mode kept, temporary files the
+// next start recognises), its message becoming the library's error.
+void WriteGifBytes(const std::string& path, const std::string& bytes) {
     try {
         vagaris::WriteFileAtomically(path, bytes);
     } catch (const std::exception& e) {
         throw vagaris::EGifException(e.what());
     }
+}
+
+}  // namespace
+
+void WriteImageAsGif(const QImage& image, const std::string& path) {
+    vagaris::TGifFile file;
+    file.AddBitmap(PixelBitmapFromImage(image));
+    WriteGifBytes(path, file.WriteToBytes());
+}
+
+AnimatedGifWriter::AnimatedGifWriter(vagaris::TGifAnimation animation) {
+    file_.Animation = animation;
+}
+
+void AnimatedGifWriter::addFrame(const QImage& image) {
+    file_.AddBitmap(PixelBitmapFromImage(image));
+    file_.ConvertBitmaps();
+}
+
+void AnimatedGifWriter::write(const std::string& path) {
+    WriteGifBytes(path, file_.WriteToBytes());
 }
 
 QImage ReadGifAsImage(const std::string& path) {

@@ -11,8 +11,11 @@
 #include <system_error>
 #include <vector>
 
+#include "catalogs/LineFormats.h"
 #include "core/Angles.h"
+#include "core/AtomicFile.h"
 #include "core/Errors.h"
+#include "core/ReadableFile.h"
 #include "core/TextFile.h"
 #include "core/TextForms.h"
 #include "core/Words.h"
@@ -25,23 +28,12 @@ namespace fs = std::filesystem;
 namespace {
 
 // The file's lines without their ends (CR LF, LF or CR), so a file edited by hand on any
-// system reads the same.
-std::vector<std::string> SplitSettingsLines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    std::string current;
-    for (std::size_t k = 0; k < bytes.size(); ++k) {
-        const char c = bytes[k];
-        if (c == '\r' || c == '\n') {
-            lines.push_back(current);
-            current.clear();
-            if (c == '\r' && k + 1 < bytes.size() && bytes[k + 1] == '\n') ++k;
-        } else {
-            current.push_back(c);
-        }
-    }
-    if (!current.empty()) lines.push_back(current);
-    return lines;
-}
+// system reads the same: the catalogs' splitter. Lines are not cut: a path may be long, and
+// kSettingsMaxBytes bounds the whole.
+std::vector<std::string> SplitSettingsLines(const std::string& bytes) { return SplitLines(bytes); }
+
+// A settings file is nine to a dozen short lines; a larger one is refused unread.
+constexpr std::uint64_t kSettingsMaxBytes = std::uint64_t{64} << 20;  // [bytes]
 
 std::string WithSeparator(std::string dir) {
     if (dir.empty() || dir.back() != fs::path::preferred_separator)
@@ -49,17 +41,12 @@ std::string WithSeparator(std::string dir) {
     return dir;
 }
 
-// True when a file can be created in dir (the only reliable test of writability).
+// True when a file can be created in dir: by a probe of a fresh random name, created
+// exclusively, so that nothing already in the folder (a link planted there) is opened.
 bool IsWritableDir(const fs::path& dir) {
     std::error_code ec;
     if (!fs::is_directory(dir, ec)) return false;
-    const fs::path probe = dir / ".vagaris-write-probe";
-    {
-        std::ofstream out(probe, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-    }
-    fs::remove(probe, ec);
-    return true;
+    return CanCreateFilesIn(dir.string());
 }
 
 std::string EnsureDir(const fs::path& dir) {
@@ -189,24 +176,20 @@ std::optional<std::string> LoadSettings(const std::string& programDir, Settings&
     const fs::file_status status = fs::status(path, ec);
     if (status.type() == fs::file_type::not_found) return std::nullopt;  // first run
     std::string bytes;
-    bool readable = status.type() == fs::file_type::regular;
-    if (readable) {
-        // A read error (a damaged disk) throws from inside the stream; it is reported like any
-        // other unreadable file instead of escaping to the caller.
-        try {
-            std::ifstream in(path, std::ios::binary);
-            in.exceptions(std::ios::badbit);
-            if (!in) {
-                readable = false;
-            } else {
-                bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-            }
-        } catch (const std::exception&) {
-            readable = false;
-        }
-    }
-    if (!readable)
+    // Opened and looked at on the descriptor (core/ReadableFile.h): a FIFO or a device put at
+    // the name is told at once instead of waited on or read for ever. Every failure, a read
+    // error of a damaged disk included, is told instead of escaping to the caller.
+    try {
+        bytes = ReadableFile(path).readAll(kSettingsMaxBytes);
+    } catch (const EReadError& e) {
+        // A folder keeps the plain message it always had.
+        if (e.failure() == ReadFailure::NotRegular && status.type() != fs::file_type::directory)
+            return FillPattern(
+                words("No se puede leer %1: no es un archivo normal; se usan los valores por "
+                      "omisión"),
+                {path});
         return FillPattern(words("No se puede leer %1; se usan los valores por omisión"), {path});
+    }
 
     const std::vector<std::string> lines = SplitSettingsLines(bytes);
     std::vector<std::size_t> rejected;

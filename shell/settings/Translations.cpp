@@ -121,6 +121,12 @@ namespace {
     // The precise model's title line (core/precise/PreciseSession.h)
     QT_TRANSLATE_NOOP("CoreText", "Modelo preciso (topocéntrico, J2000 astrométrico)"),
     QT_TRANSLATE_NOOP("CoreText", "Modelo preciso (geocéntrico, J2000 astrométrico)"),
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "Modelo preciso (topocéntrico, J2000 astrométrico, con perturbaciones planetarias)"),
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "Modelo preciso (geocéntrico, J2000 astrométrico, con perturbaciones planetarias)"),
     // The settings file's messages (shell/settings/SettingsFile.cpp)
     QT_TRANSLATE_NOOP("CoreText", "No se puede leer %1; se usan los valores por omisión"),
     QT_TRANSLATE_NOOP("CoreText", "%1, línea %2: valor no válido; se usa el valor por omisión"),
@@ -136,6 +142,35 @@ namespace {
                       "Fecha fuera del intervalo del modelo preciso (años 1000 a 2999)"),
     QT_TRANSLATE_NOOP("CoreText", "MPCOrb.dat no encontrado"),
     QT_TRANSLATE_NOOP("CoreText", "Error descargando archivo"),
+    // Why a catalog, MPCOrb.dat or the settings file cannot be read (core/ReadableFile.h)
+    QT_TRANSLATE_NOOP("CoreText", "No se puede leer %1"),
+    QT_TRANSLATE_NOOP("CoreText", "No se puede leer %1: no es un archivo normal"),
+    QT_TRANSLATE_NOOP("CoreText", "No se puede leer %1: el archivo pasa de %2 MB"),
+    QT_TRANSLATE_NOOP("CoreText", "No se puede leer %1: el archivo cambió durante la lectura"),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "No se puede leer %1: no es un archivo normal; se usan los valores por "
+                      "omisión"),
+    // Why a download stopped at one of its bounds (catalogs/download/DownloadPlan.h)
+    QT_TRANSLATE_NOOP("CoreText", "el archivo pasa de %1 MB"),
+    QT_TRANSLATE_NOOP("CoreText", "la descarga no terminó en %1 s"),
+    QT_TRANSLATE_NOOP("CoreText", "sin respuesta del servidor tras %1 s"),
+    // Why a download failed (catalogs/download/CatalogDownloader.cpp)
+    QT_TRANSLATE_NOOP("CoreText", "el servidor rechazó la conexión"),
+    QT_TRANSLATE_NOOP("CoreText", "el servidor cerró la conexión antes de terminar"),
+    QT_TRANSLATE_NOOP("CoreText", "no se encontró el servidor %1"),
+    QT_TRANSLATE_NOOP("CoreText", "no se pudo establecer la conexión segura con el servidor"),
+    QT_TRANSLATE_NOOP("CoreText", "la red no está disponible"),
+    QT_TRANSLATE_NOOP("CoreText", "respuesta no válida del servidor"),
+    QT_TRANSLATE_NOOP("CoreText", "el servidor no tiene el archivo (HTTP 404)"),
+    QT_TRANSLATE_NOOP("CoreText", "el servidor no permite descargarlo (HTTP 403)"),
+    QT_TRANSLATE_NOOP("CoreText", "el servidor respondió con error (HTTP %1)"),
+    QT_TRANSLATE_NOOP("CoreText", "error de red (código %1)"),
+    QT_TRANSLATE_NOOP("CoreText", "cuerpo incompleto: %1 de %2 bytes"),
+    QT_TRANSLATE_NOOP("CoreText", "redirección no seguida a %1"),
+    // Why a downloaded body is not taken as the catalog (catalogs/CatalogPlausibility.cpp)
+    QT_TRANSLATE_NOOP("CoreText", "el servidor envió un archivo vacío"),
+    QT_TRANSLATE_NOOP("CoreText", "el servidor envió una página web en lugar del catálogo"),
+    QT_TRANSLATE_NOOP("CoreText", "el archivo llegó cortado (su última línea no termina)"),
 };
 
 // The name the language choice shows for a translation, asked of the translation itself so

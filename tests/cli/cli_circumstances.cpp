@@ -324,7 +324,11 @@ TEST_F(CliCircumstances, FailuresExit1WithTheWindowsMessage) {
     }
     const CliResult missing = Run({"--catalog", "NoExiste.dat", "--kind", "A", "--object", "0"});
     EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_EQ(missing.err, "Archivo de elementos orbitales no encontrado: NoExiste.dat\n");
+    // Missing from both folders: where it was looked for, as for any file the format is not
+    // told by.
+    EXPECT_EQ(missing.err, "No se puede leer NoExiste.dat: no está en la carpeta actual (" +
+                               std::filesystem::current_path().string() +
+                               ") ni en la carpeta del programa (" + home_.programDir() + ")\n");
     EXPECT_EQ(
         Run({"--catalog", "CometsCR.dat", "--object", "100000", "--at", "01/01/2024"}).exitCode, 1);
     EXPECT_EQ(

@@ -65,7 +65,7 @@ TEST_F(CliCommandLine, OneExitCodeRuleForEverySubcommand) {
         {"circumstances",
          {"--catalog", "NoExiste.dat", "--kind", "A", "--object", "0"},
          1,
-         "Archivo de elementos orbitales no encontrado: NoExiste.dat"},
+         "No se puede leer NoExiste.dat: no está en la carpeta actual"},
         {"circumstances", {"--catalog", "CometsCR.dat", "--object", "100000"}, 1, "100000"},
         {"ephemeris", with({"--start", "01/03/1997", "--rows", "abc"}), 2, "--rows"},
         {"ephemeris", with({"--start", "01/03/1997", "--rows", "-1"}), 2, "--rows"},

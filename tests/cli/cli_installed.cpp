@@ -134,4 +134,26 @@ TEST_F(InstalledTree, AWritableBinFolderIsNotTheProgramFolder) {
             << entry.path();
 }
 
+// A catalog that is nowhere: the installed program's message also says where its sample
+// catalogs are.
+TEST_F(InstalledTree, AMissingCatalogPointsAtTheSamples) {
+    const vagaris::test::TempFolder user("vagaris-user");
+    const fs::path usr = tree_->dir / "usr";
+    const fs::path err = user.dir / "stderr.txt";
+    const std::string command =
+        "cd " + ShellQuoted(user.dir.string()) +
+        " && env -i PATH=/usr/bin:/bin HOME=" + ShellQuoted(user.dir.string()) +
+        " QT_QPA_PLATFORM=offscreen " + ShellQuoted((usr / "bin" / "vagaris-cli").string()) +
+        " circumstances --catalog Comets.dat --object 0 2>" + ShellQuoted(err.string());
+    const int status = std::system(command.c_str());
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1);
+    const std::string samples = fs::canonical(usr / "share/vagaris/samples").string() + "/";
+    const std::string message = vagaris::test::ReadBytes(err);
+    EXPECT_EQ(message.rfind("No se puede leer Comets.dat: no está en la carpeta actual (", 0), 0u)
+        << message;
+    const std::string note = "; los catálogos de ejemplo están en " + samples + "\n";
+    ASSERT_GE(message.size(), note.size()) << message;
+    EXPECT_EQ(message.substr(message.size() - note.size()), note);
+}
+
 }  // namespace

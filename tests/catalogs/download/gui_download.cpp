@@ -28,6 +28,7 @@
 #include "catalogs/download/LocalHttpServer.h"
 #include "core/Time.h"
 #include "shell/TFAtmo.h"
+#include "shell/settings/Translations.h"
 #include "support/FakeDialogs.h"
 #include "support/TestHome.h"
 #include "support/WriteFaults.h"
@@ -37,6 +38,10 @@ namespace {
 const QByteArray kCometsPath = "/iau/Ephemerides/Comets/Soft01Cmt.txt";
 const QByteArray kNeosPath = "/iau/Ephemerides/Unusual/Soft01Unusual.txt";
 const QString kError = QStringLiteral("Error descargando archivo");
+// The page's message: the one first line, then the file and why, as vagaris-cli says it.
+QString Failure(const char* file, const QString& reason) {
+    return kError + u'\n' + QString::fromLatin1(file) + QStringLiteral(": ") + reason;
+}
 
 // Unix time ↔ Instant (days from 1899-12-30; 1970-01-01 is day 25569).
 double InstantOfUnixSeconds(double s) { return 25569.0 + s / 86400.0; }
@@ -63,15 +68,15 @@ protected:
     QProgressBar* bar(int n) {
         return page->findChild<QProgressBar*>(QStringLiteral("ProgressBar%1").arg(n));
     }
-    // Clicks a download button and waits for the end of the transfer.
-    bool download(const char* buttonName) {
+    // Clicks a download button and waits for the end of the transfer (at most `guardMs`).
+    bool download(const char* buttonName, int guardMs = 10000) {
         QEventLoop loop;
         bool ended = false;
         QObject::connect(page, &DescargasPage::downloadFinished, &loop, [&] {
             ended = true;
             loop.quit();
         });
-        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+        QTimer::singleShot(guardMs, &loop, &QEventLoop::quit);
         button(buttonName)->click();
         if (!ended) loop.exec();
         return ended;
@@ -170,44 +175,51 @@ TEST_F(DownloadPage, FailuresKeepThePreviousFileAndShowOneMessage) {
     struct Case {
         const char* what;
         CannedResponse response;
+        QString reason;
         bool arrivesWhole = false;  // refused after every announced byte came: the bar is full
     };
     std::vector<Case> cases;
     CannedResponse notFound;
     notFound.status = 404;
     notFound.body = "missing";
-    cases.push_back({"404", notFound});
+    cases.push_back({"404", notFound, "el servidor no tiene el archivo (HTTP 404)"});
     CannedResponse serverError;
     serverError.status = 500;
     serverError.body = CatalogBody(300);
-    cases.push_back({"500", serverError});
+    cases.push_back({"500", serverError, "el servidor respondió con error (HTTP 500)"});
     CannedResponse cut;
     cut.cutBeforeAnswer = true;
-    cases.push_back({"cut connection", cut});
+    cases.push_back({"cut connection", cut, "el servidor cerró la conexión antes de terminar"});
     CannedResponse shortBody;
     shortBody.body = CatalogBody(500);
     shortBody.length = CannedResponse::Length::Larger;
     shortBody.announced = 2000;
-    cases.push_back({"short body", shortBody});
+    cases.push_back({"short body", shortBody, "el servidor cerró la conexión antes de terminar"});
     CannedResponse redirect;  // to plain HTTP: not followed
     redirect.status = 301;
     redirect.location = server.baseUrl().toUtf8() + "/elsewhere.txt";
-    cases.push_back({"redirect to http", redirect});
+    cases.push_back({"redirect to http", redirect,
+                     "redirección no seguida a " + server.baseUrl() + "/elsewhere.txt"});
     // Answers "200 OK" that are not a catalog.
     CannedResponse empty;
-    cases.push_back({"200 with an empty body", empty});
+    cases.push_back({"200 with an empty body", empty, "el servidor envió un archivo vacío"});
     CannedResponse page;
     page.body = "<html><head><title>503</title></head><body>Try later</body></html>\r\n";
-    cases.push_back({"200 with an HTML page", page, true});
+    cases.push_back({"200 with an HTML page", page,
+                     "el servidor envió una página web en lugar del catálogo", true});
     CannedResponse otherKind;
     otherKind.body = CatalogBody(2000, 'x', 'A');
-    cases.push_back({"minor-planet lines for the comets", otherKind, true});
+    cases.push_back({"minor-planet lines for the comets", otherKind,
+                     "el archivo no es un catálogo de cometas (solo 0 de " +
+                         QString::number(otherKind.body.count('\n')) + " líneas se leen)",
+                     true});
     // Last: after a body ended by closing the connection, Qt's HTTP layer may send the next
     // request on that closing connection first and then again, which the count below forbids.
     CannedResponse cutNoLength;  // the connection ends mid-line and no length was announced
     cutNoLength.body = CatalogBody(2000).left(1900);
     cutNoLength.length = CannedResponse::Length::None;
-    cases.push_back({"cut short without a length", cutNoLength});
+    cases.push_back({"cut short without a length", cutNoLength,
+                     "el archivo llegó cortado (su última línea no termina)"});
 
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -217,7 +229,8 @@ TEST_F(DownloadPage, FailuresKeepThePreviousFileAndShowOneMessage) {
         dialogs.clear();
         ASSERT_TRUE(download("Button25"));
         EXPECT_EQ(fileBytes("CometsCR.dat"), "previous catalog\r\n");
-        EXPECT_EQ(dialogs.texts("error"), QStringList{kError});
+        EXPECT_EQ(dialogs.texts("error"), QStringList{Failure("CometsCR.dat", c.reason)})
+            << dialogs.texts("error").join("|").toStdString();
         EXPECT_EQ(dialogs.shown.size(), 1u);
         if (!c.arrivesWhole) {
             EXPECT_LT(bar(1)->value(), 100);
@@ -263,7 +276,13 @@ TEST_F(DownloadPage, DiskFaultsKeepThePreviousCatalogAndShowOneMessage) {
         }
         for (int k = 0; k < 1000 && !ended; ++k) spin(10);
         ASSERT_TRUE(ended);
-        EXPECT_EQ(dialogs.texts("error"), QStringList{kError});
+        // The reason is the file layer's own message, which names the fault.
+        const QStringList errors = dialogs.texts("error");
+        ASSERT_EQ(errors.size(), 1);
+        const QString head = Failure("CometsCR.dat", {});
+        EXPECT_TRUE(errors[0].startsWith(head)) << errors[0].toStdString();
+        EXPECT_GT(errors[0].size(), head.size()) << "no reason given";
+        EXPECT_EQ(errors[0].count(u'\n'), 1) << errors[0].toStdString();
         EXPECT_EQ(dialogs.shown.size(), 1u);
         EXPECT_TRUE(folder.unharmed());
     }
@@ -326,6 +345,146 @@ TEST_F(DownloadPage, NetworkFailuresSayWhatWentWrong) {
     EXPECT_EQ(failure, "el servidor rechazó la conexión");
 }
 
+// The page's second line says what went wrong, as vagaris-cli does, in the interface language:
+// the reasons are the pure code's Spanish texts, translated through the catalogue with their
+// values (the seconds, the status, the host) put in after translation.
+TEST_F(DownloadPage, TheMessageSaysWhyInTheInterfaceLanguage) {
+    quint16 deadPort = 0;  // nobody listens there
+    {
+        QTcpServer probe;
+        ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+        deadPort = probe.serverPort();
+    }
+    struct Case {
+        const char* what;
+        QString base;  // the server's address; empty: the local test server
+        CannedResponse response;
+        QString spanish;
+        QString english;
+    };
+    CannedResponse canned;  // what the local server answers, case by case below
+    std::vector<Case> cases;
+    // RFC 6761: names under .invalid never resolve.
+    cases.push_back({"server not found", "http://vagaris-test.invalid", canned,
+                     "no se encontró el servidor vagaris-test.invalid",
+                     "server vagaris-test.invalid not found"});
+    cases.push_back({"refused connection", QStringLiteral("http://127.0.0.1:%1").arg(deadPort),
+                     canned, "el servidor rechazó la conexión",
+                     "the server refused the connection"});
+    canned.status = 404;
+    cases.push_back({"404",
+                     {},
+                     canned,
+                     "el servidor no tiene el archivo (HTTP 404)",
+                     "the server does not have the file (HTTP 404)"});
+    canned.status = 503;
+    cases.push_back({"503",
+                     {},
+                     canned,
+                     "el servidor respondió con error (HTTP 503)",
+                     "the server answered with an error (HTTP 503)"});
+    canned = {};
+    canned.body = "<!DOCTYPE html>\r\n<html><body>Mantenimiento</body></html>\r\n";
+    cases.push_back({"HTML page for a catalog",
+                     {},
+                     canned,
+                     "el servidor envió una página web en lugar del catálogo",
+                     "the server sent a web page instead of the catalog"});
+    canned = {};
+    canned.hold = true;  // never answered
+    cases.push_back({"silent server",
+                     {},
+                     canned,
+                     "sin respuesta del servidor tras 1 s",
+                     "no answer from the server after 1 s"});
+
+    auto* downloader = page->findChild<CatalogDownloader*>();
+    ASSERT_NE(downloader, nullptr);
+    downloader->setIdleTimeout(1);
+    struct BackToSpanish {  // for whatever runs next, even after a failed assertion
+        ~BackToSpanish() { UseLanguage("es"); }
+    } backToSpanish;
+    for (const char* language : {"es", "en"}) {
+        ASSERT_TRUE(UseLanguage(language));
+        const bool english = std::string(language) == "en";
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(c.what) + " in " + language);
+            const QString base = c.base.isEmpty() ? server.baseUrl() : c.base;
+            ::setenv("VAGARIS_MPC_URL", base.toUtf8().constData(), 1);
+            server.answer(kNeosPath, c.response);
+            writeFile("NeosAndUnusualCR.dat", "previous catalog\r\n");
+            dialogs.clear();
+            ASSERT_TRUE(download("Button26", 60000));
+            const QString first = english ? QStringLiteral("Error downloading file") : kError;
+            EXPECT_EQ(dialogs.texts("error"),
+                      QStringList{first + QStringLiteral("\nNeosAndUnusualCR.dat: ") +
+                                  (english ? c.english : c.spanish)});
+            EXPECT_EQ(fileBytes("NeosAndUnusualCR.dat"), "previous catalog\r\n");
+            server.releaseHeld();
+        }
+    }
+}
+
+// A transfer stopped at one of its bounds: the one message says which, the catalog stays,
+// the temporary file goes.
+TEST_F(DownloadPage, BoundsStopTheTransferAndTheMessageSaysWhich) {
+    struct Case {
+        const char* what;
+        CannedResponse response;
+        QString message;
+    };
+    std::vector<Case> cases;
+    CannedResponse endless;
+    endless.body = CatalogBody(4000);
+    endless.endless = CannedResponse::Endless::Chunked;
+    cases.push_back(
+        {"endless chunked body", endless, Failure("CometsCR.dat", "el archivo pasa de 64 MB")});
+    CannedResponse huge;  // refused on its announced size, before any byte is written
+    huge.body = CatalogBody(1000);
+    huge.length = CannedResponse::Length::Larger;
+    huge.announced = 100LL * 1024 * 1024;
+    cases.push_back(
+        {"100 MB announced", huge, Failure("CometsCR.dat", "el archivo pasa de 64 MB")});
+    CannedResponse header;
+    header.headerNeverEnds = true;
+    cases.push_back({"header never finished", header,
+                     Failure("CometsCR.dat", "sin respuesta del servidor tras 1 s")});
+    CannedResponse trickle;
+    trickle.body = CatalogBody(300);
+    trickle.endless = CannedResponse::Endless::Trickle;
+    cases.push_back(
+        {"endless trickle", trickle, Failure("CometsCR.dat", "la descarga no terminó en 3 s")});
+
+    auto* downloader = page->findChild<CatalogDownloader*>();
+    ASSERT_NE(downloader, nullptr);
+    downloader->setIdleTimeout(1);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeFile("CometsCR.dat", "previous catalog\r\n");
+        server.answer(kCometsPath, c.response);
+        dialogs.clear();
+        // 64 MB take a while in a sanitizer build on a loaded machine.
+        if (c.response.endless != CannedResponse::Endless::Trickle)
+            downloader->setTransferTimeout(3600);
+        else
+            downloader->setTransferTimeout(3);
+        ASSERT_TRUE(download("Button25", 300000));
+        EXPECT_EQ(dialogs.texts("error"), QStringList{c.message});
+        EXPECT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(fileBytes("CometsCR.dat"), "previous catalog\r\n");
+        EXPECT_EQ(folderFiles(), QStringList{"CometsCR.dat"});
+        EXPECT_TRUE(button("Button25")->isEnabled());
+    }
+    // The bounds are of one transfer: the next one, sound, completes.
+    CannedResponse whole;
+    whole.body = CatalogBody(5000);
+    server.answer(kCometsPath, whole);
+    dialogs.clear();
+    ASSERT_TRUE(download("Button25"));
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(fileBytes("CometsCR.dat"), whole.body);
+}
+
 TEST_F(DownloadPage, TheWindowsStartRemovesTemporariesOfKilledWrites) {
     // A process that has ended: its temporary files are of no use any more.
     const pid_t child = ::fork();
@@ -367,7 +526,9 @@ TEST_F(DownloadPage, BrightObjectsPathCarriesTheYearOrFallsBackOneYear) {
     // Neither year there: one message, the file as it was.
     now = vagaris::EncodeDate(2014, 3, 1);
     ASSERT_TRUE(download("Button29"));
-    EXPECT_EQ(dialogs.texts("error"), QStringList{kError});
+    EXPECT_EQ(dialogs.texts("error"),
+              QStringList{Failure("BrightMinorPlanetsCR.dat",
+                                  "el servidor no tiene el archivo (HTTP 404)")});
     EXPECT_EQ(fileBytes("BrightMinorPlanetsCR.dat"), r.body);
 }
 

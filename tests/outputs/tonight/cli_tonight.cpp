@@ -133,6 +133,48 @@ TEST_F(CliTonight, TextTableAndFile) {
     EXPECT_EQ(bytes.find("\xC2"), std::string::npos);  // no UTF-8 left
 }
 
+// The header shows the latitude the night was computed at: with its decimals when it has
+// them (a rounded +49° once hid that the night of 48.5° has darkness near the solstice, and
+// -0.4 read "+0°"), and a whole degree as before, in both languages and in the saved files.
+TEST_F(CliTonight, HeaderShowsTheLatitudeUsed) {
+    const struct {
+        const char* lat;
+        const char* shown;
+    } cases[] = {{"48.5", "+48.5"}, {"-0.4", "-0.4"},     {"+40", "+40"}, {"-33", "-33"},
+                 {"0.05", "+0.05"}, {"-89.75", "-89.75"}, {"0", "+0"},    {"12.0", "+12"}};
+    for (const auto& c : cases) {
+        const auto args = With(kBright, {"--lat", c.lat, "--limit", "0"});
+        const CliResult es = Run(args);
+        ASSERT_EQ(es.exitCode, 0) << c.lat << ": " << es.err;
+        EXPECT_EQ(SplitLf(es.out).at(1),
+                  std::string("Lugar: latitud ") + c.shown + "°, longitud -003.7°");
+        const CliResult en = Run(With(args, {"--lang", "en"}));
+        ASSERT_EQ(en.exitCode, 0) << c.lat << ": " << en.err;
+        EXPECT_EQ(SplitLf(en.out).at(1),
+                  std::string("Site: latitude ") + c.shown + "°, longitude -003.7°");
+    }
+    // At the June solstice the Sun stays above -18° all night from 49° and dips below it for a
+    // few minutes from 48.5° (90° - 48.5° - 23.44° = 18.06°): the header names the latitude
+    // whose night it describes.
+    const std::vector<std::string> solstice = {
+        "--catalog", "BrightMinorPlanetsCR.dat", "--date", "21/06/2026", "--lon", "0", "--limit",
+        "0"};
+    const CliResult at49 = Run(With(solstice, {"--lat", "49"}));
+    ASSERT_EQ(at49.exitCode, 0) << at49.err;
+    EXPECT_NE(at49.out.find("Sin oscuridad esta noche"), std::string::npos) << at49.out;
+    const auto file = home_.dir / "solsticio.txt";
+    ASSERT_EQ(Run(With(solstice, {"--lat", "48.5", "-o", file.string()})).exitCode, 0);
+    const std::string bytes = vagaris::test::ReadBytes(file);
+    EXPECT_NE(bytes.find("Lugar: latitud +48.5\xB0, longitud +000.0\xB0\r\n"), std::string::npos)
+        << bytes;
+    EXPECT_NE(bytes.find("Oscuridad (Sol a -18\xB0): "), std::string::npos) << bytes;
+    // JSON carries the value itself; CSV has no site.
+    const CliResult json = Run(With(solstice, {"--lat", "48.5", "--json"}));
+    ASSERT_EQ(json.exitCode, 0) << json.err;
+    EXPECT_NE(json.out.find("\"latitude\": 48.5, "), std::string::npos) << json.out;
+    EXPECT_EQ(json.out.find("\"dark_start\": null"), std::string::npos) << json.out;
+}
+
 // CSV: the JSON key names as the heading row, one row per object.
 TEST_F(CliTonight, CsvHeadingIsTheJsonKeys) {
     const CliResult r = Run(With(kBright, {"--csv", "--limit", "2"}));

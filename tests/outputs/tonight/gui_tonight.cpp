@@ -7,12 +7,14 @@
 #include <QDoubleSpinBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
 #include <fstream>
 
 #include "core/TextForms.h"
+#include "outputs/tonight/TonightTexts.h"
 #include "outputs/tonight/TonightWindow.h"
 #include "shell/ShellTestWindow.h"
 #include "support/FileBytes.h"
@@ -198,6 +200,136 @@ TEST_F(TonightWindowTest, MissingMpcOrbGivesAMessage) {
     child<QPushButton>("btnCalcular")->click();
     EXPECT_FALSE(tonight->running());
     EXPECT_EQ(w.dialogs.texts("error"), QStringList{"MPCOrb.dat no encontrado"});
+}
+
+// The window says which night it ranks: a date box that starts at the Selección date and can
+// rank another night without leaving the window.
+TEST_F(TonightWindowTest, TheNightBoxRanksTheNightItShows) {
+    auto* night = child<QLineEdit>("meNoche");
+    EXPECT_EQ(night->text(), "21/11/2025");
+    const Instant selection = w.session.CurrentInstant;
+    rank();
+    ASSERT_NE(tonight->result(), nullptr);
+    EXPECT_EQ(tonight->result()->request.date, EncodeDate(2025, 11, 21));
+    const QString header = child<QLabel>("lbTonightHeader")->text();
+    EXPECT_TRUE(header.startsWith("Noche del 21/11/2025 al 22/11/2025")) << header.toStdString();
+
+    TypeKeys(night, QStringLiteral("05122025"));
+    EXPECT_EQ(night->text(), "05/12/2025");
+    rank();
+    ASSERT_NE(tonight->result(), nullptr);
+    EXPECT_EQ(tonight->result()->request.date, EncodeDate(2025, 12, 5));
+    EXPECT_TRUE(child<QLabel>("lbTonightHeader")->text().startsWith("Noche del 05/12/2025"));
+    EXPECT_NE(child<QLabel>("lbTonightHeader")->text(), header);
+    // The main window's instant is the user's, untouched.
+    EXPECT_EQ(w.session.CurrentInstant, selection);
+
+    // A date that does not exist ranks nothing and says why.
+    TypeKeys(night, QStringLiteral("31022025"));
+    child<QPushButton>("btnCalcular")->click();
+    EXPECT_FALSE(tonight->running());
+    EXPECT_EQ(w.dialogs.texts("error").size(), 1);
+    EXPECT_EQ(tonight->result()->request.date, EncodeDate(2025, 12, 5));  // the last list stays
+
+    // Opened again from the Selección page, it starts at the Selección date again.
+    w.pages()->setCurrentWidget(w.find<QWidget>("Suelo"));
+    w.find<QPushButton>("btnQueObservar")->click();
+    EXPECT_EQ(night->text(), "21/11/2025");
+}
+
+TEST_F(TonightWindowTest, TheSiteLineIsTheConfiguracionSite) {
+    auto* site = child<QLabel>("lbTonightSite");
+    EXPECT_EQ(site->text(), QString::fromUtf8("Lugar: latitud +40°, longitud +000.0°"));
+    w.pages()->setCurrentWidget(w.find<QWidget>("tsConf"));
+    TypeAndLeave(w.find<QLineEdit>("meLon"), "-003.7", w.find<QPushButton>("Button24"));
+    TypeAndLeave(w.find<QLineEdit>("meLat"), "-33", w.find<QPushButton>("Button24"));
+    EXPECT_EQ(site->text(), QString::fromUtf8("Lugar: latitud -33°, longitud -003.7°"));
+    // The next list is computed there, and its header says the same site.
+    rank();
+    ASSERT_NE(tonight->result(), nullptr);
+    EXPECT_EQ(tonight->result()->request.latitudeDeg, -33);
+    EXPECT_EQ(tonight->result()->request.longitudeDeg, -3.7);
+    EXPECT_TRUE(child<QLabel>("lbTonightHeader")->text().contains(site->text()));
+}
+
+TEST_F(TonightWindowTest, EveryColumnHeaderExplainsItsColumn) {
+    ChooseWithKeys(child<QComboBox>("cbSource"), TonightWindow::FiveCatalogs);
+    rank();
+    auto* model = table()->model();
+    ASSERT_EQ(model->columnCount(), 18);  // the catalog's column too
+    QStringList tips;
+    for (int c = 0; c < model->columnCount(); ++c) {
+        const QString tip = model->headerData(c, Qt::Horizontal, Qt::ToolTipRole).toString();
+        EXPECT_FALSE(tip.isEmpty())
+            << model->headerData(c, Qt::Horizontal).toString().toStdString();
+        EXPECT_FALSE(tips.contains(tip)) << tip.toStdString();
+        tips << tip;
+    }
+    const auto tipOf = [&](const char* caption) {
+        return model
+            ->headerData(columnOf(QString::fromUtf8(caption)), Qt::Horizontal, Qt::ToolTipRole)
+            .toString();
+    };
+    // "N" is the catalog's index, and says so.
+    EXPECT_TRUE(tipOf("N").contains("en su catálogo, desde 0")) << tipOf("N").toStdString();
+    EXPECT_TRUE(tipOf("Mejor").contains("mayor altura"));
+    EXPECT_TRUE(tipOf("AP").contains("Ángulo de posición"));
+    // The old-elements colours with the thresholds the cells use.
+    const QString marks = QStringLiteral("En ámbar, más de %1 días; en rojo, más de %2")
+                              .arg(tonight::kOldElementsDays)
+                              .arg(tonight::kVeryOldElementsDays);
+    for (const char* caption : {"Edad", "Perih."})
+        EXPECT_TRUE(tipOf(caption).contains(marks)) << tipOf(caption).toStdString();
+    EXPECT_EQ(marks, QStringLiteral("En ámbar, más de 200 días; en rojo, más de 1000"));
+    EXPECT_TRUE(tipOf("Edad").startsWith("Asteroides"));
+    EXPECT_TRUE(tipOf("Perih.").startsWith("Cometas"));
+}
+
+// A click on a header section, as the mouse does it.
+void ClickSection(QHeaderView* header, int section) {
+    const QPoint at(header->sectionViewportPosition(section) + header->sectionSize(section) / 2,
+                    header->height() / 2);
+    for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(
+            type, QPointF(at), QPointF(header->viewport()->mapToGlobal(at)), Qt::LeftButton,
+            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(header->viewport(), &event);
+    }
+    QApplication::processEvents();
+}
+
+TEST_F(TonightWindowTest, TheSortColumnShowsQtsSortIndicator) {
+    ChooseWithKeys(child<QComboBox>("cbSource"), TonightWindow::FiveCatalogs);
+    rank();
+    QHeaderView* header = table()->horizontalHeader();
+    EXPECT_TRUE(header->isSortIndicatorShown());
+    EXPECT_EQ(header->sortIndicatorSection(), columnOf("Mag"));
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);  // the brightest first
+    const struct {
+        const char* clicked;
+        const char* sorted;  // the column whose arrow then shows
+        Qt::SortOrder order;
+        const char* setting;
+    } clicks[] = {
+        {"Horas", "Horas", Qt::DescendingOrder, "time"},   // the longest first
+        {"Objeto", "Horas", Qt::DescendingOrder, "time"},  // no sort of its own
+        {"Mejor", "Mejor", Qt::AscendingOrder, "best"},
+        {"Mejor", "Mejor", Qt::AscendingOrder, "best"},  // a second click turns nothing round
+        {"Alt.", "Alt.", Qt::DescendingOrder, "alt"},
+        {"Mag", "Mag", Qt::AscendingOrder, "mag"},
+    };
+    for (const auto& c : clicks) {
+        SCOPED_TRACE(c.clicked);
+        ClickSection(header, columnOf(QString::fromUtf8(c.clicked)));
+        EXPECT_EQ(w.session.settings.TonightSort, c.setting);
+        EXPECT_EQ(header->sortIndicatorSection(), columnOf(QString::fromUtf8(c.sorted)));
+        EXPECT_EQ(header->sortIndicatorOrder(), c.order);
+    }
+    // A new list keeps the arrow on its sort.
+    ClickSection(header, columnOf("Horas"));
+    rank();
+    EXPECT_EQ(header->sortIndicatorSection(), columnOf("Horas"));
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
 }
 
 // The longitude box: sign, three digits, one decimal; a value beyond ±180 keeps the focus.

@@ -1,0 +1,12 @@
+#include "cli/CliText.h"
+
+#include "core/Words.h"
+#include "shell/settings/Translations.h"
+
+namespace vagaris::cli {
+
+std::string Say(const char* spanish, std::initializer_list<std::string> args) {
+    return FillPattern(TrCoreUtf8(spanish), args);
+}
+
+}  // namespace vagaris::cli
