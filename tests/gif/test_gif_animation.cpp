@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "GifTestSupport.h"
+#include "support/CommandOutput.h"
 
 using namespace vagaris;
 using namespace giftest;
@@ -19,17 +20,7 @@ bool CommandSucceeds(const std::string& command) {
     return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
 }
 
-// What a command prints on stdout.
-std::string CommandOutput(const std::string& command) {
-    std::string out;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            out.append(buffer, n);
-        pclose(pipe);
-    }
-    return out;
-}
+using vagaris::test::CommandOutput;
 
 // Three frames of different colours and sizes of palette: the first gives the global table,
 // the others carry local tables.

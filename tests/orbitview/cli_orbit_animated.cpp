@@ -14,6 +14,7 @@
 #include "support/FileBytes.h"
 #include "support/RunCli.h"
 #include "support/TestHome.h"
+#include "support/CommandOutput.h"
 
 namespace {
 
@@ -22,16 +23,7 @@ using vagaris::test::CliResult;
 using vagaris::test::RunCli;
 using vagaris::test::ShellQuoted;
 
-std::string CommandOutput(const std::string& command) {
-    std::string out;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            out.append(buffer, n);
-        pclose(pipe);
-    }
-    return out;
-}
+using vagaris::test::CommandOutput;
 
 bool Has(const std::string& command) {
     return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
