@@ -43,6 +43,8 @@ struct WithApplication {
     WithApplication() { App(); }
 };
 
+const QByteArray kCometsPath = "/iau/Ephemerides/Comets/Soft01Cmt.txt";
+
 class CliDownload : public ::testing::Test, private WithApplication {
 protected:
     // Runs the CLI while this process's event loop serves its requests; after `guardMs` the
@@ -63,6 +65,32 @@ protected:
         return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
                 process.readAllStandardOutput(), process.readAllStandardError()};
     }
+    // Starts `vagaris-cli download WHAT` against a server that sends 20 000 of the catalog's
+    // 50 000 bytes and then stays silent, and returns once the progress line shows the download
+    // half-way (its temporary file on the disk), with what stderr said by then in `err`.
+    void startHalfWayDownload(QProcess& process, const QString& what, QByteArray& err) {
+        CannedResponse half;
+        half.body = CatalogBody(50000);
+        half.splitAt = 20000;
+        half.stall = true;
+        server.answer(kCometsPath, half);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("VAGARIS_HOME", QString::fromStdString(home.dir.string()));
+        env.insert("VAGARIS_MPC_URL", server.baseUrl());
+        process.setProcessEnvironment(env);
+        QEventLoop loop;
+        // The progress line is drawn after the bytes were written.
+        QObject::connect(&process, &QProcess::readyReadStandardError, &loop, [&] {
+            err += process.readAllStandardError();
+            if (err.contains("40 %")) loop.quit();
+        });
+        QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+        QTimer::singleShot(30000, &loop, &QEventLoop::quit);  // only a failure takes this long
+        process.start(QStringLiteral(VAGARIS_CLI_PATH), QStringList{"download", what});
+        if (!process.waitForStarted()) return;
+        loop.exec();
+        QObject::disconnect(&process, nullptr, &loop, nullptr);
+    }
     QByteArray fileBytes(const char* name) {
         QFile f(QString::fromStdString(home.programDir()) + name);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
@@ -79,8 +107,6 @@ protected:
     std::filesystem::path programDir = home.dir;  // VAGARIS_HOME of the runs
     LocalHttpServer server;
 };
-
-const QByteArray kCometsPath = "/iau/Ephemerides/Comets/Soft01Cmt.txt";
 
 // The lines of stderr other than the progress line, which is redrawn in place ("\r").
 QList<QByteArray> MessageLines(const QByteArray& err) {
@@ -187,31 +213,10 @@ TEST_F(CliDownload, DiskFaultsKeepThePreviousCatalogAndExit1WithTheReason) {
 TEST_F(CliDownload, AKilledDownloadLeavesThePreviousCatalogAndTheNextRunRemovesItsTemporary) {
     const QByteArray previous = CatalogBody(1000, 'p');
     writeFile("CometsCR.dat", previous);
-    CannedResponse half;  // 20 000 of 50 000 bytes, then silence: the process is killed
-    half.body = CatalogBody(50000);
-    half.splitAt = 20000;
-    half.stall = true;
-    server.answer(kCometsPath, half);
-
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("VAGARIS_HOME", QString::fromStdString(home.dir.string()));
-    env.insert("VAGARIS_MPC_URL", server.baseUrl());
-    process.setProcessEnvironment(env);
-    QEventLoop loop;
+    QProcess process;  // half-way, then killed
     QByteArray err;
-    // The progress line is drawn after the bytes were written: then the download is
-    // half-way, with its temporary file on the disk.
-    QObject::connect(&process, &QProcess::readyReadStandardError, &loop, [&] {
-        err += process.readAllStandardError();
-        if (err.contains("40 %")) loop.quit();
-    });
-    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
-    QTimer::singleShot(30000, &loop, &QEventLoop::quit);  // only a failure takes this long
-    process.start(QStringLiteral(VAGARIS_CLI_PATH), QStringList{"download", "comets"});
-    ASSERT_TRUE(process.waitForStarted());
+    startHalfWayDownload(process, "comets", err);
     const qint64 pid = process.processId();
-    loop.exec();
     ASSERT_TRUE(err.contains("40 %")) << err.constData();
     ASSERT_EQ(process.state(), QProcess::Running);
     process.kill();  // SIGKILL
@@ -323,28 +328,9 @@ TEST_F(CliDownload, ASignalStopsTheDownloadWithoutLeavingItsTemporary) {
     for (const int signal : {SIGTERM, SIGINT}) {
         SCOPED_TRACE(signal);
         writeFile("CometsCR.dat", previous);
-        CannedResponse half;  // 20 000 of 50 000 bytes, then silence
-        half.body = CatalogBody(50000);
-        half.splitAt = 20000;
-        half.stall = true;
-        server.answer(kCometsPath, half);
-
         QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("VAGARIS_HOME", QString::fromStdString(home.dir.string()));
-        env.insert("VAGARIS_MPC_URL", server.baseUrl());
-        process.setProcessEnvironment(env);
-        QEventLoop loop;
         QByteArray err;
-        QObject::connect(&process, &QProcess::readyReadStandardError, &loop, [&] {
-            err += process.readAllStandardError();
-            if (err.contains("40 %")) loop.quit();
-        });
-        QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
-        QTimer::singleShot(30000, &loop, &QEventLoop::quit);  // only a failure takes this long
-        process.start(QStringLiteral(VAGARIS_CLI_PATH), QStringList{"download", "all"});
-        ASSERT_TRUE(process.waitForStarted());
-        loop.exec();
+        startHalfWayDownload(process, "all", err);
         ASSERT_TRUE(err.contains("40 %")) << err.constData();
         ASSERT_EQ(process.state(), QProcess::Running);
         ASSERT_EQ(::kill(pid_t(process.processId()), signal), 0);
