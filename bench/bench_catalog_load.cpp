@@ -16,8 +16,8 @@
 #include "catalogs/SessionCatalog.h"
 #include "core/Session.h"
 #include "core/TextForms.h"
-#include "shell/AppController.h"
-#include "shell/Dialogs.h"
+#include "toolkit/AppController.h"
+#include "toolkit/Dialogs.h"
 #include "shell/TFAtmo.h"
 
 namespace {

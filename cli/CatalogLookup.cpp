@@ -21,7 +21,7 @@ std::string ExecutableDir() {
 
 std::string InstalledSamplesDir() {
     // Where the package puts them beside the executables, as the window's first start looks
-    // for them (shell/FirstRun.h, a layer cli/ does not include); a build tree has none.
+    // for them (catalogs/FirstRun.h); a build tree has none.
     std::error_code ec;
     const fs::path installed = fs::path(ExecutableDir()) / ".." / "share" / "vagaris" / "samples";
     if (!fs::is_directory(installed, ec)) return {};

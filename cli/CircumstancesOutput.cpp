@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "core/precise/PreciseSession.h"
-#include "shell/settings/Translations.h"
+#include "translations/Translations.h"
 
 namespace vagaris::cli {
 

@@ -1,7 +1,7 @@
 #include "cli/CliText.h"
 
 #include "core/Words.h"
-#include "shell/settings/Translations.h"
+#include "translations/Translations.h"
 
 namespace vagaris::cli {
 

@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <QtGlobal>
 
-#include "shell/settings/Translations.h"
+#include "translations/Translations.h"
 
 namespace vagaris::cli {
 

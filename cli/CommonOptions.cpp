@@ -16,8 +16,8 @@
 #include "core/Errors.h"
 #include "core/TextForms.h"
 #include "core/precise/PreciseSession.h"
-#include "shell/settings/SettingsFile.h"
-#include "shell/settings/Translations.h"
+#include "settings/SettingsFile.h"
+#include "translations/Translations.h"
 
 namespace vagaris::cli {
 

@@ -11,7 +11,7 @@
 #include "core/TextForms.h"
 #include "core/precise/PreciseSession.h"
 #include "outputs/antitail/AntiTailSearch.h"
-#include "shell/settings/Translations.h"
+#include "translations/Translations.h"
 
 namespace {
 

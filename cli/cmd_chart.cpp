@@ -11,7 +11,7 @@
 #include "cli/RuntimeFolder.h"
 #include "core/Errors.h"
 #include "core/TextForms.h"
-#include "orbitview/PictureExport.h"
+#include "pictures/PictureExport.h"
 #include "outputs/charts/ChartCsv.h"
 #include "outputs/charts/ChartSampling.h"
 #include "outputs/charts/ChartView.h"

@@ -10,7 +10,7 @@
 #include "cli/CommonOptions.h"
 #include "core/Circumstances.h"
 #include "core/Session.h"
-#include "shell/settings/Translations.h"
+#include "translations/Translations.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "core/TextFile.h"
 #include "core/TextForms.h"
 #include "outputs/ephemeris/EphemerisTable.h"
-#include "shell/settings/Translations.h"
+#include "translations/Translations.h"
 
 namespace {
 

@@ -15,10 +15,10 @@
 #include "core/Errors.h"
 #include "core/Angles.h"
 #include "core/Circumstances.h"
-#include "orbitview/InstantStep.h"
+#include "core/InstantStep.h"
 #include "orbitview/OrbitPainter.h"
-#include "orbitview/PictureExport.h"
-#include "orbitview/PictureNames.h"
+#include "pictures/PictureExport.h"
+#include "pictures/PictureNames.h"
 
 namespace {
 

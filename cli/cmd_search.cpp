@@ -20,7 +20,7 @@
 #include "core/ElementRecord.h"
 #include "core/Session.h"
 #include "core/precise/PreciseSession.h"
-#include "shell/settings/Translations.h"
+#include "translations/Translations.h"
 
 namespace {
 

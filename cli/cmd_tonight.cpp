@@ -22,7 +22,7 @@
 #include "core/precise/PreciseSession.h"
 #include "outputs/tonight/TonightRanking.h"
 #include "outputs/tonight/TonightTexts.h"
-#include "shell/settings/Translations.h"
+#include "translations/Translations.h"
 
 namespace {
 

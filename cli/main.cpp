@@ -8,7 +8,7 @@
 #include "cli/CliText.h"
 #include "cli/CommonOptions.h"
 #include "core/AtomicFile.h"
-#include "shell/settings/Translations.h"
+#include "translations/Translations.h"
 
 namespace {
 

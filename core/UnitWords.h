@@ -3,7 +3,7 @@
 // a parameter, Spanish by default (the program's own language, and what the saved files and
 // the tests hold); the window and vagaris-cli pass the interface language's. Each Spanish
 // word is also its message identifier: the Qt layer translates it through the catalogue in
-// shell/settings/Translations.cpp, so core/ stays free of Qt.
+// translations/Translations.cpp, so core/ stays free of Qt.
 #include <string>
 
 namespace vagaris {

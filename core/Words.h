@@ -3,7 +3,7 @@
 // a header line) takes a `Words` function, Spanish by default: the program's own language, and
 // every byte the Spanish interface writes stays as it was. Each Spanish text is its own message
 // identifier; the Qt layer passes its translator (TrCoreUtf8, whose catalogue lupdate reads in
-// shell/settings/Translations.cpp), so core/ stays free of Qt.
+// translations/Translations.cpp), so core/ stays free of Qt.
 #include <initializer_list>
 #include <string>
 #include <string_view>

@@ -7,7 +7,7 @@
 
 #include "FuzzSupport.h"
 #include "core/Errors.h"
-#include "shell/settings/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using vagaris::fuzz::Broken;

@@ -15,13 +15,13 @@
 #include <functional>
 
 #include "core/Angles.h"
-#include "orbitview/InstantStep.h"
+#include "core/InstantStep.h"
 #include "orbitview/OrbitPainter.h"
-#include "orbitview/PictureExport.h"
-#include "orbitview/PictureNames.h"
-#include "shell/AppController.h"
-#include "shell/BusyCursor.h"
-#include "shell/Dialogs.h"
+#include "pictures/PictureExport.h"
+#include "pictures/PictureNames.h"
+#include "toolkit/AppController.h"
+#include "toolkit/BusyCursor.h"
+#include "toolkit/Dialogs.h"
 
 using vagaris::RedrawMode;
 

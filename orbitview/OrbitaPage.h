@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "orbitview/OrbitScene.h"
-#include "shell/Page.h"
+#include "toolkit/Page.h"
 
 class QCheckBox;
 class QComboBox;

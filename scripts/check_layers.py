@@ -10,41 +10,38 @@ import re
 import sys
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
-SOURCE_DIRS = ["core", "catalogs", "gif", "outputs", "orbitview", "shell", "cli"]
+SOURCE_DIRS = ["core", "catalogs", "settings", "gif", "translations", "pictures", "toolkit",
+               "outputs", "orbitview", "shell", "cli"]
 
-# Which project folders each layer may include. The first matching prefix decides.
+# What each folder may include: project folders (headers written "folder/File.h") and the Qt
+# modules of its Qt headers. The first matching prefix decides. From the bottom up: the pure
+# layers, then Qt Core's translations, Qt Gui's pictures, the pages' toolkit, the features
+# (each a pure part and its page), the window, and the command-line tool beside the window.
+PURE = ["core/", "catalogs/", "settings/"]
+FEATURES = ["outputs/", "orbitview/"]
 ALLOWED = [
-    ("core/", ["core/"]),
-    ("gif/", ["gif/"]),
-    ("catalogs/", ["core/", "catalogs/"]),
-    ("outputs/", ["core/", "catalogs/", "gif/", "outputs/", "orbitview/", "shell/gifbridge/"]),
-    ("orbitview/", ["core/", "catalogs/", "gif/", "outputs/", "orbitview/", "shell/gifbridge/"]),
-    ("shell/", ["core/", "catalogs/", "gif/", "outputs/", "orbitview/", "shell/"]),
-    ("cli/", ["core/", "catalogs/", "gif/", "outputs/", "orbitview/", "shell/settings/", "cli/"]),
+    ("core/", ["core/"], []),
+    ("gif/", ["gif/"], []),
+    ("catalogs/download/", PURE + ["translations/", "toolkit/", "catalogs/download/"],
+     ["QtCore", "QtGui", "QtWidgets", "QtNetwork"]),
+    ("catalogs/", ["core/", "catalogs/"], []),
+    ("settings/", PURE, []),
+    ("translations/", PURE + ["translations/"], ["QtCore"]),
+    ("pictures/", PURE + ["gif/", "pictures/"], ["QtCore", "QtGui"]),
+    ("toolkit/", PURE + ["gif/", "translations/", "pictures/", "toolkit/"],
+     ["QtCore", "QtGui", "QtWidgets"]),
+    ("outputs/", PURE + ["gif/", "translations/", "pictures/", "toolkit/"] + FEATURES,
+     ["QtCore", "QtGui", "QtWidgets", "QtCharts"]),
+    ("orbitview/", PURE + ["gif/", "translations/", "pictures/", "toolkit/"] + FEATURES,
+     ["QtCore", "QtGui", "QtWidgets"]),
+    ("shell/", PURE + ["gif/", "translations/", "pictures/", "toolkit/", "catalogs/download/"]
+     + FEATURES + ["shell/"], ["QtCore", "QtGui", "QtWidgets", "QtSql"]),
+    ("cli/", PURE + ["gif/", "translations/", "pictures/", "catalogs/download/"] + FEATURES
+     + ["cli/"], ["QtCore", "QtGui", "QtWidgets", "QtNetwork", "QtCharts"]),
 ]
-
-# The window's toolkit, which a page (or a dialog of a page) may use from any folder.
-TOOLKIT = {
-    "shell/Page.h",
-    "shell/AppController.h",
-    "shell/Dialogs.h",
-    "shell/MaskedEdit.h",
-    "shell/BusyCursor.h",
-    "shell/DateTimeBoxes.h",
-    "shell/settings/Translations.h",  # the interface language of the pure code's texts
-}
-# Widgets that sit at page level without being pages.
-PAGE_LEVEL_WIDGETS = {"outputs/ea/UTj", "outputs/tonight/TonightWindow"}
 
 # The window itself, which assembles the pages; nothing else includes a page or TFAtmo.
 WINDOW_FILES = {"shell/TFAtmo.h", "shell/TFAtmo.cpp", "shell/main.cpp", "shell/ScreenshotTool.cpp"}
-
-# shell/gifbridge/ (QImage to GIF, the GIF progress window) is the window's bridge to the GIF
-# library, shared by the picture export of the orbit view and the charts: allowed above.
-
-# Includes outside the rules above, each with its reason. Edit when the reason goes away.
-EXCEPTIONS = set()
-
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.MULTILINE)
 QT_HEADER = re.compile(r"^Q[A-Za-z]*(/|$)")
 
@@ -54,12 +51,36 @@ def stem(rel):
 
 
 def is_page(rel):
-    # shell/Page.h is the pages' base class, part of the toolkit.
-    return (stem(rel).endswith("Page") and stem(rel) != "shell/Page") or stem(rel) == "shell/TFAtmo"
+    # toolkit/Page.h is the pages' base class.
+    return (stem(rel).endswith("Page") and stem(rel) != "toolkit/Page") or stem(rel) == "shell/TFAtmo"
 
 
-def is_page_level(rel):
-    return is_page(rel) or stem(rel) in PAGE_LEVEL_WIDGETS
+# Where Qt's headers are, to tell the module of a Qt header (<QImage>: QtGui). Without them
+# (another system) the modules are not checked.
+QT_INCLUDE_ROOTS = [pathlib.Path("/usr/include/x86_64-linux-gnu/qt6"),
+                    pathlib.Path("/usr/include/qt6")]
+
+
+def qt_module(header, cache={}):
+    """The Qt module that holds a header ("QtGui" for "QImage"), or None when unknown."""
+    if header in cache:
+        return cache[header]
+    found = None
+    first = header.split("/")[0]
+    for root in QT_INCLUDE_ROOTS:
+        if not root.is_dir():
+            continue
+        if first.startswith("Qt") and (root / first).is_dir():
+            found = first
+            break
+        for module in sorted(root.iterdir()):
+            if (module / header).is_file():
+                found = module.name
+                break
+        if found:
+            break
+    cache[header] = found
+    return found
 
 
 def pure_files():
@@ -87,23 +108,25 @@ def check():
             if path.suffix not in (".h", ".cpp"):
                 continue
             rel = path.relative_to(ROOT).as_posix()
-            allowed = next(folders for prefix, folders in ALLOWED if rel.startswith(prefix))
+            allowed, modules = next((folders, qt) for prefix, folders, qt in ALLOWED
+                                    if rel.startswith(prefix))
             text = path.read_text(encoding="utf-8")
             for kind, header in INCLUDE.findall(text):
                 where = f"{rel}: #include {kind}{header}{'>' if kind == '<' else kind}"
                 if kind == "<":
-                    qt = QT_HEADER.match(header)
-                    if qt and (rel.startswith("core/") or rel.startswith("gif/")):
+                    if not QT_HEADER.match(header):
+                        continue
+                    module = qt_module(header)
+                    if not modules:
                         faults.append(f"{where}: Qt in a folder that must stay pure")
-                    elif qt and rel in pure:
+                    elif rel in pure:
                         faults.append(f"{where}: Qt in a pure file")
-                    continue
-                if (rel, header) in EXCEPTIONS:
+                    elif module and module not in modules:
+                        faults.append(f"{where}: {module} in {rel.split('/')[0]}/, which may use "
+                                      + ", ".join(modules))
                     continue
                 if is_page(header) and stem(header) != stem(rel) and rel not in WINDOW_FILES:
                     faults.append(f"{where}: only the window includes a page")
-                    continue
-                if header in TOOLKIT and is_page_level(rel):
                     continue
                 if not any(header.startswith(folder) for folder in allowed):
                     faults.append(f"{where}: {rel.split('/')[0]}/ may include only "

@@ -10,5 +10,5 @@ for ts in translations/vagaris_*.ts; do
     lang="${ts##*/vagaris_}"
     lang="${lang%.ts}"
     "$lupdate" -silent -I . -no-obsolete -locations none -source-language es \
-        -target-language "$lang" shell outputs orbitview catalogs cli -ts "$ts"
+        -target-language "$lang" shell toolkit pictures settings translations outputs orbitview catalogs cli -ts "$ts"
 done

@@ -9,7 +9,7 @@
 #include <atomic>
 
 #include "core/Errors.h"
-#include "shell/ContainsCompleter.h"
+#include "toolkit/ContainsCompleter.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <vector>
 
-#include "shell/CitySite.h"
+#include "settings/CitySite.h"
 
 struct City {
     QString label;            // "Madrid, Spain", "Aabenraa, Jylland, Denmark"

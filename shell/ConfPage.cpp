@@ -15,12 +15,12 @@
 #include <algorithm>
 
 #include "core/precise/PreciseSession.h"
-#include "shell/AppController.h"
-#include "shell/Dialogs.h"
-#include "shell/MaskedEdit.h"
+#include "toolkit/AppController.h"
+#include "toolkit/Dialogs.h"
+#include "toolkit/MaskedEdit.h"
 #include "shell/SiteBoxes.h"
-#include "shell/settings/SettingsFile.h"
-#include "shell/settings/Translations.h"
+#include "settings/SettingsFile.h"
+#include "translations/Translations.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "core/Session.h"
-#include "shell/AppController.h"
-#include "shell/Page.h"
+#include "toolkit/AppController.h"
+#include "toolkit/Page.h"
 
 class QAbstractButton;
 class QButtonGroup;

@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/ContainsCompleter.h"
-#include "shell/Dialogs.h"
-#include "shell/MaskedEdit.h"
+#include "toolkit/ContainsCompleter.h"
+#include "toolkit/Dialogs.h"
+#include "toolkit/MaskedEdit.h"
 
 FirstRunDialog::FirstRunDialog(const QString& message, const QStringList& buttons,
                                const vagaris::SiteTexts& current, std::vector<City> cities,

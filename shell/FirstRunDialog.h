@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "shell/CityDatabase.h"
-#include "shell/CitySite.h"
+#include "settings/CitySite.h"
 #include "shell/SiteBoxes.h"
 
 class QComboBox;

@@ -19,10 +19,10 @@
 #include "core/Session.h"
 #include "core/TextFile.h"
 #include "core/Time.h"
-#include "shell/AppController.h"
-#include "shell/Dialogs.h"
+#include "toolkit/AppController.h"
+#include "toolkit/Dialogs.h"
 #include "shell/TFAtmo.h"
-#include "shell/settings/Translations.h"
+#include "translations/Translations.h"
 
 namespace {
 

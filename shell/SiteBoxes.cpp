@@ -3,8 +3,8 @@
 #include <QLineEdit>
 
 #include "core/Errors.h"
-#include "shell/MaskedEdit.h"
-#include "shell/settings/SettingsFile.h"
+#include "toolkit/MaskedEdit.h"
+#include "settings/SettingsFile.h"
 
 namespace {
 

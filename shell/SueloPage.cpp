@@ -18,13 +18,13 @@
 #include "catalogs/CatalogInfo.h"
 #include "core/Time.h"
 #include "core/precise/PreciseSession.h"
-#include "orbitview/InstantStep.h"
-#include "shell/AppController.h"
-#include "shell/DateTimeBoxes.h"
-#include "shell/Dialogs.h"
-#include "shell/MaskedEdit.h"
+#include "core/InstantStep.h"
+#include "toolkit/AppController.h"
+#include "core/DateTimeBoxes.h"
+#include "toolkit/Dialogs.h"
+#include "toolkit/MaskedEdit.h"
 #include "outputs/tonight/TonightWindow.h"
-#include "shell/settings/Translations.h"
+#include "translations/Translations.h"
 
 namespace {
 

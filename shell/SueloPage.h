@@ -6,7 +6,7 @@
 #include <QList>
 
 #include "core/Circumstances.h"
-#include "shell/Page.h"
+#include "toolkit/Page.h"
 
 class QComboBox;
 class QLineEdit;

@@ -18,15 +18,15 @@
 #include "outputs/charts/TablasPage.h"
 #include "outputs/ea/AEPage.h"
 #include "outputs/ephemeris/EfePage.h"
-#include "shell/AppController.h"
+#include "toolkit/AppController.h"
 #include "shell/ConfPage.h"
-#include "shell/Dialogs.h"
-#include "shell/MaskedEdit.h"
-#include "shell/FirstRun.h"
+#include "toolkit/Dialogs.h"
+#include "toolkit/MaskedEdit.h"
+#include "catalogs/FirstRun.h"
 #include "shell/FirstRunDialog.h"
 #include "shell/SueloPage.h"
-#include "shell/settings/SettingsFile.h"
-#include "shell/settings/Translations.h"
+#include "settings/SettingsFile.h"
+#include "translations/Translations.h"
 
 namespace {
 

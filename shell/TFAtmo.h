@@ -3,7 +3,7 @@
 #include <QMainWindow>
 
 #include "core/Session.h"
-#include "shell/CitySite.h"
+#include "settings/CitySite.h"
 
 class AppController;
 class ConfPage;

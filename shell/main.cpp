@@ -3,12 +3,12 @@
 #include <QIcon>
 
 #include "core/Session.h"
-#include "shell/gifbridge/progress.h"
+#include "toolkit/progress.h"
 #include "shell/CloseOnSignal.h"
-#include "shell/Dialogs.h"
+#include "toolkit/Dialogs.h"
 #include "shell/TFAtmo.h"
-#include "shell/settings/SettingsFile.h"
-#include "shell/settings/Translations.h"
+#include "settings/SettingsFile.h"
+#include "translations/Translations.h"
 
 int main(int argc, char** argv) {
     // First: a session that ends while the window starts still gets its settings saved.

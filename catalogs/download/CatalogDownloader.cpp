@@ -254,7 +254,7 @@ void CatalogDownloader::onFinished() {
 }
 
 DownloadFailure CatalogDownloader::networkFailure(int status) const {
-    // The reasons are catalogued in shell/settings/Translations.cpp.
+    // The reasons are catalogued in translations/Translations.cpp.
     switch (reply_->error()) {
         case QNetworkReply::OperationCanceledError:
             // Our own aborts, the timers' included, set refused_: this is Qt's own timeout.

@@ -11,9 +11,9 @@
 #include "catalogs/CatalogInfo.h"
 #include "catalogs/download/CatalogDownloader.h"
 #include "catalogs/download/DownloadPlan.h"
-#include "shell/AppController.h"
-#include "shell/Dialogs.h"
-#include "shell/settings/Translations.h"
+#include "toolkit/AppController.h"
+#include "toolkit/Dialogs.h"
+#include "translations/Translations.h"
 
 DescargasPage::DescargasPage(AppController& app, QWidget* parent) : Page(app, parent) {
     setObjectName(QStringLiteral("tsDescargas"));

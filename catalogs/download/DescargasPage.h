@@ -5,7 +5,7 @@
 #include <QtGlobal>
 #include <array>
 
-#include "shell/Page.h"
+#include "toolkit/Page.h"
 
 class CatalogDownloader;
 struct DownloadFailure;

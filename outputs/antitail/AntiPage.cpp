@@ -18,10 +18,10 @@
 #include "core/TextForms.h"
 #include "core/Time.h"
 #include "outputs/antitail/AntiTailSearch.h"
-#include "shell/AppController.h"
-#include "shell/Dialogs.h"
-#include "shell/MaskedEdit.h"
-#include "shell/settings/Translations.h"
+#include "toolkit/AppController.h"
+#include "toolkit/Dialogs.h"
+#include "toolkit/MaskedEdit.h"
+#include "translations/Translations.h"
 
 namespace {
 

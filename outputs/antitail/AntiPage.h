@@ -5,7 +5,7 @@
 // line with its hit); ListBox2 shows it.
 #include <cstdint>
 
-#include "shell/Page.h"
+#include "toolkit/Page.h"
 
 class QLineEdit;
 class QListWidget;

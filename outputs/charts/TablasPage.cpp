@@ -21,11 +21,11 @@
 #include "core/Session.h"
 #include "core/TextForms.h"
 #include "core/Time.h"
-#include "orbitview/PictureExport.h"
+#include "pictures/PictureExport.h"
 #include "outputs/charts/ChartView.h"
-#include "shell/AppController.h"
-#include "shell/BusyCursor.h"
-#include "shell/Dialogs.h"
+#include "toolkit/AppController.h"
+#include "toolkit/BusyCursor.h"
+#include "toolkit/Dialogs.h"
 
 using namespace vagaris;
 

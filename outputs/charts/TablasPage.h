@@ -6,7 +6,7 @@
 
 #include "outputs/charts/ChartControls.h"
 #include "outputs/charts/ChartSampling.h"
-#include "shell/Page.h"
+#include "toolkit/Page.h"
 
 class ChartView;
 class QAction;

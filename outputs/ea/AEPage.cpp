@@ -13,8 +13,8 @@
 
 #include "outputs/ea/Tisserand.h"
 #include "outputs/ea/UTj.h"
-#include "shell/AppController.h"
-#include "shell/Dialogs.h"
+#include "toolkit/AppController.h"
+#include "toolkit/Dialogs.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 // drawing of the chart shows them.
 #include <QString>
 
-#include "shell/Page.h"
+#include "toolkit/Page.h"
 
 class QChartView;
 class QComboBox;

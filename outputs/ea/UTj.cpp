@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/AppController.h"
-#include "shell/MaskedEdit.h"
+#include "toolkit/AppController.h"
+#include "toolkit/MaskedEdit.h"
 
 TFTj::TFTj(AppController& app, QWidget* parent) : QDialog(parent), app_(app) {
     setObjectName(QStringLiteral("FTj"));

@@ -22,11 +22,11 @@
 #include "core/TextFile.h"
 #include "core/TextForms.h"
 #include "core/Time.h"
-#include "shell/AppController.h"
-#include "shell/DateTimeBoxes.h"
-#include "shell/Dialogs.h"
-#include "shell/MaskedEdit.h"
-#include "shell/settings/Translations.h"
+#include "toolkit/AppController.h"
+#include "core/DateTimeBoxes.h"
+#include "toolkit/Dialogs.h"
+#include "toolkit/MaskedEdit.h"
+#include "translations/Translations.h"
 
 namespace {
 

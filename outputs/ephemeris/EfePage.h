@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "outputs/ephemeris/EphemerisTable.h"
-#include "shell/Page.h"
+#include "toolkit/Page.h"
 
 class QCheckBox;
 class QComboBox;

@@ -26,11 +26,11 @@
 #include "core/Time.h"
 #include "core/precise/PreciseSession.h"
 #include "outputs/tonight/TonightTexts.h"
-#include "shell/AppController.h"
-#include "shell/DateTimeBoxes.h"
-#include "shell/Dialogs.h"
-#include "shell/MaskedEdit.h"
-#include "shell/settings/Translations.h"
+#include "toolkit/AppController.h"
+#include "core/DateTimeBoxes.h"
+#include "toolkit/Dialogs.h"
+#include "toolkit/MaskedEdit.h"
+#include "translations/Translations.h"
 
 using namespace vagaris;
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "orbitview/PictureNames.h"
+#include "pictures/PictureNames.h"
 #include "support/RunCli.h"
 #include "support/TestHome.h"
 #include "support/WriteFaults.h"

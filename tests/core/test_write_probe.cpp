@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "shell/settings/SettingsFile.h"
+#include "settings/SettingsFile.h"
 #include "support/FileBytes.h"
 #include "support/TempFolder.h"
 #include "support/WriteFaults.h"

@@ -10,9 +10,9 @@
 
 #include "GifTestSupport.h"
 #include "gif/GifDecl.h"
-#include "shell/gifbridge/FmProgr.h"
-#include "shell/gifbridge/GifFromImage.h"
-#include "shell/gifbridge/progress.h"
+#include "toolkit/FmProgr.h"
+#include "pictures/GifFromImage.h"
+#include "toolkit/progress.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include "core/Session.h"
 #include "core/Time.h"
 #include "orbitview/OrbitaPage.h"
-#include "shell/AppController.h"
+#include "toolkit/AppController.h"
 #include "shell/TFAtmo.h"
 #include "support/FakeDialogs.h"
 #include "support/FileBytes.h"

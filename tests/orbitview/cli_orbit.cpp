@@ -12,7 +12,7 @@
 
 #include "core/Time.h"
 #include "orbitview/OrbitTestWindow.h"
-#include "shell/gifbridge/GifFromImage.h"
+#include "pictures/GifFromImage.h"
 #include "support/RunCli.h"
 
 namespace fs = std::filesystem;

@@ -10,7 +10,7 @@
 #include "gif/GifDecl.h"
 #include "orbitview/OrbitaPage.h"
 #include "orbitview/OrbitTestWindow.h"
-#include "shell/gifbridge/GifFromImage.h"
+#include "pictures/GifFromImage.h"
 
 namespace fs = std::filesystem;
 using vagaris::RedrawMode;

@@ -15,7 +15,7 @@
 
 #include "core/Session.h"
 #include "core/Time.h"
-#include "shell/AppController.h"
+#include "toolkit/AppController.h"
 #include "shell/TFAtmo.h"
 #include "support/FakeDialogs.h"
 #include "support/TestHome.h"

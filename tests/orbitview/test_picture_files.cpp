@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "core/Time.h"
-#include "orbitview/InstantStep.h"
-#include "orbitview/PictureNames.h"
+#include "core/InstantStep.h"
+#include "pictures/PictureNames.h"
 
 using namespace vagaris;
 

@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "shell/ShellTestWindow.h"
-#include "shell/TFCalen.h"
+#include "toolkit/TFCalen.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <map>
 
 #include "shell/ShellTestWindow.h"
-#include "shell/settings/Translations.h"
+#include "translations/Translations.h"
 #include "support/TempFolder.h"
 #include "support/TranslationFile.h"
 

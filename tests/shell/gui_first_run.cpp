@@ -18,8 +18,8 @@
 #include "ShellTestWindow.h"
 #include "outputs/tonight/TonightWindow.h"
 #include "shell/FirstRunDialog.h"
-#include "shell/MaskedEdit.h"
-#include "shell/settings/SettingsFile.h"
+#include "toolkit/MaskedEdit.h"
+#include "settings/SettingsFile.h"
 #include "support/FileBytes.h"
 
 namespace {

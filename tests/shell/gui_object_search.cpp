@@ -10,7 +10,7 @@
 #include "catalogs/LineFormats.h"
 #include "catalogs/SessionCatalog.h"
 #include "core/Circumstances.h"
-#include "shell/ContainsCompleter.h"
+#include "toolkit/ContainsCompleter.h"
 #include "shell/ShellTestWindow.h"
 
 namespace {

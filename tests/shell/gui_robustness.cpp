@@ -12,7 +12,7 @@
 
 #include "core/Circumstances.h"
 #include "shell/ShellTestWindow.h"
-#include "shell/TFCalen.h"
+#include "toolkit/TFCalen.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "catalogs/SessionCatalog.h"
 #include "core/Circumstances.h"
 #include "core/TextForms.h"
-#include "shell/AppController.h"
+#include "toolkit/AppController.h"
 #include "shell/ShellTestWindow.h"
 
 namespace {

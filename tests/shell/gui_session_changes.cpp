@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/Time.h"
-#include "shell/AppController.h"
+#include "toolkit/AppController.h"
 #include "shell/ShellTestWindow.h"
 
 namespace {

@@ -17,7 +17,7 @@
 #include <thread>
 
 #include "shell/ShellTestWindow.h"
-#include "shell/settings/SettingsFile.h"
+#include "settings/SettingsFile.h"
 #include "support/FileBytes.h"
 #include "support/TempFolder.h"
 

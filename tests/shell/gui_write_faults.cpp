@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "orbitview/PictureNames.h"
+#include "pictures/PictureNames.h"
 #include "shell/ShellTestWindow.h"
-#include "shell/settings/SettingsFile.h"
+#include "settings/SettingsFile.h"
 #include "support/FileBytes.h"
 #include "support/TempFolder.h"
 #include "support/WriteFaults.h"

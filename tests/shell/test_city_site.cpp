@@ -7,8 +7,8 @@
 #include <limits>
 
 #include "core/Errors.h"
-#include "shell/CitySite.h"
-#include "shell/settings/SettingsFile.h"
+#include "settings/CitySite.h"
+#include "settings/SettingsFile.h"
 
 namespace {
 

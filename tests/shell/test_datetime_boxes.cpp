@@ -1,7 +1,7 @@
 // The exit checks of the date and time boxes.
 #include <gtest/gtest.h>
 
-#include "shell/DateTimeBoxes.h"
+#include "core/DateTimeBoxes.h"
 
 using vagaris::IsValidDateBoxText;
 using vagaris::IsValidTimeBoxText;

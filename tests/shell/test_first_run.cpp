@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "shell/FirstRun.h"
+#include "catalogs/FirstRun.h"
 #include "support/FileBytes.h"
 #include "support/TempFolder.h"
 

@@ -3,7 +3,7 @@
 // machine's, and never depend on which translation files the build holds).
 #include <gtest/gtest.h>
 
-#include "shell/settings/Language.h"
+#include "settings/Language.h"
 
 using vagaris::ResolveLanguage;
 

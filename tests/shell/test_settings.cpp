@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "core/Errors.h"
-#include "shell/settings/SettingsFile.h"
+#include "settings/SettingsFile.h"
 #include "support/FileBytes.h"
 #include "support/TempFolder.h"
 

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <string>
 
-#include "shell/settings/SettingsFile.h"
+#include "settings/SettingsFile.h"
 #include "support/FileBytes.h"
 #include "support/TempFolder.h"
 

@@ -42,8 +42,8 @@ TEST(TranslationFile, EveryEntryTranslated) {
 TEST(TranslationFile, LupdateFindsExactlyTheEntriesOfTheFile) {
     vagaris::test::TempFolder tree("vagaris-lupdate");
     const fs::path source(VAGARIS_SOURCE_DIR);
-    for (const char* folder : {"core", "shell", "outputs", "orbitview", "catalogs", "cli", "gif",
-                               "translations", "scripts"})
+    for (const char* folder : {"core", "shell", "toolkit", "pictures", "settings", "outputs",
+                               "orbitview", "catalogs", "cli", "gif", "translations", "scripts"})
         fs::copy(source / folder, tree.dir / folder, fs::copy_options::recursive);
     const std::string command = std::string("LUPDATE='") + VAGARIS_LUPDATE + "' bash '" +
                                 (tree.dir / "scripts/update_translations.sh").string() + "'";

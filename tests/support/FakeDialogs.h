@@ -6,7 +6,7 @@
 #include <deque>
 #include <functional>
 
-#include "shell/Dialogs.h"
+#include "toolkit/Dialogs.h"
 
 struct FakeDialogs : Dialogs {
     struct Shown {

@@ -28,7 +28,7 @@
 #include "catalogs/download/LocalHttpServer.h"
 #include "core/Time.h"
 #include "shell/TFAtmo.h"
-#include "shell/settings/Translations.h"
+#include "translations/Translations.h"
 #include "support/FakeDialogs.h"
 #include "support/TestHome.h"
 #include "support/WriteFaults.h"

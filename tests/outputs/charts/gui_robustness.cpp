@@ -18,7 +18,7 @@
 #include "outputs/charts/ChartQuantities.h"
 #include "outputs/charts/ChartSampling.h"
 #include "outputs/charts/ChartView.h"
-#include "shell/AppController.h"
+#include "toolkit/AppController.h"
 #include "shell/ShellTestWindow.h"
 
 using namespace vagaris;

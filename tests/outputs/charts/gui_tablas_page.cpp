@@ -27,7 +27,7 @@
 #include "core/Time.h"
 #include "outputs/charts/ChartSampling.h"
 #include "outputs/charts/ChartView.h"
-#include "shell/AppController.h"
+#include "toolkit/AppController.h"
 #include "shell/TFAtmo.h"
 #include "support/FakeDialogs.h"
 #include "support/TestHome.h"

@@ -18,7 +18,7 @@
 
 #include "core/Session.h"
 #include "core/Time.h"
-#include "shell/AppController.h"
+#include "toolkit/AppController.h"
 #include "shell/TFAtmo.h"
 #include "tests/outputs/antitail/SyntheticComets.h"
 #include "support/FakeDialogs.h"

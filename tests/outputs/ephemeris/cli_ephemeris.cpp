@@ -19,7 +19,7 @@
 #include "core/Session.h"
 #include "core/TextFile.h"
 #include "outputs/ephemeris/EphemerisTable.h"
-#include "shell/AppController.h"
+#include "toolkit/AppController.h"
 #include "shell/TFAtmo.h"
 #include "support/FakeDialogs.h"
 #include "support/RunCli.h"

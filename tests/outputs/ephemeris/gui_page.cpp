@@ -18,7 +18,7 @@
 #include "core/TextFile.h"
 #include "core/Time.h"
 #include "outputs/ephemeris/EphemerisTable.h"
-#include "shell/AppController.h"
+#include "toolkit/AppController.h"
 #include "shell/TFAtmo.h"
 #include "support/FakeDialogs.h"
 #include "support/FileBytes.h"

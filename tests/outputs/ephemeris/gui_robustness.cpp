@@ -13,7 +13,7 @@
 
 #include "core/TextFile.h"
 #include "outputs/ephemeris/EphemerisTable.h"
-#include "shell/AppController.h"
+#include "toolkit/AppController.h"
 #include "shell/ShellTestWindow.h"
 #include "support/FileBytes.h"
 

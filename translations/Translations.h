@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/UnitWords.h"
-#include "shell/settings/Language.h"
+#include "settings/Language.h"
 
 // The system's interface languages, most preferred first (the window's automatic choice).
 std::vector<std::string> SystemUiLanguages();

@@ -1,4 +1,4 @@
-#include "shell/gifbridge/GifFromImage.h"
+#include "pictures/GifFromImage.h"
 
 #include <algorithm>
 #include <exception>

@@ -1,11 +1,11 @@
-#include "shell/CitySite.h"
+#include "settings/CitySite.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "core/Errors.h"
 #include "core/TextForms.h"
-#include "shell/settings/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 namespace vagaris {
 

@@ -1,4 +1,4 @@
-#include "shell/TFCalen.h"
+#include "toolkit/TFCalen.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/settings/Translations.h"
+#include "translations/Translations.h"
 
 TFCalen::TFCalen(std::function<QDate()> today, QWidget* parent)
     : QDialog(parent), today_(std::move(today)) {

@@ -1,4 +1,4 @@
-#include "orbitview/PictureNames.h"
+#include "pictures/PictureNames.h"
 
 #include <cctype>
 #include <cstdio>

@@ -1,9 +1,9 @@
-#include "shell/gifbridge/progress.h"
+#include "toolkit/progress.h"
 
 #include <QApplication>
 #include <QCursor>
 
-#include "shell/gifbridge/FmProgr.h"
+#include "toolkit/FmProgr.h"
 #include "gif/GifDecl.h"
 
 namespace {

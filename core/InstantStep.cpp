@@ -1,4 +1,4 @@
-#include "orbitview/InstantStep.h"
+#include "core/InstantStep.h"
 
 namespace vagaris {
 

@@ -1,4 +1,4 @@
-#include "shell/DateTimeBoxes.h"
+#include "core/DateTimeBoxes.h"
 
 #include <optional>
 

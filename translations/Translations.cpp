@@ -1,4 +1,4 @@
-#include "shell/settings/Translations.h"
+#include "translations/Translations.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "shell/settings/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 namespace {
 
@@ -127,7 +127,7 @@ namespace {
     QT_TRANSLATE_NOOP(
         "CoreText",
         "Modelo preciso (geocéntrico, J2000 astrométrico, con perturbaciones planetarias)"),
-    // The settings file's messages (shell/settings/SettingsFile.cpp)
+    // The settings file's messages (settings/SettingsFile.cpp)
     QT_TRANSLATE_NOOP("CoreText", "No se puede leer %1; se usan los valores por omisión"),
     QT_TRANSLATE_NOOP("CoreText", "%1, línea %2: valor no válido; se usa el valor por omisión"),
     QT_TRANSLATE_NOOP("CoreText",

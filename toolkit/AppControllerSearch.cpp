@@ -5,9 +5,9 @@
 #include "catalogs/SessionCatalog.h"
 #include "catalogs/mpcorb/MpcOrbSearch.h"
 #include "catalogs/mpcorb/SearchKey.h"
-#include "shell/AppController.h"
-#include "shell/Dialogs.h"
-#include "shell/settings/Translations.h"
+#include "toolkit/AppController.h"
+#include "toolkit/Dialogs.h"
+#include "translations/Translations.h"
 
 void AppController::searchMpcOrb(const QString& typed) {
     bool found = false;

@@ -1,4 +1,4 @@
-#include "shell/gifbridge/FmProgr.h"
+#include "toolkit/FmProgr.h"
 
 #include <QPalette>
 #include <QProgressBar>

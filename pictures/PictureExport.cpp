@@ -1,4 +1,4 @@
-#include "orbitview/PictureExport.h"
+#include "pictures/PictureExport.h"
 
 #include <QFile>
 #include <QBuffer>
@@ -6,8 +6,8 @@
 
 #include "core/AtomicFile.h"
 #include "core/TextFile.h"
-#include "orbitview/PictureNames.h"
-#include "shell/gifbridge/GifFromImage.h"
+#include "pictures/PictureNames.h"
+#include "pictures/GifFromImage.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shell/Dialogs.h"
+#include "toolkit/Dialogs.h"
 
 #include <QDialog>
 #include <QFileDialog>

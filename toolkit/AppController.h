@@ -77,7 +77,7 @@ public:
     // filled from the session and follows the common index without running change handlers;
     // the user's choice copies the index to the others, runs chooseObject, then `afterChange`
     // (the page's extra action: clear the table, rebuild the chart, ...). Typed text offers the
-    // objects whose name contains it (shell/ContainsCompleter.h); choosing one of them is the
+    // objects whose name contains it (toolkit/ContainsCompleter.h); choosing one of them is the
     // same choice.
     void bindObjectSelector(QComboBox* selector, std::function<void()> afterChange = {});
 

@@ -1,4 +1,4 @@
-#include "shell/MaskedEdit.h"
+#include "toolkit/MaskedEdit.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "shell/FirstRun.h"
+#include "catalogs/FirstRun.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,4 +1,4 @@
-#include "shell/settings/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,7 +19,7 @@
 #include "core/TextFile.h"
 #include "core/TextForms.h"
 #include "core/Words.h"
-#include "shell/settings/Language.h"
+#include "settings/Language.h"
 
 namespace vagaris {
 

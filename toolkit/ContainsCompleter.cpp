@@ -1,4 +1,4 @@
-#include "shell/ContainsCompleter.h"
+#include "toolkit/ContainsCompleter.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

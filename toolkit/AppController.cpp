@@ -1,4 +1,4 @@
-#include "shell/AppController.h"
+#include "toolkit/AppController.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -12,12 +12,12 @@
 #include "catalogs/SessionCatalog.h"
 #include "core/Circumstances.h"
 #include "core/TextForms.h"
-#include "orbitview/InstantStep.h"
-#include "shell/BusyCursor.h"
-#include "shell/ContainsCompleter.h"
-#include "shell/Dialogs.h"
-#include "shell/TFCalen.h"
-#include "shell/settings/Translations.h"
+#include "core/InstantStep.h"
+#include "toolkit/BusyCursor.h"
+#include "toolkit/ContainsCompleter.h"
+#include "toolkit/Dialogs.h"
+#include "toolkit/TFCalen.h"
+#include "translations/Translations.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shell/settings/Language.h"
+#include "settings/Language.h"
 
 #include <algorithm>
 
