@@ -65,7 +65,8 @@ void BuildTable(benchmark::State& state, bool night, bool precise = false) {
     std::vector<std::string> lines;
     double maxAltitudeDeg = 0;
     for (auto _ : state) {
-        vagaris::BuildEphemerisTable(session, session.Elements.Name, layout, texts, lines);
+        vagaris::BuildEphemerisTable(vagaris::ObserverFromSettings(session.settings),
+                                     session.Elements, session.Elements.Name, layout, texts, lines);
         benchmark::DoNotOptimize(lines.data());
         maxAltitudeDeg = session.Circumstances.MaxAltitude * kDeg;
     }

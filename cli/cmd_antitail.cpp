@@ -63,7 +63,8 @@ int Run(const ParsedArgs& parsed) {
 
     const auto lines =
         ReadCatalogLines(FindCatalogFile(parsed.value("--catalog"), session.ProgramDir));
-    const AntiTailListing listing = AntiTailList(lines, year, session.settings, TrCoreUtf8);
+    const AntiTailListing listing =
+        AntiTailList(lines, year, ObserverFromSettings(session.settings), TrCoreUtf8);
     if (parsed.has("-o"))
         WriteFileAtomically(parsed.value("-o"), EncodeTextFile(listing.lines));
     else

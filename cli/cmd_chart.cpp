@@ -125,7 +125,8 @@ int Run(const ParsedArgs& args) {
     if (session.Elements.Fecha.empty()) vagaris::ThrowInvalidElements();
     request.t0 = InstantOption(session, args, "--at");
     SetCurrentInstant(session, request.t0);
-    const ChartSamples samples = SampleChart(session, request);
+    const ChartSamples samples = SampleChart(vagaris::ObserverFromSettings(session.settings),
+                                             session.Elements, session.Circumstances, request);
 
     if (toCsv)
         PrintLines(ChartCsvLines(samples, request.leftItem, request.rightItem));

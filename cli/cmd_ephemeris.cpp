@@ -130,7 +130,8 @@ int Run(const ParsedArgs& args) {
 
     std::vector<std::string> lines;
     try {
-        vagaris::BuildEphemerisTable(session, name, layout, range, lines);
+        vagaris::BuildEphemerisTable(vagaris::ObserverFromSettings(session.settings),
+                                     session.Elements, name, layout, range, lines);
     } catch (...) {
         // As on the page, the lines added before the failure are still shown.
         if (!args.has("-o")) PrintLines(lines);

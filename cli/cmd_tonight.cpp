@@ -253,13 +253,14 @@ int Run(const cli::ParsedArgs& parsed) {
     cli::SetupSessionSettings(session, cli::ParsedArgs{});
     // The page's latitude is a sign and two digits: whole degrees.
     std::string latText = session.settings.Lat;
-    request.latitudeDeg = SiteCoordinate(parsed, "--lat", latText, 90);
-    request.longitudeDeg = SiteCoordinate(parsed, "--lon", session.settings.Lon, 180);
+    const double latitude = SiteCoordinate(parsed, "--lat", latText, 90);
+    const double longitude = SiteCoordinate(parsed, "--lon", session.settings.Lon, 180);
     cli::ApplyModelOptions(session.settings, parsed);
-    request.precise = UsesPreciseModel(session.settings);
-    request.geocentric = session.settings.GeocentricPlace;
-    request.twoBody = session.settings.TwoBodyPlace;
-    request.heightMetres = RangedInteger(parsed, "--alt", ParseInt(session.settings.Alt), 0, 9999);
+    Observer observer = ModelChoiceOf(session.settings);
+    observer.latitudeDeg = latitude;
+    observer.longitudeDeg = longitude;
+    observer.heightMetres = RangedInteger(parsed, "--alt", ParseInt(session.settings.Alt), 0, 9999);
+    tonight::SetObserver(request, observer);
 
     std::vector<tonight::Source> sources;
     if (parsed.has("--mpcorb")) {

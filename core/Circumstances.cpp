@@ -7,7 +7,8 @@
 #include "core/Angles.h"
 #include "core/ElementRecord.h"
 #include "core/Errors.h"
-#include "core/Kepler.h"
+#include "core/PositionModel.h"
+#include "core/StandardModel.h"
 #include "core/Session.h"
 #include "core/Sun.h"
 #include "core/TextForms.h"
@@ -20,40 +21,6 @@ namespace {
 constexpr double kSiderealStep = 0.0218;      // [rad] of local sidereal time per search step
 constexpr int kMaxSiderealSteps = 200;        // more than half a turn of such steps
 constexpr double kKmPerAuMillions = 149.611;  // 10^6 km per AU on the Selección page
-constexpr double kOrbitalSpeedAt1Au = 29.8;   // [km/s]
-
-// Difference of two right ascensions reduced into (−π, π], so that crossing 0h within the
-// minute does not turn into a jump of a whole turn.
-double ReduceHalfTurn(double d) {
-    d = std::remainder(d, kTwoPi);
-    if (d <= -kPi) d += kTwoPi;
-    return d;
-}
-
-struct SunRect {
-    double X, Y, Z;
-};
-SunRect SunRectangular(const SunPlace& sun, double eps) {
-    return {sun.R * std::cos(sun.lambda), sun.R * std::sin(sun.lambda) * std::cos(eps),
-            sun.R * std::sin(sun.lambda) * std::sin(eps)};
-}
-
-struct Direction {
-    double alpha, delta, distance;
-};
-Direction DirectionOf(double xi, double eta, double zeta) {
-    const double d = std::sqrt(xi * xi + eta * eta + zeta * zeta);
-    return {NormalizeAngle(std::atan2(eta, xi)), ArcSine(zeta / d), d};
-}
-
-// Latitude from the meLat text: characters 2-3 as whole degrees, negative when the first
-// character is "-". Throws the integer conversion message.
-double LatitudeFromText(const std::string& lat) {
-    const std::string digits = lat.size() > 1 ? lat.substr(1, 2) : std::string();
-    int degrees = ParseInt(digits);
-    if (!lat.empty() && lat[0] == '-') degrees = -degrees;
-    return Rad(degrees);
-}
 
 double MaxAltitude(double alpha, double delta, double phi, double alphaSun, double deltaSun,
                    double limit) {
@@ -79,91 +46,53 @@ double MaxAltitude(double alpha, double delta, double phi, double alphaSun, doub
     return candidate < 0 ? 0.0 : candidate;
 }
 
-bool AllFinite(const TCircumstances& c) {
-    for (double x : {c.RightAscension, c.Declination, c.Delta, c.SunDistance, c.Elongation,
-                     c.PhaseAngle, c.Magnitude, c.Speed, c.MaxAltitude, c.Motion, c.MotionRA,
-                     c.MotionDec, c.MotionPA, c.ReverseMotionPA, c.RadiusVectorPA})
-        if (!std::isfinite(x)) return false;
+// Fills the session's records from the observer's model in the order the page has always
+// written them, so that a failure leaves what was written before it: in the standard model
+// the Earth's longitude first, then the object's record field by field, its name, and, when
+// the latitude comes as the settings' text, every circumstance but the maximum altitude
+// before that text is read; in the precise model the site has been read before anything.
+bool FillCircumstances(Session& s, CircumstanceMode mode, const Observer& observer,
+                       double twilightLimit, const std::string* latitudeText) {
+    const TOrbitalElements& el = s.Elements;
+    if (el.Fecha.empty()) return false;  // no object chosen
+    const Instant t = s.CurrentInstant;
+    const auto model = MakePositionModel(observer);
+    if (!observer.precise()) s.Orbits[kEarth].Anomaly = StandardEarthLongitude(t);
+    TOrbitRecord& object = s.Orbits[kObject];
+    const TElementValues v = model->Values(el, &object);
+    s.ObjectName = ObjectNameOf(el);
+    const double limit = mode == CircumstanceMode::T ? twilightLimit : kTwilightAstronomical;
+    ObjectCircumstances result = model->At(v, t, limit);
+    s.Orbits[kEarth].Anomaly = result.earthLongitude;
+    object.Anomaly = result.anomaly;
+    if (latitudeText) {
+        TCircumstances known = result.circumstances;
+        known.MaxAltitude = s.Circumstances.MaxAltitude;
+        s.Circumstances = known;
+        result.circumstances.MaxAltitude = StandardMaxAltitude(
+            known.RightAscension, known.Declination, t, LatitudeFromBoxText(*latitudeText), limit);
+    }
+    s.Circumstances = result.circumstances;
     return true;
 }
 
 }  // namespace
 
 bool ComputeCircumstances(Session& s, CircumstanceMode mode, double twilightLimit) {
-    const TOrbitalElements& el = s.Elements;
-    if (el.Fecha.empty()) return false;  // no object chosen
-    // Every page and command computes through here, so the model is chosen once, here.
+    if (s.Elements.Fecha.empty()) return false;  // no object chosen
     if (UsesPreciseModel(s.settings))
-        return ComputePreciseCircumstances(s, mode, twilightLimit, SettingsSite(s.settings),
-                                           SettingsCentre(s.settings));
-    const Instant t = s.CurrentInstant;
+        return FillCircumstances(s, mode, ObserverFromSettings(s.settings), twilightLimit, nullptr);
+    return FillCircumstances(s, mode, ModelChoiceOf(s.settings), twilightLimit, &s.settings.Lat);
+}
 
-    const SunPlace sun = SunPosition(t);
-    s.Orbits[kEarth].Anomaly = sun.lambda + kPi;  // the Earth's heliocentric longitude
+bool ComputeCircumstances(Session& s, CircumstanceMode mode, const Observer& observer,
+                          double twilightLimit) {
+    return FillCircumstances(s, mode, observer, twilightLimit, nullptr);
+}
 
-    TOrbitRecord& object = s.Orbits[kObject];
-    const TElementValues v = ReadElements(el, object);
-    s.ObjectName = Trim(Utf8Prefix(el.Name, 40));
-
-    const double eps = Obliquity(t);
-    const OrbitPosition p = PropagateOrbit(v, t, eps);
-    object.Anomaly = p.anomaly;
-
-    const SunRect S = SunRectangular(sun, eps);
-    const Direction geo = DirectionOf(S.X + p.x, S.Y + p.y, S.Z + p.z);
-    const double R = sun.R, r = p.r, Delta = geo.distance;
-
-    TCircumstances c = s.Circumstances;
-    c.Delta = Delta;
-    c.RightAscension = geo.alpha;
-    c.Declination = geo.delta;
-    c.SunDistance = r;
-    c.Elongation = ArcCosine((r * r - Delta * Delta - R * R) / (-2 * R * Delta));
-    c.PhaseAngle = ArcCosine((R * R - r * r - Delta * Delta) / (-2 * Delta * r));
-    c.Magnitude = v.IsMinorPlanet ? v.H + 5 * std::log10(r * Delta) + 0.03 * Deg(c.PhaseAngle)
-                                  : v.H + 5 * std::log10(Delta) + 2.5 * v.G * std::log10(r);
-    const double speedSquared = kOrbitalSpeedAt1Au * kOrbitalSpeedAt1Au * (2 / r - 1 / v.a);
-    c.Speed = std::sqrt(speedSquared > 0 ? speedSquared : 0.0);
-
-    // Position angle of the prolonged radius vector: the direction away from the Sun.
-    const Direction outward = DirectionOf(S.X + 1.001 * p.x, S.Y + 1.001 * p.y, S.Z + 1.001 * p.z);
-    c.RadiusVectorPA =
-        NormalizeAngle(std::atan2(outward.delta - geo.delta,
-                                  std::cos(geo.delta) * ReduceHalfTurn(geo.alpha - outward.alpha)) -
-                       kPi / 2);
-
-    // One minute later.
-    const Instant t1 = t + kMinute;
-    const double eps1 = Obliquity(t1);
-    const SunPlace sun1 = SunPosition(t1);
-    const OrbitPosition p1 = PropagateOrbit(v, t1, eps1);
-    object.Anomaly = p1.anomaly;
-    const SunRect S1 = SunRectangular(sun1, eps1);
-    const Direction geo1 = DirectionOf(S1.X + p1.x, S1.Y + p1.y, S1.Z + p1.z);
-
-    const double dAlpha = ReduceHalfTurn(geo1.alpha - geo.alpha);
-    const double dDelta = geo1.delta - geo.delta;
-    // Haversine form: stable for the tiny angles of slow objects.
-    const double hav = std::pow(std::sin(dDelta / 2), 2) + std::cos(geo.delta) *
-                                                               std::cos(geo1.delta) *
-                                                               std::pow(std::sin(dAlpha / 2), 2);
-    c.Motion = Deg(2 * ArcSine(std::sqrt(hav))) * 3600;
-    c.MotionPA = NormalizeAngle(std::atan2(dDelta, std::cos(geo.delta) * -dAlpha) - kPi / 2);
-    c.MotionRA = Deg(dAlpha) * 3600;
-    c.MotionDec = Deg(dDelta) * 3600;
-    c.ReverseMotionPA = NormalizeAngle(kPi + c.MotionPA);
-    s.Circumstances = c;  // everything but the maximum altitude is known now
-
-    const double limit = mode == CircumstanceMode::T ? twilightLimit : kTwilightAstronomical;
-    const double phi = LatitudeFromText(s.settings.Lat);
-    const double alphaSun =
-        NormalizeAngle(std::atan2(std::sin(sun1.lambda) * std::cos(eps1), std::cos(sun1.lambda)));
-    const double deltaSun = ArcSine(std::sin(eps1) * std::sin(sun1.lambda));
-    s.Circumstances.MaxAltitude = MaxAltitude(geo.alpha, geo.delta, phi, alphaSun, deltaSun, limit);
-    // Elements that convert and lie in their ranges can still be absurd (a = 1e300 AU): the
-    // distances then overflow, and no NaN or infinity may reach a page or a table.
-    if (!AllFinite(s.Circumstances)) ThrowInvalidElements();
-    return true;
+TOrbitRecord DrawnObjectOrbit(const Session& s) {
+    return MakePositionModel(ObserverFromSettings(s.settings))
+        ->DrawnOrbit(s.Elements, s.Orbits[kObject], s.CurrentInstant);
 }
 
 SelectionTexts SelectionPageTexts(const Session& s, const UnitWords& words) {
@@ -231,21 +160,6 @@ SelectionTexts SelectionPageTexts(const Session& s, const UnitWords& words) {
             ? "P:   " + FormatNumber("0.000", std::sqrt(std::pow(object.a, 3))) + " " + words.years
             : std::string());
     return out;
-}
-
-CometLineEvaluation EvaluateComet(const TElementValues& v, Instant t) {
-    const double eps = Obliquity(t);
-    const SunPlace sun = SunPosition(t);
-    const OrbitPosition p = PropagateOrbit(v, t, eps);
-    const SunRect S = SunRectangular(sun, eps);
-    const double xi = S.X + p.x, eta = S.Y + p.y, zeta = S.Z + p.z;
-    const double Delta = std::sqrt(xi * xi + eta * eta + zeta * zeta);
-    const double R = sun.R, r = p.r;
-    const double beta = ArcCosine((R * R - r * r - Delta * Delta) / (-2 * Delta * r));
-    const CometLineEvaluation ev{Deg(beta),
-                                 v.H + 5 * std::log10(Delta) + 2.5 * v.G * std::log10(r)};
-    if (!std::isfinite(ev.phaseAngleDeg) || !std::isfinite(ev.magnitude)) ThrowInvalidElements();
-    return ev;
 }
 
 double MaxAltitudeSearch(double alpha, double delta, double phi, double alphaSun, double deltaSun,

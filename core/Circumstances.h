@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/ElementRecord.h"
+#include "core/Observer.h"
 #include "core/SelectionQuantity.h"
 #include "core/Time.h"
 #include "core/UnitWords.h"
@@ -38,13 +39,25 @@ struct TCircumstances {
     double RadiusVectorPA = 0;   // [rad]
 };
 
-// Runs the whole computation for session.Elements at session.CurrentInstant and fills
-// session.Circumstances, the object's and the Earth's orbit records and ObjectName.
+// The window's computation of the current object at the current instant (mode R for the
+// Selección page): the position model of `observer` (by default the one of session.settings)
+// fills session.Circumstances, the object's and the Earth's orbit records and ObjectName.
 // Returns false and changes nothing when no object is chosen (empty Fecha).
 // twilightLimit is used in mode T only (modes R and E use kTwilightAstronomical).
-// Throws EConvertError; fields written before the failing step keep their new values.
+// Throws EConvertError; the orbit record's fields read before a failing element keep their new
+// values. The other pages and the command line call the model itself (core/PositionModel.h).
 bool ComputeCircumstances(Session& session, CircumstanceMode mode,
                           double twilightLimit = kTwilightAstronomical);
+bool ComputeCircumstances(Session& session, CircumstanceMode mode, const Observer& observer,
+                          double twilightLimit = kTwilightAstronomical);
+
+// The object's orbit as the orbit view draws it (the Orbita page and vagaris-cli orbit), from
+// the session's element texts, current instant and object record, for the settings' observer
+// (PositionModel::DrawnOrbit). Why not the record itself: the record keeps the catalog's
+// elements for its other readers (the Selección page's period), while in the precise model the
+// drawing shows the osculating orbit at the instant, so that the marker lies on the drawn
+// orbit and an animation shows the orbit change near a planet. Throws EConvertError.
+TOrbitRecord DrawnObjectOrbit(const Session& session);
 
 // The Selección page texts that mode R writes, in writing order. The label that shows a
 // value and the caption beside it are those of its row in kSelectionQuantities.
@@ -72,8 +85,9 @@ struct SelectionTexts {
 // interface language's). Never throws.
 SelectionTexts SelectionPageTexts(const Session& session, const UnitWords& words = {});
 
-// Phase angle [deg] and magnitude (comet law) of a comet with these elements at t, touching
-// no shared state. EvaluateCometLine (catalogs/CometLine.h) reads them from a catalog line.
+// Phase angle [deg] and magnitude (comet law) of a comet with these elements at t in the
+// standard model, touching no shared state. EvaluateCometLine (catalogs/CometLine.h) reads them
+// from a catalog line.
 struct CometLineEvaluation {
     double phaseAngleDeg;
     double magnitude;

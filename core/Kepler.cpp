@@ -5,12 +5,12 @@
 
 #include "core/Angles.h"
 #include "core/Errors.h"
+#include "core/Constants.h"
 
 namespace vagaris {
 
 namespace {
 
-constexpr double kGauss = 0.01720209895;      // Gaussian gravitational constant
 constexpr double kParabolicW = 0.0364911624;  // 3k/√2
 constexpr double kParabolicLimit = 1.00001;   // e at or below: parabolic branch
 constexpr int kHyperbolicMaxSteps = 100;
@@ -45,7 +45,7 @@ Anomalies Parabolic(const TElementValues& el, Instant t) {
 Anomalies Hyperbolic(const TElementValues& el, Instant t) {
     const double e = el.e, q = el.q;
     const double absA = q / (e - 1);
-    const double M = kGauss * (t - el.EpochTime) / std::pow(absA, 1.5);
+    const double M = kGaussianConstant * (t - el.EpochTime) / std::pow(absA, 1.5);
     // e sinh H − H = M by Newton from H = asinh(M / e).
     double H = std::asinh(M / e);
     double previousStep = INFINITY;

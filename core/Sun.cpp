@@ -54,4 +54,9 @@ HorizontalPlace EquatorialToHorizontal(double alpha, double delta, double phi, d
     return {altitude, azimuth};
 }
 
+Vec3 SunRectangular(const SunPlace& sun, double eps) {
+    return {sun.R * std::cos(sun.lambda), sun.R * std::sin(sun.lambda) * std::cos(eps),
+            sun.R * std::sin(sun.lambda) * std::sin(eps)};
+}
+
 }  // namespace vagaris

@@ -1,5 +1,6 @@
 #pragma once
 // The Sun from a short analytical theory; the obliquity; horizontal coordinates.
+#include "core/SkyFrames.h"
 #include "core/Time.h"
 
 namespace vagaris {
@@ -11,6 +12,9 @@ struct SunPlace {
 
 SunPlace SunPosition(Instant t);
 double Obliquity(Instant t);  // mean obliquity of the date [rad]
+// The Sun's geocentric rectangular vector [AU] on the equator of the obliquity `eps` [rad]
+// (the axes of PropagateOrbit's positions for that obliquity).
+Vec3 SunRectangular(const SunPlace& sun, double eps);
 
 struct HorizontalPlace {
     double altitude;  // [rad]

@@ -75,7 +75,10 @@ void Ephemeris(vagaris::Session& s, const std::string& startDate, const std::str
     vagaris::EphemerisLayout layout;
     layout.Cola = true;
     std::vector<std::string> lines;
-    Try([&] { vagaris::BuildEphemerisTable(s, s.Elements.Name, layout, range, lines); });
+    Try([&] {
+        vagaris::BuildEphemerisTable(vagaris::ObserverFromSettings(s.settings), s.Elements,
+                                     s.Elements.Name, layout, range, lines);
+    });
     // The data rows follow the header lines, which quote the object's name as it is.
     const std::size_t header = vagaris::EphemerisHeaderLines(s.Elements.Name, layout).size();
     if (lines.size() > header + kMaxRows) Broken("demasiadas filas");

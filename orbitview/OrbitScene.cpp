@@ -7,6 +7,7 @@
 #include "core/Kepler.h"
 #include "core/TextForms.h"
 #include "core/Time.h"
+#include "core/Circumstances.h"
 #include "core/precise/PreciseSession.h"
 
 namespace vagaris {

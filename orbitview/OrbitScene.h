@@ -121,7 +121,7 @@ private:
 
 // The whole picture for the session's state: background, planets, Earth, equinox mark,
 // ecliptic square, object, text band, Sun and frame, in that order. The object's orbit is
-// DrawnObjectOrbit's (core/precise/PreciseSession.h): in the precise model with the planets'
+// DrawnObjectOrbit's (core/Circumstances.h): in the precise model with the planets'
 // pull the osculating orbit at the current instant, else the record of the last computation.
 // Never throws.
 OrbitScene BuildOrbitScene(const Session& session, const OrbitSceneOptions& options);

@@ -5,11 +5,13 @@
 // digits given. Each planet's mass includes its satellites; the Earth and the Moon are apart.
 #include <erfam.h>
 
+#include "core/Constants.h"
+
 namespace vagaris::perturbed {
 
 // The Gaussian gravitational constant [AU^(3/2) / day]: GM of the Sun = k² AU³/day², the
 // constant with which the MPC's elements are fitted and the precise model's mean motion.
-inline constexpr double kGauss = 0.01720209895;
+inline constexpr double kGauss = kGaussianConstant;
 // The speed of light [AU/day].
 inline constexpr double kLightSpeed = ERFA_DC;
 

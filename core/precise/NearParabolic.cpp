@@ -4,12 +4,12 @@
 
 #include "core/Angles.h"
 #include "core/Errors.h"
+#include "core/Constants.h"
 
 namespace vagaris {
 
 namespace {
 
-constexpr double kGauss = 0.01720209895;  // √(GM☉) [AU^1.5 / day]
 constexpr int kMaxSteps = 50;
 
 // Stumpff functions c2(z) = (1 − cos √z)/z and c3(z) = (√z − sin √z)/z^1.5, by their series
@@ -59,10 +59,10 @@ OrbitPosition UniversalOrbitPosition(double q, double e, Instant perihelion, dou
     // after some 170 revolutions).
     double dt = t - perihelion;  // [days]
     if (alpha > 0) {
-        const double period = kTwoPi / (kGauss * alpha * std::sqrt(alpha));  // [days]
+        const double period = kTwoPi / (kGaussianConstant * alpha * std::sqrt(alpha));  // [days]
         if (std::isfinite(period)) dt = std::remainder(dt, period);
     }
-    const double kdt = kGauss * dt;
+    const double kdt = kGaussianConstant * dt;
 
     // Kepler's equation from perihelion (r0 = q, radial velocity 0):
     //   F(χ) = (1 − αq) χ³ c3(αχ²) + q χ − k·dt = 0,  F′ = r,  F″ = (1 − αq) χ (1 − αχ² c3).
@@ -86,8 +86,8 @@ OrbitPosition UniversalOrbitPosition(double q, double e, Instant perihelion, dou
 
     // f and g series from the perihelion state (q, 0) and (0, v0).
     const double f = 1 - chi * chi * c2 / q;
-    const double g = dt - chi * chi * chi * c3 / kGauss;
-    const double v0 = kGauss * std::sqrt((1 + e) / q);
+    const double g = dt - chi * chi * chi * c3 / kGaussianConstant;
+    const double v0 = kGaussianConstant * std::sqrt((1 + e) / q);
     const double xp = f * q, yp = g * v0;
 
     // Orbital plane → ecliptic J2000 → equator for the obliquity eps.

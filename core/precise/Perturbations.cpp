@@ -16,12 +16,11 @@
 #include "core/precise/Masses.h"
 #include "core/precise/PlanetTable.h"
 #include "core/precise/PreciseModel.h"
+#include "core/Constants.h"
 
 namespace vagaris::perturbed {
 
 namespace {
-
-constexpr double kObliquityJ2000 = 84381.448 * ERFA_DAS2R;  // [rad]
 
 // The integration runs in the Gaussian time τ = k·(t − epoch), where GM(Sun) = 1 and the
 // speed on a circle at 1 AU is 1: positions and velocities of the same size share one

@@ -10,6 +10,7 @@
 #include "core/precise/DeltaT.h"
 #include "core/precise/NearParabolic.h"
 #include "core/precise/Perturbations.h"
+#include "core/Constants.h"
 
 namespace vagaris {
 
@@ -18,12 +19,11 @@ namespace {
 // Julian date of Instant 0; ERFA takes dates in two parts, so this split keeps the full
 // resolution of the instant.
 constexpr double kJdOfInstantZero = 2415018.5;
-constexpr double kObliquityJ2000 = 84381.448 * ERFA_DAS2R;  // [rad]
-constexpr double kLightTimeTolerance = 1e-11;               // [days], about 1 µs
+constexpr double kLightTimeTolerance = 1e-11;  // [days], about 1 µs
 constexpr int kLightTimeMaxSteps = 10;
 constexpr double kNearParabolicBand = 0.01;  // |e − 1| below: universal variables
 // Gaussian constant times the AU over the day: heliocentric speed at 1 AU on a circle [km/s].
-constexpr double kCircularSpeedAt1Au = 0.01720209895 * ERFA_DAU / 1000 / ERFA_DAYSEC;
+constexpr double kCircularSpeedAt1Au = kGaussianConstant * ERFA_DAU / 1000 / ERFA_DAYSEC;
 
 const Instant kFirstInstant = EncodeDate(kPreciseFirstYear, 1, 1);
 const Instant kEndInstant = EncodeDate(kPreciseLastYear + 1, 1, 1);

@@ -17,6 +17,7 @@
 
 #include "core/Circumstances.h"
 #include "core/Kepler.h"
+#include "core/Observer.h"
 #include "core/Time.h"
 
 namespace vagaris {
@@ -68,8 +69,6 @@ PreciseFrame MakePreciseFrame(const PreciseTime& time, const ObserverSite& site)
 // eraXys00b at 0h TT of the days around tt, interpolated (within 0.1 km and 0.01").
 void EarthAt(Instant tt, double pvh[2][3], double pvb[2][3], double& x, double& y, double& s);
 
-enum class PlaceCentre { Site, Geocentre };
-
 // The element values the precise model computes with: ReadElements' values, except that a
 // comet keeps the catalog's eccentricity (the standard model turns |e − 1| < 1e-5 into a
 // parabola). Throws EConvertError as ReadElements does.
@@ -77,10 +76,7 @@ TElementValues PreciseElementValues(const TOrbitalElements& el);
 // The same from values ReadElements has already given for `el`.
 TElementValues PreciseElementValues(const TOrbitalElements& el, TElementValues read);
 
-// The forces the precise model moves the object with: the Sun and the planets, integrated
-// from the elements' epoch (Perturbations.h), or the Sun alone, the Kepler conic of the
-// elements (vagaris-cli --two-body, to compare with two-body programs).
-enum class PreciseForces { Planets, TwoBody };
+// PlaceCentre and PreciseForces: core/Observer.h.
 
 // Heliocentric position at the TT instant `tt` [AU], ICRS axes. Two-body: PropagateOrbit with
 // the Gaussian mean motion, or universal variables for comets with |e − 1| < 0.01, where the
@@ -133,7 +129,7 @@ double HGMagnitude(double H, double G, double r, double delta, double phaseAngle
 // services), the motion from two such places one minute apart, the maximum altitude from the site's
 // apparent places. `ut` is bounded as PreciseTimeNear bounds it, so that a computation may
 // look a little beyond the years: a caller holding an instant the user asked for checks it
-// with PreciseTimeOf first (ComputePreciseCircumstances does). Throws EConvertError (date
+// with PreciseTimeOf first (PrecisePositionModel::At does). Throws EConvertError (date
 // range, invalid elements).
 TCircumstances PreciseCircumstances(const TElementValues& el, Instant ut, const ObserverSite& site,
                                     PlaceCentre centre,

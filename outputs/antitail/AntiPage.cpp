@@ -176,7 +176,7 @@ void AntiPage::runSearch() {
             QCoreApplication::processEvents();
             return listGeneration_ == myList;
         },
-        session.settings);
+        vagaris::ObserverFromSettings(session.settings));
     if (completed) {
         hitList_->clearSelection();
         hitList_->setCurrentRow(-1);

@@ -4,49 +4,18 @@
 #include <cmath>
 #include <optional>
 
-#include "catalogs/CometLine.h"
 #include "catalogs/LineFormats.h"
 #include "core/Angles.h"
 #include "core/Circumstances.h"
 #include "core/ElementRecord.h"
 #include "core/Errors.h"
-#include "core/Sun.h"
+#include "core/PositionModel.h"
 #include "core/TextForms.h"
 #include "core/precise/PreciseSession.h"
 
 namespace vagaris {
 
 namespace {
-
-// The Earth's heliocentric ecliptic longitude [deg]: the Sun's plus 180°, brought below 360°
-// by one subtraction (the Sun's longitude is not normalised after its precession term, so
-// the result may sit a hair outside [0, 360]; the boundary-aware comparison absorbs that).
-double EarthLongitudeDeg(Instant t) {
-    double L = Deg(SunPosition(t).lambda) + 180.0;
-    if (L > 360.0) L -= 360.0;
-    return L;
-}
-
-// The model of one search: the standard one, or the precise one for a site.
-struct AntiTailModel {
-    bool precise = false;
-    ObserverSite site;
-    PlaceCentre centre = PlaceCentre::Site;
-
-    // The Earth's heliocentric longitude [deg] on the ecliptic of J2000, where the
-    // catalog's nodes lie.
-    double EarthLongitude(Instant t) const {
-        return precise ? Deg(PreciseEarthLongitude(t)) : EarthLongitudeDeg(t);
-    }
-    CometLineEvaluation Evaluate(const std::string& line, Instant t) const {
-        if (!precise) return EvaluateCometLine(line, t);
-        // The catalog's elements, as the node crossings take them: the two-body forces.
-        const TCircumstances c =
-            PreciseCircumstances(PreciseElementValues(ParseCometLine(line)), t, site, centre,
-                                 kTwilightAstronomical, PreciseForces::TwoBody);
-        return {Deg(c.PhaseAngle), c.Magnitude};
-    }
-};
 
 double OppositeNodeDeg(double nodeDeg) {
     double other = nodeDeg + 180.0;
@@ -61,10 +30,10 @@ constexpr int kRefineSteps = 2 * kAntiTailRefineMinutes + 1;  // 1601 whole minu
 // they are computed once per day, the first time a hit needs them.
 class DayMinuteLongitudes {
 public:
-    const std::array<double, kRefineSteps>& at(Instant dayStart, const AntiTailModel& model) {
+    const std::array<double, kRefineSteps>& at(Instant dayStart, const PositionModel& model) {
         if (!filled_ || dayStart != dayStart_) {
             for (int j = -kAntiTailRefineMinutes; j <= kAntiTailRefineMinutes; ++j)
-                lon_[j + kAntiTailRefineMinutes] = model.EarthLongitude(dayStart + j / 1440.0);
+                lon_[j + kAntiTailRefineMinutes] = model.EarthLongitudeDeg(dayStart + j / 1440.0);
             dayStart_ = dayStart;
             filled_ = true;
         }
@@ -133,19 +102,16 @@ Instant AntiTailTakeOverInstant(const AntiTailHit& hit) {
 }
 
 bool SearchAntiTail(const std::vector<std::string>& cometLines, int year,
-                    const AntiTailHitSink& sink, const Settings& settings) {
-    AntiTailModel model;
-    if (UsesPreciseModel(settings)) {
+                    const AntiTailHitSink& sink, const Observer& observer) {
+    if (observer.precise()) {
         // A year the precise model cannot compute is refused before the first comet. In its
         // first and last years the refinement around a day's 00:00, and in the last one the
         // 366th day (1 January of the next year, which catches a crossing late on
         // 31 December), look beyond its years: the model computes them (PreciseTimeNear).
         if (year < kPreciseFirstYear || year > kPreciseLastYear)
             throw EConvertError(kPreciseRangeMessage);
-        model.precise = true;
-        model.site = SettingsSite(settings);
-        model.centre = SettingsCentre(settings);
     }
+    const auto model = MakePositionModel(observer);
     const Instant day0 = EncodeDate(year, 1, 1);
     const std::size_t count = cometLines.size();
     // Each line's node is read once (on the first day, in line order, so a bad field stops
@@ -157,7 +123,7 @@ bool SearchAntiTail(const std::vector<std::string>& cometLines, int year,
 
     for (int d = 0; d <= 365; ++d) {
         const Instant t = day0 + d;
-        const double L = model.EarthLongitude(t);
+        const double L = model->EarthLongitudeDeg(t);
         for (std::size_t k = 0; k < count; ++k) {
             const std::string& line = cometLines[k];
             if (!nodeRead[k]) {
@@ -175,11 +141,12 @@ bool SearchAntiTail(const std::vector<std::string>& cometLines, int year,
             if (!perihelia[k]) perihelia[k] = AntiTailPerihelion(line);
             if (*perihelia[k] >= t) continue;  // perihelion not yet passed at 00:00
 
-            const CometLineEvaluation ev = model.Evaluate(line, t);
+            const CometLineEvaluation ev =
+                model->CometOnConic(model->Values(ParseCometLine(line)), t);
             if (!(ev.phaseAngleDeg > 0 && ev.magnitude < kAntiTailMagnitudeLimit)) continue;
 
             const double crossedNode = atNode ? node : other;
-            const Instant when = RefineCrossing(t, crossedNode, minuteLongitudes.at(t, model));
+            const Instant when = RefineCrossing(t, crossedNode, minuteLongitudes.at(t, *model));
             const AntiTailHit hit{static_cast<int>(k), when};
             if (!sink(AntiTailHitLine(hit.cometIndex, when, ev.phaseAngleDeg, ev.magnitude,
                                       AntiTailCometName(line)),
@@ -191,7 +158,7 @@ bool SearchAntiTail(const std::vector<std::string>& cometLines, int year,
 }
 
 AntiTailListing AntiTailList(const std::vector<std::string>& cometLines, int year,
-                             const Settings& settings, Words words) {
+                             const Observer& observer, Words words) {
     AntiTailListing listing = AntiTailHeadings(words);
     SearchAntiTail(
         cometLines, year,
@@ -200,7 +167,7 @@ AntiTailListing AntiTailList(const std::vector<std::string>& cometLines, int yea
             listing.hits.push_back(hit);
             return true;
         },
-        settings);
+        observer);
     return listing;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/Words.h"
+#include "core/Observer.h"
 #include "core/Session.h"
 #include "core/Time.h"
 
@@ -59,14 +60,14 @@ using AntiTailHitSink = std::function<bool(const std::string& line, const AntiTa
 // it; the hits already delivered stay delivered.
 // The caller must keep `cometLines` unchanged while the search runs (pass a copy when the
 // sink lets other code run).
-// The settings choose the model (the precise one finds the Earth's longitude from its ephemeris
-// and the phase and magnitude for the settings' site) and throw its conversion messages. The
-// precise model refuses a year outside its own at once (EConvertError(kPreciseRangeMessage)).
+// The observer chooses the model (the precise one finds the Earth's longitude from its
+// ephemeris and the phase and magnitude for the observer's site). The precise model refuses a
+// year outside its own at once (EConvertError(kPreciseRangeMessage)).
 bool SearchAntiTail(const std::vector<std::string>& cometLines, int year,
-                    const AntiTailHitSink& sink, const Settings& settings = Settings{});
+                    const AntiTailHitSink& sink, const Observer& observer = Observer{});
 
 // The whole list at once: the headings and every hit.
 AntiTailListing AntiTailList(const std::vector<std::string>& cometLines, int year,
-                             const Settings& settings = Settings{}, Words words = SpanishWords);
+                             const Observer& observer = Observer{}, Words words = SpanishWords);
 
 }  // namespace vagaris

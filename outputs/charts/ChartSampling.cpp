@@ -1,9 +1,10 @@
 #include "outputs/charts/ChartSampling.h"
 
 #include <algorithm>
+#include <optional>
 
-#include "core/BorrowedInstant.h"
 #include "core/Circumstances.h"
+#include "core/PositionModel.h"
 #include "core/Session.h"
 #include "core/TextForms.h"
 
@@ -51,7 +52,8 @@ std::string ChartTitle(const Session& session) {
     return Trim(session.Elements.Name);
 }
 
-ChartSamples SampleChart(Session& session, const ChartRequest& request) {
+ChartSamples SampleChart(const Observer& observer, const TOrbitalElements& elements,
+                         const TCircumstances& withoutObject, const ChartRequest& request) {
     ChartSamples samples;
     samples.leftTitle = ChartQuantityTitle(request.leftItem, request.twilight);
     samples.rightTitle = ChartQuantityTitle(request.rightItem, request.twilight);
@@ -62,18 +64,20 @@ ChartSamples SampleChart(Session& session, const ChartRequest& request) {
     const double limit = TwilightLimit(request.twilight);
     const double span = request.spanDays;
     const double step = span / kChartSampleCount;  // [days]
-    {
-        BorrowedInstant restore(session);
-        // A tenth of the span lies before t0, nine tenths after it.
-        session.CurrentInstant = request.t0 - span / 10;
-        for (int k = 0; k < kChartSampleCount; ++k) {
-            ComputeCircumstances(session, CircumstanceMode::T, limit);
-            const TCircumstances& c = session.Circumstances;
-            samples.instants.push_back(session.CurrentInstant);
-            samples.left.push_back(static_cast<float>(ChartQuantityValue(request.leftItem, c)));
-            samples.right.push_back(static_cast<float>(ChartQuantityValue(request.rightItem, c)));
-            session.CurrentInstant += step;
+    const auto model = MakePositionModel(observer);
+    std::optional<TElementValues> values;  // read at the first sample
+    // A tenth of the span lies before t0, nine tenths after it.
+    Instant t = request.t0 - span / 10;
+    for (int k = 0; k < kChartSampleCount; ++k) {
+        TCircumstances c = withoutObject;
+        if (!elements.Fecha.empty()) {
+            if (!values) values = model->Values(elements);
+            c = model->At(*values, t, limit).circumstances;
         }
+        samples.instants.push_back(t);
+        samples.left.push_back(static_cast<float>(ChartQuantityValue(request.leftItem, c)));
+        samples.right.push_back(static_cast<float>(ChartQuantityValue(request.rightItem, c)));
+        t += step;
     }
     samples.leftAxis = ChartAxisRangeFor(request.leftItem, samples.left);
     samples.rightAxis = ChartAxisRangeFor(request.rightItem, samples.right);

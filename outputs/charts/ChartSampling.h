@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "core/Circumstances.h"
+#include "core/ElementRecord.h"
+#include "core/Observer.h"
 #include "core/Time.h"
 #include "outputs/charts/ChartQuantities.h"
 
@@ -50,10 +53,11 @@ bool ChartUsesTwilight(int leftItem, int rightItem);
 // are empty).
 std::string ChartTitle(const Session& session);
 
-// Computes the 400 samples. session.CurrentInstant is borrowed for each sample and put back
-// afterwards, also when a sample throws (EConvertError from the element texts); the other
-// results of the last computation stay in the session, as after any computation. Without an
-// object the circumstances record does not change, so the curves are flat.
-ChartSamples SampleChart(Session& session, const ChartRequest& request);
+// Computes the 400 samples of the object of `elements` with the observer's model (mode T).
+// Throws EConvertError from the element texts or the model. Without an object (empty Fecha)
+// every sample takes `withoutObject` (the last computation's circumstances), so the curves
+// are flat.
+ChartSamples SampleChart(const Observer& observer, const TOrbitalElements& elements,
+                         const TCircumstances& withoutObject, const ChartRequest& request);
 
 }  // namespace vagaris

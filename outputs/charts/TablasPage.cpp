@@ -258,7 +258,8 @@ void TablasPage::rebuild() {
     request.rightItem = right;
     request.twilight = twilight();
     try {
-        samples_ = SampleChart(session, request);
+        samples_ = SampleChart(vagaris::ObserverFromSettings(session.settings), session.Elements,
+                               session.Circumstances, request);
     } catch (...) {
         // The failed sample's message is shown by the caller; no half curve stays on show.
         samples_ = ChartSamples();

@@ -239,7 +239,10 @@ void EfePage::Button32Click() {
         table_->clear();
         std::vector<std::string> lines;
         try {
-            vagaris::BuildEphemerisTable(app_.session(), objectChoice_->currentText().toStdString(),
+            const vagaris::Session& session = app_.session();
+            vagaris::BuildEphemerisTable(vagaris::ObserverFromSettings(session.settings),
+                                         session.Elements,
+                                         objectChoice_->currentText().toStdString(),
                                          currentLayout(), currentRangeTexts(), lines);
         } catch (...) {
             // The lines added before the failure stay on screen.

@@ -1,10 +1,11 @@
 #include "outputs/ephemeris/EphemerisTable.h"
 
 #include <algorithm>
+#include <optional>
 #include <cmath>
 #include <numbers>
 
-#include "core/BorrowedInstant.h"
+#include "core/PositionModel.h"
 #include "core/Circumstances.h"
 #include "core/Errors.h"
 #include "core/Session.h"
@@ -216,31 +217,35 @@ std::string EphemerisDataLine(Instant t, const TCircumstances& c, const Ephemeri
     return line;
 }
 
-void AppendEphemerisRows(Session& session, const EphemerisLayout& layout,
-                         const EphemerisRange& range, std::vector<std::string>& lines) {
-    BorrowedInstant borrowed(session);
+void AppendEphemerisRows(const Observer& observer, const TOrbitalElements& elements,
+                         const EphemerisLayout& layout, const EphemerisRange& range,
+                         std::vector<std::string>& lines) {
     lines.reserve(lines.size() + static_cast<std::size_t>(std::max(range.Rows, 0)));
-    session.CurrentInstant = range.Start;
+    const auto model = MakePositionModel(observer);
+    std::optional<TElementValues> values;  // read at the first row, after its date's check
+    Instant t = range.Start;
     for (int row = 0; row < range.Rows; ++row) {
         // Dates past 31/12/9999 could not be typed back into the program: the table stops
         // before the first of them, keeping the rows written so far.
-        if (!IsWritableInstant(session.CurrentInstant)) ThrowDateOutOfRange();
+        if (!IsWritableInstant(t)) ThrowDateOutOfRange();
         // A line without elements (no epoch) would give a table of zeros.
-        if (!ComputeCircumstances(session, CircumstanceMode::E)) ThrowInvalidElements();
+        if (elements.Fecha.empty()) ThrowInvalidElements();
+        if (!values) values = model->Values(elements);
+        const TCircumstances c = model->At(*values, t).circumstances;
         std::string& line = lines.emplace_back();
         line.reserve(128);
-        AppendEphemerisDataLine(line, session.CurrentInstant, session.Circumstances, layout);
+        AppendEphemerisDataLine(line, t, c, layout);
         // The step is added to the running instant, row after row.
-        session.CurrentInstant += range.StepDays;
+        t += range.StepDays;
     }
 }
 
-void BuildEphemerisTable(Session& session, const std::string& objectName,
-                         const EphemerisLayout& layout, const EphemerisRangeTexts& rangeTexts,
-                         std::vector<std::string>& lines) {
+void BuildEphemerisTable(const Observer& observer, const TOrbitalElements& elements,
+                         const std::string& objectName, const EphemerisLayout& layout,
+                         const EphemerisRangeTexts& rangeTexts, std::vector<std::string>& lines) {
     lines = EphemerisHeaderLines(objectName, layout);
     const EphemerisRange range = ReadEphemerisRange(rangeTexts);
-    AppendEphemerisRows(session, layout, range, lines);
+    AppendEphemerisRows(observer, elements, layout, range, lines);
 }
 
 }  // namespace vagaris

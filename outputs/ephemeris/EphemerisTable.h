@@ -1,17 +1,18 @@
 #pragma once
 // The ephemeris table: a fixed-width text table of the current object's circumstances, one
-// row per instant from a start, at a fixed step, with optional columns. Pure layout over
-// ComputeCircumstances; the Efemérides page and `vagaris-cli ephemeris` both build it here.
+// row per instant from a start, at a fixed step, with optional columns. Pure layout over the
+// position model; the Efemérides page and `vagaris-cli ephemeris` both build it here.
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/ElementRecord.h"
+#include "core/Observer.h"
 #include "core/Time.h"
 #include "core/Words.h"
 
 namespace vagaris {
 
-struct Session;
 struct Settings;
 struct TCircumstances;
 
@@ -78,20 +79,20 @@ std::string EphemerisDataLine(Instant t, const TCircumstances& c, const Ephemeri
 void AppendEphemerisDataLine(std::string& line, Instant t, const TCircumstances& c,
                              const EphemerisLayout& layout);
 
-// Appends one data line per row to `lines`: session.CurrentInstant is set to the start, the
-// circumstances are computed in mode E, the line is formatted, the step is added. The
-// borrowed CurrentInstant is put back afterwards, also when the computation throws. Throws
-// "Elementos orbitales no válidos" when no object is chosen (empty Fecha) and "Fecha fuera
-// de rango" before the first row past 31/12/9999, the rows before it kept.
-void AppendEphemerisRows(Session& session, const EphemerisLayout& layout,
-                         const EphemerisRange& range, std::vector<std::string>& lines);
+// Appends one data line per row to `lines`: the observer's model places the object of
+// `elements` at the start and at each step after it (mode E), and the line is formatted.
+// Throws "Elementos orbitales no válidos" when no object is chosen (empty Fecha) and "Fecha
+// fuera de rango" before the first row past 31/12/9999, the rows before it kept.
+void AppendEphemerisRows(const Observer& observer, const TOrbitalElements& elements,
+                         const EphemerisLayout& layout, const EphemerisRange& range,
+                         std::vector<std::string>& lines);
 
 // The whole build: `lines` is emptied, receives the header lines, then the range is read and
 // the rows appended. On a conversion failure the exception propagates and `lines` keeps
 // what was added before it (the header lines), so the caller can still show them.
-void BuildEphemerisTable(Session& session, const std::string& objectName,
-                         const EphemerisLayout& layout, const EphemerisRangeTexts& range,
-                         std::vector<std::string>& lines);
+void BuildEphemerisTable(const Observer& observer, const TOrbitalElements& elements,
+                         const std::string& objectName, const EphemerisLayout& layout,
+                         const EphemerisRangeTexts& range, std::vector<std::string>& lines);
 
 // Cells, exposed for their rounding and padding rules.
 // Right-aligns `cell` in `width` characters (a longer cell stays whole) and appends it to

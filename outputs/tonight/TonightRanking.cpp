@@ -17,9 +17,10 @@
 #include "catalogs/mpcorb/MpcOrbSearch.h"
 #include "catalogs/mpcorb/ParallelLines.h"
 #include "core/Angles.h"
+#include "core/Constants.h"
 #include "core/Errors.h"
 #include "core/Kepler.h"
-#include "core/Session.h"
+#include "core/PositionModel.h"
 #include "core/Sun.h"
 #include "core/TextForms.h"
 #include "core/precise/PreciseSession.h"
@@ -29,7 +30,6 @@ namespace vagaris::tonight {
 namespace {
 
 constexpr int kNightMinutes = 1440;
-constexpr double kGauss = 0.01720209895;  // [AU^1.5/day]: speed = k·√(2/r − 1/a) [AU/day]
 // The Earth's orbital speed never exceeds 30.3 km/s = 0.01749 AU/day; a margin on top.
 constexpr double kEarthSpeedBound = 0.0176;  // [AU/day]
 // Interpolated positions must follow the computed ones to this angle at every check point;
@@ -38,11 +38,7 @@ constexpr double kEarthSpeedBound = 0.0176;  // [AU/day]
 constexpr double kInterpolationTolerance = 10.0 / 3600.0 * kPi / 180.0;  // [rad]
 
 // The program's geocentric Sun vector (rectangular, equatorial of the obliquity of t) [AU].
-Vec3 SunVector(Instant t, double eps) {
-    const SunPlace s = SunPosition(t);
-    return {s.R * std::cos(s.lambda), s.R * std::sin(s.lambda) * std::cos(eps),
-            s.R * std::sin(s.lambda) * std::sin(eps)};
-}
+Vec3 SunVector(Instant t, double eps) { return SunRectangular(SunPosition(t), eps); }
 
 // The object's geocentric vector at sample j of the night: the program's full position [AU];
 // its distance from the Sun in r when asked. The precise model's is astrometric (ICRS axes).
@@ -82,7 +78,7 @@ std::optional<double> MagnitudeFloor(const TElementValues& v, double r, double D
                                      double halfSpan) {
     const double inverseA = v.a != 0 ? 1 / v.a : 0.0;
     const double speedSquared = 2 / v.q - inverseA;
-    const double speed = kGauss * std::sqrt(speedSquared > 0 ? speedSquared : 0.0);
+    const double speed = kGaussianConstant * std::sqrt(speedSquared > 0 ? speedSquared : 0.0);
     const double rLow = std::max(v.q, r - halfSpan * speed);
     const double rHigh = r + halfSpan * speed;
     const double deltaLow = Delta - halfSpan * (speed + kEarthSpeedBound);
@@ -262,6 +258,26 @@ const char* SortKeyText(SortKey key) {
     return "mag";
 }
 
+Observer ObserverOf(const Request& request) {
+    Observer o;
+    o.latitudeDeg = request.latitudeDeg;
+    o.longitudeDeg = request.longitudeDeg;
+    o.heightMetres = request.heightMetres;
+    o.model = request.precise ? ModelKind::Precise : ModelKind::Standard;
+    o.centre = request.geocentric ? PlaceCentre::Geocentre : PlaceCentre::Site;
+    o.forces = request.twoBody ? PreciseForces::TwoBody : PreciseForces::Planets;
+    return o;
+}
+
+void SetObserver(Request& request, const Observer& observer) {
+    request.latitudeDeg = observer.latitudeDeg;
+    request.longitudeDeg = observer.longitudeDeg;
+    request.precise = observer.precise();
+    request.heightMetres = observer.precise() ? observer.heightMetres : 0;
+    request.geocentric = observer.centre == PlaceCentre::Geocentre;
+    request.twoBody = observer.forces == PreciseForces::TwoBody;
+}
+
 std::optional<SortKey> SortKeyFromText(const std::string& text) {
     for (SortKey k : {SortKey::Magnitude, SortKey::Best, SortKey::Time, SortKey::Altitude})
         if (text == SortKeyText(k)) return k;
@@ -284,6 +300,7 @@ NightSky PrepareNight(const Request& request) {
     sky.site = {sky.latitude, sky.longitude, request.heightMetres};
     sky.centre = request.geocentric ? PlaceCentre::Geocentre : PlaceCentre::Site;
     sky.forces = request.twoBody ? PreciseForces::TwoBody : PreciseForces::Planets;
+    sky.model = MakePositionModel(ObserverOf(request));
     if (sky.precise) {
         // A night outside the precise model's years is refused here (PreciseTimeOf throws),
         // not object by object.
@@ -396,17 +413,7 @@ std::optional<Row> FinishRow(const NightSky& sky, const Limits& limits, const Wi
     const Instant t = sky.MinuteAt(window.bestMinute);
     // The Selección page's own computation at the best minute: magnitude, distances,
     // elongation and motion are exactly the page's.
-    Session session;
-    session.Elements = texts;
-    session.CatalogKind = kind;
-    session.CurrentInstant = t;
-    session.settings.TwoBodyPlace = sky.forces == PreciseForces::TwoBody;
-    if (sky.precise)
-        ComputePreciseCircumstances(session, CircumstanceMode::R, kTwilightAstronomical, sky.site,
-                                    sky.centre);
-    else
-        ComputeCircumstances(session, CircumstanceMode::R);
-    const TCircumstances& c = session.Circumstances;
+    const TCircumstances c = sky.model->At(sky.model->Values(texts), t).circumstances;
     if (!(c.Magnitude <= limits.magnitude)) return std::nullopt;
     const Vec3 direction{std::cos(c.Declination) * std::cos(c.RightAscension),
                          std::cos(c.Declination) * std::sin(c.RightAscension),
@@ -428,7 +435,7 @@ std::optional<Row> FinishRow(const NightSky& sky, const Limits& limits, const Wi
 
     Row row;
     row.kind = kind;
-    row.name = session.ObjectName;
+    row.name = ObjectNameOf(texts);
     row.magnitude = c.Magnitude;
     row.windowStart = sky.MinuteAt(window.firstMinute);
     row.windowEnd = sky.MinuteAt(window.lastMinute);

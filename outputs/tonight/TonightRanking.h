@@ -13,12 +13,15 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/ElementRecord.h"
 #include "core/Circumstances.h"
+#include "core/Observer.h"
+#include "core/PositionModel.h"
 #include "core/SkyFrames.h"
 #include "core/Time.h"
 #include "core/precise/PreciseModel.h"
@@ -59,6 +62,11 @@ struct Request {
     bool twoBody = false;  // the precise model without the planets' pull
 };
 
+// The observer a request describes, and the request's site and model set from an observer:
+// the tonight window and vagaris-cli tonight both hand the list an observer so.
+Observer ObserverOf(const Request& request);
+void SetObserver(Request& request, const Observer& observer);
+
 // Where the night's positions are computed in full for every object: the nodes of the
 // quadratic interpolation (start, middle, end) and four check points between them.
 inline constexpr double kSampleFractions[] = {0.0, 0.5, 1.0, 0.125, 0.375, 0.625, 0.875};
@@ -81,6 +89,7 @@ struct NightSky {
     int darkFirst = -1, darkLast = -1;  // first and last dark minute, −1 without darkness
     double moonIllumination = 0;        // at local mean midnight, 0 … 1
     bool precise = false;               // the request's model, site and place
+    std::shared_ptr<const PositionModel> model;  // the request's, for the listed rows
     ObserverSite site;
     PlaceCentre centre = PlaceCentre::Site;
     PreciseForces forces = PreciseForces::Planets;

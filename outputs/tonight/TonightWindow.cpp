@@ -44,13 +44,6 @@ QString JoinLines(const std::vector<std::string>& lines) {
     return all.join(QLatin1Char('\n'));
 }
 
-// The page's latitude text (sign and two digits) in whole degrees, as the Selección page
-// reads it. Throws the integer conversion message.
-double LatitudeDegrees(const std::string& lat) {
-    const int degrees = ParseInt(lat.size() > 1 ? lat.substr(1, 2) : std::string());
-    return !lat.empty() && lat[0] == '-' ? -degrees : degrees;
-}
-
 // The arrow the header shows for a sort: the brightest, the earliest first (ascending); the
 // longest time and the highest altitude first (descending).
 Qt::SortOrder OrderOf(tonight::SortKey key) {
@@ -327,10 +320,7 @@ void TonightWindow::calcularClick() {
     const bool ready = app_.guarded([&] {
         const Session& s = app_.session();
         request.date = ParseDateText(MaskedText(nightBox_).toStdString());
-        request.latitudeDeg = LatitudeDegrees(s.settings.Lat);
-        request.longitudeDeg = ParseFloat(s.settings.Lon);
-        request.precise = UsesPreciseModel(s.settings);
-        if (request.precise) request.heightMetres = ParseInt(s.settings.Alt);
+        tonight::SetObserver(request, SiteObserverFromSettings(s.settings));
         const double twilights[] = {kTwilightAstronomical, kTwilightNautical, kTwilightCivil};
         request.twilightLimit = twilights[std::max(0, twilight_->currentIndex())];
         request.limits.magnitude = mag_->value();

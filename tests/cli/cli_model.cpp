@@ -62,18 +62,26 @@ protected:
         std::ofstream(home_.dir / "vagaris.ini", std::ios::binary) << bytes;
     }
     // The sample object at `at`, computed in this process by the core's precise model.
-    vagaris::Session PreciseSession(const std::string& at, const vagaris::ObserverSite& site,
-                                    vagaris::PlaceCentre centre, bool twoBody = true) const {
+    vagaris::Session PreciseSession(const std::string& at, double latitudeDeg, double longitudeDeg,
+                                    double heightMetres, vagaris::PlaceCentre centre,
+                                    bool twoBody = true) const {
         vagaris::Session s;
         s.settings.TwoBodyPlace = twoBody;
+        vagaris::Observer observer;
+        observer.model = vagaris::ModelKind::Precise;
+        observer.latitudeDeg = latitudeDeg;
+        observer.longitudeDeg = longitudeDeg;
+        observer.heightMetres = heightMetres;
+        observer.centre = centre;
+        observer.forces =
+            twoBody ? vagaris::PreciseForces::TwoBody : vagaris::PreciseForces::Planets;
         vagaris::InstallCatalog(s, 'A',
                                 vagaris::ReadCatalogLines(std::string(VAGARIS_SAMPLES_DIR) +
                                                           "/BrightMinorPlanetsCR.dat"));
         vagaris::SelectCatalogObject(s, 0);
         s.CurrentInstant =
             vagaris::ParseDateText(at.substr(0, 10)) + vagaris::ParseTimeText(at.substr(11));
-        EXPECT_TRUE(vagaris::ComputePreciseCircumstances(
-            s, vagaris::CircumstanceMode::R, vagaris::kTwilightAstronomical, site, centre));
+        EXPECT_TRUE(vagaris::ComputeCircumstances(s, vagaris::CircumstanceMode::R, observer));
         return s;
     }
 
@@ -92,8 +100,7 @@ TEST_F(CliModel, ThePreciseRecordIsTheCoresAndPyEphemsPlace) {
     const QJsonObject json = ParseJsonObject(geo.out);
     EXPECT_EQ(json.value("model").toString(), "precise");
     const QJsonObject record = json.value("record").toObject();
-    const vagaris::Session core = PreciseSession(
-        at, vagaris::SiteFromSettingsTexts("+40", "+000.0", 0), vagaris::PlaceCentre::Geocentre);
+    const vagaris::Session core = PreciseSession(at, 40, 0, 0, vagaris::PlaceCentre::Geocentre);
     EXPECT_EQ(record.value("RightAscension").toDouble(), core.Circumstances.RightAscension);
     EXPECT_EQ(record.value("Declination").toDouble(), core.Circumstances.Declination);
     EXPECT_EQ(record.value("Magnitude").toDouble(), core.Circumstances.Magnitude);
@@ -108,8 +115,7 @@ TEST_F(CliModel, ThePreciseRecordIsTheCoresAndPyEphemsPlace) {
                {"--catalog", "BrightMinorPlanetsCR.dat", "--object", "0", "--at", at, "--lat", "40",
                 "--lon", "-3.7", "--alt", "650", "--model", "precise", "--two-body"});
     ASSERT_EQ(site.exitCode, 0) << site.err;
-    vagaris::Session topo = PreciseSession(at, vagaris::SiteFromSettingsTexts("+40", "-003.7", 650),
-                                           vagaris::PlaceCentre::Site);
+    vagaris::Session topo = PreciseSession(at, 40, -3.7, 650, vagaris::PlaceCentre::Site);
     topo.settings.Model = "precise";
     const vagaris::SelectionTexts texts = vagaris::SelectionPageTexts(topo);
     const auto lines = SplitLf(site.out);

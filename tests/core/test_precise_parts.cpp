@@ -123,12 +123,13 @@ TEST(PreciseModel, ComputesTheFirstAndLastMinutesOfItsYears) {
          "73.2997  80.2496  10.5879  3.35   0.15",
          "C/1995 O1 (Hale-Bopp)                          1000 01 09.0299  0.922046       0.994905 "
          "130.6979 281.7618  89.7572   -2.0   4.0"}};
-    const ObserverSite site{Rad(40.4), Rad(-3.7), 650};
+    Observer site;
+    site.latitudeDeg = 40.4;
+    site.longitudeDeg = -3.7;
+    site.heightMetres = 650;
+    site.model = ModelKind::Precise;
     const auto compute = [&](Session& s) {
-        return test::ErrorOf([&] {
-            ComputePreciseCircumstances(s, CircumstanceMode::R, kTwilightAstronomical, site,
-                                        PlaceCentre::Site);
-        });
+        return test::ErrorOf([&] { ComputeCircumstances(s, CircumstanceMode::R, site); });
     };
     for (const Case& c : cases) {
         for (const char* line : {c.planet, c.comet}) {
@@ -373,15 +374,15 @@ TEST(PreciseSession, FillsTheCircumstancesAndTheRecordsTheStandardModelFills) {
     Session s;
     s.clock = [] { return 0.0; };
     const ObserverSite site{Rad(40), 0, 0};
-    EXPECT_FALSE(ComputePreciseCircumstances(s, CircumstanceMode::R, kTwilightAstronomical, site,
-                                             PlaceCentre::Site));  // no object chosen
+    Observer observer;
+    observer.model = ModelKind::Precise;
+    EXPECT_FALSE(ComputeCircumstances(s, CircumstanceMode::R, observer));  // no object chosen
 
     s.Elements = ParseCometLine(
         "C/1995 O1 (Hale-Bopp)                          1997 03 29.0299  0.922046       0.994905 "
         "130.6979 281.7618  89.7572   -2.0   4.0");
     s.CurrentInstant = EncodeDate(1997, 4, 1);
-    ASSERT_TRUE(ComputePreciseCircumstances(s, CircumstanceMode::R, kTwilightAstronomical, site,
-                                            PlaceCentre::Site));
+    ASSERT_TRUE(ComputeCircumstances(s, CircumstanceMode::R, observer));
     const TCircumstances expected = PreciseCircumstances(PreciseElementValues(s.Elements),
                                                          s.CurrentInstant, site, PlaceCentre::Site);
     EXPECT_EQ(s.Circumstances.RightAscension, expected.RightAscension);
@@ -396,22 +397,7 @@ TEST(PreciseSession, FillsTheCircumstancesAndTheRecordsTheStandardModelFills) {
     // Outside the model's years: its message, the circumstances untouched.
     s.CurrentInstant = EncodeDate(900, 1, 1);
     const TCircumstances before = s.Circumstances;
-    EXPECT_EQ(test::ErrorOf([&] {
-                  ComputePreciseCircumstances(s, CircumstanceMode::R, kTwilightAstronomical, site,
-                                              PlaceCentre::Site);
-              }),
+    EXPECT_EQ(test::ErrorOf([&] { ComputeCircumstances(s, CircumstanceMode::R, observer); }),
               kPreciseRangeMessage);
     EXPECT_EQ(s.Circumstances.RightAscension, before.RightAscension);
-}
-
-TEST(PreciseSession, ReadsTheSiteAsTheConfiguracionPageHoldsIt) {
-    const ObserverSite madrid = SiteFromSettingsTexts("+40", "-003.7");
-    EXPECT_DOUBLE_EQ(Deg(madrid.latitude), 40);
-    EXPECT_DOUBLE_EQ(Deg(madrid.longitude), -3.7);
-    EXPECT_EQ(madrid.height, 0);
-    EXPECT_DOUBLE_EQ(Deg(SiteFromSettingsTexts("-33", "+149.1", 1165).latitude), -33);
-    EXPECT_EQ(test::ErrorOf([] { SiteFromSettingsTexts("+4x", "+000.0"); }),
-              "'4x' is not a valid integer value");
-    EXPECT_EQ(test::ErrorOf([] { SiteFromSettingsTexts("+40", "+0a0.0"); }),
-              "'+0a0.0' is not a valid floating point value");
 }

@@ -269,8 +269,9 @@ TEST(AntiTailSearch, FieldsThatDoNotConvertStopTheSearch) {
 // 999; a year the model cannot compute is refused before the first comet. The perihelia lie
 // near each crossing so that the motion from the elements' epoch stays short.
 TEST(AntiTailSearch, PreciseModelSearchesItsFirstAndLastYearsToTheEnds) {
-    Settings precise;
-    precise.Model = kPreciseModelText;
+    Settings settings;
+    settings.Model = kPreciseModelText;
+    const Observer precise = ObserverFromSettings(settings);
     struct Case {
         int year;
         Instant crossing;

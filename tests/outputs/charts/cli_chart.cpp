@@ -71,7 +71,8 @@ TEST_F(ChartCli, CsvGivesThePageSamples) {
     Session s = CometSession(2);
     s.CurrentInstant = EncodeDate(2011, 1, 1);
     const ChartSamples samples = SampleChart(
-        s, {s.CurrentInstant, 100, kQuantityMagnitude, kQuantityDeclination, ChartTwilight::Civil});
+        ObserverFromSettings(s.settings), s.Elements, s.Circumstances,
+        {s.CurrentInstant, 100, kQuantityMagnitude, kQuantityDeclination, ChartTwilight::Civil});
     const auto expected = ChartCsvLines(samples, kQuantityMagnitude, kQuantityDeclination);
     ASSERT_EQ(r.lines.size(), 401u);
     EXPECT_EQ(r.lines[0], "fecha,magnitud,dec");

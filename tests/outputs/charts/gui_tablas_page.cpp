@@ -84,8 +84,8 @@ protected:
         return axes.isEmpty() ? nullptr : qobject_cast<QValueAxis*>(axes.front());
     }
     ChartSamples expected(int left, int right, ChartTwilight twilight) {
-        Session copy = session;
-        return SampleChart(copy,
+        return SampleChart(ObserverFromSettings(session.settings), session.Elements,
+                           session.Circumstances,
                            {session.CurrentInstant, text("Edit3").toInt(), left, right, twilight});
     }
 

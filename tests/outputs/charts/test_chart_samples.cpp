@@ -48,7 +48,8 @@ TEST(ChartSampleInstants, TenthBeforeAndNineTenthsAfterT0) {
     session.clock = [] { return EncodeDate(2011, 1, 1); };
     const Instant t0 = EncodeDate(2011, 1, 1);
     session.CurrentInstant = t0;
-    const ChartSamples s = SampleChart(session, {t0, 320});
+    const ChartSamples s = SampleChart(ObserverFromSettings(session.settings), session.Elements,
+                                       session.Circumstances, {t0, 320});
 
     ASSERT_EQ(s.instants.size(), 400u);
     ASSERT_EQ(s.left.size(), 400u);
@@ -66,7 +67,8 @@ TEST_F(CometSession, EverySampleIsOneComputationInModeT) {
     const Instant t0 = session.CurrentInstant;
     ChartRequest request{t0, 320, kQuantityRightAscension, kQuantityMaxAltitude,
                          ChartTwilight::Nautical};
-    const ChartSamples s = SampleChart(session, request);
+    const ChartSamples s = SampleChart(ObserverFromSettings(session.settings), session.Elements,
+                                       session.Circumstances, request);
     EXPECT_EQ(session.CurrentInstant, t0);
     EXPECT_EQ(s.leftTitle, "A.R.");
     EXPECT_EQ(s.rightTitle, "Alt. máx. (Sol a -12°)");
@@ -90,7 +92,9 @@ TEST_F(CometSession, EverySampleIsOneComputationInModeT) {
 TEST_F(CometSession, FailingSampleEndsWithTheInstantPutBack) {
     const Instant t0 = session.CurrentInstant;
     session.Elements.e = "0.9x";
-    EXPECT_THROW(SampleChart(session, {t0, 320}), EConvertError);
+    EXPECT_THROW(SampleChart(ObserverFromSettings(session.settings), session.Elements,
+                             session.Circumstances, {t0, 320}),
+                 EConvertError);
     EXPECT_EQ(session.CurrentInstant, t0);
 }
 

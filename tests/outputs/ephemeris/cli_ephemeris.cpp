@@ -51,7 +51,8 @@ protected:
         session.Elements = vagaris::ParseCometLine(line);
         session.settings.Lat = latitude;
         std::vector<std::string> lines;
-        vagaris::BuildEphemerisTable(session, session.Elements.Name, layout, texts, lines);
+        vagaris::BuildEphemerisTable(vagaris::ObserverFromSettings(session.settings),
+                                     session.Elements, session.Elements.Name, layout, texts, lines);
         return lines;
     }
 

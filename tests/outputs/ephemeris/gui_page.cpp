@@ -65,13 +65,13 @@ protected:
         for (const auto& line : lines) out << QString::fromStdString(line);
         return out;
     }
-    // The pure table for the page's current inputs, on a copy of the session.
+    // The pure table for the page's current inputs.
     std::vector<std::string> PureTable(const vagaris::EphemerisLayout& layout,
                                        const vagaris::EphemerisRangeTexts& texts) {
-        vagaris::Session copy = session;
         std::vector<std::string> lines;
-        vagaris::BuildEphemerisTable(copy, combo->currentText().toStdString(), layout, texts,
-                                     lines);
+        vagaris::BuildEphemerisTable(vagaris::ObserverFromSettings(session.settings),
+                                     session.Elements, combo->currentText().toStdString(), layout,
+                                     texts, lines);
         return lines;
     }
 

@@ -1,5 +1,5 @@
 // The ephemeris table: column layout, cell rounding and padding, and the row loop over a
-// real comet (start, step units, failures, the borrowed CurrentInstant).
+// real comet (start, step units, failures, the session left as it was).
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "catalogs/LineFormats.h"
+#include "core/Observer.h"
 #include "core/Circumstances.h"
 #include "core/Errors.h"
 #include "core/Session.h"
@@ -288,7 +289,8 @@ protected:
     }
     std::vector<std::string> Build(const EphemerisLayout& layout = {}) {
         std::vector<std::string> lines;
-        vagaris::BuildEphemerisTable(session, session.Elements.Name, layout, texts, lines);
+        vagaris::BuildEphemerisTable(vagaris::ObserverFromSettings(session.settings),
+                                     session.Elements, session.Elements.Name, layout, texts, lines);
         return lines;
     }
     std::vector<std::string> DataLines(const std::vector<std::string>& lines) {
@@ -359,7 +361,8 @@ TEST_F(EphemerisBuildTest, FailedStartKeepsTheHeaderLinesAndCurrentInstant) {
     texts.StartDate = "31/02/2009";
     std::vector<std::string> lines{"stale"};
     try {
-        vagaris::BuildEphemerisTable(session, session.Elements.Name, {}, texts, lines);
+        vagaris::BuildEphemerisTable(vagaris::ObserverFromSettings(session.settings),
+                                     session.Elements, session.Elements.Name, {}, texts, lines);
         ADD_FAILURE() << "31/02/2009 converted";
     } catch (const vagaris::EConvertError& e) {
         EXPECT_EQ(std::string(e.what()), "'31/02/2009' is not a valid date");
@@ -372,8 +375,10 @@ TEST_F(EphemerisBuildTest, FailedStartKeepsTheHeaderLinesAndCurrentInstant) {
 TEST_F(EphemerisBuildTest, ComputationFailureStillRestoresCurrentInstant) {
     session.Elements.e = "x";
     std::vector<std::string> lines;
-    EXPECT_THROW(vagaris::BuildEphemerisTable(session, session.Elements.Name, {}, texts, lines),
-                 vagaris::EConvertError);
+    EXPECT_THROW(
+        vagaris::BuildEphemerisTable(vagaris::ObserverFromSettings(session.settings),
+                                     session.Elements, session.Elements.Name, {}, texts, lines),
+        vagaris::EConvertError);
     EXPECT_EQ(lines.size(), 6u);
     EXPECT_EQ(session.CurrentInstant, kBefore);
 }
@@ -385,7 +390,8 @@ TEST_F(EphemerisBuildTest, TheTableStopsBeforeTheFirstRowPastTheYear9999) {
     texts.Rows = "0010";
     std::vector<std::string> lines;
     try {
-        vagaris::BuildEphemerisTable(session, session.Elements.Name, {}, texts, lines);
+        vagaris::BuildEphemerisTable(vagaris::ObserverFromSettings(session.settings),
+                                     session.Elements, session.Elements.Name, {}, texts, lines);
         ADD_FAILURE() << "no error past 31/12/9999";
     } catch (const vagaris::EConvertError& e) {
         EXPECT_EQ(std::string(e.what()), "Fecha fuera de rango");
@@ -402,7 +408,8 @@ TEST_F(EphemerisBuildTest, ALineWithoutElementsGivesAnErrorNotZeros) {
     ASSERT_TRUE(session.Elements.Fecha.empty());
     std::vector<std::string> lines;
     try {
-        vagaris::BuildEphemerisTable(session, session.Elements.Name, {}, texts, lines);
+        vagaris::BuildEphemerisTable(vagaris::ObserverFromSettings(session.settings),
+                                     session.Elements, session.Elements.Name, {}, texts, lines);
         ADD_FAILURE() << "a table without elements";
     } catch (const vagaris::EConvertError& e) {
         EXPECT_EQ(std::string(e.what()), vagaris::kInvalidElementsMessage);
