@@ -10,6 +10,7 @@
 #include "core/Circumstances.h"
 #include "core/ElementRecord.h"
 #include "core/Observer.h"
+#include "core/SkyFrames.h"
 #include "core/Time.h"
 
 namespace vagaris {
@@ -20,6 +21,28 @@ struct ObjectCircumstances {
     TCircumstances circumstances;
     double earthLongitude = 0;  // the Earth's heliocentric ecliptic longitude [rad]
     double anomaly = 0;         // the object's anomaly one minute after the instant [rad]
+};
+
+// One instant's values that every object placed at it shares (the Sun, the frame of the
+// axes, the observer's zenith), made once by a model for placing many objects at that
+// instant: the night's list places every object of a catalog at the same minutes.
+class InstantFrame {
+public:
+    virtual ~InstantFrame() = default;
+    Instant ut = 0;
+    // The observer's zenith, a unit vector in the model's axes (J2000): its dot product with a
+    // unit direction is the sine of that direction's geometric altitude.
+    Vec3 zenith;
+    // From the Earth's centre to the observer [AU], in the same axes (zero for a model whose
+    // places are geocentric).
+    Vec3 siteOffset;
+};
+
+// An object placed from the Earth's centre at a frame's instant.
+struct GeocentricVector {
+    Vec3 toObject;     // from the Earth's centre [AU], in the model's axes
+    double r = 0;      // from the Sun [AU]
+    double delta = 0;  // from the Earth's centre [AU], as the model measures it
 };
 
 class PositionModel {
@@ -51,6 +74,22 @@ public:
     // magnitude on the conic of its catalog elements. Throw EConvertError as At does.
     virtual double EarthLongitudeDeg(Instant ut) const = 0;
     virtual CometLineEvaluation CometOnConic(const TElementValues& values, Instant ut) const = 0;
+    // Placing many objects at the same instants (the night's list). FrameAt throws what At
+    // throws for the instant (the precise model's years). Throw EConvertError for elements the
+    // model cannot move.
+    virtual std::unique_ptr<InstantFrame> FrameAt(Instant ut) const = 0;
+    // Whether the Sun is more than `depression` [rad] below the observer's horizon.
+    virtual bool SunBelow(const InstantFrame& frame, double depression) const = 0;
+    // From the Earth's centre; `onConic`: on the Kepler conic of the elements whatever the
+    // observer's forces (a cheap first bound before an integration).
+    virtual GeocentricVector Geocentric(const TElementValues& values, const InstantFrame& frame,
+                                        bool onConic = false) const = 0;
+    // From the observer [AU], in the model's axes.
+    virtual Vec3 FromObserver(const TElementValues& values, const InstantFrame& frame) const = 0;
+    // Where the object of `circumstances` (At's, at `ut`) stands in the observer's sky.
+    virtual AltAz LocalSky(const TElementValues& values, const TCircumstances& circumstances,
+                           Instant ut) const = 0;
+
     // The line that names the model on the pages and in the tables; empty for the standard one.
     virtual std::string ModelLine() const { return {}; }
 

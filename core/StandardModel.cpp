@@ -37,6 +37,12 @@ bool AllFinite(const TCircumstances& c) {
     return true;
 }
 
+// The standard model's frame: the date's obliquity and the Sun's vector on its equator.
+struct StandardFrame final : InstantFrame {
+    double obliquity = 0;
+    Vec3 sun;
+};
+
 }  // namespace
 
 TElementValues StandardModel::Values(const TOrbitalElements& texts, TOrbitRecord* record) const {
@@ -141,6 +147,43 @@ double StandardModel::EarthLongitudeDeg(Instant t) const {
 
 CometLineEvaluation StandardModel::CometOnConic(const TElementValues& v, Instant t) const {
     return EvaluateComet(v, t);
+}
+
+std::unique_ptr<InstantFrame> StandardModel::FrameAt(Instant t) const {
+    auto frame = std::make_unique<StandardFrame>();
+    frame->ut = t;
+    frame->zenith = ZenithJ2000(t, Rad(observer().latitudeDeg), Rad(observer().longitudeDeg));
+    frame->obliquity = Obliquity(t);
+    frame->sun = SunRectangular(SunPosition(t), frame->obliquity);
+    return frame;
+}
+
+bool StandardModel::SunBelow(const InstantFrame& frame, double depression) const {
+    const Vec3& sun = static_cast<const StandardFrame&>(frame).sun;
+    return Dot(sun, frame.zenith) / Norm(sun) < std::sin(-depression);
+}
+
+GeocentricVector StandardModel::Geocentric(const TElementValues& v, const InstantFrame& frame,
+                                           bool) const {
+    const auto& f = static_cast<const StandardFrame&>(frame);
+    const OrbitPosition p = PropagateOrbit(v, f.ut, f.obliquity);
+    GeocentricVector out;
+    out.toObject = {f.sun.x + p.x, f.sun.y + p.y, f.sun.z + p.z};
+    out.r = p.r;
+    out.delta = Norm(out.toObject);
+    return out;
+}
+
+Vec3 StandardModel::FromObserver(const TElementValues& v, const InstantFrame& frame) const {
+    return Geocentric(v, frame).toObject;
+}
+
+AltAz StandardModel::LocalSky(const TElementValues&, const TCircumstances& c, Instant t) const {
+    const Vec3 direction{std::cos(c.Declination) * std::cos(c.RightAscension),
+                         std::cos(c.Declination) * std::sin(c.RightAscension),
+                         std::sin(c.Declination)};
+    return HorizontalOfJ2000(t, Rad(observer().latitudeDeg), Rad(observer().longitudeDeg),
+                             direction);
 }
 
 }  // namespace vagaris

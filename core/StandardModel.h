@@ -26,6 +26,15 @@ public:
     // [0, 360]; the search's boundary-aware comparison absorbs that).
     double EarthLongitudeDeg(Instant ut) const override;
     CometLineEvaluation CometOnConic(const TElementValues& values, Instant ut) const override;
+    // The frame holds the obliquity of the date and the Sun's vector on its equator; the zenith
+    // is the site's (ZenithJ2000) and altitudes are geometric and geocentric.
+    std::unique_ptr<InstantFrame> FrameAt(Instant ut) const override;
+    bool SunBelow(const InstantFrame& frame, double depression) const override;
+    GeocentricVector Geocentric(const TElementValues& values, const InstantFrame& frame,
+                                bool onConic = false) const override;
+    Vec3 FromObserver(const TElementValues& values, const InstantFrame& frame) const override;
+    AltAz LocalSky(const TElementValues& values, const TCircumstances& circumstances,
+                   Instant ut) const override;
 };
 
 }  // namespace vagaris

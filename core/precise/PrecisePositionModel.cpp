@@ -6,6 +6,20 @@
 
 namespace vagaris {
 
+namespace {
+
+struct PreciseInstantFrame final : InstantFrame {
+    PreciseFrame frame;
+};
+
+const PreciseFrame& FrameOf(const InstantFrame& frame) {
+    return static_cast<const PreciseInstantFrame&>(frame).frame;
+}
+
+Vec3 ToVec3(const double v[3]) { return {v[0], v[1], v[2]}; }
+
+}  // namespace
+
 ObserverSite SiteOf(const Observer& observer) {
     return {Rad(observer.latitudeDeg), Rad(observer.longitudeDeg), observer.heightMetres};
 }
@@ -62,6 +76,42 @@ CometLineEvaluation PrecisePositionModel::CometOnConic(const TElementValues& v, 
 std::string PrecisePositionModel::ModelLine() const {
     return PreciseModelLine(observer().centre == PlaceCentre::Geocentre,
                             observer().forces == PreciseForces::TwoBody);
+}
+
+std::unique_ptr<InstantFrame> PrecisePositionModel::FrameAt(Instant ut) const {
+    auto out = std::make_unique<PreciseInstantFrame>();
+    out->ut = ut;
+    out->frame = MakePreciseFrame(PreciseTimeOf(ut), site_);
+    out->zenith = ZenithJ2000(ut, site_.latitude, site_.longitude);
+    const PreciseFrame& f = out->frame;
+    out->siteOffset = {f.siteHelio[0] - f.earth[0], f.siteHelio[1] - f.earth[1],
+                       f.siteHelio[2] - f.earth[2]};
+    return out;
+}
+
+bool PrecisePositionModel::SunBelow(const InstantFrame& frame, double depression) const {
+    return ObserveSun(FrameOf(frame)).altitude < -depression;
+}
+
+GeocentricVector PrecisePositionModel::Geocentric(const TElementValues& v,
+                                                  const InstantFrame& frame, bool onConic) const {
+    const PrecisePlace p = AstrometricPlace(v, FrameOf(frame), PlaceCentre::Geocentre,
+                                            onConic ? PreciseForces::TwoBody : observer().forces);
+    return {ToVec3(p.toObject), p.r, p.delta};
+}
+
+Vec3 PrecisePositionModel::FromObserver(const TElementValues& v, const InstantFrame& frame) const {
+    return ToVec3(
+        AstrometricPlace(v, FrameOf(frame), PlaceCentre::Site, observer().forces).toObject);
+}
+
+AltAz PrecisePositionModel::LocalSky(const TElementValues& v, const TCircumstances&,
+                                     Instant ut) const {
+    // The apparent place of date seen from the site at the real sidereal time.
+    const PreciseFrame frame = MakePreciseFrame(PreciseTimeOf(ut), site_);
+    const ObservedPlace seen =
+        Observe(AstrometricPlace(v, frame, PlaceCentre::Site, observer().forces), frame);
+    return {seen.altitude, seen.azimuth};
 }
 
 }  // namespace vagaris

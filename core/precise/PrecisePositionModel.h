@@ -20,6 +20,15 @@ public:
     double EarthLongitudeDeg(Instant ut) const override;
     // The two-body forces whatever the observer's: the catalog's elements.
     CometLineEvaluation CometOnConic(const TElementValues& values, Instant ut) const override;
+    // The frame holds ERFA's context for the site at the instant; places are astrometric
+    // (ICRS axes), the zenith the site's J2000 one, the Sun's altitude the apparent one.
+    std::unique_ptr<InstantFrame> FrameAt(Instant ut) const override;
+    bool SunBelow(const InstantFrame& frame, double depression) const override;
+    GeocentricVector Geocentric(const TElementValues& values, const InstantFrame& frame,
+                                bool onConic = false) const override;
+    Vec3 FromObserver(const TElementValues& values, const InstantFrame& frame) const override;
+    AltAz LocalSky(const TElementValues& values, const TCircumstances& circumstances,
+                   Instant ut) const override;
     std::string ModelLine() const override;
 
     const ObserverSite& site() const { return site_; }

@@ -40,20 +40,18 @@ constexpr double kInterpolationTolerance = 10.0 / 3600.0 * kPi / 180.0;  // [rad
 // The program's geocentric Sun vector (rectangular, equatorial of the obliquity of t) [AU].
 Vec3 SunVector(Instant t, double eps) { return SunRectangular(SunPosition(t), eps); }
 
-// The object's geocentric vector at sample j of the night: the program's full position [AU];
-// its distance from the Sun in r when asked. The precise model's is astrometric (ICRS axes).
+// The object's geocentric vector at sample j of the night: the model's full position [AU];
+// its distance from the Sun in r when asked.
 Vec3 GeocentricAtSample(const NightSky& sky, const TElementValues& v, int j, double* r = nullptr) {
-    if (sky.precise) {
-        const PrecisePlace p =
-            AstrometricPlace(v, sky.sampleFrames[j], PlaceCentre::Geocentre, sky.forces);
-        if (r) *r = p.r;
-        return {p.toObject[0], p.toObject[1], p.toObject[2]};
-    }
-    const Instant t = sky.first + kSampleFractions[j] * sky.minutes * kMinute;
-    const OrbitPosition p = PropagateOrbit(v, t, sky.sampleObliquity[j]);
-    if (r) *r = p.r;
-    const Vec3& sun = sky.sampleSun[j];
-    return {sun.x + p.x, sun.y + p.y, sun.z + p.z};
+    const GeocentricVector g = sky.model->Geocentric(v, *sky.sampleFrames[j]);
+    if (r) *r = g.r;
+    return g.toObject;
+}
+
+// The perturbed model moves the object off its catalog conic; the screens then need margins.
+bool Perturbed(const NightSky& sky) {
+    const Observer& o = sky.model->observer();
+    return o.precise() && o.forces == PreciseForces::Planets;
 }
 
 Vec3 Add(const Vec3& a, const Vec3& b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
@@ -123,7 +121,7 @@ struct ScreenValues {
 };
 ScreenValues ForScreen(const NightSky& sky, const TElementValues& v) {
     ScreenValues out{v};
-    if (!sky.precise || sky.forces == PreciseForces::TwoBody) return out;
+    if (!Perturbed(sky)) return out;
     const double years = std::fabs(sky.first - v.EpochTime) / 365.25;
     const double margin = 0.1 + 0.02 * years;
     out.margin = margin;
@@ -144,11 +142,10 @@ ScreenValues ForScreen(const NightSky& sky, const TElementValues& v) {
 // it drops nothing. Saves integrating for decades the comets whose perihelion is long past.
 bool TwoBodyNightFloorExceeds(const NightSky& sky, const ScreenValues& bounds,
                               const TElementValues& v, double span, double limit) {
-    if (!sky.precise || sky.forces == PreciseForces::TwoBody) return false;
+    if (!Perturbed(sky)) return false;
     // A comet whose magnitude falls with r (G < 0) would need an upper bound on r as well.
     if (!v.IsMinorPlanet && !(v.G >= 0)) return false;
-    const PrecisePlace p =
-        AstrometricPlace(v, sky.sampleFrames[1], PlaceCentre::Geocentre, PreciseForces::TwoBody);
+    const GeocentricVector p = sky.model->Geocentric(v, *sky.sampleFrames[1], true);
     const double displacement = 0.5 * p.r + bounds.margin;
     const auto floor =
         MagnitudeFloor(bounds.v, p.r - displacement, p.delta - displacement, span / 2 + kMinute);
@@ -296,49 +293,23 @@ NightSky PrepareNight(const Request& request) {
     sky.latitude = Rad(request.latitudeDeg);
     sky.longitude = Rad(request.longitudeDeg);
     sky.sinMinAltitude = std::sin(Rad(request.limits.minAltitudeDeg));
-    sky.precise = request.precise;
-    sky.site = {sky.latitude, sky.longitude, request.heightMetres};
-    sky.centre = request.geocentric ? PlaceCentre::Geocentre : PlaceCentre::Site;
-    sky.forces = request.twoBody ? PreciseForces::TwoBody : PreciseForces::Planets;
     sky.model = MakePositionModel(ObserverOf(request));
-    if (sky.precise) {
-        // A night outside the precise model's years is refused here (PreciseTimeOf throws),
-        // not object by object.
-        sky.frames.reserve(kNightMinutes);
-        sky.siteOffset.reserve(kNightMinutes);
-        for (int k = 0; k < kNightMinutes; ++k) {
-            const PreciseFrame& f =
-                sky.frames.emplace_back(MakePreciseFrame(PreciseTimeOf(sky.MinuteAt(k)), sky.site));
-            sky.siteOffset.push_back({f.siteHelio[0] - f.earth[0], f.siteHelio[1] - f.earth[1],
-                                      f.siteHelio[2] - f.earth[2]});
-        }
-        for (const double fraction : kSampleFractions)
-            sky.sampleFrames.push_back(MakePreciseFrame(
-                PreciseTimeOf(sky.first + fraction * sky.minutes * kMinute), sky.site));
-    }
-    sky.zenith.resize(kNightMinutes);
-    sky.sun.resize(kNightMinutes);
-    sky.obliquity.resize(kNightMinutes);
-    const double sinTwilight = std::sin(-request.twilightLimit);
+    sky.fromSite = request.precise;
+    // A night outside the precise model's years is refused here (its frames throw), not object
+    // by object.
+    sky.frames.reserve(kNightMinutes);
     for (int k = 0; k < kNightMinutes; ++k) {
         const Instant t = sky.MinuteAt(k);
-        sky.zenith[k] = ZenithJ2000(t, sky.latitude, sky.longitude);
-        sky.obliquity[k] = Obliquity(t);
-        sky.sun[k] = SunVector(t, sky.obliquity[k]);
-        const bool dark = sky.precise
-                              ? ObserveSun(sky.frames[k]).altitude < -request.twilightLimit
-                              : Dot(sky.sun[k], sky.zenith[k]) / Norm(sky.sun[k]) < sinTwilight;
-        if (!dark) continue;
+        const InstantFrame& frame = *sky.frames.emplace_back(sky.model->FrameAt(t));
+        if (!sky.model->SunBelow(frame, request.twilightLimit)) continue;
         if (sky.darkFirst < 0) sky.darkFirst = k;
         sky.darkLast = k;
-        if (request.limits.moonDown && !(Dot(MoonGeocentric(t), sky.zenith[k]) < 0)) continue;
+        if (request.limits.moonDown && !(Dot(MoonGeocentric(t), frame.zenith) < 0)) continue;
         sky.usable.push_back(k);
     }
-    for (const double fraction : kSampleFractions) {
-        const Instant t = sky.first + fraction * sky.minutes * kMinute;
-        sky.sampleObliquity.push_back(Obliquity(t));
-        sky.sampleSun.push_back(SunVector(t, sky.sampleObliquity.back()));
-    }
+    for (const double fraction : kSampleFractions)
+        sky.sampleFrames.push_back(
+            sky.model->FrameAt(sky.first + fraction * sky.minutes * kMinute));
     // Local mean midnight: half a day after local mean noon.
     const Instant midnight = request.date + 1.0 - request.longitudeDeg / 360.0;
     const Vec3 sun = SunVector(midnight, Obliquity(midnight));
@@ -382,27 +353,21 @@ Evaluation EvaluateWindow(const NightSky& sky, const TElementValues& v, const Li
         }
     }
     double bestSine = -2;
-    if (out.dense && sky.precise) {
+    if (out.dense) {
         for (const int k : sky.usable) {
-            const PrecisePlace p =
-                AstrometricPlace(v, sky.frames[k], PlaceCentre::Site, sky.forces);
-            const Vec3 g{p.toObject[0], p.toObject[1], p.toObject[2]};
-            Observe(out.window, bestSine, k, Dot(g, sky.zenith[k]) / Norm(g), sky.sinMinAltitude);
-        }
-    } else if (out.dense) {
-        for (const int k : sky.usable) {
-            const OrbitPosition p = PropagateOrbit(v, sky.MinuteAt(k), sky.obliquity[k]);
-            const Vec3 g{sky.sun[k].x + p.x, sky.sun[k].y + p.y, sky.sun[k].z + p.z};
-            Observe(out.window, bestSine, k, Dot(g, sky.zenith[k]) / Norm(g), sky.sinMinAltitude);
+            const InstantFrame& frame = *sky.frames[k];
+            const Vec3 g = sky.model->FromObserver(v, frame);
+            Observe(out.window, bestSine, k, Dot(g, frame.zenith) / Norm(g), sky.sinMinAltitude);
         }
     } else {
         const double perMinute = 1.0 / sky.minutes;
         for (const int k : sky.usable) {
+            const InstantFrame& frame = *sky.frames[k];
             Vec3 g = q.at(k * perMinute);
-            // The precise model sees the object from the site: the geocentric place moves
-            // smoothly through the night, the site's offset turns with the Earth.
-            if (sky.precise) g = Add(g, Scale(sky.siteOffset[k], -1.0));
-            Observe(out.window, bestSine, k, Dot(g, sky.zenith[k]) / Norm(g), sky.sinMinAltitude);
+            // Seen from the site, the geocentric place moves smoothly through the night and the
+            // site's offset turns with the Earth.
+            if (sky.fromSite) g = Add(g, Scale(frame.siteOffset, -1.0));
+            Observe(out.window, bestSine, k, Dot(g, frame.zenith) / Norm(g), sky.sinMinAltitude);
         }
     }
     return out;
@@ -413,7 +378,8 @@ std::optional<Row> FinishRow(const NightSky& sky, const Limits& limits, const Wi
     const Instant t = sky.MinuteAt(window.bestMinute);
     // The Selección page's own computation at the best minute: magnitude, distances,
     // elongation and motion are exactly the page's.
-    const TCircumstances c = sky.model->At(sky.model->Values(texts), t).circumstances;
+    const TElementValues modelValues = sky.model->Values(texts);
+    const TCircumstances c = sky.model->At(modelValues, t).circumstances;
     if (!(c.Magnitude <= limits.magnitude)) return std::nullopt;
     const Vec3 direction{std::cos(c.Declination) * std::cos(c.RightAscension),
                          std::cos(c.Declination) * std::sin(c.RightAscension),
@@ -421,16 +387,7 @@ std::optional<Row> FinishRow(const NightSky& sky, const Limits& limits, const Wi
     const double moonSeparation = Deg(AngleBetween(direction, MoonGeocentric(t)));
     if (limits.moonSeparationDeg > 0 && !(moonSeparation >= limits.moonSeparationDeg))
         return std::nullopt;
-    AltAz place = HorizontalOfJ2000(t, sky.latitude, sky.longitude, direction);
-    if (sky.precise) {
-        // The apparent place of date seen from the site at the real sidereal time.
-        const PreciseFrame frame = MakePreciseFrame(PreciseTimeOf(t), sky.site);
-        const ObservedPlace seen = Observe(
-            AstrometricPlace(PreciseElementValues(texts), frame, PlaceCentre::Site, sky.forces),
-            frame);
-        place.altitude = seen.altitude;
-        place.azimuth = seen.azimuth;
-    }
+    const AltAz place = sky.model->LocalSky(modelValues, c, t);
     const TElementValues v = ReadElements(texts);
 
     Row row;
@@ -528,7 +485,7 @@ Result RankTonight(const Request& request, const std::vector<Source>& sources,
             o.line = &lines[i];
             o.texts = kind == 'C' ? ParseCometLine(lines[i]) : ParseMinorPlanetLine(lines[i]);
             try {
-                o.values = sky.precise ? PreciseElementValues(o.texts) : ReadElements(o.texts);
+                o.values = sky.model->Values(o.texts);
             } catch (const EConvertError&) {
                 ++result.invalidLines;
                 continue;

@@ -22,7 +22,6 @@
 #include "core/Circumstances.h"
 #include "core/Observer.h"
 #include "core/PositionModel.h"
-#include "core/SkyFrames.h"
 #include "core/Time.h"
 #include "core/precise/PreciseModel.h"
 
@@ -71,32 +70,21 @@ void SetObserver(Request& request, const Observer& observer);
 // quadratic interpolation (start, middle, end) and four check points between them.
 inline constexpr double kSampleFractions[] = {0.0, 0.5, 1.0, 0.125, 0.375, 0.625, 0.875};
 
-// The per-minute sky of one night, shared by every object.
+// The per-minute sky of one night, shared by every object: the request's model and its
+// frames of every minute and of the sample instants.
 struct NightSky {
     Instant first = 0;                   // the first minute
     int minutes = 0;                     // 1440
     double latitude = 0, longitude = 0;  // [rad]
     double sinMinAltitude = 0;
-    std::vector<Vec3> zenith;       // J2000 unit vector of the zenith, per minute
-    std::vector<Vec3> sun;          // the program's geocentric Sun [AU], per minute
-    std::vector<double> obliquity;  // [rad], per minute
-    std::vector<int> usable;        // the minutes (indexes) that are dark and, when asked,
-                                    // moonless: only these can be observable
-    // The Sun and the obliquity at the interpolation's nodes and check points (fractions of
-    // the night in kSampleFractions), the same for every object.
-    std::vector<Vec3> sampleSun;
-    std::vector<double> sampleObliquity;
+    std::shared_ptr<const PositionModel> model;                     // the request's
+    std::vector<std::shared_ptr<const InstantFrame>> frames;        // per minute
+    std::vector<std::shared_ptr<const InstantFrame>> sampleFrames;  // at kSampleFractions
+    bool fromSite = false;    // the model's places are seen from the site (its frames' siteOffset)
+    std::vector<int> usable;  // the minutes (indexes) that are dark and, when asked, moonless:
+                              // only these can be observable
     int darkFirst = -1, darkLast = -1;  // first and last dark minute, −1 without darkness
     double moonIllumination = 0;        // at local mean midnight, 0 … 1
-    bool precise = false;               // the request's model, site and place
-    std::shared_ptr<const PositionModel> model;  // the request's, for the listed rows
-    ObserverSite site;
-    PlaceCentre centre = PlaceCentre::Site;
-    PreciseForces forces = PreciseForces::Planets;
-    // The precise model only: the frames of every minute and of the sample instants, and the
-    // site's offset from the geocentre per minute [AU, ICRS axes].
-    std::vector<PreciseFrame> frames, sampleFrames;
-    std::vector<Vec3> siteOffset;
     Instant MinuteAt(int k) const { return first + k * kMinute; }
 };
 NightSky PrepareNight(const Request& request);
