@@ -21,6 +21,7 @@
 #include "core/Time.h"
 #include "core/precise/PreciseSession.h"
 #include "outputs/tonight/TonightRanking.h"
+#include "outputs/tonight/TonightRequest.h"
 #include "outputs/tonight/TonightTexts.h"
 #include "translations/Translations.h"
 
@@ -266,8 +267,7 @@ int Run(const cli::ParsedArgs& parsed) {
     if (parsed.has("--mpcorb")) {
         sources.push_back({parsed.value("--mpcorb"), tonight::Source::Kind::MpcOrb});
     } else if (parsed.has("--all-catalogs")) {
-        for (const auto& c : kCatalogs)
-            sources.push_back({session.ProgramDir + c.fileName, tonight::Source::Kind::Catalog});
+        sources = tonight::FiveCatalogSources(session.ProgramDir);
         options.dedupe = true;
     } else {
         // Only a missing file is told here, saying where it was looked for: a FIFO or a

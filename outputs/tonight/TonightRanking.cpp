@@ -1,5 +1,7 @@
 #include "outputs/tonight/TonightRanking.h"
 
+#include "outputs/tonight/TonightObjects.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -163,10 +165,6 @@ void Observe(Window& w, double& bestSine, int k, double sine, double sinMin) {
     }
 }
 
-std::string BaseName(const std::string& path) {
-    return std::filesystem::path(path).filename().string();
-}
-
 // Runs `work` on `workers` threads while the calling thread reports progress.
 void RunWorkers(int workers, const std::function<void()>& work, const std::function<double()>& done,
                 const std::function<void(double)>& progress) {
@@ -201,32 +199,6 @@ void RunWorkers(int workers, const std::function<void()>& work, const std::funct
     for (auto& t : pool) t.join();
     if (failure) std::rethrow_exception(failure);
 }
-
-// The layout of a catalog file: from its name, else from its first line that holds
-// something (minor-planet lines carry numbers at M 61-68 and a 69-77; comet lines do not).
-char KindOfCatalog(const std::string& path, const std::vector<std::string>& lines) {
-    if (const char kind = KindForFileName(path)) return kind;
-    for (const auto& line : lines) {
-        if (Trim(line).empty()) continue;
-        try {
-            ParseFloat(Trim(Columns(line, 61, 68)));
-            ParseFloat(Trim(Columns(line, 69, 77)));
-            return 'A';
-        } catch (const EConvertError&) {
-            return 'C';
-        }
-    }
-    return 'A';
-}
-
-struct CatalogObject {
-    int index = 0;
-    int catalogOrder = 0;
-    char kind = 'A';
-    const std::string* line = nullptr;
-    TOrbitalElements texts;
-    TElementValues values;
-};
 
 // Evaluates one object; appends its row when listed. Returns false when the elements cannot
 // be propagated (the line then counts as not converting).
@@ -454,69 +426,10 @@ Result RankTonight(const Request& request, const std::vector<Source>& sources,
     };
 
     // The catalog files are read whole (they are small); MPCOrb.dat files are streamed.
-    std::vector<std::vector<std::string>> catalogLines(sources.size());
-    std::vector<CatalogObject> objects;
-    for (std::size_t s = 0; s < sources.size(); ++s) {
-        const Source& source = sources[s];
-        const int order = static_cast<int>(s);
-        result.catalogNames.push_back(BaseName(source.path));
-        result.catalogPaths.push_back(source.path);
-        if (source.kind == Source::Kind::MpcOrb) {
-            if (const std::string problem = MpcOrbFileProblem(source.path); !problem.empty())
-                throw std::runtime_error(problem);
-            continue;
-        }
-        if (options.dedupe && !std::filesystem::exists(source.path)) {
-            result.missing.push_back(BaseName(source.path));
-            continue;
-        }
-        // The stamp first: a file replaced while it is read then looks changed later.
-        const auto stamp = StampOf(source.path);
-        catalogLines[s] = ReadCatalogLines(source.path);
-        if (stamp) result.files.push_back(*stamp);
-        const char kind = KindOfCatalog(source.path, catalogLines[s]);
-        const auto& lines = catalogLines[s];
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            if (Trim(lines[i]).empty()) continue;  // a blank line is no object
-            CatalogObject o;
-            o.index = static_cast<int>(i);
-            o.catalogOrder = order;
-            o.kind = kind;
-            o.line = &lines[i];
-            o.texts = kind == 'C' ? ParseCometLine(lines[i]) : ParseMinorPlanetLine(lines[i]);
-            try {
-                o.values = sky.model->Values(o.texts);
-            } catch (const EConvertError&) {
-                ++result.invalidLines;
-                continue;
-            }
-            objects.push_back(std::move(o));
-        }
-    }
-    if (options.dedupe) {
-        // One object per name: the newest elements (latest epoch); comets and equal epochs
-        // keep the first file's.
-        std::map<std::string, std::size_t> byName;
-        std::vector<bool> keep(objects.size(), true);
-        for (std::size_t k = 0; k < objects.size(); ++k) {
-            const auto [it, inserted] = byName.emplace(objects[k].texts.Name, k);
-            if (inserted) continue;
-            CatalogObject& held = objects[it->second];
-            const CatalogObject& next = objects[k];
-            const bool newer = held.kind == 'A' && next.kind == 'A' &&
-                               next.values.EpochTime > held.values.EpochTime;
-            if (newer) {
-                keep[it->second] = false;
-                it->second = k;
-            } else {
-                keep[k] = false;
-            }
-        }
-        std::vector<CatalogObject> kept;
-        for (std::size_t k = 0; k < objects.size(); ++k)
-            if (keep[k]) kept.push_back(std::move(objects[k]));
-        objects = std::move(kept);
-    }
+    std::vector<std::vector<std::string>> catalogLines;
+    std::vector<CatalogObject> objects =
+        LoadCatalogObjects(sources, options.dedupe, *sky.model, catalogLines, result);
+    if (options.dedupe) objects = RemoveDuplicates(std::move(objects));
 
     std::mutex rowsMutex;
     std::atomic<long long> considered{0}, invalid{0};

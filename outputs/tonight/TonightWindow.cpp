@@ -25,6 +25,7 @@
 #include "core/TextForms.h"
 #include "core/Time.h"
 #include "core/precise/PreciseSession.h"
+#include "outputs/tonight/TonightRequest.h"
 #include "outputs/tonight/TonightTexts.h"
 #include "toolkit/AppController.h"
 #include "core/DateTimeBoxes.h"
@@ -319,8 +320,8 @@ void TonightWindow::calcularClick() {
     tonight::Options options;
     const bool ready = app_.guarded([&] {
         const Session& s = app_.session();
-        request.date = ParseDateText(MaskedText(nightBox_).toStdString());
-        tonight::SetObserver(request, SiteObserverFromSettings(s.settings));
+        request = tonight::RequestFromSettings(s.settings,
+                                               ParseDateText(MaskedText(nightBox_).toStdString()));
         const double twilights[] = {kTwilightAstronomical, kTwilightNautical, kTwilightCivil};
         request.twilightLimit = twilights[std::max(0, twilight_->currentIndex())];
         request.limits.magnitude = mag_->value();
@@ -328,12 +329,9 @@ void TonightWindow::calcularClick() {
         request.limits.minMinutes = minTime_->value();
         request.limits.moonSeparationDeg = moonSep_->value();
         request.limits.moonDown = moonDown_->isChecked();
-        request.sort =
-            tonight::SortKeyFromText(s.settings.TonightSort).value_or(tonight::SortKey::Magnitude);
         switch (source_->currentIndex()) {
             case FiveCatalogs:
-                for (const auto& c : kCatalogs)
-                    sources.push_back({s.ProgramDir + c.fileName, tonight::Source::Kind::Catalog});
+                sources = tonight::FiveCatalogSources(s.ProgramDir);
                 options.dedupe = true;
                 break;
             case MpcOrb:
