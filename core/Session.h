@@ -109,8 +109,8 @@ void FillPlanetRecords(Session& session);
 // Installing a catalog cuts its lines, so it lives with the line formats
 // (catalogs/SessionCatalog.h).
 
-// The one assignment of the current instant outside the borrowing computations (ephemeris
-// rows, chart samples, which put it back).
+// The one assignment of the current instant (the computations over a range of instants, the
+// ephemeris rows and the chart samples, take their instants as values and leave it alone).
 void SetCurrentInstant(Session& session, Instant t);
 // An object found in MPCOrb.dat (its element texts already cut) becomes the current object
 // alone: minor-planet layout, no comet list, an empty anti-tail list, the object the one

@@ -20,8 +20,8 @@ class OrbitaPage : public Page {
 public:
     explicit OrbitaPage(AppController& app, QWidget* parent = nullptr);
 
-    // Entering the page brings the object's and the Earth's records back to CurrentInstant
-    // (the ephemeris and the charts borrow the instant and leave the records elsewhere).
+    // Entering the page computes the object's and the Earth's records at CurrentInstant (the
+    // object, the instant or the settings may have changed on another page).
     void pageEntered() override;
 
     // Redraws the view. Recompute first runs the position computation (its error, if any, is
