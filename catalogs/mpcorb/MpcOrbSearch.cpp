@@ -2,10 +2,6 @@
 
 #include <sys/stat.h>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
@@ -17,6 +13,7 @@
 #include <vector>
 
 #include "catalogs/LineFormats.h"
+#include "catalogs/mpcorb/KeyScreen.h"
 #include "catalogs/mpcorb/ParallelLines.h"
 #include "catalogs/mpcorb/SearchKey.h"
 #include "core/ReadableFile.h"
@@ -51,69 +48,6 @@ bool DesignationContains(const char* data, std::size_t length, const std::string
         std::size_t m = 1;
         while (m < keyLength && UpperAscii(field[k + m]) == key[m]) ++m;
         if (m == keyLength) return true;
-    }
-    return false;
-}
-
-// The first byte at or after p that is the letter `upper` in either case, or nothing. With
-// SSE2 (every x86-64 processor) one pass compares 32 bytes at a time, the case folded by
-// setting bit 5 (which maps exactly the two cases of a letter onto the lower one); elsewhere
-// memchr runs once per case.
-const char* FindLetterEitherCase(const char* p, const char* end, char upper) {
-    const char lower = static_cast<char>(upper | 0x20);
-#if defined(__SSE2__)
-    const __m128i fold = _mm_set1_epi8(0x20), want = _mm_set1_epi8(lower);
-    while (end - p >= 32) {
-        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16));
-        const unsigned ma =
-            static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_or_si128(a, fold), want)));
-        const unsigned mb =
-            static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_or_si128(b, fold), want)));
-        if (ma | mb) return p + __builtin_ctz(ma | (mb << 16));
-        p += 32;
-    }
-    for (; p < end; ++p)
-        if ((*p | 0x20) == lower) return p;
-    return nullptr;
-#else
-    const auto n = static_cast<std::size_t>(end - p);
-    const auto* u = static_cast<const char*>(std::memchr(p, upper, n));
-    const auto* l =
-        static_cast<const char*>(std::memchr(p, lower, u ? static_cast<std::size_t>(u - p) : n));
-    return l ? l : u;
-#endif
-}
-
-// Can the key occur anywhere in these bytes, letters folded to upper case? A line whose
-// designation contains the key contains it, so blocks without it need no line-by-line look.
-// One pass for a key character runs far faster than finding every line end.
-bool KeyMayOccur(const char* data, std::size_t size, const std::string& key) {
-    const std::size_t keyLength = key.size();
-    if (size < keyLength) return false;
-    // Prefer a character without case: memchr is then the one pass.
-    std::size_t j = 0;
-    for (std::size_t m = 0; m < keyLength; ++m)
-        if (key[m] < 'A' || key[m] > 'Z') {
-            j = m;
-            break;
-        }
-    const char upper = key[j];
-    const bool letter = upper >= 'A' && upper <= 'Z';
-    const char* const end = data + size;
-    const char* p = data + j;
-    while (p < end) {
-        const char* q = letter ? FindLetterEitherCase(p, end, upper)
-                               : static_cast<const char*>(
-                                     std::memchr(p, upper, static_cast<std::size_t>(end - p)));
-        if (!q) break;
-        const char* start = q - j;
-        if (start + keyLength <= end) {
-            std::size_t m = 0;
-            while (m < keyLength && UpperAscii(start[m]) == key[m]) ++m;
-            if (m == keyLength) return true;
-        }
-        p = q + 1;
     }
     return false;
 }
@@ -163,24 +97,20 @@ std::optional<std::string> FindMpcOrbLine(const std::string& path, const std::st
     ParallelReadOptions options;
     options.threads = threads;
     options.wantSegment = [&](std::size_t segment) { return segment < matchSegment.load(); };
+    const KeyScreen screen(key);
     ReadLinesInParallel(path, options, [&](const LineBlock& block) {
         if (block.segment > matchSegment.load()) return false;
         // Blocks without the key anywhere need no line-by-line look.
-        if (!KeyMayOccur(block.data, block.size, key)) return true;
-        const char* p = block.data;
-        const char* const end = block.data + block.size;
-        while (p < end) {
-            const std::string_view line = NextLine(p, end);
-            if (DesignationContains(line.data(), line.size(), key)) {
-                const std::lock_guard<std::mutex> lock(mutex);
-                if (block.segment < matchSegment.load()) {
-                    matchSegment = block.segment;
-                    match.assign(line.data(), std::min(line.size(), kKeptChars));
-                }
-                return false;
+        if (!screen.occursIn(block.data, block.size)) return true;
+        return ForEachLine(block, [&](std::string_view line, std::uint64_t) {
+            if (!DesignationContains(line.data(), line.size(), key)) return true;
+            const std::lock_guard<std::mutex> lock(mutex);
+            if (block.segment < matchSegment.load()) {
+                matchSegment = block.segment;
+                match.assign(line.data(), std::min(line.size(), kKeptChars));
             }
-        }
-        return true;
+            return false;
+        });
     });
     if (matchSegment.load() == kNone) return std::nullopt;
     return match;

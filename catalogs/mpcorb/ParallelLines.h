@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "catalogs/LineEnds.h"
 
@@ -43,6 +44,21 @@ struct ParallelReadOptions {
 // missing or unreadable, not a regular file, or cut while it is read.
 std::size_t ReadLinesInParallel(const std::string& path, const ParallelReadOptions& options,
                                 const std::function<bool(const LineBlock&)>& onBlock);
+
+// Calls onLine(line, offset) for each line of the block in order, the line without its end
+// and `offset` the file offset of its first byte, until onLine returns false. Returns false
+// when it was stopped so, true when every line was seen: the value onBlock returns to read
+// on or to leave the segment.
+template <class OnLine>
+bool ForEachLine(const LineBlock& block, OnLine&& onLine) {
+    const char* p = block.data;
+    const char* const end = block.data + block.size;
+    while (p < end) {
+        const std::uint64_t at = block.offset + static_cast<std::uint64_t>(p - block.data);
+        if (!onLine(NextLine(p, end), at)) return false;
+    }
+    return true;
+}
 
 // Number of workers for a request of `threads` (0: one per processor, at least one).
 int WorkerCount(int threads);

@@ -1,21 +1,17 @@
 #include "outputs/tonight/TonightRanking.h"
 
 #include "outputs/tonight/TonightObjects.h"
+#include "outputs/tonight/TonightStreams.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
-#include <condition_variable>
 #include <cstring>
 #include <filesystem>
 #include <map>
-#include <mutex>
 #include <stdexcept>
-#include <thread>
 
 #include "catalogs/CatalogInfo.h"
 #include "catalogs/LineFormats.h"
-#include "catalogs/mpcorb/MpcOrbElements.h"
 #include "catalogs/mpcorb/MpcOrbSearch.h"
 #include "catalogs/mpcorb/ParallelLines.h"
 #include "core/Angles.h"
@@ -162,56 +158,6 @@ void Observe(Window& w, double& bestSine, int k, double sine, double sinMin) {
     if (sine > bestSine) {  // strictly: the earliest minute wins a tie
         bestSine = sine;
         w.bestMinute = k;
-    }
-}
-
-// Runs `work` on `workers` threads while the calling thread reports progress.
-void RunWorkers(int workers, const std::function<void()>& work, const std::function<double()>& done,
-                const std::function<void(double)>& progress) {
-    std::mutex mutex;
-    std::condition_variable finished;
-    int running = workers;
-    std::exception_ptr failure;
-    std::vector<std::thread> pool;
-    for (int k = 0; k < workers; ++k)
-        pool.emplace_back([&] {
-            try {
-                work();
-            } catch (...) {
-                const std::lock_guard<std::mutex> lock(mutex);
-                if (!failure) failure = std::current_exception();
-            }
-            const std::lock_guard<std::mutex> lock(mutex);
-            --running;
-            finished.notify_all();
-        });
-    {
-        std::unique_lock<std::mutex> lock(mutex);
-        while (running > 0) {
-            finished.wait_for(lock, std::chrono::milliseconds(50));
-            if (progress && running > 0) {
-                lock.unlock();
-                progress(done());
-                lock.lock();
-            }
-        }
-    }
-    for (auto& t : pool) t.join();
-    if (failure) std::rethrow_exception(failure);
-}
-
-// Evaluates one object; appends its row when listed. Returns false when the elements cannot
-// be propagated (the line then counts as not converting).
-bool RankObject(const NightSky& sky, const Limits& limits, bool screen, const TElementValues& v,
-                const std::function<TOrbitalElements()>& texts, char kind,
-                std::optional<Row>& row) {
-    try {
-        const Evaluation e = EvaluateWindow(sky, v, limits, screen);
-        if (e.window.observableMinutes >= limits.minMinutes)
-            row = FinishRow(sky, limits, e.window, texts(), kind);
-        return true;
-    } catch (const EConvertError&) {
-        return false;
     }
 }
 
@@ -431,13 +377,6 @@ Result RankTonight(const Request& request, const std::vector<Source>& sources,
         LoadCatalogObjects(sources, options.dedupe, *sky.model, catalogLines, result);
     if (options.dedupe) objects = RemoveDuplicates(std::move(objects));
 
-    std::mutex rowsMutex;
-    std::atomic<long long> considered{0}, invalid{0};
-    const auto addRow = [&](Row row) {
-        const std::lock_guard<std::mutex> lock(rowsMutex);
-        result.rows.push_back(std::move(row));
-    };
-
     // Progress: the catalogs' objects first, then the MPCOrb.dat bytes, as fractions of one.
     std::uint64_t streamBytes = 0;
     for (const auto& source : sources)
@@ -445,48 +384,21 @@ Result RankTonight(const Request& request, const std::vector<Source>& sources,
             if (auto stamp = StampOf(source.path)) streamBytes += stamp->size;
     const double objectWeight = static_cast<double>(objects.size()) * 200.0;  // ~ bytes each
     const double totalWeight = std::max(1.0, objectWeight + static_cast<double>(streamBytes));
-    std::atomic<std::size_t> nextObject{0};
-    constexpr std::size_t kChunk = 32;
-    if (!objects.empty()) {
-        RunWorkers(
-            std::min<int>(workers, static_cast<int>((objects.size() + kChunk - 1) / kChunk)),
-            [&] {
-                while (!cancelled()) {
-                    const std::size_t from = nextObject.fetch_add(kChunk);
-                    if (from >= objects.size()) break;
-                    const std::size_t to = std::min(objects.size(), from + kChunk);
-                    for (std::size_t k = from; k < to; ++k) {
-                        const CatalogObject& o = objects[k];
-                        std::optional<Row> row;
-                        const bool ok = RankObject(
-                            sky, request.limits, options.screen, o.values, [&] { return o.texts; },
-                            o.kind, row);
-                        if (!ok) {
-                            ++invalid;
-                            continue;
-                        }
-                        ++considered;
-                        if (!row) continue;
-                        row->index = o.index;
-                        row->catalogOrder = o.catalogOrder;
-                        row->catalog = result.catalogNames[o.catalogOrder];
-                        row->fileOrder = static_cast<std::uint64_t>(o.index);
-                        row->line = *o.line;
-                        addRow(std::move(*row));
-                    }
-                }
-            },
-            [&] {
-                return std::min(1.0, static_cast<double>(nextObject.load()) * 200.0 / totalWeight);
-            },
-            options.progress);
-    }
+
+    const RankContext context{sky, request.limits, options.screen};
+    Tally tally;
+    std::function<void(double)> objectProgress;
+    if (options.progress)
+        objectProgress = [&](double share) {
+            options.progress(std::min(1.0, share * objectWeight / totalWeight));
+        };
+    RankCatalogObjects(context, objects, result.catalogNames, workers, options.cancel,
+                       objectProgress, tally);
 
     std::uint64_t bytesBefore = 0;
     for (std::size_t s = 0; s < sources.size() && !cancelled(); ++s) {
         if (sources[s].kind != Source::Kind::MpcOrb) continue;
         const std::string& path = sources[s].path;
-        const int order = static_cast<int>(s);
         const auto stamp = StampOf(path);
         if (!stamp) throw std::runtime_error("No se puede leer " + path);
         result.files.push_back(*stamp);
@@ -498,45 +410,14 @@ Result RankTonight(const Request& request, const std::vector<Source>& sources,
                 options.progress(std::min(
                     1.0, (objectWeight + static_cast<double>(bytesBefore + done)) / totalWeight));
             };
-        ReadLinesInParallel(path, read, [&](const LineBlock& block) {
-            const char* p = block.data;
-            const char* const end = block.data + block.size;
-            while (p < end) {
-                const std::uint64_t at = block.offset + static_cast<std::uint64_t>(p - block.data);
-                const std::string_view line = NextLine(p, end);
-                // Only orbit lines: the header and the separator are shorter.
-                if (line.size() < kMpcOrbMinLineLength) continue;
-                TElementValues v;
-                try {
-                    v = ReadMpcOrbElements(line);
-                } catch (const EConvertError&) {
-                    ++invalid;
-                    continue;
-                }
-                std::optional<Row> row;
-                const bool ok = RankObject(
-                    sky, request.limits, options.screen, v,
-                    [&] { return ParseMpcOrbLine(std::string(line)); }, 'A', row);
-                if (!ok) {
-                    ++invalid;
-                    continue;
-                }
-                ++considered;
-                if (!row) continue;
-                row->index = -1;
-                row->catalogOrder = order;
-                row->catalog = result.catalogNames[order];
-                row->fileOrder = at;
-                row->line = std::string(line);
-                addRow(std::move(*row));
-            }
-            return !cancelled();
-        });
+        const int order = static_cast<int>(s);
+        RankMpcOrbFile(context, path, order, result.catalogNames[order], read, tally);
         bytesBefore += result.files.back().size;
     }
 
-    result.considered = considered.load();
-    result.invalidLines += invalid.load();
+    result.rows = std::move(tally.rows);
+    result.considered = tally.considered;
+    result.invalidLines += tally.invalid;
     if (cancelled()) {
         result.cancelled = true;
         result.rows.clear();

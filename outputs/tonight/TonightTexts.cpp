@@ -306,14 +306,20 @@ std::string JsonText(const Result& r, std::optional<int> limit) {
         out += (k ? ", " : "") + JsonString(r.missing[k]);
     out += "], \"rows\": [";
     const std::size_t n = RowCount(r, limit);
+    // A long list is megabytes: the pieces are appended in place, never summed first.
     for (std::size_t k = 0; k < n; ++k) {
         out += k ? ", {" : "{";
         const auto cells = JsonCells(r.rows[k]);
-        for (std::size_t j = 0; j < cells.size(); ++j)
-            out += (j ? ", " : "") + JsonString(cells[j].key) + ": " + cells[j].value;
+        for (std::size_t j = 0; j < cells.size(); ++j) {
+            if (j) out += ", ";
+            out += JsonString(cells[j].key);
+            out += ": ";
+            out += cells[j].value;
+        }
         out += "}";
     }
-    return out + "]}";
+    out += "]}";
+    return out;
 }
 
 std::vector<Column> TableColumns(bool withCatalog) {
