@@ -1,6 +1,4 @@
 // vagaris-cli chart: the Tablas page's samples as text, or its picture drawn offscreen.
-#include <QApplication>
-#include <QString>
 #include <cstdlib>
 #include <string>
 
@@ -8,13 +6,11 @@
 #include "cli/CliText.h"
 #include "cli/Commands.h"
 #include "cli/CommonOptions.h"
-#include "cli/RuntimeFolder.h"
+#include "cli/Plugins.h"
 #include "core/Errors.h"
 #include "core/TextForms.h"
-#include "pictures/PictureExport.h"
 #include "outputs/charts/ChartCsv.h"
 #include "outputs/charts/ChartSampling.h"
-#include "outputs/charts/ChartView.h"
 
 using namespace vagaris;
 using namespace vagaris::cli;
@@ -58,23 +54,6 @@ ChartTwilight TwilightOption(const ParsedArgs& args) {
     throw UsageError(
         Say(QT_TRANSLATE_NOOP("CoreText", "chart: --twilight '%1' no es astro, nautical ni civil"),
             {name}));
-}
-
-// Draws the chart as the page shows it, without a display, and saves it.
-void WritePicture(const ChartSamples& samples, const std::string& title, const std::string& path) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    EnsureRuntimeFolder();
-    static int argc = 1;
-    static char programName[] = "vagaris-cli";
-    static char* argv[] = {programName, nullptr};
-    if (!QApplication::instance()) new QApplication(argc, argv);  // lives until exit
-
-    ChartView view;
-    view.setAttribute(Qt::WA_DontShowOnScreen);
-    view.showSamples(samples, QString::fromStdString(title));
-    view.show();
-    QApplication::processEvents();
-    SavePicture(view.picture(), QString::fromStdString(path));
 }
 
 constexpr OptionSpec kOwnOptions[] = {
@@ -131,7 +110,7 @@ int Run(const ParsedArgs& args) {
     if (toCsv)
         PrintLines(ChartCsvLines(samples, request.leftItem, request.rightItem));
     else
-        WritePicture(samples, ChartTitle(session), args.value("-o"));
+        WriteChartPicture(samples, ChartTitle(session), args.value("-o"));
     return 0;
 }
 

@@ -1,8 +1,5 @@
 // vagaris-cli orbit: the orbit view's picture (or a numbered sequence of pictures) for one
 // object at one instant, exactly as the Orbita page saves it, rendered offscreen.
-#include <QByteArray>
-#include <QGuiApplication>
-#include <QString>
 #include <charconv>
 #include <cstdlib>
 #include <memory>
@@ -11,13 +8,12 @@
 #include <QtGlobal>
 #include "cli/CliText.h"
 #include "cli/CommonOptions.h"
-#include "cli/RuntimeFolder.h"
+#include "cli/Plugins.h"
 #include "core/Errors.h"
 #include "core/Angles.h"
 #include "core/Circumstances.h"
 #include "core/InstantStep.h"
-#include "orbitview/OrbitPainter.h"
-#include "pictures/PictureExport.h"
+#include "orbitview/OrbitScene.h"
 #include "pictures/PictureNames.h"
 
 namespace {
@@ -182,24 +178,6 @@ int StepOption(const vagaris::cli::ParsedArgs& args) {
         {args.value("--step")}));
 }
 
-// Text needs a GUI application; the command line draws offscreen without a display.
-std::unique_ptr<QGuiApplication> StartOffscreenApplication() {
-    if (QGuiApplication::instance()) return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    vagaris::cli::EnsureRuntimeFolder();
-    static int argc = 1;
-    static char name[] = "vagaris-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-
-// Renders the current state and writes it (GIF when the extension is ".gif" in any case).
-void WritePicture(vagaris::Session& session, const vagaris::OrbitSceneOptions& options,
-                  const std::string& path) {
-    SavePicture(vagaris::RenderOrbitPicture(session, options), QString::fromStdString(path));
-    vagaris::cli::PrintLines({path});
-}
-
 int Run(const vagaris::cli::ParsedArgs& args) {
     using namespace vagaris::cli;
     if (!args.positional.empty())
@@ -249,32 +227,14 @@ int Run(const vagaris::cli::ParsedArgs& args) {
     if (session.Elements.Fecha.empty()) vagaris::ThrowInvalidElements();
     SetCurrentInstant(session, InstantOption(session, args, "--at"));
 
-    const auto application = StartOffscreenApplication();
-    if (!sequence) {
-        vagaris::ComputeCircumstances(session, vagaris::CircumstanceMode::R);
-        WritePicture(session, options, output);
-        return 0;
-    }
-    // A sequence: frame k shows the instant k − 1 steps after --at; animated, the same frames
-    // in one file.
-    if (animated) {
-        AnimatedPicture animation;
-        for (int k = 1; k <= frames; ++k) {
-            vagaris::ComputeCircumstances(session, vagaris::CircumstanceMode::R);
-            animation.addFrame(vagaris::RenderOrbitPicture(session, options));
-            vagaris::SetCurrentInstant(session,
-                                       vagaris::SteppedInstant(session.CurrentInstant, step, unit));
-        }
-        animation.save(QString::fromStdString(output));
-        vagaris::cli::PrintLines({output});
-        return 0;
-    }
-    for (int k = 1; k <= frames; ++k) {
-        vagaris::ComputeCircumstances(session, vagaris::CircumstanceMode::R);
-        WritePicture(session, options, vagaris::SequenceFramePath(output, k).path);
-        vagaris::SetCurrentInstant(session,
-                                   vagaris::SteppedInstant(session.CurrentInstant, step, unit));
-    }
+    OrbitDrawing drawing;
+    drawing.output = output;
+    drawing.sequence = sequence;
+    drawing.animated = animated;
+    drawing.frames = frames;
+    drawing.step = step;
+    drawing.unit = unit;
+    DrawOrbitPictures(session, options, drawing);
     return 0;
 }
 

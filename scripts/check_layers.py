@@ -36,8 +36,12 @@ ALLOWED = [
      ["QtCore", "QtGui", "QtWidgets"]),
     ("shell/", PURE + ["gif/", "translations/", "pictures/", "toolkit/", "catalogs/download/"]
      + FEATURES + ["shell/"], ["QtCore", "QtGui", "QtWidgets", "QtSql"]),
+    # The command-line tool's plugins: the parts of it that draw and download.
+    ("cli/plugins/", PURE + ["gif/", "translations/", "pictures/", "catalogs/download/"]
+     + FEATURES + ["cli/"], ["QtCore", "QtGui", "QtWidgets", "QtNetwork", "QtCharts"]),
+    # The command-line tool itself starts with Qt Core alone.
     ("cli/", PURE + ["gif/", "translations/", "pictures/", "catalogs/download/"] + FEATURES
-     + ["cli/"], ["QtCore", "QtGui", "QtWidgets", "QtNetwork", "QtCharts"]),
+     + ["cli/"], ["QtCore"]),
 ]
 
 # The window itself, which assembles the pages; nothing else includes a page or TFAtmo.

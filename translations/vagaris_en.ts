@@ -1176,6 +1176,10 @@ Files:
         <translation>Cannot read %1</translation>
     </message>
     <message>
+        <source>No se puede cargar %1: %2</source>
+        <translation>Cannot load %1: %2</translation>
+    </message>
+    <message>
         <source>No se puede leer %1: no es un archivo normal</source>
         <translation>Cannot read %1: not a regular file</translation>
     </message>

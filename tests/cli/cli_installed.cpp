@@ -91,6 +91,24 @@ TEST_F(InstalledTree, HoldsProgramsSamplesAndDesktopFiles) {
               24 * 2591);  // 2019-04-27 to 2026-05-31
 }
 
+// The installed executable finds its plugins in the installed plugin folder: it draws the
+// orbit and the chart, and its bin folder holds the two programs only.
+TEST_F(InstalledTree, DrawsThroughTheInstalledPlugins) {
+    const vagaris::test::TempFolder user("vagaris-user");
+    const fs::path usr = tree_->dir / "usr";
+    const std::string comets = ShellQuoted((usr / "share/vagaris/samples/CometsCR.dat").string());
+    for (const char* picture : {"orbit.gif", "chart.bmp"}) {
+        SCOPED_TRACE(picture);
+        const std::string subcommand = picture[0] == 'o' ? "orbit" : "chart";
+        const fs::path out = user.dir / picture;
+        const std::string args = subcommand + " --catalog " + comets +
+                                 " --object 1 --at 01/04/1997 -o " + ShellQuoted(out.string());
+        EXPECT_EQ(Run(usr, args, user.dir, (user.dir / "data").string(), user.dir), 0);
+        EXPECT_GT(fs::file_size(out), 0u);
+    }
+    EXPECT_TRUE(fs::is_directory(usr / "bin" / VAGARIS_PLUGIN_DIR_FROM_BIN));
+}
+
 // A relative --catalog is looked for in the program folder: the command succeeds only when
 // that folder is the one expected.
 TEST_F(InstalledTree, FilesLiveInTheUserDataFolderEvenFromAReadOnlyMount) {
