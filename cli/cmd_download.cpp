@@ -22,6 +22,7 @@
 #include "cli/CliText.h"
 #include "cli/CommonOptions.h"
 #include "core/AtomicFile.h"
+#include "translations/Translations.h"
 
 namespace {
 
@@ -210,9 +211,8 @@ int Run(const cli::ParsedArgs& parsed) {
                                             [&](qint64 size) { progress.begin(size); });
         const auto work = QObject::connect(&downloader, &CatalogDownloader::work,
                                            [&](qint64 bytes) { progress.work(bytes); });
-        QString failure;
-        const bool ok = downloader.run(index, QString::fromStdString(session.ProgramDir + fileName),
-                                       year, &failure);
+        const bool ok =
+            downloader.run(index, QString::fromStdString(session.ProgramDir + fileName), year);
         QObject::disconnect(begin);
         QObject::disconnect(work);
         progress.end();
@@ -220,8 +220,10 @@ int Run(const cli::ParsedArgs& parsed) {
             std::printf("%s%s\n", session.ProgramDir.c_str(), fileName.c_str());
         } else {
             // The window's message on one line: its first line, then the file and the reason.
-            std::fprintf(stderr, "%s %s: %s\n", kDownloadErrorMessage, fileName.c_str(),
-                         failure.toStdString().c_str());
+            std::fprintf(stderr, "%s\n",
+                         cli::Say(kDownloadFailedLinePattern,
+                                  {fileName, downloader.lastFailure().text(TrCore).toStdString()})
+                             .c_str());
             anyFailed = true;
         }
         std::fflush(stdout);
