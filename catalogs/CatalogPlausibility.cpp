@@ -61,20 +61,21 @@ void CatalogPlausibility::endLine() {
     lineTooLong_ = false;
 }
 
-std::string CatalogPlausibility::problem() const {
-    if (bytes_ == 0 || !seenNonBlank_) return "el servidor envió un archivo vacío";
-    if (startsWithTag_) return "el servidor envió una página web en lugar del catálogo";
+std::optional<Message> CatalogPlausibility::problem() const {
+    if (bytes_ == 0 || !seenNonBlank_) return Message("el servidor envió un archivo vacío");
+    if (startsWithTag_) return Message("el servidor envió una página web en lugar del catálogo");
     if (lastByte_ != '\n' && lastByte_ != '\r')
-        return "el archivo llegó cortado (su última línea no termina)";
+        return Message("el archivo llegó cortado (su última línea no termina)");
     if (readableLines_ * 100 < nonBlankLines_ * kReadablePercent)
-        return "el archivo no es un catálogo de " +
-               std::string(kind_ == 'C' ? "cometas" : "asteroides") + " (solo " +
-               std::to_string(readableLines_) + " de " + std::to_string(nonBlankLines_) +
-               " líneas se leen)";
-    return {};
+        return Message(
+            kind_ == 'C' ? "el archivo no es un catálogo de cometas (solo %1 de %2 líneas se leen)"
+                         : "el archivo no es un catálogo de asteroides (solo %1 de %2 líneas "
+                           "se leen)",
+            {std::to_string(readableLines_), std::to_string(nonBlankLines_)});
+    return std::nullopt;
 }
 
-std::string CatalogPlausibilityProblem(std::string_view bytes, char kind) {
+std::optional<Message> CatalogPlausibilityProblem(std::string_view bytes, char kind) {
     CatalogPlausibility check(kind);
     check.feed(bytes);
     return check.problem();

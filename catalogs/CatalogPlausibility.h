@@ -2,8 +2,11 @@
 // Whether a downloaded body is plausibly a catalog of its kind, checked before it may replace
 // the catalog the user has: a server can answer "200 OK" with an empty body, an HTML error
 // page, or a body cut short on a connection that announced no length.
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "core/Message.h"
 
 namespace vagaris {
 
@@ -16,10 +19,10 @@ public:
 
     void feed(std::string_view bytes);
 
-    // Empty when the whole body is plausible: not empty, its last line ends with a line end,
+    // Nothing when the whole body is plausible: not empty, its last line ends with a line end,
     // and at least 90 % of its non-blank lines read with the layout (ReadElements accepts
-    // their elements). Otherwise why not, as one Spanish phrase for the user.
-    std::string problem() const;
+    // their elements). Otherwise why not, as one phrase for the user.
+    std::optional<Message> problem() const;
 
 private:
     void endLine();
@@ -36,7 +39,7 @@ private:
 };
 
 // The same check over a whole body at once.
-std::string CatalogPlausibilityProblem(std::string_view bytes, char kind);
+std::optional<Message> CatalogPlausibilityProblem(std::string_view bytes, char kind);
 
 // Whether one line (without its end) reads with the layout of `kind`.
 bool ReadsAsCatalogLine(const std::string& line, char kind);

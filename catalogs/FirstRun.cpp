@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "catalogs/CatalogInfo.h"
+#include "core/Message.h"
 #include "core/TextFile.h"
 
 namespace vagaris {
@@ -20,8 +21,8 @@ bool HoldsNoCatalog(const std::string& programDir) {
     return true;
 }
 
-std::string BundledSamplesDir(const std::string& executableDir,
-                              const std::string& sourceSamplesDir) {
+std::optional<std::string> BundledSamplesDir(const std::string& executableDir,
+                                             const std::string& sourceSamplesDir) {
     std::error_code ec;
     if (!executableDir.empty()) {
         const fs::path installed = fs::path(executableDir) / ".." / "share" / "vagaris" / "samples";
@@ -29,7 +30,7 @@ std::string BundledSamplesDir(const std::string& executableDir,
     }
     if (!sourceSamplesDir.empty() && fs::is_directory(sourceSamplesDir, ec))
         return sourceSamplesDir;
-    return {};
+    return std::nullopt;
 }
 
 int CopySampleCatalogs(const std::string& samplesDir, const std::string& programDir) {
@@ -40,14 +41,15 @@ int CopySampleCatalogs(const std::string& samplesDir, const std::string& program
         std::error_code ec;
         if (fs::exists(to, ec) || !fs::is_regular_file(from, ec)) continue;
         std::ifstream in(from, std::ios::binary);
-        if (!in.is_open()) throw std::runtime_error("No se pudo leer " + from.string());
+        const Message unreadable("No se pudo leer %1", {from.string()});
+        if (!in.is_open()) throw EMessage(unreadable);
         const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-        if (in.bad()) throw std::runtime_error("No se pudo leer " + from.string());
+        if (in.bad()) throw EMessage(unreadable);
         const auto time = fs::last_write_time(from, ec);
-        if (ec) throw std::runtime_error("No se pudo leer " + from.string());
+        if (ec) throw EMessage(unreadable);
         WriteFileAtomically(to.string(), bytes);
         fs::last_write_time(to, time, ec);
-        if (ec) throw std::runtime_error("No se pudo fechar " + to.string() + ": " + ec.message());
+        if (ec) throw EMessage(Message("No se pudo fechar %1: %2", {to.string(), ec.message()}));
         ++copied;
     }
     return copied;

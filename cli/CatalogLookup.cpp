@@ -19,22 +19,22 @@ std::string ExecutableDir() {
     return fs::current_path(ec).string();
 }
 
-std::string InstalledSamplesDir() {
+std::optional<std::string> InstalledSamplesDir() {
     // Where the package puts them beside the executables, as the window's first start looks
     // for them (catalogs/FirstRun.h); a build tree has none.
     std::error_code ec;
     const fs::path installed = fs::path(ExecutableDir()) / ".." / "share" / "vagaris" / "samples";
-    if (!fs::is_directory(installed, ec)) return {};
+    if (!fs::is_directory(installed, ec)) return std::nullopt;
     std::string dir = fs::weakly_canonical(installed, ec).string();
-    if (ec || dir.empty()) return {};
+    if (ec || dir.empty()) return std::nullopt;
     if (dir.back() != '/') dir += '/';
     return dir;
 }
 
 std::string SamplesNote() {
-    const std::string samples = InstalledSamplesDir();
-    if (samples.empty()) return {};
-    return Say(QT_TRANSLATE_NOOP("CoreText", "; los catálogos de ejemplo están en %1"), {samples});
+    const auto samples = InstalledSamplesDir();
+    if (!samples) return {};
+    return Say(QT_TRANSLATE_NOOP("CoreText", "; los catálogos de ejemplo están en %1"), {*samples});
 }
 
 std::string FindCatalogFile(const std::string& given, const std::string& programDir) {

@@ -2,6 +2,7 @@
 // Where a file named on the command line is, for every subcommand alike: as given (a relative
 // name from the current folder), else, for a relative name, in the program folder, where the
 // program keeps its catalogs. One lookup, so no subcommand looks in fewer places.
+#include <optional>
 #include <string>
 
 namespace vagaris::cli {
@@ -10,8 +11,8 @@ namespace vagaris::cli {
 std::string ExecutableDir();
 
 // The installed program's sample catalogs (/usr/share/vagaris/samples/ for the package: the
-// executables' ../share/vagaris/samples/), "" for a program run from its build tree.
-std::string InstalledSamplesDir();
+// executables' ../share/vagaris/samples/), nothing for a program run from its build tree.
+std::optional<std::string> InstalledSamplesDir();
 
 // The path of `given`: itself when something stands there (whatever it is: the reader judges
 // a FIFO or a folder), else programDir + given when that exists and `given` is relative. When

@@ -269,14 +269,14 @@ void PrintLines(const std::vector<std::string>& lines) {
     if (std::fflush(stdout) != 0 || std::ferror(stdout))
         throw std::runtime_error(
             Say(QT_TRANSLATE_NOOP("CoreText", "No se pudo escribir la salida: %1"),
-                {errno ? WriteFailureReason(errno) : std::string("error de escritura")}));
+                {errno ? WriteFailure(errno).text(TrCoreUtf8)
+                       : Say(QT_TRANSLATE_NOOP("CoreText", "error de escritura"))}));
 }
 
 namespace {
 
-// A read failure in the interface language: its pattern translated, the path put back in it.
-// The size limit of a file too large is not kept apart from the message: that one stays as
-// thrown.
+// A read failure in the interface language: its pattern translated, the path (and the size
+// limit) put back in it.
 std::string ReadErrorText(const EReadError& e) {
     switch (e.failure()) {
         case ReadFailure::Unreadable: return Say(kUnreadablePattern, {e.path()});
@@ -284,7 +284,7 @@ std::string ReadErrorText(const EReadError& e) {
         case ReadFailure::Changed: return Say(kChangedPattern, {e.path()});
         case ReadFailure::TooLarge: break;
     }
-    return e.what();
+    return ErrorText(e, TrCoreUtf8);
 }
 
 }  // namespace
@@ -301,9 +301,10 @@ int RunGuarded(const std::function<int()>& body) {
         std::fprintf(stderr, "%s\n", ReadErrorText(e).c_str());
         return 1;
     } catch (const std::exception& e) {
-        // The fixed messages of the pure code are in the catalogue under their own text.
+        // The fixed messages of the pure code are in the catalogue under their own text, the
+        // others carry their pattern (core/Message.h).
         std::fflush(stdout);
-        std::fprintf(stderr, "%s\n", TrCoreUtf8(e.what()).c_str());
+        std::fprintf(stderr, "%s\n", ErrorText(e, TrCoreUtf8).c_str());
         return 1;
     }
 }

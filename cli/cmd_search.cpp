@@ -62,12 +62,11 @@ int Run(const cli::ParsedArgs& parsed) {
         parsed.has("--two-body"))
         cli::SetupSessionSettings(session, parsed);
     if (path.empty()) path = session.settings.MpcOrbPath;
-    if (const std::string problem = MpcOrbFileProblem(path); !problem.empty())
-        throw std::runtime_error(problem);
+    if (const auto problem = MpcOrbFileProblem(path)) throw EMessage(*problem);
 
     const std::string boxText = UpperCaseAscii(typed);
     const auto found = SearchMpcOrb(path, boxText);
-    if (!found) throw std::runtime_error(AsteroidNotFoundMessage(boxText));
+    if (!found) throw EMessage(AsteroidNotFoundMessage(boxText));
 
     std::optional<SelectionTexts> texts;
     if (withCircumstances) {

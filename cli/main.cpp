@@ -36,8 +36,9 @@ int WithStandardOutputChecked(int code) {
     if (code != 0) return code;  // the failure has been told already
     errno = 0;
     if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return code;
-    const std::string reason =
-        errno != 0 ? vagaris::WriteFailureReason(errno) : std::string("error de escritura");
+    const std::string reason = errno != 0
+                                   ? vagaris::WriteFailure(errno).text(TrCoreUtf8)
+                                   : Say(QT_TRANSLATE_NOOP("CoreText", "error de escritura"));
     Print(stderr,
           Say(QT_TRANSLATE_NOOP("CoreText", "No se pudo escribir la salida: %1"), {reason}) + "\n");
     return 1;

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fstream>
+#include <optional>
 #include <string_view>
 
 namespace vagaris {
@@ -46,20 +47,20 @@ bool MayFollowLink(const std::string& link, const struct stat& linkStat) {
 
 // The file a path finally designates: symbolic links followed one by one, so that a dangling
 // link still names the file to create. Returns why it cannot be followed (a loop, another
-// user's link in a shared folder), empty when it can.
-std::string FollowLinks(const std::string& path, std::string& target) {
+// user's link in a shared folder), nothing when it can.
+std::optional<Message> FollowLinks(const std::string& path, std::string& target) {
     target = path;
     for (int hop = 0; hop < kMaxLinkHops; ++hop) {
         struct stat st;
-        if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return {};
-        if (!MayFollowLink(target, st)) return kForeignLinkReason;
+        if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return std::nullopt;
+        if (!MayFollowLink(target, st)) return Message(kForeignLinkReason);
         std::string link(std::size_t(st.st_size > 0 ? st.st_size : 255) + 1, '\0');
         const ssize_t n = ::readlink(target.c_str(), link.data(), link.size());
-        if (n < 0) return {};  // let the later steps report what is wrong
+        if (n < 0) return std::nullopt;  // let the later steps report what is wrong
         link.resize(std::size_t(n));
         target = (!link.empty() && link[0] == '/') ? link : ParentOf(target) + "/" + link;
     }
-    return WriteFailureReason(ELOOP);
+    return WriteFailure(ELOOP);
 }
 
 // The process's umask without changing it (umask() would, for a moment, for every thread).
@@ -90,32 +91,34 @@ long TemporaryOwner(const std::string& name) {
 
 }  // namespace
 
-EWriteError::EWriteError(const std::string& path, const std::string& reason)
-    : std::runtime_error("No se pudo escribir '" + path + "': " + reason),
+EWriteError::EWriteError(const std::string& path, const Message& reason)
+    : EMessage(Message(kCannotWritePattern, {path}, {reason})),
       path_(path),
-      reason_(reason) {}
+      reason_(reason.text()) {}
 
-std::string WriteFailureReason(int errnoValue) {
+Message WriteFailure(int errnoValue) {
     switch (errnoValue) {
-        case ENOSPC: return "disco lleno";
-        case EDQUOT: return "cuota de disco agotada";
+        case ENOSPC: return Message("disco lleno");
+        case EDQUOT: return Message("cuota de disco agotada");
         case EACCES:
-        case EPERM: return "sin permiso de escritura";
-        case EROFS: return "la carpeta es de solo lectura";
-        case EISDIR: return "es una carpeta";
-        case ENOENT: return "la carpeta no existe";
-        case ENOTDIR: return "una parte de la ruta no es una carpeta";
-        case ENAMETOOLONG: return "nombre demasiado largo";
-        case ELOOP: return "demasiados enlaces simbólicos";
-        case EFBIG: return "archivo demasiado grande";
-        case EIO: return "error de entrada/salida del disco";
+        case EPERM: return Message("sin permiso de escritura");
+        case EROFS: return Message("la carpeta es de solo lectura");
+        case EISDIR: return Message("es una carpeta");
+        case ENOENT: return Message("la carpeta no existe");
+        case ENOTDIR: return Message("una parte de la ruta no es una carpeta");
+        case ENAMETOOLONG: return Message("nombre demasiado largo");
+        case ELOOP: return Message("demasiados enlaces simbólicos");
+        case EFBIG: return Message("archivo demasiado grande");
+        case EIO: return Message("error de entrada/salida del disco");
         case EBUSY:
-        case ETXTBSY: return "el archivo está en uso";
+        case ETXTBSY: return Message("el archivo está en uso");
         case EMFILE:
-        case ENFILE: return "demasiados archivos abiertos";
-        default: return "error del sistema (código " + std::to_string(errnoValue) + ")";
+        case ENFILE: return Message("demasiados archivos abiertos");
+        default: return Message("error del sistema (código %1)", {std::to_string(errnoValue)});
     }
 }
+
+std::string WriteFailureReason(int errnoValue) { return WriteFailure(errnoValue).text(); }
 
 bool IsProgramTemporaryName(const std::string& fileName) { return TemporaryOwner(fileName) != 0; }
 
@@ -160,14 +163,14 @@ int RemoveStaleTemporaries(const std::string& dir) {
 
 AtomicFile::AtomicFile(const std::string& path) : path_(path) {
     if (path.empty()) fail(ENOENT);
-    if (const std::string refused = FollowLinks(path, target_); !refused.empty()) fail(refused);
+    if (const auto refused = FollowLinks(path, target_)) fail(*refused);
     struct stat st;
     const bool exists = ::stat(target_.c_str(), &st) == 0;
     if (!exists && errno != ENOENT) fail(errno);
     if (exists && S_ISDIR(st.st_mode)) fail(EISDIR);
     // Renaming over a device or a pipe would replace it by a plain file (as root even
     // /dev/null): only regular files are replaced.
-    if (exists && !S_ISREG(st.st_mode)) fail("no es un archivo normal");
+    if (exists && !S_ISREG(st.st_mode)) fail(Message("no es un archivo normal"));
 
     std::string name = NameOf(target_);
     if (name.size() > kMaxKeptNameBytes) name.resize(kMaxKeptNameBytes);
@@ -225,9 +228,9 @@ void AtomicFile::cancel() {
     temp_.clear();
 }
 
-void AtomicFile::fail(int errnoValue) { fail(WriteFailureReason(errnoValue)); }
+void AtomicFile::fail(int errnoValue) { fail(WriteFailure(errnoValue)); }
 
-void AtomicFile::fail(const std::string& reason) {
+void AtomicFile::fail(const Message& reason) {
     cancel();
     throw EWriteError(path_, reason);
 }

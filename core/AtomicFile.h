@@ -8,22 +8,31 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/Message.h"
+
 namespace vagaris {
 
+// The message of a file that could not be written: %1 the path, %2 the reason.
+inline constexpr const char* kCannotWritePattern = "No se pudo escribir '%1': %2";
+
 // A file that could not be written. what() is the line the user reads:
-// "No se pudo escribir '<path>': <reason>", the reason in Spanish (disco lleno, ...).
-class EWriteError : public std::runtime_error {
+// "No se pudo escribir '<path>': <reason>", the reason in Spanish (disco lleno, ...); the
+// message translates whole, its reason with it.
+class EWriteError : public EMessage {
 public:
-    EWriteError(const std::string& path, const std::string& reason);
+    EWriteError(const std::string& path, const Message& reason);
     const std::string& path() const { return path_; }
+    // The reason in Spanish, and as its catalogue entry.
     const std::string& reason() const { return reason_; }
+    const Message& reasonMessage() const { return message().texts().front(); }
 
 private:
     std::string path_, reason_;
 };
 
-// What an errno value of a failed write means to the user, in Spanish ("disco lleno",
-// "sin permiso de escritura", "es una carpeta", ...).
+// What an errno value of a failed write means to the user ("disco lleno", "sin permiso de
+// escritura", "es una carpeta", ..., "error del sistema (código <n>)"), and the same in Spanish.
+Message WriteFailure(int errnoValue);
 std::string WriteFailureReason(int errnoValue);
 
 // Every temporary file of the program is "." + the target's name + this marker + the
@@ -76,7 +85,7 @@ public:
 
 private:
     [[noreturn]] void fail(int errnoValue);
-    [[noreturn]] void fail(const std::string& reason);
+    [[noreturn]] void fail(const Message& reason);
 
     std::string path_;    // as given, for messages
     std::string target_;  // after following symbolic links

@@ -1,17 +1,21 @@
 #pragma once
 // The one error type for text that does not convert (numbers, dates, times) and for
 // element sets the computation cannot use. Its message is the exact text the user sees.
-#include <stdexcept>
 #include <string>
+#include <utility>
+
+#include "core/Message.h"
 
 namespace vagaris {
 
-class EConvertError : public std::runtime_error {
+class EConvertError : public EMessage {
 public:
-    explicit EConvertError(const std::string& message) : std::runtime_error(message) {}
+    // A fixed message (a literal or a constant): its own catalogue entry.
+    explicit EConvertError(const char* message) : EMessage(Message(message)) {}
+    explicit EConvertError(Message message) : EMessage(std::move(message)) {}
 };
 
-// "'%s' is not a valid floating point value" and its siblings, with the text in place of %s.
+// "'%1' is not a valid floating point value" and its siblings, with the text in place of %1.
 [[noreturn]] void ThrowInvalidFloat(const std::string& text);
 [[noreturn]] void ThrowInvalidInteger(const std::string& text);
 [[noreturn]] void ThrowInvalidDate(const std::string& text);

@@ -6,8 +6,6 @@
 
 #include <cerrno>
 
-#include "core/Words.h"
-
 namespace vagaris {
 
 namespace {
@@ -22,8 +20,8 @@ const char* PatternOf(ReadFailure failure) {
     return kUnreadablePattern;
 }
 
-std::string Message(ReadFailure failure, const std::string& path, std::uint64_t limitBytes) {
-    return FillPattern(PatternOf(failure), {path, std::to_string(limitBytes >> 20)});
+Message MessageOf(ReadFailure failure, const std::string& path, std::uint64_t limitBytes) {
+    return Message(PatternOf(failure), {path, std::to_string(limitBytes >> 20)});
 }
 
 // One read is at most this much, so a huge request still returns to look at errors [bytes].
@@ -32,7 +30,7 @@ constexpr std::size_t kMaxReadCall = std::size_t{1} << 30;
 }  // namespace
 
 EReadError::EReadError(ReadFailure failure, const std::string& path, std::uint64_t limitBytes)
-    : std::runtime_error(Message(failure, path, limitBytes)), failure_(failure), path_(path) {}
+    : EMessage(MessageOf(failure, path, limitBytes)), failure_(failure), path_(path) {}
 
 ReadableFile::ReadableFile(const std::string& path) : path_(path) {
     // O_NONBLOCK: opening a FIFO without a writer returns at once instead of waiting for one;

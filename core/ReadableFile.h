@@ -10,6 +10,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/Message.h"
+
 namespace vagaris {
 
 enum class ReadFailure {
@@ -27,8 +29,9 @@ inline constexpr const char* kTooLargePattern = "No se puede leer %1: el archivo
 inline constexpr const char* kChangedPattern =
     "No se puede leer %1: el archivo cambió durante la lectura";
 
-// What the reads throw; the message is the exact text the user sees, naming the file.
-class EReadError : public std::runtime_error {
+// What the reads throw; the message is the exact text the user sees, naming the file (and the
+// size limit), kept as its pattern and values so that it translates whole.
+class EReadError : public EMessage {
 public:
     EReadError(ReadFailure failure, const std::string& path, std::uint64_t limitBytes = 0);
     ReadFailure failure() const { return failure_; }

@@ -5,6 +5,10 @@
 namespace vagaris {
 
 std::string FillPattern(std::string_view pattern, std::initializer_list<std::string> args) {
+    return FillPattern(pattern, std::vector<std::string>(args));
+}
+
+std::string FillPattern(std::string_view pattern, const std::vector<std::string>& args) {
     std::string out;
     out.reserve(pattern.size() + 32);
     for (std::size_t k = 0; k < pattern.size(); ++k) {
@@ -12,7 +16,7 @@ std::string FillPattern(std::string_view pattern, std::initializer_list<std::str
         if (c == '%' && k + 1 < pattern.size() && pattern[k + 1] >= '1' && pattern[k + 1] <= '9') {
             const auto n = static_cast<std::size_t>(pattern[k + 1] - '1');
             if (n < args.size()) {
-                out += *(args.begin() + n);
+                out += args[n];
                 ++k;
                 continue;
             }

@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vagaris {
 
@@ -17,6 +18,7 @@ inline std::string SpanishWords(const char* spanish) { return spanish; }
 
 // `pattern` with %1, %2... replaced by the arguments in order (a translation may move them).
 std::string FillPattern(std::string_view pattern, std::initializer_list<std::string> args);
+std::string FillPattern(std::string_view pattern, const std::vector<std::string>& args);
 
 // A fixed-width heading over its separator line (runs of '-' mark the columns): the words over
 // each run are translated as one text and put back in the run's cells. A translation as long as

@@ -24,12 +24,13 @@ vagaris::TPixelBitmap PixelBitmapFromImage(const QImage& image) {
 namespace {
 
 // Through the program's one atomic writer (links followed, mode kept, temporary files the
-// next start recognises), its message becoming the library's error.
+// next start recognises), its message becoming the library's error; the writer's own error
+// stays nested in it, so that the message still translates whole (core/Message.h).
 void WriteGifBytes(const std::string& path, const std::string& bytes) {
     try {
         vagaris::WriteFileAtomically(path, bytes);
     } catch (const std::exception& e) {
-        throw vagaris::EGifException(e.what());
+        std::throw_with_nested(vagaris::EGifException(e.what()));
     }
 }
 

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "core/AtomicFile.h"
+#include "core/Message.h"
 #include "core/TextFile.h"
 #include "pictures/PictureNames.h"
 #include "pictures/GifFromImage.h"
@@ -17,9 +18,9 @@ QImage NormalisedPixels(const QImage& picture) {
     return picture.convertToFormat(QImage::Format_RGB888);
 }
 
-[[noreturn]] void ThrowCannotWrite(const QString& path, const QString& reason) {
-    throw std::runtime_error(
-        QStringLiteral("No se pudo escribir \"%1\": %2").arg(path, reason).toStdString());
+[[noreturn]] void ThrowCannotWrite(const QString& path, const vagaris::Message& reason) {
+    throw vagaris::EMessage(
+        vagaris::Message("No se pudo escribir \"%1\": %2", {path.toStdString()}, {reason}));
 }
 
 }  // namespace
@@ -51,10 +52,10 @@ void SavePicture(const QImage& picture, const QString& path) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!NormalisedPixels(picture).save(&buffer, "BMP"))
-        ThrowCannotWrite(path, QStringLiteral("no se pudo codificar la imagen"));
+        ThrowCannotWrite(path, vagaris::Message("no se pudo codificar la imagen"));
     try {
         vagaris::WriteFileAtomically(QFile::encodeName(path).toStdString(), bytes.toStdString());
     } catch (const vagaris::EWriteError& e) {
-        ThrowCannotWrite(path, QString::fromStdString(e.reason()));
+        ThrowCannotWrite(path, e.reasonMessage());
     }
 }

@@ -15,6 +15,7 @@
 #include "core/Angles.h"
 #include "core/AtomicFile.h"
 #include "core/Errors.h"
+#include "core/Message.h"
 #include "core/ReadableFile.h"
 #include "core/TextFile.h"
 #include "core/TextForms.h"
@@ -53,7 +54,7 @@ std::string EnsureDir(const fs::path& dir) {
     std::error_code ec;
     fs::create_directories(dir, ec);
     if (!fs::is_directory(dir))
-        throw std::runtime_error("No se pudo crear la carpeta '" + dir.string() + "'");
+        throw EMessage(Message("No se pudo crear la carpeta '%1'", {dir.string()}));
     return WithSeparator(dir.string());
 }
 

@@ -138,8 +138,7 @@ void TFAtmo::closeEvent(QCloseEvent* event) {
         vagaris::SaveSettings(session_.ProgramDir, session_.settings);
     } catch (const std::exception& e) {
         // The values are lost, but the user is told and the window still closes.
-        app_->dialogs().error(
-            this, tr("No se pudo guardar la configuración: ") + QString::fromStdString(e.what()));
+        app_->dialogs().error(this, tr("No se pudo guardar la configuración: %1").arg(TrError(e)));
     }
     event->accept();
 }
@@ -155,8 +154,7 @@ void TFAtmo::saveChangedSettings() {
     } catch (const std::exception& e) {
         if (saveFailureTold_) return;
         saveFailureTold_ = true;
-        app_->dialogs().error(
-            this, tr("No se pudo guardar la configuración: ") + QString::fromStdString(e.what()));
+        app_->dialogs().error(this, tr("No se pudo guardar la configuración: %1").arg(TrError(e)));
     }
 }
 
@@ -187,13 +185,13 @@ void TFAtmo::OfferCatalogs() {
         if (auto* page = pages_->findChild<QWidget*>(QStringLiteral("tsDescargas")))
             pages_->setCurrentWidget(page);
     } else if (answer == FirstRunDialog::Samples) {
-        const std::string samples = vagaris::BundledSamplesDir(
+        const auto samples = vagaris::BundledSamplesDir(
             QCoreApplication::applicationDirPath().toStdString(), VAGARIS_SOURCE_SAMPLES_DIR);
-        if (samples.empty()) {
+        if (!samples) {
             app_->dialogs().error(this, tr("No se encuentran los catálogos de ejemplo"));
             return;
         }
-        app_->guarded([&] { vagaris::CopySampleCatalogs(samples, session_.ProgramDir); });
+        app_->guarded([&] { vagaris::CopySampleCatalogs(*samples, session_.ProgramDir); });
     }
 }
 

@@ -40,9 +40,9 @@ bool AppController::guarded(const std::function<void()>& handler) {
         handler();
         return true;
     } catch (const std::exception& e) {
-        // A message of the pure code is its own identifier: the fixed ones are translated,
-        // those that quote a value stay as they are.
-        dialogs_.error(dialogParent_, TrCore(e.what()));
+        // A message of the pure code is its own identifier, or carries its pattern and values
+        // (core/Message.h): either way it is shown translated whole.
+        dialogs_.error(dialogParent_, TrError(e));
         return false;
     }
 }

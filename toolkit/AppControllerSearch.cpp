@@ -13,17 +13,16 @@ void AppController::searchMpcOrb(const QString& typed) {
     bool found = false;
     guarded([&] {
         const std::string& path = session_.settings.MpcOrbPath;
-        if (const std::string problem = vagaris::MpcOrbFileProblem(path); !problem.empty()) {
-            dialogs_.error(dialogParent_, TrCore(problem.c_str()));
+        if (const auto problem = vagaris::MpcOrbFileProblem(path)) {
+            dialogs_.error(dialogParent_, TrMessage(*problem));
             return;
         }
         if (typed.isEmpty()) return;
         // The box upper-cases what is typed; text set by program code is treated the same.
         const auto hit = vagaris::SearchMpcOrb(path, vagaris::UpperCaseAscii(typed.toStdString()));
         if (!hit) {
-            dialogs_.error(
-                dialogParent_,
-                QString::fromStdString(vagaris::AsteroidNotFoundMessage(typed.toStdString())));
+            dialogs_.error(dialogParent_,
+                           TrMessage(vagaris::AsteroidNotFoundMessage(typed.toStdString())));
             return;
         }
         installSearchHit(*hit);

@@ -60,6 +60,8 @@ namespace {
     QT_TRANSLATE_NOOP("CoreText", "Alt. máx. (Sol a -18°)"),
     QT_TRANSLATE_NOOP("CoreText", "Alt. máx. (Sol a -12°)"),
     QT_TRANSLATE_NOOP("CoreText", "Alt. máx. (Sol a -6°)"),
+    // The chart's pop-up item on a read-out date (outputs/charts/ChartControls.cpp)
+    QT_TRANSLATE_NOOP("CoreText", "Fijar Fecha: %1"),
     // Headings and header lines of the saved tables: the ephemeris table, the anti-tail list
     // and the tonight list (outputs/). Fixed-width headings keep their columns: an English word
     // is at most as long as its column.
@@ -133,6 +135,11 @@ namespace {
     QT_TRANSLATE_NOOP("CoreText",
                       "%1, líneas %2: valores no válidos; se usan los valores por omisión"),
     QT_TRANSLATE_NOOP("CoreText", " y "),
+    // A text that does not convert (core/Errors.cpp), %1 the text as typed
+    QT_TRANSLATE_NOOP("CoreText", "'%1' is not a valid floating point value"),
+    QT_TRANSLATE_NOOP("CoreText", "'%1' is not a valid integer value"),
+    QT_TRANSLATE_NOOP("CoreText", "'%1' is not a valid date"),
+    QT_TRANSLATE_NOOP("CoreText", "'%1' is not a valid time"),
     // Fixed messages of the pure code, shown as they are thrown (core/Errors.h and others)
     QT_TRANSLATE_NOOP("CoreText", "Elementos orbitales no válidos"),
     QT_TRANSLATE_NOOP("CoreText", "Fecha fuera de rango"),
@@ -141,7 +148,8 @@ namespace {
     QT_TRANSLATE_NOOP("CoreText",
                       "Fecha fuera del intervalo del modelo preciso (años 1000 a 2999)"),
     QT_TRANSLATE_NOOP("CoreText", "MPCOrb.dat no encontrado"),
-    QT_TRANSLATE_NOOP("CoreText", "Error descargando archivo"),
+    QT_TRANSLATE_NOOP("CoreText", "Error descargando archivo\n%1: %2"),
+    QT_TRANSLATE_NOOP("CoreText", "Error descargando archivo %1: %2"),
     // Why a catalog, MPCOrb.dat or the settings file cannot be read (core/ReadableFile.h)
     QT_TRANSLATE_NOOP("CoreText", "No se puede leer %1"),
     QT_TRANSLATE_NOOP("CoreText", "No se puede leer %1: no es un archivo normal"),
@@ -171,6 +179,45 @@ namespace {
     QT_TRANSLATE_NOOP("CoreText", "el servidor envió un archivo vacío"),
     QT_TRANSLATE_NOOP("CoreText", "el servidor envió una página web en lugar del catálogo"),
     QT_TRANSLATE_NOOP("CoreText", "el archivo llegó cortado (su última línea no termina)"),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "el archivo no es un catálogo de cometas (solo %1 de %2 líneas se leen)"),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "el archivo no es un catálogo de asteroides (solo %1 de %2 líneas se leen)"),
+    // What is wrong with the path given as MPCOrb.dat, and a search that found nothing
+    // (catalogs/mpcorb/MpcOrbSearch.cpp)
+    QT_TRANSLATE_NOOP("CoreText", "MPCOrb.dat: '%1' sin permiso de lectura"),
+    QT_TRANSLATE_NOOP("CoreText", "MPCOrb.dat: '%1' no se puede leer (código %2)"),
+    QT_TRANSLATE_NOOP("CoreText", "MPCOrb.dat: '%1' es una carpeta"),
+    QT_TRANSLATE_NOOP("CoreText", "MPCOrb.dat: '%1' es una tubería (FIFO), no un archivo"),
+    QT_TRANSLATE_NOOP("CoreText", "MPCOrb.dat: '%1' es un socket, no un archivo"),
+    QT_TRANSLATE_NOOP("CoreText", "MPCOrb.dat: '%1' es un dispositivo, no un archivo"),
+    QT_TRANSLATE_NOOP("CoreText", "Asteroide %1 no encontrado"),
+    // A file that could not be written, and why (core/AtomicFile.cpp)
+    QT_TRANSLATE_NOOP("CoreText", "No se pudo escribir '%1': %2"),
+    QT_TRANSLATE_NOOP("CoreText", "disco lleno"),
+    QT_TRANSLATE_NOOP("CoreText", "cuota de disco agotada"),
+    QT_TRANSLATE_NOOP("CoreText", "sin permiso de escritura"),
+    QT_TRANSLATE_NOOP("CoreText", "la carpeta es de solo lectura"),
+    QT_TRANSLATE_NOOP("CoreText", "es una carpeta"),
+    QT_TRANSLATE_NOOP("CoreText", "la carpeta no existe"),
+    QT_TRANSLATE_NOOP("CoreText", "una parte de la ruta no es una carpeta"),
+    QT_TRANSLATE_NOOP("CoreText", "nombre demasiado largo"),
+    QT_TRANSLATE_NOOP("CoreText", "demasiados enlaces simbólicos"),
+    QT_TRANSLATE_NOOP("CoreText", "archivo demasiado grande"),
+    QT_TRANSLATE_NOOP("CoreText", "error de entrada/salida del disco"),
+    QT_TRANSLATE_NOOP("CoreText", "el archivo está en uso"),
+    QT_TRANSLATE_NOOP("CoreText", "demasiados archivos abiertos"),
+    QT_TRANSLATE_NOOP("CoreText", "error del sistema (código %1)"),
+    QT_TRANSLATE_NOOP("CoreText", "no es un archivo normal"),
+    QT_TRANSLATE_NOOP("CoreText", "enlace simbólico de otro usuario en una carpeta compartida"),
+    // A picture that could not be written (pictures/PictureExport.cpp)
+    QT_TRANSLATE_NOOP("CoreText", "No se pudo escribir \"%1\": %2"),
+    QT_TRANSLATE_NOOP("CoreText", "no se pudo codificar la imagen"),
+    // The sample catalogs' copy and the program folder (catalogs/FirstRun.cpp,
+    // settings/SettingsFile.cpp)
+    QT_TRANSLATE_NOOP("CoreText", "No se pudo leer %1"),
+    QT_TRANSLATE_NOOP("CoreText", "No se pudo fechar %1: %2"),
+    QT_TRANSLATE_NOOP("CoreText", "No se pudo crear la carpeta '%1'"),
 };
 
 // The name the language choice shows for a translation, asked of the translation itself so
@@ -285,6 +332,14 @@ QString TrCore(const char* spanish) {
 }
 
 std::string TrCoreUtf8(const char* spanish) { return TrCore(spanish).toStdString(); }
+
+QString TrMessage(const vagaris::Message& message) {
+    return QString::fromStdString(message.text(TrCoreUtf8));
+}
+
+QString TrError(const std::exception& error) {
+    return QString::fromStdString(vagaris::ErrorText(error, TrCoreUtf8));
+}
 
 vagaris::UnitWords InterfaceUnitWords() {
     const vagaris::UnitWords spanish;

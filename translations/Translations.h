@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Message.h"
 #include "core/UnitWords.h"
 #include "settings/Language.h"
 
@@ -49,6 +50,11 @@ QLocale InterfaceLocale();
 // identifiers is in Translations.cpp, where lupdate finds them.
 QString TrCore(const char* spanish);
 std::string TrCoreUtf8(const char* spanish);
+// A message of the pure code in the interface language: its pattern translated whole, its
+// values put back in. The patterns are in the same catalogue.
+QString TrMessage(const vagaris::Message& message);
+// What an error says in the interface language (vagaris::ErrorText with TrCoreUtf8).
+QString TrError(const std::exception& error);
 
 // The unit words of the pure text layouts in the interface language.
 vagaris::UnitWords InterfaceUnitWords();

@@ -1136,10 +1136,6 @@ Files:
         <translation>MPCOrb.dat not found</translation>
     </message>
     <message>
-        <source>Error descargando archivo</source>
-        <translation>Error downloading file</translation>
-    </message>
-    <message>
         <source>Modelo preciso (topocéntrico, J2000 astrométrico)</source>
         <translation>Precise model (topocentric, J2000 astrometric)</translation>
     </message>
@@ -1791,6 +1787,164 @@ Help: vagaris-cli --help, vagaris-cli &lt;command&gt; --help
         <source>el archivo llegó cortado (su última línea no termina)</source>
         <translation>the file arrived cut short (its last line does not end)</translation>
     </message>
+    <message>
+        <source>Error descargando archivo
+%1: %2</source>
+        <translation>Error downloading file
+%1: %2</translation>
+    </message>
+    <message>
+        <source>Error descargando archivo %1: %2</source>
+        <translation>Error downloading file %1: %2</translation>
+    </message>
+    <message>
+        <source>el archivo no es un catálogo de cometas (solo %1 de %2 líneas se leen)</source>
+        <translation>the file is not a catalog of comets (only %1 of %2 lines read)</translation>
+    </message>
+    <message>
+        <source>el archivo no es un catálogo de asteroides (solo %1 de %2 líneas se leen)</source>
+        <translation>the file is not a catalog of minor planets (only %1 of %2 lines read)</translation>
+    </message>
+    <message>
+        <source>MPCOrb.dat: &apos;%1&apos; sin permiso de lectura</source>
+        <translation>MPCOrb.dat: &apos;%1&apos; has no read permission</translation>
+    </message>
+    <message>
+        <source>MPCOrb.dat: &apos;%1&apos; no se puede leer (código %2)</source>
+        <translation>MPCOrb.dat: &apos;%1&apos; cannot be read (code %2)</translation>
+    </message>
+    <message>
+        <source>MPCOrb.dat: &apos;%1&apos; es una carpeta</source>
+        <translation>MPCOrb.dat: &apos;%1&apos; is a folder</translation>
+    </message>
+    <message>
+        <source>MPCOrb.dat: &apos;%1&apos; es una tubería (FIFO), no un archivo</source>
+        <translation>MPCOrb.dat: &apos;%1&apos; is a pipe (FIFO), not a file</translation>
+    </message>
+    <message>
+        <source>MPCOrb.dat: &apos;%1&apos; es un socket, no un archivo</source>
+        <translation>MPCOrb.dat: &apos;%1&apos; is a socket, not a file</translation>
+    </message>
+    <message>
+        <source>MPCOrb.dat: &apos;%1&apos; es un dispositivo, no un archivo</source>
+        <translation>MPCOrb.dat: &apos;%1&apos; is a device, not a file</translation>
+    </message>
+    <message>
+        <source>Asteroide %1 no encontrado</source>
+        <translation>Minor planet %1 not found</translation>
+    </message>
+    <message>
+        <source>No se pudo escribir &apos;%1&apos;: %2</source>
+        <translation>Could not write &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>disco lleno</source>
+        <translation>disk full</translation>
+    </message>
+    <message>
+        <source>cuota de disco agotada</source>
+        <translation>disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>sin permiso de escritura</source>
+        <translation>no write permission</translation>
+    </message>
+    <message>
+        <source>la carpeta es de solo lectura</source>
+        <translation>the folder is read-only</translation>
+    </message>
+    <message>
+        <source>es una carpeta</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>la carpeta no existe</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>una parte de la ruta no es una carpeta</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>nombre demasiado largo</source>
+        <translation>name too long</translation>
+    </message>
+    <message>
+        <source>demasiados enlaces simbólicos</source>
+        <translation>too many symbolic links</translation>
+    </message>
+    <message>
+        <source>archivo demasiado grande</source>
+        <translation>file too large</translation>
+    </message>
+    <message>
+        <source>error de entrada/salida del disco</source>
+        <translation>disk input/output error</translation>
+    </message>
+    <message>
+        <source>el archivo está en uso</source>
+        <translation>the file is in use</translation>
+    </message>
+    <message>
+        <source>demasiados archivos abiertos</source>
+        <translation>too many open files</translation>
+    </message>
+    <message>
+        <source>error del sistema (código %1)</source>
+        <translation>system error (code %1)</translation>
+    </message>
+    <message>
+        <source>no es un archivo normal</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>enlace simbólico de otro usuario en una carpeta compartida</source>
+        <translation>another user&apos;s symbolic link in a shared folder</translation>
+    </message>
+    <message>
+        <source>No se pudo escribir &quot;%1&quot;: %2</source>
+        <translation>Could not write &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>no se pudo codificar la imagen</source>
+        <translation>the picture could not be encoded</translation>
+    </message>
+    <message>
+        <source>No se pudo leer %1</source>
+        <translation>Could not read %1</translation>
+    </message>
+    <message>
+        <source>No se pudo fechar %1: %2</source>
+        <translation>Could not set the date of %1: %2</translation>
+    </message>
+    <message>
+        <source>No se pudo crear la carpeta &apos;%1&apos;</source>
+        <translation>Could not create the folder &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>error de escritura</source>
+        <translation>write error</translation>
+    </message>
+    <message>
+        <source>Fijar Fecha: %1</source>
+        <translation>Set date: %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; is not a valid floating point value</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; is not a valid integer value</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>&apos;%1&apos; is not a valid date</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid time</source>
+        <translation>&apos;%1&apos; is not a valid time</translation>
+    </message>
 </context>
 <context>
     <name>DescargasPage</name>
@@ -2130,10 +2284,6 @@ Help: vagaris-cli --help, vagaris-cli &lt;command&gt; --help
         <translation>Settings</translation>
     </message>
     <message>
-        <source>No se pudo guardar la configuración: </source>
-        <translation>Could not save the settings: </translation>
-    </message>
-    <message>
         <source>No hay catálogos en %1.</source>
         <translation>There are no catalogs in %1.</translation>
     </message>
@@ -2152,6 +2302,10 @@ Help: vagaris-cli --help, vagaris-cli &lt;command&gt; --help
     <message>
         <source>No se encuentran los catálogos de ejemplo</source>
         <translation>The sample catalogs cannot be found</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar la configuración: %1</source>
+        <translation>Could not save the settings: %1</translation>
     </message>
 </context>
 <context>

@@ -14,9 +14,18 @@
 #include "catalogs/download/DownloadPlan.h"
 #include "core/AtomicFile.h"
 
+DownloadFailure DownloadFailure::Of(const vagaris::Message& message) {
+    QStringList values;
+    for (const std::string& value : message.values())
+        values.push_back(QString::fromStdString(value));
+    return {QByteArray(message.pattern()), values, message.texts()};
+}
+
 QString DownloadFailure::text(QString (*translate)(const char*)) const {
     const QString spanish = QString::fromUtf8(reason);
     const QString pattern = translate ? translate(reason.constData()) : spanish;
+    QStringList args = values;
+    for (const vagaris::Message& part : texts) args.push_back(Of(part).text(translate));
     QString out;
     out.reserve(pattern.size());
     for (qsizetype k = 0; k < pattern.size(); ++k) {
@@ -24,8 +33,8 @@ QString DownloadFailure::text(QString (*translate)(const char*)) const {
         if (c == u'%' && k + 1 < pattern.size() && pattern[k + 1] >= u'1' &&
             pattern[k + 1] <= u'9') {
             const int n = pattern[k + 1].unicode() - u'1';
-            if (n < values.size()) {
-                out += values[n];
+            if (n < args.size()) {
+                out += args[n];
                 ++k;
                 continue;
             }
@@ -95,7 +104,7 @@ bool CatalogDownloader::openTarget(const QString& targetPath) {
     try {
         file_ = std::make_unique<vagaris::AtomicFile>(QFile::encodeName(targetPath).toStdString());
     } catch (const vagaris::EWriteError& e) {
-        refused_ = {e.what(), {}};
+        refused_ = DownloadFailure::Of(e.message());
         return false;
     }
     check_ = std::make_unique<vagaris::CatalogPlausibility>(
@@ -194,7 +203,7 @@ void CatalogDownloader::onReadyRead() {
     try {
         file_->write(bytes.constData(), std::size_t(bytes.size()));
     } catch (const vagaris::EWriteError& e) {
-        refused_ = {e.what(), {}};
+        refused_ = DownloadFailure::Of(e.message());
         reply_->abort();
         return;
     }
@@ -237,8 +246,8 @@ void CatalogDownloader::onFinished() {
     else if (announced_ >= 0 && received_ != announced_)
         failure = {"cuerpo incompleto: %1 de %2 bytes",
                    {QString::number(received_), QString::number(announced_)}};
-    else
-        failure = {QByteArray::fromStdString(check_->problem()), {}};
+    else if (const auto problem = check_->problem())
+        failure = DownloadFailure::Of(*problem);
     reply_ = nullptr;
     if (!failure.isEmpty()) {
         finish(false, failure);
@@ -247,7 +256,7 @@ void CatalogDownloader::onFinished() {
     try {
         file_->commit();
     } catch (const vagaris::EWriteError& e) {
-        finish(false, {e.what(), {}});
+        finish(false, DownloadFailure::Of(e.message()));
         return;
     }
     finish(true, {});

@@ -12,8 +12,10 @@
 #include <QStringList>
 #include <QUrl>
 #include <memory>
+#include <vector>
 
 #include "catalogs/download/DownloadPlan.h"
+#include "core/Message.h"
 
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -26,10 +28,15 @@ class CatalogPlausibility;
 // Why a transfer failed, kept apart from its values so that the window can show it in the
 // interface language: `reason` is a Spanish text of the translation catalogue (UTF-8, "%1",
 // "%2"... standing for `values` in order), or a message that is not in it (a disk error's, a
-// cancel's), which then shows as it is.
+// cancel's), which then shows as it is. `texts`, after the values, are phrases of their own
+// (a disk error's reason), translated with it.
 struct DownloadFailure {
     QByteArray reason;
     QStringList values;
+    std::vector<vagaris::Message> texts = {};
+
+    // A failure the pure code tells as a message: a write error, a body that is no catalog.
+    static DownloadFailure Of(const vagaris::Message& message);
 
     bool isEmpty() const { return reason.isEmpty(); }
     // The reason with its values put in, after `translate` (TrCore's signature) when given:

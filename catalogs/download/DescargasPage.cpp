@@ -85,8 +85,8 @@ QString DescargasPage::failureText(const DownloadFailure& failure) const {
     // The reason tells the user whether to retry later, on a better line, or not at all (the
     // server refuses, its address is wrong); the file is named as vagaris-cli names it.
     const auto& catalog = vagaris::kCatalogs[std::size_t(DownloadSlot - 1)];
-    return TrCore(vagaris::kDownloadErrorMessage) + u'\n' + QString::fromLatin1(catalog.fileName) +
-           QStringLiteral(": ") + failure.text(TrCore);
+    return TrCore(vagaris::kDownloadFailedPattern)
+        .arg(QString::fromLatin1(catalog.fileName), failure.text(TrCore));
 }
 
 void DescargasPage::IdHTTP1WorkBegin(qint64 announcedSize) { DownloadSize = announcedSize; }

@@ -17,7 +17,10 @@ inline constexpr const char* kMpcBrightUrlVariable = "VAGARIS_MPC_BRIGHT_URL";
 
 inline constexpr const char* kDownloadAccept = "text/html, */*";
 inline constexpr const char* kDownloadUserAgent = "Mozilla/3.0 (compatible; Indy Library)";
-inline constexpr const char* kDownloadErrorMessage = "Error descargando archivo";
+// A failed download, %1 the catalog's file name and %2 why: the window's message on two
+// lines, vagaris-cli's on one.
+inline constexpr const char* kDownloadFailedPattern = "Error descargando archivo\n%1: %2";
+inline constexpr const char* kDownloadFailedLinePattern = "Error descargando archivo %1: %2";
 
 // Bounds of one transfer, so that a server that never stops sending, never finishes its
 // answer or falls silent cannot fill the memory or the disk, nor hold the program for ever.

@@ -54,8 +54,8 @@ bool DesignationContains(const char* data, std::size_t length, const std::string
 
 }  // namespace
 
-std::string AsteroidNotFoundMessage(const std::string& typed) {
-    return "Asteroide " + typed + " no encontrado";
+Message AsteroidNotFoundMessage(const std::string& typed) {
+    return Message("Asteroide %1 no encontrado", {typed});
 }
 
 bool MpcOrbFileExists(const std::string& path) {
@@ -63,20 +63,22 @@ bool MpcOrbFileExists(const std::string& path) {
     return !path.empty() && std::filesystem::is_regular_file(path, ec);
 }
 
-std::string MpcOrbFileProblem(const std::string& path) {
-    if (path.empty()) return kMpcOrbNotFoundMessage;
+std::optional<Message> MpcOrbFileProblem(const std::string& path) {
+    if (path.empty()) return Message(kMpcOrbNotFoundMessage);
     struct stat st;
     if (::stat(path.c_str(), &st) != 0) {
-        if (errno == ENOENT || errno == ENOTDIR) return kMpcOrbNotFoundMessage;
-        if (errno == EACCES) return "MPCOrb.dat: '" + path + "' sin permiso de lectura";
-        return "MPCOrb.dat: '" + path + "' no se puede leer (código " + std::to_string(errno) + ")";
+        if (errno == ENOENT || errno == ENOTDIR) return Message(kMpcOrbNotFoundMessage);
+        if (errno == EACCES) return Message("MPCOrb.dat: '%1' sin permiso de lectura", {path});
+        return Message("MPCOrb.dat: '%1' no se puede leer (código %2)",
+                       {path, std::to_string(errno)});
     }
-    if (S_ISREG(st.st_mode)) return {};
-    const std::string what = S_ISDIR(st.st_mode)    ? "es una carpeta"
-                             : S_ISFIFO(st.st_mode) ? "es una tubería (FIFO), no un archivo"
-                             : S_ISSOCK(st.st_mode) ? "es un socket, no un archivo"
-                                                    : "es un dispositivo, no un archivo";
-    return "MPCOrb.dat: '" + path + "' " + what;
+    if (S_ISREG(st.st_mode)) return std::nullopt;
+    const char* what = S_ISDIR(st.st_mode) ? "MPCOrb.dat: '%1' es una carpeta"
+                       : S_ISFIFO(st.st_mode)
+                           ? "MPCOrb.dat: '%1' es una tubería (FIFO), no un archivo"
+                       : S_ISSOCK(st.st_mode) ? "MPCOrb.dat: '%1' es un socket, no un archivo"
+                                              : "MPCOrb.dat: '%1' es un dispositivo, no un archivo";
+    return Message(what, {path});
 }
 
 std::optional<std::string> FindMpcOrbLine(const std::string& path, const std::string& key,

@@ -5,19 +5,20 @@
 #include <string>
 
 #include "core/ElementRecord.h"
+#include "core/Message.h"
 
 namespace vagaris {
 
 inline constexpr const char* kMpcOrbNotFoundMessage = "MPCOrb.dat no encontrado";
-// "Asteroide " + the text as typed + " no encontrado".
-std::string AsteroidNotFoundMessage(const std::string& typed);
+// "Asteroide <the text as typed> no encontrado".
+Message AsteroidNotFoundMessage(const std::string& typed);
 
 // True when `path` names an existing regular file (a folder does not count).
 bool MpcOrbFileExists(const std::string& path);
-// Empty when `path` names a regular file; otherwise the one line that says what it is
+// Nothing when `path` names a regular file; otherwise the one line that says what it is
 // instead: kMpcOrbNotFoundMessage when nothing is there, "MPCOrb.dat: '<path>' es una
 // carpeta" and its siblings for a folder, a FIFO, a device or a path that cannot be looked at.
-std::string MpcOrbFileProblem(const std::string& path);
+std::optional<Message> MpcOrbFileProblem(const std::string& path);
 
 // Only lines longer than this are orbit lines; the header and the blank separator are shorter.
 inline constexpr std::size_t kMpcOrbMinLineLength = 171;  // [characters]

@@ -19,6 +19,7 @@
 #include "cli/CliText.h"
 #include "cli/Plugins.h"
 #include "core/AtomicFile.h"
+#include "translations/Translations.h"
 
 namespace {
 
@@ -158,9 +159,8 @@ extern "C" Q_DECL_EXPORT int vagaris_download_catalogs(
                                             [&](qint64 size) { progress.begin(size); });
         const auto work = QObject::connect(&downloader, &CatalogDownloader::work,
                                            [&](qint64 bytes) { progress.work(bytes); });
-        QString failure;
-        const bool ok = downloader.run(index, QString::fromStdString(request.programDir + fileName),
-                                       request.year, &failure);
+        const bool ok = downloader.run(
+            index, QString::fromStdString(request.programDir + fileName), request.year);
         QObject::disconnect(begin);
         QObject::disconnect(work);
         progress.end();
@@ -168,8 +168,10 @@ extern "C" Q_DECL_EXPORT int vagaris_download_catalogs(
             std::printf("%s%s\n", request.programDir.c_str(), fileName.c_str());
         } else {
             // The window's message on one line: its first line, then the file and the reason.
-            std::fprintf(stderr, "%s %s: %s\n", kDownloadErrorMessage, fileName.c_str(),
-                         failure.toStdString().c_str());
+            std::fprintf(stderr, "%s\n",
+                         cli::Say(kDownloadFailedLinePattern,
+                                  {fileName, downloader.lastFailure().text(TrCore).toStdString()})
+                             .c_str());
             anyFailed = true;
         }
         std::fflush(stdout);

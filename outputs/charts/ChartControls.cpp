@@ -65,8 +65,8 @@ ChartReadout ChartReadoutTexts(const ChartSamples& samples, int index) {
     return out;
 }
 
-std::string ChartPopupCaption(const std::string& readoutDate) {
-    return "Fijar Fecha: " + readoutDate.substr(0, 10);
+std::string ChartPopupCaption(const std::string& readoutDate, Words words) {
+    return FillPattern(words("Fijar Fecha: %1"), {readoutDate.substr(0, 10)});
 }
 
 Instant ChartPopupInstant(const std::string& readoutDate) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/Time.h"
+#include "core/Words.h"
 
 namespace vagaris {
 
@@ -43,8 +44,9 @@ struct ChartReadout {
 };
 ChartReadout ChartReadoutTexts(const ChartSamples& samples, int index);
 
-// The pop-up item's caption for the read-out date: "Fijar Fecha: " + its first 10 characters.
-std::string ChartPopupCaption(const std::string& readoutDate);
+// The pop-up item's caption for the read-out date, "Fijar Fecha: <its first 10 characters>", in
+// the language of `words`.
+std::string ChartPopupCaption(const std::string& readoutDate, Words words = SpanishWords);
 // The day of the read-out date at 00:00. Throws EConvertError for a text that is no date.
 Instant ChartPopupInstant(const std::string& readoutDate);
 

@@ -26,6 +26,7 @@
 #include "toolkit/AppController.h"
 #include "toolkit/BusyCursor.h"
 #include "toolkit/Dialogs.h"
+#include "translations/Translations.h"
 
 using namespace vagaris;
 
@@ -332,7 +333,7 @@ void TablasPage::PopupMenu1Popup() {
     const QString date = readoutDate_->text();
     setDateAction_->setEnabled(!date.isEmpty());
     setDateAction_->setText(date.isEmpty() ? tr(kPopupItemCaption)
-                                           : Q(ChartPopupCaption(date.toStdString())));
+                                           : Q(ChartPopupCaption(date.toStdString(), TrCoreUtf8)));
 }
 
 void TablasPage::Fijarfecha1Click() {

@@ -8,6 +8,7 @@
 #include "catalogs/LineFormats.h"
 #include "catalogs/mpcorb/MpcOrbSearch.h"
 #include "core/Errors.h"
+#include "core/Message.h"
 #include "core/TextForms.h"
 
 namespace vagaris::tonight {
@@ -43,8 +44,7 @@ std::vector<CatalogObject> LoadCatalogObjects(const std::vector<Source>& sources
         result.catalogNames.push_back(BaseName(source.path));
         result.catalogPaths.push_back(source.path);
         if (source.kind == Source::Kind::MpcOrb) {
-            if (const std::string problem = MpcOrbFileProblem(source.path); !problem.empty())
-                throw std::runtime_error(problem);
+            if (const auto problem = MpcOrbFileProblem(source.path)) throw EMessage(*problem);
             continue;
         }
         if (skipMissing && !std::filesystem::exists(source.path)) {

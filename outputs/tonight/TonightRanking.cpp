@@ -19,6 +19,7 @@
 #include "core/Errors.h"
 #include "core/Kepler.h"
 #include "core/PositionModel.h"
+#include "core/ReadableFile.h"
 #include "core/Sun.h"
 #include "core/TextForms.h"
 #include "core/precise/PreciseSession.h"
@@ -400,7 +401,7 @@ Result RankTonight(const Request& request, const std::vector<Source>& sources,
         if (sources[s].kind != Source::Kind::MpcOrb) continue;
         const std::string& path = sources[s].path;
         const auto stamp = StampOf(path);
-        if (!stamp) throw std::runtime_error("No se puede leer " + path);
+        if (!stamp) throw EReadError(ReadFailure::Unreadable, path);
         result.files.push_back(*stamp);
         ParallelReadOptions read;
         read.threads = workers;

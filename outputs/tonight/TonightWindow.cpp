@@ -335,9 +335,8 @@ void TonightWindow::calcularClick() {
                 options.dedupe = true;
                 break;
             case MpcOrb:
-                if (const std::string problem = MpcOrbFileProblem(s.settings.MpcOrbPath);
-                    !problem.empty())
-                    throw std::runtime_error(problem);
+                if (const auto problem = MpcOrbFileProblem(s.settings.MpcOrbPath))
+                    throw EMessage(*problem);
                 sources.push_back({s.settings.MpcOrbPath, tonight::Source::Kind::MpcOrb});
                 break;
             default: {
@@ -368,7 +367,7 @@ void TonightWindow::calcularClick() {
             result =
                 std::make_shared<tonight::Result>(tonight::RankTonight(request, sources, options));
         } catch (const std::exception& e) {
-            error = TrCore(e.what());
+            error = TrError(e);
         }
         QMetaObject::invokeMethod(
             this, [this, result, error] { finished(result, error); }, Qt::QueuedConnection);
@@ -459,7 +458,7 @@ void TonightWindow::guardarClick() {
                             csv ? tonight::CsvText(shown)
                                 : EncodeTextFile(tonight::TableLines(shown, {}, TrCoreUtf8)));
     } catch (const std::exception& e) {
-        app_.dialogs().error(this, QString::fromUtf8(e.what()));
+        app_.dialogs().error(this, TrError(e));
     }
 }
 

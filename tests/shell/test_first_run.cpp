@@ -37,7 +37,7 @@ TEST(FirstRun, SamplesBesideTheExecutablesComeFirst) {
     const fs::path bin = tree.dir / "usr" / "bin";
     fs::create_directories(bin);
     EXPECT_EQ(vagaris::BundledSamplesDir(bin.string(), VAGARIS_SAMPLES_DIR), VAGARIS_SAMPLES_DIR);
-    EXPECT_EQ(vagaris::BundledSamplesDir(bin.string(), (tree.dir / "none").string()), "");
+    EXPECT_EQ(vagaris::BundledSamplesDir(bin.string(), (tree.dir / "none").string()), std::nullopt);
     fs::create_directories(tree.dir / "usr" / "share" / "vagaris" / "samples");
     EXPECT_EQ(vagaris::BundledSamplesDir(bin.string(), VAGARIS_SAMPLES_DIR),
               (tree.dir / "usr" / "share" / "vagaris" / "samples").string());

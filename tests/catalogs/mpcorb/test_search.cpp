@@ -192,7 +192,7 @@ TEST(MpcOrbSearch, FileChecks) {
     EXPECT_FALSE(MpcOrbFileExists(VAGARIS_SAMPLES_DIR));  // a folder
     EXPECT_FALSE(MpcOrbFileExists(kExcerpt + ".missing"));
     EXPECT_THROW(FindMpcOrbLine(kExcerpt + ".missing", "(1)"), std::runtime_error);
-    EXPECT_EQ(AsteroidNotFoundMessage("2004 XX"), "Asteroide 2004 XX no encontrado");
+    EXPECT_EQ(AsteroidNotFoundMessage("2004 XX").text(), "Asteroide 2004 XX no encontrado");
 }
 
 // What is wrong with a path given as MPCOrb.dat, said as what it is: a pipe must not block
@@ -214,7 +214,10 @@ TEST(MpcOrbSearch, APathThatIsNotAFileIsReportedAsWhatItIs) {
         {fifo, "MPCOrb.dat: '" + fifo + "' es una tubería (FIFO), no un archivo"},
         {"/dev/null", "MPCOrb.dat: '/dev/null' es un dispositivo, no un archivo"},
     };
-    for (const auto& c : cases) EXPECT_EQ(MpcOrbFileProblem(c.path), c.problem) << c.path;
+    for (const auto& c : cases) {
+        const auto problem = MpcOrbFileProblem(c.path);
+        EXPECT_EQ(problem ? problem->text() : "", c.problem) << c.path;
+    }
 }
 
 }  // namespace
