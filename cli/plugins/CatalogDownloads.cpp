@@ -159,8 +159,8 @@ extern "C" Q_DECL_EXPORT int vagaris_download_catalogs(
                                             [&](qint64 size) { progress.begin(size); });
         const auto work = QObject::connect(&downloader, &CatalogDownloader::work,
                                            [&](qint64 bytes) { progress.work(bytes); });
-        const bool ok = downloader.run(
-            index, QString::fromStdString(request.programDir + fileName), request.year);
+        const bool ok = downloader.run(index, QString::fromStdString(request.programDir + fileName),
+                                       request.year);
         QObject::disconnect(begin);
         QObject::disconnect(work);
         progress.end();
