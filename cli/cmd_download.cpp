@@ -8,7 +8,6 @@
 #include <QObject>
 #include <QSocketNotifier>
 #include <array>
-#include <charconv>
 #include <csignal>
 #include <cstdio>
 #include <memory>
@@ -21,6 +20,7 @@
 #include "catalogs/download/DownloadPlan.h"
 #include "cli/CliText.h"
 #include "cli/CommonOptions.h"
+#include "cli/OptionValues.h"
 #include "core/AtomicFile.h"
 
 namespace {
@@ -33,28 +33,27 @@ constexpr std::array<const char*, 5> kCliNames{"comets", "neos", "critical", "di
 constexpr int kMaxTimeoutSeconds = 86400;
 
 constexpr cli::OptionSpec kDownloadOptions[] = {
-    {"--timeout", QT_TRANSLATE_NOOP("CoreText", "SEG"),
-     QT_TRANSLATE_NOOP("CoreText",
-                       "el tiempo máximo de la descarga de cada catálogo, de 1 a 86400 s (por "
-                       "defecto 1800)")},
-    {"--idle-timeout", QT_TRANSLATE_NOOP("CoreText", "SEG"),
-     QT_TRANSLATE_NOOP("CoreText",
-                       "cuánto se espera a un servidor que no envía nada, de 1 a 86400 s (por "
-                       "defecto 60)")},
+    {.name = "--timeout",
+     .value = QT_TRANSLATE_NOOP("CoreText", "SEG"),
+     .help = QT_TRANSLATE_NOOP("CoreText",
+                               "el tiempo máximo de la descarga de cada catálogo, %r s (%d)"),
+     .kind = cli::OptionKind::Integer,
+     .min = 1,
+     .max = kMaxTimeoutSeconds,
+     .rangeNote = cli::kRangeFromTo,
+     .fallback = "1800",  // kDefaultTransferSeconds
+     .defaultNote = cli::kDefaultIs},
+    {.name = "--idle-timeout",
+     .value = QT_TRANSLATE_NOOP("CoreText", "SEG"),
+     .help = QT_TRANSLATE_NOOP("CoreText",
+                               "cuánto se espera a un servidor que no envía nada, %r s (%d)"),
+     .kind = cli::OptionKind::Integer,
+     .min = 1,
+     .max = kMaxTimeoutSeconds,
+     .rangeNote = cli::kRangeFromTo,
+     .fallback = "60",  // kDefaultIdleSeconds
+     .defaultNote = cli::kDefaultIs},
 };
-
-int SecondsOption(const cli::ParsedArgs& args, const std::string& name, int fallback) {
-    if (!args.values.count(name)) return fallback;
-    const std::string text = args.value(name);
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size() || value < 1 ||
-        value > kMaxTimeoutSeconds)
-        throw cli::UsageError(
-            cli::Say(QT_TRANSLATE_NOOP("CoreText", "%1: se espera un entero de %2 a %3, no '%4'"),
-                     {name, "1", std::to_string(kMaxTimeoutSeconds), text}));
-    return value;
-}
 
 // SIGTERM and SIGINT while downloading: the handler only records the signal and writes a byte
 // to a pipe, which wakes the event loop; the transfer is then cancelled like any failed one
@@ -185,8 +184,8 @@ int Run(const cli::ParsedArgs& parsed) {
         throw cli::UsageError(
             cli::Say(QT_TRANSLATE_NOOP("CoreText", "download: un solo catálogo cada vez, o all")));
     const auto catalogs = CatalogsNamed(parsed.positional[0]);
-    const int transferSeconds = SecondsOption(parsed, "--timeout", kDefaultTransferSeconds);
-    const int idleSeconds = SecondsOption(parsed, "--idle-timeout", kDefaultIdleSeconds);
+    const int transferSeconds = cli::IntegerOrDefault(parsed, "--timeout");
+    const int idleSeconds = cli::IntegerOrDefault(parsed, "--idle-timeout");
     // Before the first temporary file exists, so that none outlives a signal.
     const StopSignals stopSignals;
     Session session;
