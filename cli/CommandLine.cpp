@@ -161,6 +161,12 @@ std::string ParsedArgs::value(const std::string& name, const std::string& fallba
     return it == values.end() || it->second.empty() ? fallback : it->second.back();
 }
 
+const OptionSpec* ParsedArgs::spec(const std::string& name) const {
+    for (const OptionSpec* o : specs)
+        if (name == o->name) return o;
+    return nullptr;
+}
+
 std::vector<std::string> ParsedArgs::all(const std::string& name) const {
     const auto it = values.find(name);
     return it == values.end() ? std::vector<std::string>{} : it->second;
@@ -207,6 +213,7 @@ ParsedArgs ParseCommandLine(const CommandSpec& command, const std::vector<std::s
         throw UsageError(S(error));
     }
     ParsedArgs parsed;
+    parsed.specs = known;
     for (const OptionSpec* o : known) {
         const QString bare = BareName(o->name);
         if (!parser.isSet(bare)) continue;
@@ -218,6 +225,10 @@ ParsedArgs ParseCommandLine(const CommandSpec& command, const std::vector<std::s
         }
     }
     for (const QString& p : parser.positionalArguments()) parsed.positional.push_back(S(p));
+    // A word no option takes, where the subcommand takes none: the one refusal of them all.
+    if (!command.arguments && !parsed.positional.empty())
+        throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "argumento inesperado: %1"),
+                             {parsed.positional.front()}));
     return parsed;
 }
 
@@ -238,7 +249,7 @@ std::string CommandHelp(const CommandSpec& command) {
     out += T(QT_TRANSLATE_NOOP("CoreText", "\nOpciones:\n"));
     auto add = [&](const OptionSpec& o) {
         out += "  " + OptionHead(o) + "\n";
-        out += "        " + Wrap(T(o.help), 79, "        ");
+        out += "        " + Wrap(OptionHelp(o), 79, "        ");
     };
     for (const auto& group : command.options)
         for (const OptionSpec& o : group) add(o);
@@ -318,7 +329,7 @@ std::string ManualPage(std::span<const CommandSpec* const> commands, const std::
             // Bold name, italic value.
             out += o.value ? ".TP\n.BI \"" + Roff(o.name) + " \" \"" + Roff(T(o.value)) + "\"\n"
                            : ".TP\n.B " + Roff(o.name) + "\n";
-            out += Roff(T(o.help)) + "\n";
+            out += Roff(OptionHelp(o)) + "\n";
         };
         for (const auto& group : c->options)
             for (const OptionSpec& o : group) add(o);

@@ -1,6 +1,8 @@
 #include "cli/CommonOptions.h"
 
 #include <cerrno>
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -10,6 +12,7 @@
 #include "catalogs/LineFormats.h"
 #include "cli/CatalogLookup.h"
 #include "cli/CliText.h"
+#include "cli/OptionValues.h"
 #include "core/ReadableFile.h"
 #include "core/AtomicFile.h"
 #include "catalogs/SessionCatalog.h"
@@ -25,34 +28,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
-int IntegerFlag(const ParsedArgs& args, const std::string& name, int lo, int hi) {
-    const std::string text = args.value(name);
-    int v;
-    try {
-        v = ParseInt(text);
-    } catch (const EConvertError&) {
-        throw UsageError(
-            Say(QT_TRANSLATE_NOOP("CoreText", "%1 espera un número entero: '%2'"), {name, text}));
-    }
-    if (v < lo || v > hi)
-        throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "%1 fuera de rango (%2 a %3): '%4'"),
-                             {name, std::to_string(lo), std::to_string(hi), text}));
-    return v;
-}
-
-// A scale (resolution, FWHM) in arcseconds: a number above 0.
-void RequirePositiveNumber(const ParsedArgs& args, const std::string& name) {
-    const std::string text = args.value(name);
-    double v;
-    try {
-        v = ParseFloat(text);
-    } catch (const EConvertError&) {
-        throw UsageError(
-            Say(QT_TRANSLATE_NOOP("CoreText", "%1 espera un número: '%2'"), {name, text}));
-    }
-    if (!(v > 0))
-        throw UsageError(
-            Say(QT_TRANSLATE_NOOP("CoreText", "%1 debe ser mayor que 0: '%2'"), {name, text}));
+// A --lat as the Configuración box holds it: a sign and two digits ("+40", "-05"), and a
+// fraction after them when the number has one ("+40.5").
+std::string LatitudeBoxText(double degrees) {
+    const double magnitude = std::fabs(degrees);
+    const int whole = static_cast<int>(magnitude);
+    char text[64];
+    std::snprintf(text, sizeof text, "%c%02d", degrees < 0 && magnitude > 0 ? '-' : '+', whole);
+    std::string out = text;
+    if (magnitude == whole) return out;
+    const auto end = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::fixed);
+    const std::string digits(text, end.ptr);
+    return out + digits.substr(digits.find('.'));
 }
 
 void Exclusive(const ParsedArgs& args, const std::string& a, const std::string& b) {
@@ -104,16 +91,8 @@ int ObjectNamed(const std::vector<std::string>& names, const std::string& typed,
 }  // namespace
 
 void ApplyModelOptions(Settings& settings, const ParsedArgs& args) {
-    if (args.has("--model")) {
-        const std::string m = args.value("--model");
-        if (m == "standard")
-            settings.Model = kStandardModelText;
-        else if (m == "precise")
-            settings.Model = kPreciseModelText;
-        else
-            throw UsageError(
-                Say(QT_TRANSLATE_NOOP("CoreText", "--model espera standard o precise: '%1'"), {m}));
-    }
+    if (const auto model = ChoiceOption(args, "--model"))
+        settings.Model = *model == 0 ? kStandardModelText : kPreciseModelText;
     if (args.has("--geocentric")) {
         if (!UsesPreciseModel(settings))
             throw UsageError(Say(QT_TRANSLATE_NOOP(
@@ -142,51 +121,26 @@ void SetupSessionSettings(Session& session, const ParsedArgs& args) {
         std::fprintf(stderr, "%s\n", problem->c_str());
 
     // The flags are written in the form the Configuración boxes hold: the latitude as a sign
-    // and two digits ("+40", "-05"), the height as four digits.
+    // and two digits ("+40", "-05"), the height as four digits. A latitude with a fraction
+    // keeps it after the two digits for the texts that quote it; the computations take the
+    // number itself (OptionsObserver).
+    if (const auto lat = RealOption(args, "--lat")) s.Lat = LatitudeBoxText(*lat);
+    if (const auto lon = RealOption(args, "--lon")) s.Lon = LongitudeText(*lon);
     char buf[16];
-    if (args.has("--lat")) {
-        std::snprintf(buf, sizeof buf, "%+03d", IntegerFlag(args, "--lat", -90, 90));
-        s.Lat = buf;
-    }
-    if (args.has("--lon")) {
-        const std::string text = args.value("--lon");
-        double v;
-        try {
-            v = ParseFloat(text);
-        } catch (const EConvertError&) {
-            throw UsageError(
-                Say(QT_TRANSLATE_NOOP("CoreText", "%1 espera un número: '%2'"), {"--lon", text}));
-        }
-        if (!(v >= -180 && v <= 180))
-            throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "%1 fuera de rango (%2 a %3): '%4'"),
-                                 {"--lon", "-180", "180", text}));
-        s.Lon = LongitudeText(v);
-    }
-    if (args.has("--alt")) {
-        std::snprintf(buf, sizeof buf, "%04d", IntegerFlag(args, "--alt", 0, 9999));
+    if (const auto alt = IntegerOption(args, "--alt")) {
+        std::snprintf(buf, sizeof buf, "%04d", *alt);
         s.Alt = buf;
     }
-    if (args.has("--res")) {
-        RequirePositiveNumber(args, "--res");
+    if (RealOption(args, "--res")) {
         s.Res = Trim(args.value("--res"));
         s.UseResolution = true;
     }
-    if (args.has("--fwhm")) {
-        RequirePositiveNumber(args, "--fwhm");
+    if (RealOption(args, "--fwhm")) {
         s.FWHM = Trim(args.value("--fwhm"));
         s.UseResolution = false;
     }
-    if (args.has("--exposure-format")) {
-        const std::string f = args.value("--exposure-format");
-        if (f == "seconds")
-            s.ExposureFormat = 0;
-        else if (f == "minsec")
-            s.ExposureFormat = 1;
-        else
-            throw UsageError(Say(
-                QT_TRANSLATE_NOOP("CoreText", "--exposure-format espera seconds o minsec: '%1'"),
-                {f}));
-    }
+    if (const auto format = ChoiceOption(args, "--exposure-format"))
+        s.ExposureFormat = static_cast<int>(*format);
     if (args.has("--polar")) s.Polar = true;
     if (args.has("--cartesian")) s.Polar = false;
     if (args.has("--per-minute")) s.PerMinute = true;
@@ -194,9 +148,27 @@ void SetupSessionSettings(Session& session, const ParsedArgs& args) {
     ApplyModelOptions(s, args);
 }
 
+std::string CatalogPath(Session& session, const std::string& given) {
+    // A subcommand that reads no settings (tisserand) still has the program folder to look in.
+    if (session.ProgramDir.empty()) session.ProgramDir = ResolveProgramDir(ExecutableDir());
+    return FindCatalogFile(given, session.ProgramDir);
+}
+
+Observer OptionsObserver(const Session& session, const ParsedArgs& args) {
+    Observer observer = ObserverFromSettings(session.settings);
+    if (const auto lat = RealOption(args, "--lat")) observer.latitudeDeg = *lat;
+    return observer;
+}
+
+bool ComputeCircumstancesFor(Session& session, const ParsedArgs& args, CircumstanceMode mode,
+                             double twilightLimit) {
+    if (!args.has("--lat")) return ComputeCircumstances(session, mode, twilightLimit);
+    if (session.Elements.Fecha.empty()) return false;  // no object chosen
+    return ComputeCircumstances(session, mode, OptionsObserver(session, args), twilightLimit);
+}
+
 void SetupSessionObject(Session& session, const ParsedArgs& args) {
-    if (!args.has("--catalog"))
-        throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "falta --catalog ARCHIVO")));
+    RequireOption(args, "--catalog");
     Exclusive(args, "--object", "--name");
     if (!args.has("--object") && !args.has("--name"))
         throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "falta --object N o --name TEXTO")));
@@ -204,17 +176,10 @@ void SetupSessionObject(Session& session, const ParsedArgs& args) {
     // Found before its format is asked: a missing file is missing, whatever its name. Whatever
     // stands at the name is the reader's to judge, on the opened file: a FIFO, a device or a
     // folder is "no es un archivo normal", not missing.
-    // A subcommand that reads no settings (tisserand) still has the program folder to look in.
-    if (session.ProgramDir.empty()) session.ProgramDir = ResolveProgramDir(ExecutableDir());
-    const fs::path path = FindCatalogFile(args.value("--catalog"), session.ProgramDir);
+    const fs::path path = CatalogPath(session, args.value("--catalog"));
 
     char kind = KindForFileName(path.filename().string());
-    if (args.has("--kind")) {
-        const std::string k = args.value("--kind");
-        if (k != "C" && k != "A")
-            throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "--kind espera C o A: '%1'"), {k}));
-        kind = k[0];
-    }
+    if (const auto k = ChoiceOption(args, "--kind")) kind = *k == 0 ? 'C' : 'A';
     if (kind == 0)
         throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText",
                                                "no se reconoce el formato de '%1': indique --kind "
@@ -226,15 +191,9 @@ void SetupSessionObject(Session& session, const ParsedArgs& args) {
     InstallCatalog(session, kind, std::move(lines));
     const std::vector<std::string>& names = session.SelectorNames;
     int index = -1;
-    if (args.has("--object")) {
+    if (const auto object = IntegerOption(args, "--object")) {
         const std::string text = args.value("--object");
-        int n;
-        try {
-            n = ParseInt(text);
-        } catch (const EConvertError&) {
-            throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "%1 espera un número entero: '%2'"),
-                                 {"--object", text}));
-        }
+        const int n = *object;
         if (n < 0 || n >= static_cast<int>(names.size()))
             throw std::runtime_error(
                 Say(QT_TRANSLATE_NOOP("CoreText", "No existe el objeto %1 en %2 (%3 objetos)"),

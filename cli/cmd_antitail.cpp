@@ -3,9 +3,9 @@
 // saves it (CR LF, Windows-1252).
 #include <QtGlobal>
 #include "catalogs/LineFormats.h"
-#include "cli/CatalogLookup.h"
 #include "cli/CliText.h"
 #include "cli/CommonOptions.h"
+#include "cli/OptionValues.h"
 #include "core/Errors.h"
 #include "core/TextFile.h"
 #include "core/TextForms.h"
@@ -19,25 +19,31 @@ using namespace vagaris;
 using namespace vagaris::cli;
 
 constexpr OptionSpec kOptions[] = {
-    {"--catalog", QT_TRANSLATE_NOOP("CoreText", "ARCHIVO"),
-     QT_TRANSLATE_NOOP("CoreText", "catálogo de cometas en el formato del MPC. Obligatoria.")},
-    {"--year", QT_TRANSLATE_NOOP("CoreText", "AAAA"),
-     QT_TRANSLATE_NOOP("CoreText", "el año de la búsqueda, de 1000 a 3000. Obligatoria.")},
-    {"-o", QT_TRANSLATE_NOOP("CoreText", "ARCHIVO"),
-     QT_TRANSLATE_NOOP(
+    {.name = "--catalog",
+     .value = QT_TRANSLATE_NOOP("CoreText", "ARCHIVO"),
+     .help = QT_TRANSLATE_NOOP("CoreText", "catálogo de cometas en el formato del MPC."),
+     .required = true},
+    // The standard model's years; the precise model takes its own.
+    {.name = "--year",
+     .value = QT_TRANSLATE_NOOP("CoreText", "AAAA"),
+     .help = QT_TRANSLATE_NOOP("CoreText", "el año de la búsqueda, %r."),
+     .kind = OptionKind::Integer,
+     .min = 1000,
+     .max = 3000,
+     .rangeNote = kRangeFromTo,
+     .required = true},
+    {.name = "-o",
+     .value = QT_TRANSLATE_NOOP("CoreText", "ARCHIVO"),
+     .help = QT_TRANSLATE_NOOP(
          "CoreText",
          "escribe la lista en ARCHIVO como la guarda la página (CR LF, Windows-1252) en lugar de "
-         "mostrarla (por defecto, en la salida estándar)")},
+         "mostrarla (%d)"),
+     .defaultNote = kDefaultToStandardOutput},
 };
 
 int Run(const ParsedArgs& parsed) {
-    if (!parsed.positional.empty())
-        throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "argumento inesperado: %1"),
-                             {parsed.positional.front()}));
-    if (!parsed.has("--catalog"))
-        throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "falta --catalog ARCHIVO")));
-    if (!parsed.has("--year"))
-        throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "falta --year AAAA")));
+    RequireOption(parsed, "--catalog");
+    RequireOption(parsed, "--year");
     int year = 0;
     try {
         year = ParseInt(parsed.value("--year"));
@@ -55,16 +61,13 @@ int Run(const ParsedArgs& parsed) {
     if (UsesPreciseModel(session.settings)) {
         if (year < kPreciseFirstYear || year > kPreciseLastYear)
             throw EConvertError(kPreciseRangeMessage);
-    } else if (year < 1000 || year > 3000) {
-        throw UsageError(
-            Say(QT_TRANSLATE_NOOP("CoreText", "--year fuera de rango (1000 a 3000): '%1'"),
-                {parsed.value("--year")}));
+    } else {
+        year = *IntegerOption(parsed, "--year");
     }
 
-    const auto lines =
-        ReadCatalogLines(FindCatalogFile(parsed.value("--catalog"), session.ProgramDir));
+    const auto lines = ReadCatalogLines(CatalogPath(session, parsed.value("--catalog")));
     const AntiTailListing listing =
-        AntiTailList(lines, year, ObserverFromSettings(session.settings), TrCoreUtf8);
+        AntiTailList(lines, year, OptionsObserver(session, parsed), TrCoreUtf8);
     if (parsed.has("-o"))
         WriteFileAtomically(parsed.value("-o"), EncodeTextFile(listing.lines));
     else

@@ -6,6 +6,7 @@
 #include "cli/CliText.h"
 #include "cli/Commands.h"
 #include "cli/CommonOptions.h"
+#include "cli/OptionValues.h"
 #include "cli/Plugins.h"
 #include "core/Errors.h"
 #include "core/TextForms.h"
@@ -17,9 +18,8 @@ using namespace vagaris::cli;
 
 namespace {
 
-int QuantityOption(const ParsedArgs& args, const std::string& option, int fallback) {
-    if (!args.has(option)) return fallback;
-    const std::string name = args.value(option);
+int QuantityOption(const ParsedArgs& args, const std::string& option) {
+    const std::string name = TextOrDefault(args, option);
     const auto item = ChartQuantityFromCliName(name);
     if (!item)
         throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText",
@@ -29,61 +29,54 @@ int QuantityOption(const ParsedArgs& args, const std::string& option, int fallba
     return *item;
 }
 
-int SpanOption(const ParsedArgs& args) {
-    if (!args.has("--span")) return 320;
-    const std::string text = args.value("--span");
-    int span = 0;
-    try {
-        span = ParseInt(text);
-    } catch (const EConvertError&) {
-        span = 0;
-    }
-    if (span < 1 || span > kMaxChartSpanDays)
-        throw UsageError(
-            Say(QT_TRANSLATE_NOOP("CoreText",
-                                  "chart: --span '%1' debe ser un número de días entre 1 y %2"),
-                {text, std::to_string(kMaxChartSpanDays)}));
-    return span;
-}
-
-ChartTwilight TwilightOption(const ParsedArgs& args) {
-    const std::string name = args.value("--twilight", "astro");
-    if (name == "astro") return ChartTwilight::Astronomical;
-    if (name == "nautical") return ChartTwilight::Nautical;
-    if (name == "civil") return ChartTwilight::Civil;
-    throw UsageError(
-        Say(QT_TRANSLATE_NOOP("CoreText", "chart: --twilight '%1' no es astro, nautical ni civil"),
-            {name}));
-}
-
 constexpr OptionSpec kOwnOptions[] = {
-    {"--left", QT_TRANSLATE_NOOP("CoreText", "DATO"),
-     QT_TRANSLATE_NOOP(
+    {.name = "--left",
+     .value = QT_TRANSLATE_NOOP("CoreText", "DATO"),
+     .help = QT_TRANSLATE_NOOP(
          "CoreText",
          "la curva del eje izquierdo: magnitud, altura, dtierra, dsol, vel, ar, dec, elon, afase o "
-         "ninguna (por defecto magnitud)")},
-    {"--right", QT_TRANSLATE_NOOP("CoreText", "DATO"),
-     QT_TRANSLATE_NOOP("CoreText", "la curva del eje derecho, como --left (por defecto altura)")},
-    {"--span", QT_TRANSLATE_NOOP("CoreText", "DÍAS"),
-     QT_TRANSLATE_NOOP(
-         "CoreText", "los días que abarca la gráfica desde --at, de 1 a 100000 (por defecto 320)")},
-    {"--twilight", QT_TRANSLATE_NOOP("CoreText", "astro|nautical|civil"),
-     QT_TRANSLATE_NOOP(
+         "ninguna (%d)"),
+     .fallback = "magnitud",
+     .defaultNote = kDefaultIs},
+    {.name = "--right",
+     .value = QT_TRANSLATE_NOOP("CoreText", "DATO"),
+     .help = QT_TRANSLATE_NOOP("CoreText", "la curva del eje derecho, como --left (%d)"),
+     .fallback = "altura",
+     .defaultNote = kDefaultIs},
+    {.name = "--span",
+     .value = QT_TRANSLATE_NOOP("CoreText", "DÍAS"),
+     .help = QT_TRANSLATE_NOOP("CoreText", "los días que abarca la gráfica desde --at, %r (%d)"),
+     .kind = OptionKind::Integer,
+     .min = 1,
+     .max = kMaxChartSpanDays,
+     .rangeNote = kRangeFromTo,
+     .fallback = "320",
+     .defaultNote = kDefaultIs},
+    // In the order of ChartTwilight.
+    {.name = "--twilight",
+     .value = QT_TRANSLATE_NOOP("CoreText", "astro|nautical|civil"),
+     .help = QT_TRANSLATE_NOOP(
          "CoreText",
-         "el fin del crepúsculo para la mejor altura: astronómico, náutico o civil (por defecto "
-         "astro)")},
-    {"-o", QT_TRANSLATE_NOOP("CoreText", "ARCHIVO"),
-     QT_TRANSLATE_NOOP("CoreText",
-                       "dibuja la gráfica en ARCHIVO.gif o ARCHIVO.bmp, como la página")},
-    {"--csv", nullptr,
-     QT_TRANSLATE_NOOP("CoreText",
-                       "escribe los valores de las dos curvas en CSV (se da -o o --csv)")},
+         "el fin del crepúsculo para la mejor altura: astronómico, náutico o civil (%d)"),
+     .kind = OptionKind::Choice,
+     .choices = "astro|nautical|civil",
+     .fallback = "astro",
+     .defaultNote = kDefaultIs},
+    {.name = "-o",
+     .value = QT_TRANSLATE_NOOP("CoreText", "ARCHIVO"),
+     .help = QT_TRANSLATE_NOOP("CoreText",
+                               "dibuja la gráfica en ARCHIVO.gif o ARCHIVO.bmp, como la página")},
+    {.name = "--csv",
+     .value = nullptr,
+     .help = QT_TRANSLATE_NOOP("CoreText",
+                               "escribe los valores de las dos curvas en CSV (se da -o o --csv)"),
+     .kind = OptionKind::Flag},
 };
 
+constexpr ChartTwilight kTwilights[] = {ChartTwilight::Astronomical, ChartTwilight::Nautical,
+                                        ChartTwilight::Civil};
+
 int Run(const ParsedArgs& args) {
-    if (!args.positional.empty())
-        throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "chart: argumento inesperado '%1'"),
-                             {args.positional.front()}));
     const bool toPicture = args.has("-o");
     const bool toCsv = args.has("--csv");
     if (toPicture == toCsv)
@@ -92,10 +85,10 @@ int Run(const ParsedArgs& args) {
                   : Say(QT_TRANSLATE_NOOP("CoreText", "chart: falta -o ARCHIVO o --csv")));
 
     ChartRequest request;
-    request.leftItem = QuantityOption(args, "--left", kQuantityMagnitude);
-    request.rightItem = QuantityOption(args, "--right", kQuantityMaxAltitude);
-    request.spanDays = SpanOption(args);
-    request.twilight = TwilightOption(args);
+    request.leftItem = QuantityOption(args, "--left");
+    request.rightItem = QuantityOption(args, "--right");
+    request.spanDays = IntegerOrDefault(args, "--span");
+    request.twilight = kTwilights[ChoiceOrDefault(args, "--twilight")];
 
     Session session;
     SetupSessionSettings(session, args);
@@ -104,8 +97,8 @@ int Run(const ParsedArgs& args) {
     if (session.Elements.Fecha.empty()) vagaris::ThrowInvalidElements();
     request.t0 = InstantOption(session, args, "--at");
     SetCurrentInstant(session, request.t0);
-    const ChartSamples samples = SampleChart(vagaris::ObserverFromSettings(session.settings),
-                                             session.Elements, session.Circumstances, request);
+    const ChartSamples samples = SampleChart(OptionsObserver(session, args), session.Elements,
+                                             session.Circumstances, request);
 
     if (toCsv)
         PrintLines(ChartCsvLines(samples, request.leftItem, request.rightItem));

@@ -8,6 +8,7 @@
 #include "cli/CliText.h"
 #include "cli/Commands.h"
 #include "cli/CommonOptions.h"
+#include "cli/OptionValues.h"
 #include "core/Circumstances.h"
 #include "core/Session.h"
 #include "translations/Translations.h"
@@ -18,53 +19,42 @@ using namespace vagaris;
 using namespace vagaris::cli;
 
 constexpr OptionSpec kOwnOptions[] = {
-    {"--mode", QT_TRANSLATE_NOOP("CoreText", "R|E|T"),
-     QT_TRANSLATE_NOOP(
+    {.name = "--mode",
+     .value = QT_TRANSLATE_NOOP("CoreText", "R|E|T"),
+     .help = QT_TRANSLATE_NOOP(
          "CoreText",
          "R: los resultados de la página Selección; E: los valores calculados para el instante; "
-         "T: como E, con el crepúsculo de --twilight (por defecto R)")},
-    {"--twilight", QT_TRANSLATE_NOOP("CoreText", "astro|nautical|civil"),
-     QT_TRANSLATE_NOOP(
+         "T: como E, con el crepúsculo de --twilight (%d)"),
+     .kind = OptionKind::Choice,
+     .choices = "R|E|T",
+     .fallback = "R",
+     .defaultNote = kDefaultIs},
+    {.name = "--twilight",
+     .value = QT_TRANSLATE_NOOP("CoreText", "astro|nautical|civil"),
+     .help = QT_TRANSLATE_NOOP(
          "CoreText",
          "el fin del crepúsculo para la mejor altura en el modo T: astronómico (-18°), náutico "
-         "(-12°) o civil (-6°) (por defecto astro; R y E usan siempre -18°)")},
-    {"--json", nullptr,
-     QT_TRANSLATE_NOOP("CoreText", "la salida como un objeto JSON (por defecto, texto)")},
+         "(-12°) o civil (-6°) (%d; R y E usan siempre -18°)"),
+     .kind = OptionKind::Choice,
+     .choices = "astro|nautical|civil",
+     .fallback = "astro",
+     .defaultNote = kDefaultIs},
+    {.name = "--json",
+     .value = nullptr,
+     .help = QT_TRANSLATE_NOOP("CoreText", "la salida como un objeto JSON (%d)"),
+     .kind = OptionKind::Flag,
+     .defaultNote = kDefaultText},
 };
 
-int Run(const ParsedArgs& args) {
-    if (!args.positional.empty())
-        throw UsageError(
-            Say(QT_TRANSLATE_NOOP("CoreText", "argumento inesperado: %1"), {args.positional[0]}));
+// In the order of the choices of --mode and --twilight.
+constexpr CircumstanceMode kModes[] = {CircumstanceMode::R, CircumstanceMode::E,
+                                       CircumstanceMode::T};
+constexpr double kTwilights[] = {kTwilightAstronomical, kTwilightNautical, kTwilightCivil};
 
-    CircumstanceMode mode = CircumstanceMode::R;
-    if (args.has("--mode")) {
-        const std::string m = args.value("--mode");
-        if (m == "R")
-            mode = CircumstanceMode::R;
-        else if (m == "E")
-            mode = CircumstanceMode::E;
-        else if (m == "T")
-            mode = CircumstanceMode::T;
-        else
-            throw UsageError(
-                Say(QT_TRANSLATE_NOOP("CoreText", "--mode espera R, E o T: '%1'"), {m}));
-    }
+int Run(const ParsedArgs& args) {
+    const CircumstanceMode mode = kModes[ChoiceOrDefault(args, "--mode")];
     // The limit is a Tablas page choice, so it serves mode T only (R and E always use 18°).
-    double twilight = kTwilightAstronomical;
-    if (args.has("--twilight")) {
-        const std::string t = args.value("--twilight");
-        if (t == "astro")
-            twilight = kTwilightAstronomical;
-        else if (t == "nautical")
-            twilight = kTwilightNautical;
-        else if (t == "civil")
-            twilight = kTwilightCivil;
-        else
-            throw UsageError(Say(
-                QT_TRANSLATE_NOOP("CoreText", "--twilight espera astro, nautical o civil: '%1'"),
-                {t}));
-    }
+    const double twilight = kTwilights[ChoiceOrDefault(args, "--twilight")];
 
     Session session;
     SetupSessionSettings(session, args);
@@ -72,7 +62,7 @@ int Run(const ParsedArgs& args) {
     SetCurrentInstant(session, InstantOption(session, args, "--at"));
     FillPlanetRecords(session);
 
-    if (!ComputeCircumstances(session, mode, twilight))
+    if (!ComputeCircumstancesFor(session, args, mode, twilight))
         throw std::runtime_error(Say(QT_TRANSLATE_NOOP(
             "CoreText", "El objeto elegido no tiene fecha de elementos: nada que calcular")));
 

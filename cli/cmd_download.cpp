@@ -1,7 +1,6 @@
 // vagaris-cli download comets|neos|critical|distant|bright|all: the catalogs into ProgramDir,
 // with the progress on the terminal. SIGTERM and SIGINT stop it cleanly.
 #include <array>
-#include <charconv>
 #include <string>
 #include <vector>
 
@@ -10,6 +9,7 @@
 #include "catalogs/download/DownloadPlan.h"
 #include "cli/CliText.h"
 #include "cli/CommonOptions.h"
+#include "cli/OptionValues.h"
 #include "cli/Plugins.h"
 
 namespace {
@@ -22,28 +22,27 @@ constexpr std::array<const char*, 5> kCliNames{"comets", "neos", "critical", "di
 constexpr int kMaxTimeoutSeconds = 86400;
 
 constexpr cli::OptionSpec kDownloadOptions[] = {
-    {"--timeout", QT_TRANSLATE_NOOP("CoreText", "SEG"),
-     QT_TRANSLATE_NOOP("CoreText",
-                       "el tiempo máximo de la descarga de cada catálogo, de 1 a 86400 s (por "
-                       "defecto 1800)")},
-    {"--idle-timeout", QT_TRANSLATE_NOOP("CoreText", "SEG"),
-     QT_TRANSLATE_NOOP("CoreText",
-                       "cuánto se espera a un servidor que no envía nada, de 1 a 86400 s (por "
-                       "defecto 60)")},
+    {.name = "--timeout",
+     .value = QT_TRANSLATE_NOOP("CoreText", "SEG"),
+     .help = QT_TRANSLATE_NOOP("CoreText",
+                               "el tiempo máximo de la descarga de cada catálogo, %r s (%d)"),
+     .kind = cli::OptionKind::Integer,
+     .min = 1,
+     .max = kMaxTimeoutSeconds,
+     .rangeNote = cli::kRangeFromTo,
+     .fallback = "1800",  // kDefaultTransferSeconds
+     .defaultNote = cli::kDefaultIs},
+    {.name = "--idle-timeout",
+     .value = QT_TRANSLATE_NOOP("CoreText", "SEG"),
+     .help = QT_TRANSLATE_NOOP("CoreText",
+                               "cuánto se espera a un servidor que no envía nada, %r s (%d)"),
+     .kind = cli::OptionKind::Integer,
+     .min = 1,
+     .max = kMaxTimeoutSeconds,
+     .rangeNote = cli::kRangeFromTo,
+     .fallback = "60",  // kDefaultIdleSeconds
+     .defaultNote = cli::kDefaultIs},
 };
-
-int SecondsOption(const cli::ParsedArgs& args, const std::string& name, int fallback) {
-    if (!args.values.count(name)) return fallback;
-    const std::string text = args.value(name);
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size() || value < 1 ||
-        value > kMaxTimeoutSeconds)
-        throw cli::UsageError(
-            cli::Say(QT_TRANSLATE_NOOP("CoreText", "%1: se espera un entero de %2 a %3, no '%4'"),
-                     {name, "1", std::to_string(kMaxTimeoutSeconds), text}));
-    return value;
-}
 
 std::vector<int> CatalogsNamed(const std::string& name) {
     if (name == "all") return {0, 1, 2, 3, 4};
@@ -64,8 +63,8 @@ int Run(const cli::ParsedArgs& parsed) {
         throw cli::UsageError(
             cli::Say(QT_TRANSLATE_NOOP("CoreText", "download: un solo catálogo cada vez, o all")));
     const auto catalogs = CatalogsNamed(parsed.positional[0]);
-    const int transferSeconds = SecondsOption(parsed, "--timeout", kDefaultTransferSeconds);
-    const int idleSeconds = SecondsOption(parsed, "--idle-timeout", kDefaultIdleSeconds);
+    const int transferSeconds = cli::IntegerOrDefault(parsed, "--timeout");
+    const int idleSeconds = cli::IntegerOrDefault(parsed, "--idle-timeout");
     Session session;
     cli::SetupSessionSettings(session, parsed);
     cli::DownloadRequest request;

@@ -6,6 +6,7 @@
 #include "cli/CliText.h"
 #include "cli/Commands.h"
 #include "cli/CommonOptions.h"
+#include "cli/OptionValues.h"
 #include "core/Errors.h"
 #include "core/Session.h"
 #include "core/TextFile.h"
@@ -19,40 +20,88 @@ using vagaris::cli::ParsedArgs;
 using vagaris::cli::Say;
 using vagaris::cli::UsageError;
 
+using vagaris::cli::OptionKind;
+
 constexpr vagaris::cli::OptionSpec kOwnOptions[] = {
-    {"--start", QT_TRANSLATE_NOOP("CoreText", "FECHA"),
-     QT_TRANSLATE_NOOP(
+    {.name = "--start",
+     .value = QT_TRANSLATE_NOOP("CoreText", "FECHA"),
+     .help = QT_TRANSLATE_NOOP(
          "CoreText",
          "el instante de la primera fila en Tiempo Universal, \"dd/mm/aaaa hh:nn:ss\" o "
-         "\"dd/mm/aaaa\". Obligatoria.")},
-    {"--step", QT_TRANSLATE_NOOP("CoreText", "PASO"),
-     QT_TRANSLATE_NOOP("CoreText", "el paso entre filas, de 00.0 a 99.9 (por defecto 01.0)")},
-    {"--unit", QT_TRANSLATE_NOOP("CoreText", "dias|horas|minutos"),
-     QT_TRANSLATE_NOOP("CoreText", "la unidad del paso (por defecto dias)")},
-    {"--rows", QT_TRANSLATE_NOOP("CoreText", "FILAS"),
-     QT_TRANSLATE_NOOP("CoreText", "el número de filas, de 0 a 9999 (por defecto 0030)")},
-    {"--no-vel", nullptr, QT_TRANSLATE_NOOP("CoreText", "sin la columna del movimiento")},
-    {"--no-altura", nullptr, QT_TRANSLATE_NOOP("CoreText", "sin la columna de la altura")},
-    {"--no-delta", nullptr,
-     QT_TRANSLATE_NOOP("CoreText", "sin la columna de la distancia a la Tierra")},
-    {"--no-r", nullptr, QT_TRANSLATE_NOOP("CoreText", "sin la columna de la distancia al Sol")},
-    {"--no-elo", nullptr, QT_TRANSLATE_NOOP("CoreText", "sin la columna de la elongación")},
-    {"--no-fase", nullptr, QT_TRANSLATE_NOOP("CoreText", "sin la columna del ángulo de fase")},
-    {"--cola", nullptr,
-     QT_TRANSLATE_NOOP("CoreText", "con la columna de la cola (por defecto, sin ella)")},
-    {"-o", QT_TRANSLATE_NOOP("CoreText", "ARCHIVO"),
-     QT_TRANSLATE_NOOP(
+         "\"dd/mm/aaaa\"."),
+     .kind = OptionKind::Date,
+     .required = true},
+    // The page's boxes hold 00.0 to 99.9 and 0000 to 9999.
+    {.name = "--step",
+     .value = QT_TRANSLATE_NOOP("CoreText", "PASO"),
+     .help = QT_TRANSLATE_NOOP("CoreText", "el paso entre filas, %r (%d)"),
+     .kind = OptionKind::Real,
+     .min = 0,
+     .max = 99.9,
+     .rangeNote = vagaris::cli::kRangeFromTo,
+     .numberForm = "00.0",
+     .fallback = "01.0",
+     .defaultNote = vagaris::cli::kDefaultIs},
+    {.name = "--unit",
+     .value = QT_TRANSLATE_NOOP("CoreText", "dias|horas|minutos"),
+     .help = QT_TRANSLATE_NOOP("CoreText", "la unidad del paso (%d)"),
+     .kind = OptionKind::Choice,
+     .choices = "dias|horas|minutos",
+     .fallback = "dias",
+     .defaultNote = vagaris::cli::kDefaultIs},
+    {.name = "--rows",
+     .value = QT_TRANSLATE_NOOP("CoreText", "FILAS"),
+     .help = QT_TRANSLATE_NOOP("CoreText", "el número de filas, %r (%d)"),
+     .kind = OptionKind::Integer,
+     .min = 0,
+     .max = 9999,
+     .rangeNote = vagaris::cli::kRangeFromTo,
+     .fallback = "0030",
+     .defaultNote = vagaris::cli::kDefaultIs},
+    {.name = "--no-vel",
+     .value = nullptr,
+     .help = QT_TRANSLATE_NOOP("CoreText", "sin la columna del movimiento"),
+     .kind = OptionKind::Flag},
+    {.name = "--no-altura",
+     .value = nullptr,
+     .help = QT_TRANSLATE_NOOP("CoreText", "sin la columna de la altura"),
+     .kind = OptionKind::Flag},
+    {.name = "--no-delta",
+     .value = nullptr,
+     .help = QT_TRANSLATE_NOOP("CoreText", "sin la columna de la distancia a la Tierra"),
+     .kind = OptionKind::Flag},
+    {.name = "--no-r",
+     .value = nullptr,
+     .help = QT_TRANSLATE_NOOP("CoreText", "sin la columna de la distancia al Sol"),
+     .kind = OptionKind::Flag},
+    {.name = "--no-elo",
+     .value = nullptr,
+     .help = QT_TRANSLATE_NOOP("CoreText", "sin la columna de la elongación"),
+     .kind = OptionKind::Flag},
+    {.name = "--no-fase",
+     .value = nullptr,
+     .help = QT_TRANSLATE_NOOP("CoreText", "sin la columna del ángulo de fase"),
+     .kind = OptionKind::Flag},
+    {.name = "--cola",
+     .value = nullptr,
+     .help = QT_TRANSLATE_NOOP("CoreText", "con la columna de la cola (%d)"),
+     .kind = OptionKind::Flag,
+     .defaultNote = QT_TRANSLATE_NOOP("CoreText", "por defecto, sin ella")},
+    {.name = "-o",
+     .value = QT_TRANSLATE_NOOP("CoreText", "ARCHIVO"),
+     .help = QT_TRANSLATE_NOOP(
          "CoreText",
          "escribe la tabla en ARCHIVO como la guarda la página (CR LF, Windows-1252) en lugar de "
-         "mostrarla (por defecto, en la salida estándar)")},
+         "mostrarla (%d)"),
+     .defaultNote = vagaris::cli::kDefaultToStandardOutput},
 };
 
-vagaris::EphemerisStepUnit UnitOption(const std::string& text) {
-    if (text == "dias" || text == "días" || text == "d") return vagaris::EphemerisStepUnit::Days;
-    if (text == "horas" || text == "h") return vagaris::EphemerisStepUnit::Hours;
-    if (text == "minutos" || text == "m") return vagaris::EphemerisStepUnit::Minutes;
-    throw UsageError(Say(
-        QT_TRANSLATE_NOOP("CoreText", "--unit: se espera dias, horas o minutos, no '%1'"), {text}));
+// The unit's word in the spec's form: "días", "d", "h" and "m" are taken too.
+std::string UnitWord(const std::string& text) {
+    if (text == "días" || text == "d") return "dias";
+    if (text == "h") return "horas";
+    if (text == "m") return "minutos";
+    return text;
 }
 
 // "dd/mm/yyyy hh:nn:ss" → the two texts of the page's start boxes (time 00:00:00 when
@@ -66,35 +115,19 @@ void SplitStart(const std::string& start, vagaris::EphemerisRangeTexts& texts) {
 }
 
 vagaris::EphemerisRangeTexts RangeOptions(const ParsedArgs& args) {
-    if (!args.has("--start"))
-        throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "falta --start FECHA")));
+    using namespace vagaris::cli;
+    RequireOption(args, "--start");
     vagaris::EphemerisRangeTexts texts;
     SplitStart(args.value("--start"), texts);
-    texts.Step = args.value("--step", "01.0");
-    texts.Rows = args.value("--rows", "0030");
-    texts.Unit = UnitOption(args.value("--unit", "dias"));
-    // The page's boxes hold 00.0 to 99.9 and 0000 to 9999.
-    double step = -1;
-    try {
-        step = vagaris::ParseFloat(texts.Step);
-    } catch (const vagaris::EConvertError&) {
-        throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "%1 espera un número: '%2'"),
-                             {"--step", texts.Step}));
-    }
-    if (step < 0 || step > 99.9)
-        throw UsageError(
-            Say(QT_TRANSLATE_NOOP("CoreText", "--step fuera de rango (00.0 a 99.9): '%1'"),
-                {texts.Step}));
-    int rows = -1;
-    try {
-        rows = vagaris::ParseInt(texts.Rows);
-    } catch (const vagaris::EConvertError&) {
-        throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "%1 espera un número entero: '%2'"),
-                             {"--rows", texts.Rows}));
-    }
-    if (rows < 0 || rows > 9999)
-        throw UsageError(Say(
-            QT_TRANSLATE_NOOP("CoreText", "--rows fuera de rango (0 a 9999): '%1'"), {texts.Rows}));
+    // The page's boxes take the texts as typed; the options check them first.
+    texts.Step = TextOrDefault(args, "--step");
+    texts.Rows = TextOrDefault(args, "--rows");
+    constexpr vagaris::EphemerisStepUnit kUnits[] = {vagaris::EphemerisStepUnit::Days,
+                                                     vagaris::EphemerisStepUnit::Hours,
+                                                     vagaris::EphemerisStepUnit::Minutes};
+    texts.Unit = kUnits[ChoiceIndex(*args.spec("--unit"), UnitWord(TextOrDefault(args, "--unit")))];
+    RealOrDefault(args, "--step");
+    IntegerOrDefault(args, "--rows");
     return texts;
 }
 
@@ -114,9 +147,6 @@ vagaris::EphemerisLayout LayoutOptions(const ParsedArgs& args, const vagaris::Se
 
 int Run(const ParsedArgs& args) {
     using namespace vagaris::cli;
-    if (!args.positional.empty())
-        throw UsageError(
-            Say(QT_TRANSLATE_NOOP("CoreText", "argumento de más: %1"), {args.positional.front()}));
 
     vagaris::Session session;
     SetupSessionSettings(session, args);
@@ -130,8 +160,8 @@ int Run(const ParsedArgs& args) {
 
     std::vector<std::string> lines;
     try {
-        vagaris::BuildEphemerisTable(vagaris::ObserverFromSettings(session.settings),
-                                     session.Elements, name, layout, range, lines);
+        vagaris::BuildEphemerisTable(OptionsObserver(session, args), session.Elements, name, layout,
+                                     range, lines);
     } catch (...) {
         // As on the page, the lines added before the failure are still shown.
         if (!args.has("-o")) PrintLines(lines);

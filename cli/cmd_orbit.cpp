@@ -1,6 +1,7 @@
 // vagaris-cli orbit: the orbit view's picture (or a numbered sequence of pictures) for one
 // object at one instant, exactly as the Orbita page saves it, rendered offscreen.
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <memory>
 #include <sstream>
@@ -8,6 +9,7 @@
 #include <QtGlobal>
 #include "cli/CliText.h"
 #include "cli/CommonOptions.h"
+#include "cli/OptionValues.h"
 #include "cli/Plugins.h"
 #include "core/Errors.h"
 #include "core/Angles.h"
@@ -20,56 +22,103 @@ namespace {
 
 using vagaris::cli::UsageError;
 
-constexpr vagaris::cli::OptionSpec kOwnOptions[] = {
-    {"--tilt", QT_TRANSLATE_NOOP("CoreText", "GRADOS"),
-     QT_TRANSLATE_NOOP("CoreText", "la inclinación de la vista, de -90 a 90 (por defecto 0)")},
-    {"--azimuth", QT_TRANSLATE_NOOP("CoreText", "GRADOS"),
-     QT_TRANSLATE_NOOP("CoreText", "el giro de la vista, de 0 a 360 (por defecto 0)")},
-    {"--scale", QT_TRANSLATE_NOOP("CoreText", "UA"),
-     QT_TRANSLATE_NOOP(
-         "CoreText",
-         "la escala: las unidades astronómicas del radio del dibujo, de 0.5 a 100 en décimas (por "
-         "defecto 4.0)")},
-    {"--pan", QT_TRANSLATE_NOOP("CoreText", "X,Y"),
-     QT_TRANSLATE_NOOP("CoreText", "el desplazamiento del dibujo en píxeles (por defecto 0,0)")},
-    {"--planets", QT_TRANSLATE_NOOP("CoreText", "LISTA"),
-     QT_TRANSLATE_NOOP(
-         "CoreText",
-         "las órbitas de planetas dibujadas: nombres de mer,ven,mar,jup,sat,ura,nep separados por "
-         "comas, o all (por defecto, ninguna)")},
-    {"--plane", nullptr,
-     QT_TRANSLATE_NOOP("CoreText",
-                       "dibuja el cuadrado del plano de la eclíptica (por defecto, no)")},
-    {"--web", nullptr,
-     QT_TRANSLATE_NOOP("CoreText",
-                       "el tamaño \"Para web\", 326 x 326 píxeles (por defecto 430 x 469)")},
-    {"--frames", QT_TRANSLATE_NOOP("CoreText", "N"),
-     QT_TRANSLATE_NOOP(
-         "CoreText",
-         "una secuencia de N imágenes numeradas, de 0 a 100 (por defecto, una sola imagen)")},
-    {"--step", QT_TRANSLATE_NOOP("CoreText", "K"),
-     QT_TRANSLATE_NOOP(
-         "CoreText",
-         "con --frames, el paso entre imágenes: 1, 2, 3, 5, 10, 15 o 30 (por defecto 1)")},
-    {"--unit", QT_TRANSLATE_NOOP("CoreText", "UNIDAD"),
-     QT_TRANSLATE_NOOP(
-         "CoreText",
-         "con --frames, la unidad del paso: anos, meses, semanas, dias, horas o minutos (por "
-         "defecto dias)")},
-    {"--animated", nullptr,
-     QT_TRANSLATE_NOOP("CoreText",
-                       "con --frames, las N imágenes en un solo GIF animado (cada una 0,2 s, en "
-                       "bucle) en lugar de la secuencia numerada: -o ARCHIVO.gif")},
-    {"-o", QT_TRANSLATE_NOOP("CoreText", "ARCHIVO"),
-     QT_TRANSLATE_NOOP(
-         "CoreText",
-         "la imagen, ARCHIVO.gif o ARCHIVO.bmp, como la guarda la página. Obligatoria.")},
-};
+using vagaris::cli::OptionKind;
 
 // The paint box's sizes [px]: the page at start, and "Para web".
 constexpr int kPageWidth = 430, kPageHeight = 469, kWebSize = 326;
 constexpr int kMaxFrames = 100;   // the range of UpDown1
 constexpr int kMaxPan = 1000000;  // [px] far beyond any visible shift
+
+constexpr vagaris::cli::OptionSpec kOwnOptions[] = {
+    {.name = "--tilt",
+     .value = QT_TRANSLATE_NOOP("CoreText", "GRADOS"),
+     .help = QT_TRANSLATE_NOOP("CoreText", "la inclinación de la vista, %r (%d)"),
+     .kind = OptionKind::Integer,
+     .min = -90,
+     .max = 90,
+     .rangeNote = vagaris::cli::kRangeFromTo,
+     .fallback = "0",
+     .defaultNote = vagaris::cli::kDefaultIs},
+    {.name = "--azimuth",
+     .value = QT_TRANSLATE_NOOP("CoreText", "GRADOS"),
+     .help = QT_TRANSLATE_NOOP("CoreText", "el giro de la vista, %r (%d)"),
+     .kind = OptionKind::Integer,
+     .min = 0,
+     .max = 360,
+     .rangeNote = vagaris::cli::kRangeFromTo,
+     .fallback = "0",
+     .defaultNote = vagaris::cli::kDefaultIs},
+    // In tenths, as ScrollBar2 moves.
+    {.name = "--scale",
+     .value = QT_TRANSLATE_NOOP("CoreText", "UA"),
+     .help = QT_TRANSLATE_NOOP(
+         "CoreText",
+         "la escala: las unidades astronómicas del radio del dibujo, %r en décimas (%d)"),
+     .kind = OptionKind::Real,
+     .min = 0.5,
+     .max = 100,
+     .rangeNote = vagaris::cli::kRangeFromTo,
+     .fallback = "4.0",
+     .defaultNote = vagaris::cli::kDefaultIs},
+    {.name = "--pan",
+     .value = QT_TRANSLATE_NOOP("CoreText", "X,Y"),
+     .help = QT_TRANSLATE_NOOP("CoreText", "el desplazamiento del dibujo en píxeles (%d)"),
+     .fallback = "0,0",
+     .defaultNote = vagaris::cli::kDefaultIs},
+    {.name = "--planets",
+     .value = QT_TRANSLATE_NOOP("CoreText", "LISTA"),
+     .help = QT_TRANSLATE_NOOP(
+         "CoreText",
+         "las órbitas de planetas dibujadas: nombres de mer,ven,mar,jup,sat,ura,nep separados por "
+         "comas, o all (%d)"),
+     .defaultNote = QT_TRANSLATE_NOOP("CoreText", "por defecto, ninguna")},
+    {.name = "--plane",
+     .value = nullptr,
+     .help = QT_TRANSLATE_NOOP("CoreText", "dibuja el cuadrado del plano de la eclíptica (%d)"),
+     .kind = OptionKind::Flag,
+     .defaultNote = QT_TRANSLATE_NOOP("CoreText", "por defecto, no")},
+    {.name = "--web",
+     .value = nullptr,
+     .help = QT_TRANSLATE_NOOP("CoreText", "el tamaño \"Para web\", 326 x 326 píxeles (%d)"),
+     .kind = OptionKind::Flag,
+     .fallback = "430 x 469",
+     .defaultNote = vagaris::cli::kDefaultIs},
+    {.name = "--frames",
+     .value = QT_TRANSLATE_NOOP("CoreText", "N"),
+     .help = QT_TRANSLATE_NOOP("CoreText", "una secuencia de N imágenes numeradas, %r (%d)"),
+     .kind = OptionKind::Integer,
+     .min = 0,
+     .max = kMaxFrames,
+     .rangeNote = vagaris::cli::kRangeFromTo,
+     .defaultNote = QT_TRANSLATE_NOOP("CoreText", "por defecto, una sola imagen")},
+    // The amounts of vagaris::kStepAmounts.
+    {.name = "--step",
+     .value = QT_TRANSLATE_NOOP("CoreText", "K"),
+     .help = QT_TRANSLATE_NOOP("CoreText", "con --frames, el paso entre imágenes: %c (%d)"),
+     .kind = OptionKind::Choice,
+     .choices = "1|2|3|5|10|15|30",
+     .fallback = "1",
+     .defaultNote = vagaris::cli::kDefaultIs},
+    // In the order of vagaris::StepUnit.
+    {.name = "--unit",
+     .value = QT_TRANSLATE_NOOP("CoreText", "UNIDAD"),
+     .help = QT_TRANSLATE_NOOP("CoreText", "con --frames, la unidad del paso: %c (%d)"),
+     .kind = OptionKind::Choice,
+     .choices = "anos|meses|semanas|dias|horas|minutos",
+     .fallback = "dias",
+     .defaultNote = vagaris::cli::kDefaultIs},
+    {.name = "--animated",
+     .value = nullptr,
+     .help = QT_TRANSLATE_NOOP("CoreText",
+                               "con --frames, las N imágenes en un solo GIF animado (cada una 0,2 "
+                               "s, en bucle) en lugar de la secuencia numerada: -o ARCHIVO.gif"),
+     .kind = OptionKind::Flag},
+    {.name = "-o",
+     .value = QT_TRANSLATE_NOOP("CoreText", "ARCHIVO"),
+     .help = QT_TRANSLATE_NOOP("CoreText",
+                               "la imagen, ARCHIVO.gif o ARCHIVO.bmp, como la guarda la página."),
+     .required = true},
+};
 
 // A whole integer, optional sign; nothing else.
 bool ParseWholeInt(const std::string& text, int& value) {
@@ -80,24 +129,11 @@ bool ParseWholeInt(const std::string& text, int& value) {
     return ec == std::errc() && end == digits.data() + digits.size();
 }
 
-// An integer option within [low, high], as a scroll bar or a spin box takes it.
-int IntOption(const vagaris::cli::ParsedArgs& args, const std::string& name, int fallback, int low,
-              int high) {
-    if (!args.values.count(name)) return fallback;
-    int value = 0;
-    if (!ParseWholeInt(args.value(name), value) || value < low || value > high) {
-        throw UsageError(vagaris::cli::Say(
-            QT_TRANSLATE_NOOP("CoreText", "%1: se espera un entero de %2 a %3, no '%4'"),
-            {name, std::to_string(low), std::to_string(high), args.value(name)}));
-    }
-    return value;
-}
-
 // --scale AU in tenths as ScrollBar2 moves: 0.5 … 100 with at most one decimal. Returns the
 // bar's position.
 int ScalePosition(const vagaris::cli::ParsedArgs& args) {
-    if (!args.values.count("--scale")) return 40;
-    const std::string text = args.value("--scale");
+    const double scale = vagaris::cli::RealOrDefault(args, "--scale");
+    const std::string text = vagaris::cli::TextOrDefault(args, "--scale");
     const auto dot = text.find('.');
     const std::string whole = text.substr(0, dot);
     const std::string tenth = dot == std::string::npos ? "0" : text.substr(dot + 1);
@@ -105,15 +141,12 @@ int ScalePosition(const vagaris::cli::ParsedArgs& args) {
         return !s.empty() && s.size() <= 4 &&
                s.find_first_not_of("0123456789") == std::string::npos;
     };
-    int position = -1;
-    if (digitsOnly(whole) && digitsOnly(tenth) && tenth.size() == 1)
-        position = std::atoi(whole.c_str()) * 10 + (tenth[0] - '0');
-    if (position < 5 || position > 1000)
+    if (!digitsOnly(whole) || !digitsOnly(tenth) || tenth.size() != 1)
         throw UsageError(vagaris::cli::Say(
             QT_TRANSLATE_NOOP("CoreText",
                               "--scale: se espera una escala de 0.5 a 100 UA en décimas, no '%1'"),
             {text}));
-    return position;
+    return static_cast<int>(std::lround(scale * 10));
 }
 
 void PanOption(const vagaris::cli::ParsedArgs& args, vagaris::OrbitView& view) {
@@ -155,41 +188,15 @@ void PlanetsOption(const vagaris::cli::ParsedArgs& args, vagaris::OrbitSceneOpti
             vagaris::cli::Say(QT_TRANSLATE_NOOP("CoreText", "--planets: lista vacía")));
 }
 
-vagaris::StepUnit UnitOption(const vagaris::cli::ParsedArgs& args) {
-    if (!args.values.count("--unit")) return vagaris::kStepDays;
-    static const char* const kUnits[] = {"anos", "meses", "semanas", "dias", "horas", "minutos"};
-    const std::string text = args.value("--unit");
-    for (int u = 0; u < 6; ++u)
-        if (text == kUnits[u]) return static_cast<vagaris::StepUnit>(u);
-    throw UsageError(vagaris::cli::Say(
-        QT_TRANSLATE_NOOP("CoreText",
-                          "--unit: se espera anos, meses, semanas, dias, horas o minutos, no '%1'"),
-        {text}));
-}
-
-int StepOption(const vagaris::cli::ParsedArgs& args) {
-    if (!args.values.count("--step")) return vagaris::kStepAmounts[0];
-    int value = 0;
-    if (ParseWholeInt(args.value("--step"), value))
-        for (int amount : vagaris::kStepAmounts)
-            if (value == amount) return value;
-    throw UsageError(vagaris::cli::Say(
-        QT_TRANSLATE_NOOP("CoreText", "--step: se espera 1, 2, 3, 5, 10, 15 o 30, no '%1'"),
-        {args.value("--step")}));
-}
-
 int Run(const vagaris::cli::ParsedArgs& args) {
     using namespace vagaris::cli;
-    if (!args.positional.empty())
-        throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "argumento inesperado: %1"),
-                             {args.positional.front()}));
     const std::string output = args.value("-o");
     if (output.empty())
         throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "falta -o ARCHIVO.gif|ARCHIVO.bmp")));
 
     vagaris::OrbitSceneOptions options;
-    options.view.Tilt = vagaris::Rad(IntOption(args, "--tilt", 0, -90, 90));
-    options.view.Azimuth = vagaris::Rad(IntOption(args, "--azimuth", 0, 0, 360));
+    options.view.Tilt = vagaris::Rad(IntegerOrDefault(args, "--tilt"));
+    options.view.Azimuth = vagaris::Rad(IntegerOrDefault(args, "--azimuth"));
     options.view.Scale = ScalePosition(args) / 10.0;
     PanOption(args, options.view);
     PlanetsOption(args, options);
@@ -203,7 +210,7 @@ int Run(const vagaris::cli::ParsedArgs& args) {
     if (!sequence && (args.values.count("--step") || args.values.count("--unit")))
         throw UsageError(
             Say(QT_TRANSLATE_NOOP("CoreText", "--step y --unit solo sirven con --frames")));
-    const int frames = IntOption(args, "--frames", 1, 0, kMaxFrames);
+    const int frames = IntegerOption(args, "--frames").value_or(1);
     const bool animated = args.flags.count("--animated") > 0;
     if (animated && !sequence)
         throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "--animated solo sirve con --frames")));
@@ -215,8 +222,8 @@ int Run(const vagaris::cli::ParsedArgs& args) {
         throw UsageError(
             Say(QT_TRANSLATE_NOOP("CoreText", "--animated escribe un GIF: -o ARCHIVO.gif, no '%1'"),
                 {output}));
-    const int step = StepOption(args);
-    const vagaris::StepUnit unit = UnitOption(args);
+    const int step = vagaris::kStepAmounts[ChoiceOrDefault(args, "--step")];
+    const auto unit = static_cast<vagaris::StepUnit>(ChoiceOrDefault(args, "--unit"));
 
     vagaris::Session session;
     if (!session.clock) session.clock = vagaris::SystemNowUtc;

@@ -27,12 +27,16 @@ namespace {
 using namespace vagaris;
 
 constexpr cli::OptionSpec kOwnOptions[] = {
-    {"--mpcorb", QT_TRANSLATE_NOOP("CoreText", "ARCHIVO"),
-     QT_TRANSLATE_NOOP(
-         "CoreText",
-         "el archivo MPCOrb.dat del MPC (por defecto, el elegido en la página Configuración)")},
-    {"--json", nullptr,
-     QT_TRANSLATE_NOOP("CoreText", "la salida como un objeto JSON (por defecto, texto)")},
+    {.name = "--mpcorb",
+     .value = QT_TRANSLATE_NOOP("CoreText", "ARCHIVO"),
+     .help = QT_TRANSLATE_NOOP("CoreText", "el archivo MPCOrb.dat del MPC (%d)"),
+     .defaultNote =
+         QT_TRANSLATE_NOOP("CoreText", "por defecto, el elegido en la página Configuración")},
+    {.name = "--json",
+     .value = nullptr,
+     .help = QT_TRANSLATE_NOOP("CoreText", "la salida como un objeto JSON (%d)"),
+     .kind = cli::OptionKind::Flag,
+     .defaultNote = cli::kDefaultText},
 };
 
 // The captions of the text output that are words, not symbols (M, a, q... stay as they are).
@@ -73,7 +77,7 @@ int Run(const cli::ParsedArgs& parsed) {
         InstallSearchHit(session, *found);
         SetCurrentInstant(session, cli::InstantOption(session, parsed, "--at"));
         FillPlanetRecords(session);
-        ComputeCircumstances(session, CircumstanceMode::R);
+        cli::ComputeCircumstancesFor(session, parsed, CircumstanceMode::R);
         texts = SelectionPageTexts(session, InterfaceUnitWords());
     }
 

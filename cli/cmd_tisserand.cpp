@@ -5,6 +5,7 @@
 #include <QtGlobal>
 #include "cli/CliText.h"
 #include "cli/CommonOptions.h"
+#include "cli/OptionValues.h"
 #include "core/Errors.h"
 #include "core/Session.h"
 #include "core/TextForms.h"
@@ -16,30 +17,27 @@ using namespace vagaris;
 using namespace vagaris::cli;
 
 constexpr OptionSpec kTypedOptions[] = {
-    {"--a", QT_TRANSLATE_NOOP("CoreText", "UA"),
-     QT_TRANSLATE_NOOP("CoreText",
-                       "el semieje mayor de una órbita escrita a mano, en UA (con --e y --i)")},
-    {"--e", QT_TRANSLATE_NOOP("CoreText", "E"), QT_TRANSLATE_NOOP("CoreText", "su excentricidad")},
-    {"--i", QT_TRANSLATE_NOOP("CoreText", "GRADOS"),
-     QT_TRANSLATE_NOOP("CoreText", "su inclinación en grados")},
-    {"--title", QT_TRANSLATE_NOOP("CoreText", "TEXTO"),
-     QT_TRANSLATE_NOOP("CoreText", "el nombre que se muestra (por defecto Calculado)")},
+    {.name = "--a",
+     .value = QT_TRANSLATE_NOOP("CoreText", "UA"),
+     .help = QT_TRANSLATE_NOOP(
+         "CoreText", "el semieje mayor de una órbita escrita a mano, en UA (con --e y --i)"),
+     .kind = OptionKind::Real},
+    {.name = "--e",
+     .value = QT_TRANSLATE_NOOP("CoreText", "E"),
+     .help = QT_TRANSLATE_NOOP("CoreText", "su excentricidad"),
+     .kind = OptionKind::Real},
+    {.name = "--i",
+     .value = QT_TRANSLATE_NOOP("CoreText", "GRADOS"),
+     .help = QT_TRANSLATE_NOOP("CoreText", "su inclinación en grados"),
+     .kind = OptionKind::Real},
+    {.name = "--title",
+     .value = QT_TRANSLATE_NOOP("CoreText", "TEXTO"),
+     .help = QT_TRANSLATE_NOOP("CoreText", "el nombre que se muestra (%d)"),
+     .fallback = "Calculado",
+     .defaultNote = kDefaultIs},
 };
 
-// A typed element must at least be a number; the calculator's own checks follow.
-void RequireNumber(const ParsedArgs& parsed, const char* name) {
-    try {
-        ParseFloat(parsed.value(name));
-    } catch (const EConvertError&) {
-        throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "%1 espera un número: '%2'"),
-                             {name, parsed.value(name)}));
-    }
-}
-
 int Run(const ParsedArgs& parsed) {
-    if (!parsed.positional.empty())
-        throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "argumento inesperado: %1"),
-                             {parsed.positional.front()}));
     const bool typed =
         parsed.has("--a") || parsed.has("--e") || parsed.has("--i") || parsed.has("--title");
     const bool fromCatalog = parsed.has("--catalog") || parsed.has("--kind") ||
@@ -55,14 +53,14 @@ int Run(const ParsedArgs& parsed) {
         for (const char* name : {"--a", "--e", "--i"})
             if (!parsed.has(name))
                 throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "falta %1"), {name}));
-        for (const char* name : {"--a", "--e", "--i"}) RequireNumber(parsed, name);
+        // A typed element must at least be a number; the calculator's own checks follow.
+        for (const char* name : {"--a", "--e", "--i"}) RealOption(parsed, name);
         const EaPoint p =
             EaPointFromTyped(parsed.value("--e"), parsed.value("--a"), parsed.value("--i"));
-        PrintLines({EaLabel(parsed.value("--title", "Calculado"), p)});
+        PrintLines({EaLabel(TextOrDefault(parsed, "--title"), p)});
         return 0;
     }
-    if (!parsed.has("--catalog"))
-        throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "falta --catalog ARCHIVO")));
+    RequireOption(parsed, "--catalog");
     if (parsed.has("--object") == parsed.has("--name"))
         throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "se da --object N o --name TEXTO")));
     Session session;

@@ -11,6 +11,7 @@
 #include <QtGlobal>
 #include "catalogs/CatalogInfo.h"
 #include "cli/CatalogLookup.h"
+#include "cli/OptionValues.h"
 #include "cli/CliText.h"
 #include "cli/Commands.h"
 #include "cli/CommonOptions.h"
@@ -30,52 +31,128 @@ namespace {
 using namespace vagaris;
 namespace fs = std::filesystem;
 
+using cli::OptionKind;
+
 constexpr cli::OptionSpec kOwnOptions[] = {
-    {"--catalog", QT_TRANSLATE_NOOP("CoreText", "ARCHIVO"),
-     QT_TRANSLATE_NOOP(
+    {.name = "--catalog",
+     .value = QT_TRANSLATE_NOOP("CoreText", "ARCHIVO"),
+     .help = QT_TRANSLATE_NOOP(
          "CoreText",
          "un catálogo de elementos (se puede repetir; un nombre sin carpeta se busca también en la "
          "carpeta del programa)")},
-    {"--all-catalogs", nullptr,
-     QT_TRANSLATE_NOOP("CoreText", "los cinco catálogos juntos, cada objeto una vez")},
-    {"--mpcorb", QT_TRANSLATE_NOOP("CoreText", "ARCHIVO"),
-     QT_TRANSLATE_NOOP("CoreText", "el archivo MPCOrb.dat del MPC, leído sin cargarlo entero")},
-    {"--date", QT_TRANSLATE_NOOP("CoreText", "dd/mm/yyyy"),
-     QT_TRANSLATE_NOOP("CoreText", "la fecha de la noche (de mediodía local a mediodía local)")},
-    {"--lat", QT_TRANSLATE_NOOP("CoreText", "GRADOS"),
-     QT_TRANSLATE_NOOP("CoreText",
-                       "latitud, norte positiva, -90 a +90 (por defecto, la de vagaris.ini)")},
-    {"--lon", QT_TRANSLATE_NOOP("CoreText", "GRADOS"),
-     QT_TRANSLATE_NOOP("CoreText",
-                       "longitud, este positiva, -180 a +180 (por defecto, la de vagaris.ini)")},
-    {"--alt", QT_TRANSLATE_NOOP("CoreText", "METROS"),
-     QT_TRANSLATE_NOOP(
-         "CoreText",
-         "altura del observador, 0 a 9999, para el modelo preciso (por defecto, la de "
-         "vagaris.ini)")},
-    {"--twilight", QT_TRANSLATE_NOOP("CoreText", "astro|nautical|civil"),
-     QT_TRANSLATE_NOOP("CoreText", "el Sol a -18°, -12° o -6° (por defecto astro)")},
-    {"--mag", QT_TRANSLATE_NOOP("CoreText", "MAG"),
-     QT_TRANSLATE_NOOP("CoreText", "magnitud límite, -30 a 40 (por defecto 14)")},
-    {"--min-alt", QT_TRANSLATE_NOOP("CoreText", "GRADOS"),
-     QT_TRANSLATE_NOOP("CoreText", "altura mínima, 0 a 90 (por defecto 15)")},
-    {"--min-time", QT_TRANSLATE_NOOP("CoreText", "MINUTOS"),
-     QT_TRANSLATE_NOOP("CoreText", "tiempo observable mínimo, 1 a 1440 (por defecto 30)")},
-    {"--moon-sep", QT_TRANSLATE_NOOP("CoreText", "GRADOS"),
-     QT_TRANSLATE_NOOP("CoreText",
-                       "separación mínima de la Luna, 0 a 180; 0 la desactiva (por defecto 15)")},
-    {"--moon-down", nullptr,
-     QT_TRANSLATE_NOOP("CoreText", "solo mientras la Luna está bajo el horizonte")},
-    {"--sort", QT_TRANSLATE_NOOP("CoreText", "mag|best|time|alt"),
-     QT_TRANSLATE_NOOP("CoreText", "el orden de la lista (por defecto mag)")},
-    {"--limit", QT_TRANSLATE_NOOP("CoreText", "N"),
-     QT_TRANSLATE_NOOP("CoreText", "solo las N primeras filas")},
-    {"--threads", QT_TRANSLATE_NOOP("CoreText", "N"),
-     QT_TRANSLATE_NOOP("CoreText", "hilos de cálculo, 1 a 256 (por defecto, uno por procesador)")},
-    {"--json", nullptr, QT_TRANSLATE_NOOP("CoreText", "la salida como un objeto JSON")},
-    {"--csv", nullptr, QT_TRANSLATE_NOOP("CoreText", "la salida en CSV")},
-    {"-o", QT_TRANSLATE_NOOP("CoreText", "ARCHIVO"),
-     QT_TRANSLATE_NOOP("CoreText", "escribe la salida en el archivo (texto: Windows-1252, CR LF)")},
+    {.name = "--all-catalogs",
+     .value = nullptr,
+     .help = QT_TRANSLATE_NOOP("CoreText", "los cinco catálogos juntos, cada objeto una vez"),
+     .kind = OptionKind::Flag},
+    {.name = "--mpcorb",
+     .value = QT_TRANSLATE_NOOP("CoreText", "ARCHIVO"),
+     .help =
+         QT_TRANSLATE_NOOP("CoreText", "el archivo MPCOrb.dat del MPC, leído sin cargarlo entero")},
+    {.name = "--date",
+     .value = QT_TRANSLATE_NOOP("CoreText", "dd/mm/yyyy"),
+     .help =
+         QT_TRANSLATE_NOOP("CoreText", "la fecha de la noche (de mediodía local a mediodía local)"),
+     .kind = OptionKind::Date},
+    cli::kLatitudeOption,
+    {.name = "--lon",
+     .value = QT_TRANSLATE_NOOP("CoreText", "GRADOS"),
+     .help = QT_TRANSLATE_NOOP("CoreText", "longitud, este positiva, %r (%d)"),
+     .kind = OptionKind::Real,
+     .min = -180,
+     .max = 180,
+     .rangeNote = cli::kRangeTo,
+     .numberForm = "+0;-0",
+     .defaultNote = cli::kDefaultFromSettings},
+    {.name = "--alt",
+     .value = QT_TRANSLATE_NOOP("CoreText", "METROS"),
+     .help =
+         QT_TRANSLATE_NOOP("CoreText", "altura del observador, %r, para el modelo preciso (%d)"),
+     .kind = OptionKind::Integer,
+     .min = 0,
+     .max = 9999,
+     .rangeNote = cli::kRangeTo,
+     .defaultNote = cli::kDefaultFromSettings},
+    {.name = "--twilight",
+     .value = QT_TRANSLATE_NOOP("CoreText", "astro|nautical|civil"),
+     .help = QT_TRANSLATE_NOOP("CoreText", "el Sol a -18°, -12° o -6° (%d)"),
+     .kind = OptionKind::Choice,
+     .choices = "astro|nautical|civil",
+     .fallback = "astro",
+     .defaultNote = cli::kDefaultIs},
+    {.name = "--mag",
+     .value = QT_TRANSLATE_NOOP("CoreText", "MAG"),
+     .help = QT_TRANSLATE_NOOP("CoreText", "magnitud límite, %r (%d)"),
+     .kind = OptionKind::Real,
+     .min = tonight::kMagnitudeMin,
+     .max = tonight::kMagnitudeMax,
+     .rangeNote = cli::kRangeTo,
+     .fallback = "14",
+     .defaultNote = cli::kDefaultIs},
+    {.name = "--min-alt",
+     .value = QT_TRANSLATE_NOOP("CoreText", "GRADOS"),
+     .help = QT_TRANSLATE_NOOP("CoreText", "altura mínima, %r (%d)"),
+     .kind = OptionKind::Real,
+     .min = 0,
+     .max = tonight::kMinAltitudeMax,
+     .rangeNote = cli::kRangeTo,
+     .fallback = "15",
+     .defaultNote = cli::kDefaultIs},
+    {.name = "--min-time",
+     .value = QT_TRANSLATE_NOOP("CoreText", "MINUTOS"),
+     .help = QT_TRANSLATE_NOOP("CoreText", "tiempo observable mínimo, %r (%d)"),
+     .kind = OptionKind::Integer,
+     .min = tonight::kMinMinutesMin,
+     .max = tonight::kMinMinutesMax,
+     .rangeNote = cli::kRangeTo,
+     .fallback = "30",
+     .defaultNote = cli::kDefaultIs},
+    {.name = "--moon-sep",
+     .value = QT_TRANSLATE_NOOP("CoreText", "GRADOS"),
+     .help = QT_TRANSLATE_NOOP("CoreText", "separación mínima de la Luna, %r; 0 la desactiva (%d)"),
+     .kind = OptionKind::Real,
+     .min = 0,
+     .max = tonight::kMoonSeparationMax,
+     .rangeNote = cli::kRangeTo,
+     .fallback = "15",
+     .defaultNote = cli::kDefaultIs},
+    {.name = "--moon-down",
+     .value = nullptr,
+     .help = QT_TRANSLATE_NOOP("CoreText", "solo mientras la Luna está bajo el horizonte"),
+     .kind = OptionKind::Flag},
+    {.name = "--sort",
+     .value = QT_TRANSLATE_NOOP("CoreText", "mag|best|time|alt"),
+     .help = QT_TRANSLATE_NOOP("CoreText", "el orden de la lista (%d)"),
+     .kind = OptionKind::Choice,
+     .choices = "mag|best|time|alt",
+     .fallback = "mag",
+     .defaultNote = cli::kDefaultIs},
+    // The range is not said: it only keeps the count a number.
+    {.name = "--limit",
+     .value = QT_TRANSLATE_NOOP("CoreText", "N"),
+     .help = QT_TRANSLATE_NOOP("CoreText", "solo las N primeras filas"),
+     .kind = OptionKind::Integer,
+     .min = 0,
+     .max = 100000000},
+    {.name = "--threads",
+     .value = QT_TRANSLATE_NOOP("CoreText", "N"),
+     .help = QT_TRANSLATE_NOOP("CoreText", "hilos de cálculo, %r (%d)"),
+     .kind = OptionKind::Integer,
+     .min = 1,
+     .max = 256,
+     .rangeNote = cli::kRangeTo,
+     .defaultNote = QT_TRANSLATE_NOOP("CoreText", "por defecto, uno por procesador")},
+    {.name = "--json",
+     .value = nullptr,
+     .help = QT_TRANSLATE_NOOP("CoreText", "la salida como un objeto JSON"),
+     .kind = OptionKind::Flag},
+    {.name = "--csv",
+     .value = nullptr,
+     .help = QT_TRANSLATE_NOOP("CoreText", "la salida en CSV"),
+     .kind = OptionKind::Flag},
+    {.name = "-o",
+     .value = QT_TRANSLATE_NOOP("CoreText", "ARCHIVO"),
+     .help = QT_TRANSLATE_NOOP("CoreText",
+                               "escribe la salida en el archivo (texto: Windows-1252, CR LF)")},
 };
 
 // The text table's columns, for the help and the manual page; the window's column headers say
@@ -125,44 +202,6 @@ constexpr cli::OutputItem kOutput[] = {
          "real. --json y --csv dan los mismos valores sin redondear, con sus nombres de clave.")},
 };
 
-// A number option inside its range: a text that is not a number or a value outside the
-// range is a usage error naming the option.
-double RangedNumber(const cli::ParsedArgs& args, const std::string& name, double fallback,
-                    double lo, double hi) {
-    if (!args.has(name)) return fallback;
-    const std::string text = args.value(name);
-    double v;
-    try {
-        v = ParseFloat(text);
-    } catch (const EConvertError&) {
-        throw cli::UsageError(
-            cli::Say(QT_TRANSLATE_NOOP("CoreText", "%1 espera un número: '%2'"), {name, text}));
-    }
-    if (v < lo || v > hi)
-        throw cli::UsageError(
-            cli::Say(QT_TRANSLATE_NOOP("CoreText", "%1 fuera de rango (%2 a %3): '%4'"),
-                     {name, FormatNumber("0;-0", lo), FormatNumber("0;-0", hi), text}));
-    return v;
-}
-
-int RangedInteger(const cli::ParsedArgs& args, const std::string& name, int fallback, int lo,
-                  int hi) {
-    if (!args.has(name)) return fallback;
-    const std::string text = args.value(name);
-    int v;
-    try {
-        v = ParseInt(text);
-    } catch (const EConvertError&) {
-        throw cli::UsageError(cli::Say(
-            QT_TRANSLATE_NOOP("CoreText", "%1 espera un número entero: '%2'"), {name, text}));
-    }
-    if (v < lo || v > hi)
-        throw cli::UsageError(
-            cli::Say(QT_TRANSLATE_NOOP("CoreText", "%1 fuera de rango (%2 a %3): '%4'"),
-                     {name, std::to_string(lo), std::to_string(hi), text}));
-    return v;
-}
-
 // The site's coordinate: the option's text, else the settings' text. A text that does not
 // convert is a failure (exit 1), a value outside the range a usage error (exit 2).
 double SiteCoordinate(const cli::ParsedArgs& args, const std::string& name,
@@ -177,12 +216,9 @@ double SiteCoordinate(const cli::ParsedArgs& args, const std::string& name,
                 ? cli::Say(QT_TRANSLATE_NOOP("CoreText", "Latitud no válida: '%1'"), {text})
                 : cli::Say(QT_TRANSLATE_NOOP("CoreText", "Longitud no válida: '%1'"), {text}));
     }
+    if (args.has(name)) return *cli::RealOption(args, name);
     if (v < -limit || v > limit) {
         const std::string low = FormatNumber("0", -limit), high = FormatNumber("+0", limit);
-        if (args.has(name))
-            throw cli::UsageError(
-                cli::Say(QT_TRANSLATE_NOOP("CoreText", "%1 fuera de rango (%2 a %3): '%4'"),
-                         {name, low, high, text}));
         throw std::runtime_error(
             name == "--lat"
                 ? cli::Say(QT_TRANSLATE_NOOP("CoreText", "Latitud fuera de rango (%1 a %2): '%3'"),
@@ -195,9 +231,6 @@ double SiteCoordinate(const cli::ParsedArgs& args, const std::string& name,
 
 int Run(const cli::ParsedArgs& parsed) {
     const std::vector<std::string> catalogs = parsed.all("--catalog");
-    if (!parsed.positional.empty())
-        throw cli::UsageError(cli::Say(QT_TRANSLATE_NOOP("CoreText", "argumento no esperado: %1"),
-                                       {parsed.positional.front()}));
     const int sourceKinds = (catalogs.empty() ? 0 : 1) + (parsed.has("--all-catalogs") ? 1 : 0) +
                             (parsed.has("--mpcorb") ? 1 : 0);
     if (sourceKinds != 1)
@@ -218,36 +251,22 @@ int Run(const cli::ParsedArgs& parsed) {
         throw cli::UsageError(
             cli::Say(QT_TRANSLATE_NOOP("CoreText", "--date espera dd/mm/yyyy: '%1'"), {dateText}));
     }
-    if (parsed.has("--twilight")) {
-        const auto limit = tonight::TwilightFromName(parsed.value("--twilight"));
-        if (!limit)
-            throw cli::UsageError(cli::Say(
-                QT_TRANSLATE_NOOP("CoreText", "--twilight espera astro, nautical o civil: '%1'"),
-                {parsed.value("--twilight")}));
-        request.twilightLimit = *limit;
-    }
+    // The choices checked, the words are the ranking's own.
+    if (cli::ChoiceOption(parsed, "--twilight"))
+        request.twilightLimit = *tonight::TwilightFromName(parsed.value("--twilight"));
+    // The limits' defaults are the ranking's (the options' help says the same).
     tonight::Limits& limits = request.limits;
-    limits.magnitude = RangedNumber(parsed, "--mag", limits.magnitude, tonight::kMagnitudeMin,
-                                    tonight::kMagnitudeMax);
-    limits.minAltitudeDeg =
-        RangedNumber(parsed, "--min-alt", limits.minAltitudeDeg, 0, tonight::kMinAltitudeMax);
-    limits.minMinutes = RangedInteger(parsed, "--min-time", limits.minMinutes,
-                                      tonight::kMinMinutesMin, tonight::kMinMinutesMax);
-    limits.moonSeparationDeg = RangedNumber(parsed, "--moon-sep", limits.moonSeparationDeg, 0,
-                                            tonight::kMoonSeparationMax);
+    limits.magnitude = cli::RealOption(parsed, "--mag").value_or(limits.magnitude);
+    limits.minAltitudeDeg = cli::RealOption(parsed, "--min-alt").value_or(limits.minAltitudeDeg);
+    limits.minMinutes = cli::IntegerOption(parsed, "--min-time").value_or(limits.minMinutes);
+    limits.moonSeparationDeg =
+        cli::RealOption(parsed, "--moon-sep").value_or(limits.moonSeparationDeg);
     limits.moonDown = parsed.has("--moon-down");
-    if (parsed.has("--sort")) {
-        const auto key = tonight::SortKeyFromText(parsed.value("--sort"));
-        if (!key)
-            throw cli::UsageError(
-                cli::Say(QT_TRANSLATE_NOOP("CoreText", "--sort espera mag, best, time o alt: '%1'"),
-                         {parsed.value("--sort")}));
-        request.sort = *key;
-    }
-    std::optional<int> limit;
-    if (parsed.has("--limit")) limit = RangedInteger(parsed, "--limit", 0, 0, 100000000);
+    if (cli::ChoiceOption(parsed, "--sort"))
+        request.sort = *tonight::SortKeyFromText(parsed.value("--sort"));
+    const std::optional<int> limit = cli::IntegerOption(parsed, "--limit");
     tonight::Options options;
-    options.threads = RangedInteger(parsed, "--threads", 0, 1, 256);
+    options.threads = cli::IntegerOption(parsed, "--threads").value_or(0);  // 0: one per processor
 
     // The settings file gives the site when the options do not.
     Session session;
@@ -260,7 +279,8 @@ int Run(const cli::ParsedArgs& parsed) {
     Observer observer = ModelChoiceOf(session.settings);
     observer.latitudeDeg = latitude;
     observer.longitudeDeg = longitude;
-    observer.heightMetres = RangedInteger(parsed, "--alt", ParseInt(session.settings.Alt), 0, 9999);
+    observer.heightMetres =
+        cli::IntegerOption(parsed, "--alt").value_or(ParseInt(session.settings.Alt));
     tonight::SetObserver(request, observer);
 
     std::vector<tonight::Source> sources;
@@ -273,8 +293,7 @@ int Run(const cli::ParsedArgs& parsed) {
         // Only a missing file is told here, saying where it was looked for: a FIFO or a
         // device is refused by the reader, on the opened file, with its reason.
         for (const auto& c : catalogs)
-            sources.push_back(
-                {cli::FindCatalogFile(c, session.ProgramDir), tonight::Source::Kind::Catalog});
+            sources.push_back({cli::CatalogPath(session, c), tonight::Source::Kind::Catalog});
     }
 
     const tonight::Result result = tonight::RankTonight(request, sources, options);

@@ -316,20 +316,8 @@
         <translation>FILE</translation>
     </message>
     <message>
-        <source>catálogo de cometas en el formato del MPC. Obligatoria.</source>
-        <translation>comet catalog in the MPC format. Required.</translation>
-    </message>
-    <message>
         <source>AAAA</source>
         <translation>YYYY</translation>
-    </message>
-    <message>
-        <source>el año de la búsqueda, de 1000 a 3000. Obligatoria.</source>
-        <translation>the year searched, 1000 to 3000. Required.</translation>
-    </message>
-    <message>
-        <source>escribe la lista en ARCHIVO como la guarda la página (CR LF, Windows-1252) en lugar de mostrarla (por defecto, en la salida estándar)</source>
-        <translation>writes the list to FILE as the page saves it (CR LF, Windows-1252) instead of showing it (default: to standard output)</translation>
     </message>
     <message>
         <source>los cometas de un catálogo que pueden mostrar anticola en un año: la página Anticola?</source>
@@ -340,28 +328,12 @@
         <translation>QUANTITY</translation>
     </message>
     <message>
-        <source>la curva del eje izquierdo: magnitud, altura, dtierra, dsol, vel, ar, dec, elon, afase o ninguna (por defecto magnitud)</source>
-        <translation>the curve on the left axis: magnitude, altitude, earth-distance, sun-distance, speed, ra, dec, elongation, phase or none (the Spanish keywords magnitud, altura, dtierra, dsol, vel, ar, dec, elon, afase and ninguna are accepted too; default magnitude)</translation>
-    </message>
-    <message>
-        <source>la curva del eje derecho, como --left (por defecto altura)</source>
-        <translation>the curve on the right axis, as --left (default altura)</translation>
-    </message>
-    <message>
         <source>DÍAS</source>
         <translation>DAYS</translation>
     </message>
     <message>
-        <source>los días que abarca la gráfica desde --at, de 1 a 100000 (por defecto 320)</source>
-        <translation>the days the chart spans from --at, 1 to 100000 (default 320)</translation>
-    </message>
-    <message>
         <source>astro|nautical|civil</source>
         <translation>astro|nautical|civil</translation>
-    </message>
-    <message>
-        <source>el fin del crepúsculo para la mejor altura: astronómico, náutico o civil (por defecto astro)</source>
-        <translation>the end of twilight for the best altitude: astronomical, nautical or civil (default astro)</translation>
     </message>
     <message>
         <source>dibuja la gráfica en ARCHIVO.gif o ARCHIVO.bmp, como la página</source>
@@ -380,18 +352,6 @@
         <translation>R|E|T</translation>
     </message>
     <message>
-        <source>R: los resultados de la página Selección; E: los valores calculados para el instante; T: como E, con el crepúsculo de --twilight (por defecto R)</source>
-        <translation>R: the results of the Selection page; E: the values computed for the instant; T: as E, with the twilight of --twilight (default R)</translation>
-    </message>
-    <message>
-        <source>el fin del crepúsculo para la mejor altura en el modo T: astronómico (-18°), náutico (-12°) o civil (-6°) (por defecto astro; R y E usan siempre -18°)</source>
-        <translation>the end of twilight for the best altitude in mode T: astronomical (-18°), nautical (-12°) or civil (-6°) (default astro; R and E always use -18°)</translation>
-    </message>
-    <message>
-        <source>la salida como un objeto JSON (por defecto, texto)</source>
-        <translation>the output as a JSON object (default: text)</translation>
-    </message>
-    <message>
         <source>dónde está un objeto de un catálogo en un instante y cómo se observa: la página Selección</source>
         <translation>where an object of a catalog is at an instant and how it can be observed: the Selection page</translation>
     </message>
@@ -404,32 +364,16 @@
         <translation>DATE</translation>
     </message>
     <message>
-        <source>el instante de la primera fila en Tiempo Universal, &quot;dd/mm/aaaa hh:nn:ss&quot; o &quot;dd/mm/aaaa&quot;. Obligatoria.</source>
-        <translation>the instant of the first row in Universal Time, &quot;dd/mm/yyyy hh:nn:ss&quot; or &quot;dd/mm/yyyy&quot;. Required.</translation>
-    </message>
-    <message>
         <source>PASO</source>
         <translation>STEP</translation>
-    </message>
-    <message>
-        <source>el paso entre filas, de 00.0 a 99.9 (por defecto 01.0)</source>
-        <translation>the step between rows, 00.0 to 99.9 (default 01.0)</translation>
     </message>
     <message>
         <source>dias|horas|minutos</source>
         <translation>dias|horas|minutos</translation>
     </message>
     <message>
-        <source>la unidad del paso (por defecto dias)</source>
-        <translation>the unit of the step: days, hours or minutes (default dias)</translation>
-    </message>
-    <message>
         <source>FILAS</source>
         <translation>ROWS</translation>
-    </message>
-    <message>
-        <source>el número de filas, de 0 a 9999 (por defecto 0030)</source>
-        <translation>the number of rows, 0 to 9999 (default 0030)</translation>
     </message>
     <message>
         <source>sin la columna del movimiento</source>
@@ -456,14 +400,6 @@
         <translation>without the phase angle column</translation>
     </message>
     <message>
-        <source>con la columna de la cola (por defecto, sin ella)</source>
-        <translation>with the tail columns (default: without them)</translation>
-    </message>
-    <message>
-        <source>escribe la tabla en ARCHIVO como la guarda la página (CR LF, Windows-1252) en lugar de mostrarla (por defecto, en la salida estándar)</source>
-        <translation>writes the table to FILE as the page saves it (CR LF, Windows-1252) instead of showing it (default: to standard output)</translation>
-    </message>
-    <message>
         <source>la tabla de posiciones de un objeto a intervalos regulares: la página Efemérides</source>
         <translation>the table of positions of an object at regular intervals: the Ephemeris page</translation>
     </message>
@@ -472,76 +408,28 @@
         <translation>DEGREES</translation>
     </message>
     <message>
-        <source>la inclinación de la vista, de -90 a 90 (por defecto 0)</source>
-        <translation>the tilt of the view, -90 to 90 (default 0)</translation>
-    </message>
-    <message>
-        <source>el giro de la vista, de 0 a 360 (por defecto 0)</source>
-        <translation>the turn of the view, 0 to 360 (default 0)</translation>
-    </message>
-    <message>
-        <source>la escala: las unidades astronómicas del radio del dibujo, de 0.5 a 100 en décimas (por defecto 4.0)</source>
-        <translation>the scale: the radius of the drawing in astronomical units, 0.5 to 100 in tenths (default 4.0)</translation>
-    </message>
-    <message>
         <source>X,Y</source>
         <translation>X,Y</translation>
-    </message>
-    <message>
-        <source>el desplazamiento del dibujo en píxeles (por defecto 0,0)</source>
-        <translation>the shift of the drawing in pixels (default 0,0)</translation>
     </message>
     <message>
         <source>LISTA</source>
         <translation>LIST</translation>
     </message>
     <message>
-        <source>las órbitas de planetas dibujadas: nombres de mer,ven,mar,jup,sat,ura,nep separados por comas, o all (por defecto, ninguna)</source>
-        <translation>the planet orbits drawn: names among mer,ven,mar,jup,sat,ura,nep separated by commas, or all (default: none)</translation>
-    </message>
-    <message>
-        <source>dibuja el cuadrado del plano de la eclíptica (por defecto, no)</source>
-        <translation>draws the square of the ecliptic plane (default: no)</translation>
-    </message>
-    <message>
-        <source>el tamaño &quot;Para web&quot;, 326 x 326 píxeles (por defecto 430 x 469)</source>
-        <translation>the &quot;For web&quot; size, 326 x 326 pixels (default 430 x 469)</translation>
-    </message>
-    <message>
         <source>N</source>
         <translation>N</translation>
-    </message>
-    <message>
-        <source>una secuencia de N imágenes numeradas, de 0 a 100 (por defecto, una sola imagen)</source>
-        <translation>a sequence of N numbered pictures, 0 to 100 (default: a single picture)</translation>
     </message>
     <message>
         <source>K</source>
         <translation>K</translation>
     </message>
     <message>
-        <source>con --frames, el paso entre imágenes: 1, 2, 3, 5, 10, 15 o 30 (por defecto 1)</source>
-        <translation>with --frames, the step between pictures: 1, 2, 3, 5, 10, 15 or 30 (default 1)</translation>
-    </message>
-    <message>
         <source>UNIDAD</source>
         <translation>UNIT</translation>
     </message>
     <message>
-        <source>con --frames, la unidad del paso: anos, meses, semanas, dias, horas o minutos (por defecto dias)</source>
-        <translation>with --frames, the unit of the step: anos, meses, semanas, dias, horas or minutos (years, months, weeks, days, hours, minutes; default dias)</translation>
-    </message>
-    <message>
-        <source>la imagen, ARCHIVO.gif o ARCHIVO.bmp, como la guarda la página. Obligatoria.</source>
-        <translation>the picture, FILE.gif or FILE.bmp, as the page saves it. Required.</translation>
-    </message>
-    <message>
         <source>el dibujo de la órbita de un objeto entre los planetas, o una secuencia de dibujos: la página Orbita</source>
         <translation>the drawing of the orbit of an object among the planets, or a sequence of drawings: the Orbit page</translation>
-    </message>
-    <message>
-        <source>el archivo MPCOrb.dat del MPC (por defecto, el elegido en la página Configuración)</source>
-        <translation>the MPC&apos;s MPCOrb.dat file (default: the one chosen on the Settings page)</translation>
     </message>
     <message>
         <source>busca un asteroide en MPCOrb.dat y muestra sus elementos, y con --at dónde está: la búsqueda de la página Selección</source>
@@ -570,10 +458,6 @@
     <message>
         <source>TEXTO</source>
         <translation>TEXT</translation>
-    </message>
-    <message>
-        <source>el nombre que se muestra (por defecto Calculado)</source>
-        <translation>the name shown (default Calculado)</translation>
     </message>
     <message>
         <source>el semieje mayor, la excentricidad y el parámetro de Tisserand respecto a Júpiter de una órbita escrita o de un objeto de catálogo: la página e/a</source>
@@ -606,40 +490,12 @@
         <translation>the date of the night (from local noon to local noon)</translation>
     </message>
     <message>
-        <source>latitud, norte positiva, -90 a +90 (por defecto, la de vagaris.ini)</source>
-        <translation>latitude, north positive, -90 to +90 (default: that of vagaris.ini)</translation>
-    </message>
-    <message>
-        <source>longitud, este positiva, -180 a +180 (por defecto, la de vagaris.ini)</source>
-        <translation>longitude, east positive, -180 to +180 (default: that of vagaris.ini)</translation>
-    </message>
-    <message>
-        <source>el Sol a -18°, -12° o -6° (por defecto astro)</source>
-        <translation>the Sun at -18°, -12° or -6° (default astro)</translation>
-    </message>
-    <message>
         <source>MAG</source>
         <translation>MAG</translation>
     </message>
     <message>
-        <source>magnitud límite, -30 a 40 (por defecto 14)</source>
-        <translation>limiting magnitude, -30 to 40 (default 14)</translation>
-    </message>
-    <message>
-        <source>altura mínima, 0 a 90 (por defecto 15)</source>
-        <translation>minimum altitude, 0 to 90 (default 15)</translation>
-    </message>
-    <message>
         <source>MINUTOS</source>
         <translation>MINUTES</translation>
-    </message>
-    <message>
-        <source>tiempo observable mínimo, 1 a 1440 (por defecto 30)</source>
-        <translation>minimum observable time, 1 to 1440 (default 30)</translation>
-    </message>
-    <message>
-        <source>separación mínima de la Luna, 0 a 180; 0 la desactiva (por defecto 15)</source>
-        <translation>minimum separation from the Moon, 0 to 180; 0 turns it off (default 15)</translation>
     </message>
     <message>
         <source>solo mientras la Luna está bajo el horizonte</source>
@@ -650,16 +506,8 @@
         <translation>mag|best|time|alt</translation>
     </message>
     <message>
-        <source>el orden de la lista (por defecto mag)</source>
-        <translation>the order of the list (default mag)</translation>
-    </message>
-    <message>
         <source>solo las N primeras filas</source>
         <translation>only the first N rows</translation>
-    </message>
-    <message>
-        <source>hilos de cálculo, 1 a 256 (por defecto, uno por procesador)</source>
-        <translation>computing threads, 1 to 256 (default: one per processor)</translation>
     </message>
     <message>
         <source>la salida como un objeto JSON</source>
@@ -820,68 +668,28 @@ Files:
         <translation>SEE ALSO</translation>
     </message>
     <message>
-        <source>catálogo de elementos orbitales en el formato del MPC; un nombre relativo que no existe en la carpeta actual se busca en la carpeta del programa. Obligatoria.</source>
-        <translation>catalog of orbital elements in the MPC format; a relative name that does not exist in the current folder is looked for in the program folder. Required.</translation>
-    </message>
-    <message>
         <source>C|A</source>
         <translation>C|A</translation>
-    </message>
-    <message>
-        <source>formato del catálogo: C cometas, A asteroides (por defecto, según el nombre del archivo: CometsCR.dat es C; NeosAndUnusualCR.dat, CriticalListCR.dat, DistantObjectsCR.dat y BrightMinorPlanetsCR.dat son A)</source>
-        <translation>format of the catalog: C comets, A minor planets (default: by the file name: CometsCR.dat is C; NeosAndUnusualCR.dat, CriticalListCR.dat, DistantObjectsCR.dat and BrightMinorPlanetsCR.dat are A)</translation>
     </message>
     <message>
         <source>el objeto número N del catálogo, desde 0 (se da --object o --name)</source>
         <translation>the object number N of the catalog, from 0 (give --object or --name)</translation>
     </message>
     <message>
-        <source>el instante en Tiempo Universal, &quot;dd/mm/aaaa hh:nn:ss&quot; o &quot;dd/mm/aaaa&quot; (por defecto, ahora)</source>
-        <translation>the instant in Universal Time, &quot;dd/mm/yyyy hh:nn:ss&quot; or &quot;dd/mm/yyyy&quot; (default: now)</translation>
-    </message>
-    <message>
-        <source>latitud del observador en grados enteros, de -90 a 90; admite signo, como -05 (por defecto la de vagaris.ini, +40 sin archivo)</source>
-        <translation>the observer&apos;s latitude in whole degrees, -90 to 90; a sign is allowed, as in -05 (default: that of vagaris.ini, +40 without the file)</translation>
-    </message>
-    <message>
         <source>METROS</source>
         <translation>METRES</translation>
-    </message>
-    <message>
-        <source>altitud del observador en metros, de 0 a 9999 (por defecto la de vagaris.ini, 0000 sin archivo)</source>
-        <translation>the observer&apos;s height in metres, 0 to 9999 (default: that of vagaris.ini, 0000 without the file)</translation>
     </message>
     <message>
         <source>SEGUNDOS</source>
         <translation>ARCSEC</translation>
     </message>
     <message>
-        <source>resolución en segundos de arco por píxel con la que se calcula la exposición (por defecto la de vagaris.ini, 2.7 sin archivo); excluye --fwhm</source>
-        <translation>resolution in arcseconds per pixel for the exposure (default: that of vagaris.ini, 2.7 without the file); excludes --fwhm</translation>
-    </message>
-    <message>
-        <source>FWHM de las estrellas en segundos de arco: la exposición se calcula con ella en lugar de la resolución (por defecto se usa la resolución; excluye --res)</source>
-        <translation>FWHM of the stars in arcseconds: the exposure is computed from it instead of the resolution (default: the resolution is used; excludes --res)</translation>
-    </message>
-    <message>
         <source>seconds|minsec</source>
         <translation>seconds|minsec</translation>
     </message>
     <message>
-        <source>la exposición en segundos o en minutos y segundos (por defecto la de vagaris.ini, seconds sin archivo)</source>
-        <translation>the exposure in seconds or in minutes and seconds (default: that of vagaris.ini, seconds without the file)</translation>
-    </message>
-    <message>
-        <source>el movimiento en ángulo de posición y velocidad (por defecto, si vagaris.ini no dice otra cosa)</source>
-        <translation>the motion as position angle and rate (the default, unless vagaris.ini says otherwise)</translation>
-    </message>
-    <message>
         <source>el movimiento en ascensión recta y declinación; excluye --polar</source>
         <translation>the motion in right ascension and declination; excludes --polar</translation>
-    </message>
-    <message>
-        <source>el movimiento por minuto (por defecto, si vagaris.ini no dice otra cosa)</source>
-        <translation>the motion per minute (the default, unless vagaris.ini says otherwise)</translation>
     </message>
     <message>
         <source>el movimiento por hora; excluye --per-minute</source>
@@ -1144,14 +952,6 @@ Files:
         <translation>Precise model (geocentric, J2000 astrometric)</translation>
     </message>
     <message>
-        <source>altura del observador, 0 a 9999, para el modelo preciso (por defecto, la de vagaris.ini)</source>
-        <translation>the observer&apos;s height, 0 to 9999, for the precise model (default: that of vagaris.ini)</translation>
-    </message>
-    <message>
-        <source>longitud del observador en grados, este positiva, de -180 a 180; la usa el modelo preciso (por defecto la de vagaris.ini, +000.0 sin archivo)</source>
-        <translation>the observer&apos;s longitude in degrees, east positive, -180 to 180; used by the precise model (default: that of vagaris.ini, +000.0 without the file)</translation>
-    </message>
-    <message>
         <source>standard|precise</source>
         <translation>standard|precise</translation>
     </message>
@@ -1170,10 +970,6 @@ Files:
     <message>
         <source>No se puede leer %1</source>
         <translation>Cannot read %1</translation>
-    </message>
-    <message>
-        <source>No se puede cargar %1: %2</source>
-        <translation>Cannot load %1: %2</translation>
     </message>
     <message>
         <source>No se puede leer %1: no es un archivo normal</source>
@@ -1204,20 +1000,8 @@ Files:
         <translation>no answer from the server after %1 s</translation>
     </message>
     <message>
-        <source>el tiempo máximo de la descarga de cada catálogo, de 1 a 86400 s (por defecto 1800)</source>
-        <translation>the longest the download of each catalog may take, 1 to 86400 s (default 1800)</translation>
-    </message>
-    <message>
-        <source>cuánto se espera a un servidor que no envía nada, de 1 a 86400 s (por defecto 60)</source>
-        <translation>how long a server that sends nothing is waited for, 1 to 86400 s (default 60)</translation>
-    </message>
-    <message>
         <source>el catálogo: comets (CometsCR.dat), neos (NeosAndUnusualCR.dat), critical (CriticalListCR.dat), distant (DistantObjectsCR.dat), bright (BrightMinorPlanetsCR.dat) o all (los cinco). El progreso se muestra en la salida de errores. Una descarga que pasa de 64 MB, de --timeout o de --idle-timeout se detiene con un mensaje; SIGTERM o SIGINT la detienen sin dejar archivos temporales, y el código de salida es entonces 128 más la señal (143, 130).</source>
         <translation>the catalog: comets (CometsCR.dat), neos (NeosAndUnusualCR.dat), critical (CriticalListCR.dat), distant (DistantObjectsCR.dat), bright (BrightMinorPlanetsCR.dat) or all (the five). The progress is shown on standard error. A download that exceeds 64 MB, --timeout or --idle-timeout is stopped with a message; SIGTERM or SIGINT stop it without leaving temporary files, and the exit code is then 128 plus the signal (143, 130).</translation>
-    </message>
-    <message>
-        <source>el modelo de cálculo: standard, el del programa, o precise, posiciones astrométricas J2000 topocéntricas para la latitud, longitud y altura de vagaris.ini, con el movimiento integrado bajo la atracción de los planetas desde la época de los elementos (los asteroides desde su época de osculación; los cometas, cuyas líneas no traen época de osculación, desde el instante del perihelio) (por defecto el de vagaris.ini, standard sin archivo)</source>
-        <translation>the computation model: standard, the program&apos;s own, or precise, topocentric J2000 astrometric positions for the latitude, longitude and height of vagaris.ini, with the motion integrated under the planets&apos; pull from the epoch of the elements (minor planets from their epoch of osculation; comets, whose lines carry no epoch of osculation, from the perihelion time) (default: that of vagaris.ini, standard without the file)</translation>
     </message>
     <message>
         <source>con el modelo preciso, el objeto en la cónica de Kepler de sus elementos, sin las perturbaciones de los planetas (para comparar con programas de dos cuerpos)</source>
@@ -1300,36 +1084,12 @@ Files:
         <translation>unexpected argument: %1</translation>
     </message>
     <message>
-        <source>falta --catalog ARCHIVO</source>
-        <translation>missing --catalog FILE</translation>
-    </message>
-    <message>
-        <source>falta --year AAAA</source>
-        <translation>missing --year YYYY</translation>
-    </message>
-    <message>
         <source>--year espera un año: &apos;%1&apos;</source>
         <translation>--year expects a year: &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>--year fuera de rango (1000 a 3000): &apos;%1&apos;</source>
-        <translation>--year out of range (1000 to 3000): &apos;%1&apos;</translation>
-    </message>
-    <message>
         <source>chart: %1 &apos;%2&apos; no es magnitud, altura, dtierra, dsol, vel, ar, dec, elon, afase ni ninguna</source>
         <translation>chart: %1 &apos;%2&apos; is not magnitude, altitude, earth-distance, sun-distance, speed, ra, dec, elongation, phase or none</translation>
-    </message>
-    <message>
-        <source>chart: --span &apos;%1&apos; debe ser un número de días entre 1 y %2</source>
-        <translation>chart: --span &apos;%1&apos; must be a number of days from 1 to %2</translation>
-    </message>
-    <message>
-        <source>chart: --twilight &apos;%1&apos; no es astro, nautical ni civil</source>
-        <translation>chart: --twilight &apos;%1&apos; is not astro, nautical or civil</translation>
-    </message>
-    <message>
-        <source>chart: argumento inesperado &apos;%1&apos;</source>
-        <translation>chart: unexpected argument &apos;%1&apos;</translation>
     </message>
     <message>
         <source>chart: -o y --csv se excluyen</source>
@@ -1340,20 +1100,8 @@ Files:
         <translation>chart: missing -o FILE or --csv</translation>
     </message>
     <message>
-        <source>--mode espera R, E o T: &apos;%1&apos;</source>
-        <translation>--mode expects R, E or T: &apos;%1&apos;</translation>
-    </message>
-    <message>
-        <source>--twilight espera astro, nautical o civil: &apos;%1&apos;</source>
-        <translation>--twilight expects astro, nautical or civil: &apos;%1&apos;</translation>
-    </message>
-    <message>
         <source>El objeto elegido no tiene fecha de elementos: nada que calcular</source>
         <translation>The chosen object has no epoch in its elements: nothing to compute</translation>
-    </message>
-    <message>
-        <source>%1: se espera un entero de %2 a %3, no &apos;%4&apos;</source>
-        <translation>%1: an integer from %2 to %3 is expected, not &apos;%4&apos;</translation>
     </message>
     <message>
         <source>descarga interrumpida por la señal %1</source>
@@ -1372,32 +1120,12 @@ Files:
         <translation>download: one catalog at a time, or all</translation>
     </message>
     <message>
-        <source>--unit: se espera dias, horas o minutos, no &apos;%1&apos;</source>
-        <translation>--unit: dias, horas or minutos (days, hours, minutes) is expected, not &apos;%1&apos;</translation>
-    </message>
-    <message>
-        <source>falta --start FECHA</source>
-        <translation>missing --start DATE</translation>
-    </message>
-    <message>
         <source>%1 espera un número: &apos;%2&apos;</source>
         <translation>%1 expects a number: &apos;%2&apos;</translation>
     </message>
     <message>
-        <source>--step fuera de rango (00.0 a 99.9): &apos;%1&apos;</source>
-        <translation>--step out of range (00.0 to 99.9): &apos;%1&apos;</translation>
-    </message>
-    <message>
         <source>%1 espera un número entero: &apos;%2&apos;</source>
         <translation>%1 expects an integer: &apos;%2&apos;</translation>
-    </message>
-    <message>
-        <source>--rows fuera de rango (0 a 9999): &apos;%1&apos;</source>
-        <translation>--rows out of range (0 to 9999): &apos;%1&apos;</translation>
-    </message>
-    <message>
-        <source>argumento de más: %1</source>
-        <translation>extra argument: %1</translation>
     </message>
     <message>
         <source>con --frames, las N imágenes en un solo GIF animado (cada una 0,2 s, en bucle) en lugar de la secuencia numerada: -o ARCHIVO.gif</source>
@@ -1418,14 +1146,6 @@ Files:
     <message>
         <source>--planets: lista vacía</source>
         <translation>--planets: empty list</translation>
-    </message>
-    <message>
-        <source>--unit: se espera anos, meses, semanas, dias, horas o minutos, no &apos;%1&apos;</source>
-        <translation>--unit: anos, meses, semanas, dias, horas or minutos (years, months, weeks, days, hours, minutes) is expected, not &apos;%1&apos;</translation>
-    </message>
-    <message>
-        <source>--step: se espera 1, 2, 3, 5, 10, 15 o 30, no &apos;%1&apos;</source>
-        <translation>--step: 1, 2, 3, 5, 10, 15 or 30 is expected, not &apos;%1&apos;</translation>
     </message>
     <message>
         <source>falta -o ARCHIVO.gif|ARCHIVO.bmp</source>
@@ -1602,10 +1322,6 @@ Output:
         <translation>%1 out of range (%2 to %3): &apos;%4&apos;</translation>
     </message>
     <message>
-        <source>%1 debe ser mayor que 0: &apos;%2&apos;</source>
-        <translation>%1 must be greater than 0: &apos;%2&apos;</translation>
-    </message>
-    <message>
         <source>%1 y %2 se excluyen</source>
         <translation>%1 and %2 exclude each other</translation>
     </message>
@@ -1618,10 +1334,6 @@ Output:
         <translation>&apos;%1&apos; matches %2; use --object N or a longer name</translation>
     </message>
     <message>
-        <source>--model espera standard o precise: &apos;%1&apos;</source>
-        <translation>--model expects standard or precise: &apos;%1&apos;</translation>
-    </message>
-    <message>
         <source>--geocentric solo vale con el modelo preciso (--model precise)</source>
         <translation>--geocentric only works with the precise model (--model precise)</translation>
     </message>
@@ -1630,16 +1342,8 @@ Output:
         <translation>--two-body only works with the precise model (--model precise)</translation>
     </message>
     <message>
-        <source>--exposure-format espera seconds o minsec: &apos;%1&apos;</source>
-        <translation>--exposure-format expects seconds or minsec: &apos;%1&apos;</translation>
-    </message>
-    <message>
         <source>falta --object N o --name TEXTO</source>
         <translation>missing --object N or --name TEXT</translation>
-    </message>
-    <message>
-        <source>--kind espera C o A: &apos;%1&apos;</source>
-        <translation>--kind expects C or A: &apos;%1&apos;</translation>
     </message>
     <message>
         <source>no se reconoce el formato de &apos;%1&apos;: indique --kind C o --kind A</source>
@@ -1700,10 +1404,6 @@ Help: vagaris-cli --help, vagaris-cli &lt;command&gt; --help
         <translation>Longitude out of range (%1 to %2): &apos;%3&apos;</translation>
     </message>
     <message>
-        <source>argumento no esperado: %1</source>
-        <translation>unexpected argument: %1</translation>
-    </message>
-    <message>
         <source>tonight: indique uno de --catalog, --all-catalogs o --mpcorb</source>
         <translation>tonight: give one of --catalog, --all-catalogs or --mpcorb</translation>
     </message>
@@ -1714,10 +1414,6 @@ Help: vagaris-cli --help, vagaris-cli &lt;command&gt; --help
     <message>
         <source>--date espera dd/mm/yyyy: &apos;%1&apos;</source>
         <translation>--date expects dd/mm/yyyy: &apos;%1&apos;</translation>
-    </message>
-    <message>
-        <source>--sort espera mag, best, time o alt: &apos;%1&apos;</source>
-        <translation>--sort expects mag, best, time or alt: &apos;%1&apos;</translation>
     </message>
     <message>
         <source>comets|neos|critical|distant|bright|all</source>
@@ -1786,6 +1482,306 @@ Help: vagaris-cli --help, vagaris-cli &lt;command&gt; --help
     <message>
         <source>el archivo llegó cortado (su última línea no termina)</source>
         <translation>the file arrived cut short (its last line does not end)</translation>
+    </message>
+    <message>
+        <source>catálogo de cometas en el formato del MPC.</source>
+        <translation>comet catalog in the MPC format.</translation>
+    </message>
+    <message>
+        <source>el año de la búsqueda, %r.</source>
+        <translation>the year searched, %r.</translation>
+    </message>
+    <message>
+        <source>escribe la lista en ARCHIVO como la guarda la página (CR LF, Windows-1252) en lugar de mostrarla (%d)</source>
+        <translation>writes the list to FILE as the page saves it (CR LF, Windows-1252) instead of showing it (%d)</translation>
+    </message>
+    <message>
+        <source>la curva del eje izquierdo: magnitud, altura, dtierra, dsol, vel, ar, dec, elon, afase o ninguna (%d)</source>
+        <translation>the curve on the left axis: magnitude, altitude, earth-distance, sun-distance, speed, ra, dec, elongation, phase or none (the Spanish keywords magnitud, altura, dtierra, dsol, vel, ar, dec, elon, afase and ninguna are accepted too; default magnitude)</translation>
+    </message>
+    <message>
+        <source>la curva del eje derecho, como --left (%d)</source>
+        <translation>the curve on the right axis, as --left (%d)</translation>
+    </message>
+    <message>
+        <source>los días que abarca la gráfica desde --at, %r (%d)</source>
+        <translation>the days the chart spans from --at, %r (%d)</translation>
+    </message>
+    <message>
+        <source>el fin del crepúsculo para la mejor altura: astronómico, náutico o civil (%d)</source>
+        <translation>the end of twilight for the best altitude: astronomical, nautical or civil (%d)</translation>
+    </message>
+    <message>
+        <source>R: los resultados de la página Selección; E: los valores calculados para el instante; T: como E, con el crepúsculo de --twilight (%d)</source>
+        <translation>R: the results of the Selection page; E: the values computed for the instant; T: as E, with the twilight of --twilight (%d)</translation>
+    </message>
+    <message>
+        <source>el fin del crepúsculo para la mejor altura en el modo T: astronómico (-18°), náutico (-12°) o civil (-6°) (%d; R y E usan siempre -18°)</source>
+        <translation>the end of twilight for the best altitude in mode T: astronomical (-18°), nautical (-12°) or civil (-6°) (%d; R and E always use -18°)</translation>
+    </message>
+    <message>
+        <source>la salida como un objeto JSON (%d)</source>
+        <translation>the output as a JSON object (%d)</translation>
+    </message>
+    <message>
+        <source>el tiempo máximo de la descarga de cada catálogo, %r s (%d)</source>
+        <translation>the longest the download of each catalog may take, %r s (%d)</translation>
+    </message>
+    <message>
+        <source>cuánto se espera a un servidor que no envía nada, %r s (%d)</source>
+        <translation>how long a server that sends nothing is waited for, %r s (%d)</translation>
+    </message>
+    <message>
+        <source>el instante de la primera fila en Tiempo Universal, &quot;dd/mm/aaaa hh:nn:ss&quot; o &quot;dd/mm/aaaa&quot;.</source>
+        <translation>the instant of the first row in Universal Time, &quot;dd/mm/yyyy hh:nn:ss&quot; or &quot;dd/mm/yyyy&quot;.</translation>
+    </message>
+    <message>
+        <source>el paso entre filas, %r (%d)</source>
+        <translation>the step between rows, %r (%d)</translation>
+    </message>
+    <message>
+        <source>la unidad del paso (%d)</source>
+        <translation>the unit of the step: days, hours or minutes (%d)</translation>
+    </message>
+    <message>
+        <source>el número de filas, %r (%d)</source>
+        <translation>the number of rows, %r (%d)</translation>
+    </message>
+    <message>
+        <source>con la columna de la cola (%d)</source>
+        <translation>with the tail columns (%d)</translation>
+    </message>
+    <message>
+        <source>por defecto, sin ella</source>
+        <translation>default: without them</translation>
+    </message>
+    <message>
+        <source>escribe la tabla en ARCHIVO como la guarda la página (CR LF, Windows-1252) en lugar de mostrarla (%d)</source>
+        <translation>writes the table to FILE as the page saves it (CR LF, Windows-1252) instead of showing it (%d)</translation>
+    </message>
+    <message>
+        <source>la inclinación de la vista, %r (%d)</source>
+        <translation>the tilt of the view, %r (%d)</translation>
+    </message>
+    <message>
+        <source>el giro de la vista, %r (%d)</source>
+        <translation>the turn of the view, %r (%d)</translation>
+    </message>
+    <message>
+        <source>la escala: las unidades astronómicas del radio del dibujo, %r en décimas (%d)</source>
+        <translation>the scale: the radius of the drawing in astronomical units, %r in tenths (%d)</translation>
+    </message>
+    <message>
+        <source>el desplazamiento del dibujo en píxeles (%d)</source>
+        <translation>the shift of the drawing in pixels (%d)</translation>
+    </message>
+    <message>
+        <source>las órbitas de planetas dibujadas: nombres de mer,ven,mar,jup,sat,ura,nep separados por comas, o all (%d)</source>
+        <translation>the planet orbits drawn: names among mer,ven,mar,jup,sat,ura,nep separated by commas, or all (%d)</translation>
+    </message>
+    <message>
+        <source>por defecto, ninguna</source>
+        <translation>default: none</translation>
+    </message>
+    <message>
+        <source>dibuja el cuadrado del plano de la eclíptica (%d)</source>
+        <translation>draws the square of the ecliptic plane (%d)</translation>
+    </message>
+    <message>
+        <source>por defecto, no</source>
+        <translation>default: no</translation>
+    </message>
+    <message>
+        <source>el tamaño &quot;Para web&quot;, 326 x 326 píxeles (%d)</source>
+        <translation>the &quot;For web&quot; size, 326 x 326 pixels (%d)</translation>
+    </message>
+    <message>
+        <source>una secuencia de N imágenes numeradas, %r (%d)</source>
+        <translation>a sequence of N numbered pictures, %r (%d)</translation>
+    </message>
+    <message>
+        <source>por defecto, una sola imagen</source>
+        <translation>default: a single picture</translation>
+    </message>
+    <message>
+        <source>con --frames, el paso entre imágenes: %c (%d)</source>
+        <translation>with --frames, the step between pictures: %c (%d)</translation>
+    </message>
+    <message>
+        <source>con --frames, la unidad del paso: %c (%d)</source>
+        <translation>with --frames, the unit of the step: %c (years, months, weeks, days, hours, minutes; %d)</translation>
+    </message>
+    <message>
+        <source>la imagen, ARCHIVO.gif o ARCHIVO.bmp, como la guarda la página.</source>
+        <translation>the picture, FILE.gif or FILE.bmp, as the page saves it.</translation>
+    </message>
+    <message>
+        <source>el archivo MPCOrb.dat del MPC (%d)</source>
+        <translation>the MPC&apos;s MPCOrb.dat file (%d)</translation>
+    </message>
+    <message>
+        <source>por defecto, el elegido en la página Configuración</source>
+        <translation>default: the one chosen on the Settings page</translation>
+    </message>
+    <message>
+        <source>el nombre que se muestra (%d)</source>
+        <translation>the name shown (%d)</translation>
+    </message>
+    <message>
+        <source>longitud, este positiva, %r (%d)</source>
+        <translation>longitude, east positive, %r (%d)</translation>
+    </message>
+    <message>
+        <source>altura del observador, %r, para el modelo preciso (%d)</source>
+        <translation>the observer&apos;s height, %r, for the precise model (%d)</translation>
+    </message>
+    <message>
+        <source>el Sol a -18°, -12° o -6° (%d)</source>
+        <translation>the Sun at -18°, -12° or -6° (%d)</translation>
+    </message>
+    <message>
+        <source>magnitud límite, %r (%d)</source>
+        <translation>limiting magnitude, %r (%d)</translation>
+    </message>
+    <message>
+        <source>altura mínima, %r (%d)</source>
+        <translation>minimum altitude, %r (%d)</translation>
+    </message>
+    <message>
+        <source>tiempo observable mínimo, %r (%d)</source>
+        <translation>minimum observable time, %r (%d)</translation>
+    </message>
+    <message>
+        <source>separación mínima de la Luna, %r; 0 la desactiva (%d)</source>
+        <translation>minimum separation from the Moon, %r; 0 turns it off (%d)</translation>
+    </message>
+    <message>
+        <source>el orden de la lista (%d)</source>
+        <translation>the order of the list (%d)</translation>
+    </message>
+    <message>
+        <source>hilos de cálculo, %r (%d)</source>
+        <translation>computing threads, %r (%d)</translation>
+    </message>
+    <message>
+        <source>por defecto, uno por procesador</source>
+        <translation>default: one per processor</translation>
+    </message>
+    <message>
+        <source>de %1 a %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>%1 a %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>por defecto %1</source>
+        <translation>default %1</translation>
+    </message>
+    <message>
+        <source>por defecto, ahora</source>
+        <translation>default: now</translation>
+    </message>
+    <message>
+        <source>por defecto, la de vagaris.ini</source>
+        <translation>default: that of vagaris.ini</translation>
+    </message>
+    <message>
+        <source>por defecto la de vagaris.ini, %1 sin archivo</source>
+        <translation>default: that of vagaris.ini, %1 without the file</translation>
+    </message>
+    <message>
+        <source>por defecto, si vagaris.ini no dice otra cosa</source>
+        <translation>the default, unless vagaris.ini says otherwise</translation>
+    </message>
+    <message>
+        <source>por defecto, en la salida estándar</source>
+        <translation>default: to standard output</translation>
+    </message>
+    <message>
+        <source>por defecto, texto</source>
+        <translation>default: text</translation>
+    </message>
+    <message>
+        <source>Obligatoria.</source>
+        <translation>Required.</translation>
+    </message>
+    <message>
+        <source>catálogo de elementos orbitales en el formato del MPC; un nombre relativo que no existe en la carpeta actual se busca en la carpeta del programa.</source>
+        <translation>catalog of orbital elements in the MPC format; a relative name that does not exist in the current folder is looked for in the program folder.</translation>
+    </message>
+    <message>
+        <source>formato del catálogo: C cometas, A asteroides (%d)</source>
+        <translation>format of the catalog: C comets, A minor planets (%d)</translation>
+    </message>
+    <message>
+        <source>por defecto, según el nombre del archivo: CometsCR.dat es C; NeosAndUnusualCR.dat, CriticalListCR.dat, DistantObjectsCR.dat y BrightMinorPlanetsCR.dat son A</source>
+        <translation>default: by the file name: CometsCR.dat is C; NeosAndUnusualCR.dat, CriticalListCR.dat, DistantObjectsCR.dat and BrightMinorPlanetsCR.dat are A</translation>
+    </message>
+    <message>
+        <source>el instante en Tiempo Universal, &quot;dd/mm/aaaa hh:nn:ss&quot; o &quot;dd/mm/aaaa&quot; (%d)</source>
+        <translation>the instant in Universal Time, &quot;dd/mm/yyyy hh:nn:ss&quot; or &quot;dd/mm/yyyy&quot; (%d)</translation>
+    </message>
+    <message>
+        <source>latitud, norte positiva, %r (%d)</source>
+        <translation>latitude, north positive, %r (%d)</translation>
+    </message>
+    <message>
+        <source>longitud del observador en grados, este positiva, %r; la usa el modelo preciso (%d)</source>
+        <translation>the observer&apos;s longitude in degrees, east positive, %r; used by the precise model (%d)</translation>
+    </message>
+    <message>
+        <source>altitud del observador en metros, %r (%d)</source>
+        <translation>the observer&apos;s height in metres, %r (%d)</translation>
+    </message>
+    <message>
+        <source>resolución en segundos de arco por píxel con la que se calcula la exposición (%d); excluye --fwhm</source>
+        <translation>resolution in arcseconds per pixel for the exposure (%d); excludes --fwhm</translation>
+    </message>
+    <message>
+        <source>FWHM de las estrellas en segundos de arco: la exposición se calcula con ella en lugar de la resolución (%d; excluye --res)</source>
+        <translation>FWHM of the stars in arcseconds: the exposure is computed from it instead of the resolution (%d; excludes --res)</translation>
+    </message>
+    <message>
+        <source>por defecto se usa la resolución</source>
+        <translation>default: the resolution is used</translation>
+    </message>
+    <message>
+        <source>la exposición en segundos o en minutos y segundos (%d)</source>
+        <translation>the exposure in seconds or in minutes and seconds (%d)</translation>
+    </message>
+    <message>
+        <source>el movimiento en ángulo de posición y velocidad (%d)</source>
+        <translation>the motion as position angle and rate (%d)</translation>
+    </message>
+    <message>
+        <source>el movimiento por minuto (%d)</source>
+        <translation>the motion per minute (%d)</translation>
+    </message>
+    <message>
+        <source>el modelo de cálculo: standard, el del programa, o precise, posiciones astrométricas J2000 topocéntricas para la latitud, longitud y altura de vagaris.ini, con el movimiento integrado bajo la atracción de los planetas desde la época de los elementos (los asteroides desde su época de osculación; los cometas, cuyas líneas no traen época de osculación, desde el instante del perihelio) (%d)</source>
+        <translation>the computation model: standard, the program&apos;s own, or precise, topocentric J2000 astrometric positions for the latitude, longitude and height of vagaris.ini, with the motion integrated under the planets&apos; pull from the epoch of the elements (minor planets from their epoch of osculation; comets, whose lines carry no epoch of osculation, from the perihelion time) (%d)</translation>
+    </message>
+    <message>
+        <source>por defecto el de vagaris.ini, %1 sin archivo</source>
+        <translation>default: that of vagaris.ini, %1 without the file</translation>
+    </message>
+    <message>
+        <source>%1 debe ser mayor que %2: &apos;%3&apos;</source>
+        <translation>%1 must be greater than %2: &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>%1 espera %2: &apos;%3&apos;</source>
+        <translation>%1 expects %2: &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>falta %1 %2</source>
+        <translation>missing %1 %2</translation>
+    </message>
+    <message>
+        <source>No se puede cargar %1: %2</source>
+        <translation>Cannot load %1: %2</translation>
     </message>
     <message>
         <source>Error descargando archivo
