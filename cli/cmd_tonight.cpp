@@ -310,11 +310,16 @@ int Run(const cli::ParsedArgs& parsed) {
 
     const bool toFile = parsed.has("-o");
     if (parsed.has("--json")) {
-        const std::string json = tonight::JsonText(result, limit);
-        if (toFile)
-            WriteFileAtomically(parsed.value("-o"), json + "\n");
-        else
-            cli::PrintLines({json});
+        std::string json = tonight::JsonText(result, limit);
+        if (toFile) {
+            json += '\n';
+            WriteFileAtomically(parsed.value("-o"), json);
+        } else {
+            // Megabytes for a long list: handed over, not copied.
+            std::vector<std::string> lines;
+            lines.push_back(std::move(json));
+            cli::PrintLines(lines);
+        }
     } else if (parsed.has("--csv")) {
         const std::string csv = tonight::CsvText(result, limit);
         if (toFile)

@@ -306,7 +306,9 @@ std::string JsonText(const Result& r, std::optional<int> limit) {
         out += (k ? ", " : "") + JsonString(r.missing[k]);
     out += "], \"rows\": [";
     const std::size_t n = RowCount(r, limit);
-    // A long list is megabytes: the pieces are appended in place, never summed first.
+    // A long list is megabytes: room for it once (a row takes about 600 bytes), the pieces
+    // appended in place, never summed first.
+    out.reserve(out.size() + n * 640 + 16);
     for (std::size_t k = 0; k < n; ++k) {
         out += k ? ", {" : "{";
         const auto cells = JsonCells(r.rows[k]);
