@@ -12,6 +12,7 @@ cli="${1:-${VAGARIS_CLI:-$here/../build/bin/vagaris-cli}}"
 other="${2:-}"
 runs=10
 [[ -x "$cli" ]] || { echo "vagaris-cli not found: $cli (give its path)" >&2; exit 2; }
+cli="$(realpath "$cli")"
 [[ -x /usr/bin/time ]] || { echo "/usr/bin/time is needed (Debian package time)" >&2; exit 2; }
 samples="$here/../data/samples"
 work="$(mktemp -d /tmp/vagaris-bench-XXXXXX)"

@@ -61,7 +61,7 @@ for key in "${keys[@]}"; do
     done
     ours=$(median "${ours_runs[@]}")
     theirs=$(median "${theirs_runs[@]}")
-    ratio=$(awk -v a="$ours" -v b="$theirs" 'BEGIN { printf "%.2f", b > 0 ? a / b : 0 }')
+    ratio=$(awk -v a="$ours" -v b="$theirs" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }')
     worst=$(awk -v a="$ratio" -v w="$worst" 'BEGIN { print (a > w ? a : w) }')
     printf '%-18s %10s %10s %8s\n' "\"$key\"" "$ours" "$theirs" "$ratio"
 done

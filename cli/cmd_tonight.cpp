@@ -310,7 +310,7 @@ int Run(const cli::ParsedArgs& parsed) {
 
     const bool toFile = parsed.has("-o");
     if (parsed.has("--json")) {
-        std::string json = tonight::JsonText(result, limit);
+        std::string json = tonight::JsonText(result, limit, options.threads);
         if (toFile) {
             json += '\n';
             WriteFileAtomically(parsed.value("-o"), json);

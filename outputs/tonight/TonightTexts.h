@@ -40,7 +40,8 @@ std::vector<std::string> TableLines(const Result& result, std::optional<int> lim
 std::string CsvText(const Result& result, std::optional<int> limit = {});
 
 // The JSON object of `vagaris-cli tonight --json` (one line).
-std::string JsonText(const Result& result, std::optional<int> limit = {});
+// `threads` write the rows of a long list at once (0: one per processor).
+std::string JsonText(const Result& result, std::optional<int> limit = {}, int threads = 0);
 
 // The JSON key names of a row, in order.
 const std::vector<std::string>& RowKeys();

@@ -256,6 +256,16 @@ TEST(TonightRanking, MpcOrbExcerptAgreesAndIsTheSameForAnyWorkers) {
     EXPECT_EQ(a.rows[0].index, -1);
     EXPECT_EQ(CellText(a.rows[0], Column::Index), "");
     EXPECT_TRUE(a.rows[0].elementAgeDays.has_value());
+
+    // A list long enough to be written in parts gives the same bytes as one written whole,
+    // whatever the number of parts and wherever a limit cuts it.
+    Result big = a;
+    while (big.rows.size() < 3 * 4096 + 17)
+        big.rows.push_back(a.rows[big.rows.size() % a.rows.size()]);
+    const std::string whole = JsonText(big, {}, 1);
+    EXPECT_EQ(JsonText(big, {}, 3), whole);
+    EXPECT_EQ(JsonText(big, {}, 7), whole);
+    EXPECT_EQ(JsonText(big, 9000, 2), JsonText(big, 9000, 1));
 }
 
 // Close NEOs sweep across the sky by degrees per hour: they are computed at every minute,
