@@ -1,0 +1,34 @@
+#pragma once
+// The sky data files (stars, constellation names, boundaries and lines) are small text files
+// read whole; this gives their lines and a few locale-free conversions of their fields.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vagaris::stars {
+
+// The whole file, or nothing when it cannot be opened.
+std::optional<std::string> ReadWholeFile(const std::string& path);
+
+// Calls each line (without its '\n' or '\r') in order.
+template <typename F>
+void ForEachLine(std::string_view text, F&& f) {
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        f(line);
+        start = end + 1;
+    }
+}
+
+std::string_view TrimView(std::string_view s);
+// The whole field as a number (leading spaces and a '+' allowed), or nothing.
+std::optional<double> FieldNumber(std::string_view field);
+// Whitespace-separated words.
+std::vector<std::string_view> Words(std::string_view line);
+
+}  // namespace vagaris::stars
