@@ -109,7 +109,7 @@ ConstellationBounds ConstellationBounds::FromText(std::string_view text) {
 ConstellationBounds ConstellationBounds::Load(const std::string& path) {
     const auto text = ReadWholeFile(path);
     if (!text) return ConstellationBounds();
-    return FromText(*text);
+    return FromText(text->View());
 }
 
 const BoundaryPolygon* ConstellationBounds::PolygonAt(SkyPlace j2000) const {

@@ -52,7 +52,7 @@ ConstellationLines ConstellationLines::FromText(std::string_view text, std::stri
 ConstellationLines ConstellationLines::Load(const std::string& path, std::string_view culture) {
     const auto text = ReadWholeFile(path);
     if (!text) return ConstellationLines();
-    return FromText(*text, culture);
+    return FromText(text->View(), culture);
 }
 
 std::vector<FigureSegment> ConstellationLines::Segments(const ConstellationFigure& figure) {

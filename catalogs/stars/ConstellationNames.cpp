@@ -83,7 +83,7 @@ ConstellationNames ConstellationNames::FromText(std::string_view text, std::stri
 ConstellationNames ConstellationNames::Load(const std::string& path, std::string_view culture) {
     const auto text = ReadWholeFile(path);
     if (!text) return ConstellationNames();
-    return FromText(*text, culture);
+    return FromText(text->View(), culture);
 }
 
 const ConstellationName* ConstellationNames::ByAbbreviation(std::string_view abbreviation) const {

@@ -1,6 +1,7 @@
 #pragma once
 // The sky data files (stars, constellation names, boundaries and lines) are small text files
 // read whole; this gives their lines and a few locale-free conversions of their fields.
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -8,8 +9,16 @@
 
 namespace vagaris::stars {
 
+// A file's bytes, read whole (into memory left uninitialised until read: the star file is
+// 7.7 MB and its loading is timed).
+struct FileText {
+    std::unique_ptr<char[]> bytes;
+    std::size_t size = 0;
+    std::string_view View() const { return {bytes.get(), size}; }
+};
+
 // The whole file, or nothing when it cannot be opened.
-std::optional<std::string> ReadWholeFile(const std::string& path);
+std::optional<FileText> ReadWholeFile(const std::string& path);
 
 // Calls each line (without its '\n' or '\r') in order.
 template <typename F>

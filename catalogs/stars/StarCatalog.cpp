@@ -24,14 +24,13 @@ StarCatalog StarCatalog::FromText(std::string_view text) {
             ++catalog.skippedLines_;
         }
     });
-    catalog.stars_.shrink_to_fit();
     return catalog;
 }
 
 StarCatalog StarCatalog::Load(const std::string& path) {
     const auto text = ReadWholeFile(path);
     if (!text) return StarCatalog();
-    return FromText(*text);
+    return FromText(text->View());
 }
 
 const StarCatalog& SharedStarCatalog() {
