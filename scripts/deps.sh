@@ -19,8 +19,9 @@ run_packages=(
 # Tests and benchmarks: GoogleTest and Google Benchmark, giflib (the benchmark's and the
 # tests' independent GIF reader and tools), Python with Pillow, PyEphem and ERFA (reference
 # values), every locale (locale independence), clang and its sanitizer runtime (fuzzing),
-# clang-format (scripts/check_format.sh), and the validators of the desktop entry, the
-# AppStream metadata and the manual page.
+# clang-format (scripts/check_format.sh), the validators of the desktop entry, the
+# AppStream metadata and the manual page, and kstars-data (the star and constellation files
+# the star catalog's tests read, and the first start's city list).
 test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libgif-dev giflib-tools python3 python3-pil
@@ -28,6 +29,7 @@ test_packages=(
     python3-ephem python3-erfa
     desktop-file-utils appstream groff-base
     clang libclang-rt-14-dev
+    kstars-data
 )
 
 print_only=0
