@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs Vagaris on the bundled sample catalogs: the
 # window when a display is available, otherwise the command-line tool on a sample comet.
-# Only what building and running needs is installed, and only the two programs are built (no
-# tests, no benchmarks: scripts/test.sh adds those).
+# Only what building and running needs is installed, and only the two programs are built, with
+# the command-line tool's plugins (no tests, no benchmarks: scripts/test.sh adds those).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh run
-VAGARIS_BUILD_TARGETS="vagaris vagaris-cli" bash scripts/build.sh \
+VAGARIS_BUILD_TARGETS="vagaris vagaris-cli vagaris-cli-plugins" bash scripts/build.sh \
     -DVAGARIS_BUILD_TESTS=OFF -DVAGARIS_BUILD_BENCH=OFF
 build="${VAGARIS_BUILD_DIR:-build}"
 bin="$build/bin"
