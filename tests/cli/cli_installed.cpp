@@ -44,6 +44,11 @@ protected:
                    const std::string& xdg, const fs::path& cwd) {
         std::string command = "cd " + ShellQuoted(cwd.string()) + " && env -i PATH=/usr/bin:/bin " +
                               "HOME=" + ShellQuoted(home.string()) + " QT_QPA_PLATFORM=offscreen ";
+        // A sanitizer build keeps its options (the leak suppressions of Qt's and fontconfig's
+        // own set-up) through the clean environment.
+        for (const char* name : {"ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"})
+            if (const char* value = std::getenv(name))
+                command += std::string(name) + "=" + ShellQuoted(value) + " ";
         if (!xdg.empty()) command += "XDG_DATA_HOME=" + ShellQuoted(xdg) + " ";
         command += ShellQuoted((prefix / "bin" / "vagaris-cli").string()) + " " + args +
                    " >/dev/null 2>&1";
