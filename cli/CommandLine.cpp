@@ -161,8 +161,8 @@ std::string ParsedArgs::value(const std::string& name, const std::string& fallba
     return it == values.end() || it->second.empty() ? fallback : it->second.back();
 }
 
-const OptionSpec* ParsedArgs::spec(const std::string& name) const {
-    for (const OptionSpec* o : specs)
+const OptionSpec* ParsedArgs::optionNamed(const std::string& name) const {
+    for (const OptionSpec* o : knownOptions)
         if (name == o->name) return o;
     return nullptr;
 }
@@ -213,7 +213,7 @@ ParsedArgs ParseCommandLine(const CommandSpec& command, const std::vector<std::s
         throw UsageError(S(error));
     }
     ParsedArgs parsed;
-    parsed.specs = known;
+    parsed.knownOptions = known;
     for (const OptionSpec* o : known) {
         const QString bare = BareName(o->name);
         if (!parser.isSet(bare)) continue;

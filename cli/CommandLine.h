@@ -7,7 +7,8 @@
 // `const CommandSpec kNAMECommand` listing its option groups (shared ones such as
 // kObjectOptions, plus an array of its own), declare it in cli/Commands.h and add its address
 // to kCommands in cli/Commands.cpp. Help, manual page and parsing follow from the table, and
-// each option's value is read by its spec (kind, range, default) through cli/OptionValues.h.
+// each option's value is read by its entry in the option table (kind, range, default) through
+// cli/OptionValues.h.
 #include <limits>
 #include <map>
 #include <set>
@@ -110,14 +111,14 @@ struct ParsedArgs {
     std::map<std::string, std::vector<std::string>> values;  // --option value (each time given)
     std::set<std::string> flags;                             // --switch
     std::vector<std::string> positional;
-    std::vector<const OptionSpec*> specs;  // every option the command takes
+    std::vector<const OptionSpec*> knownOptions;  // every option the command takes
     bool has(const std::string& name) const { return values.count(name) || flags.count(name); }
     // The last value given (an option repeated keeps the last one), else `fallback`.
     std::string value(const std::string& name, const std::string& fallback = "") const;
     // Every value given, in order (a repeatable option such as --catalog).
     std::vector<std::string> all(const std::string& name) const;
     // The option `name` as the command describes it; nullptr when it takes none such.
-    const OptionSpec* spec(const std::string& name) const;
+    const OptionSpec* optionNamed(const std::string& name) const;
 };
 
 // Parses the arguments after the subcommand's name against its options. Throws UsageError
@@ -136,7 +137,7 @@ struct ExitCodeText {
 extern const std::span<const ExitCodeText> kExitCodes;
 
 // An option's help as the user reads it: its text with the range and the default said from
-// the spec, in the language of the interface.
+// its entry in the option table, in the language of the interface.
 std::string OptionHelp(const OptionSpec& option);
 
 // "vagaris-cli NAME --help": what it does, usage, every option, an example, the exit codes.

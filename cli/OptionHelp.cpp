@@ -1,5 +1,5 @@
-// An option's help from its spec: the range and the default are said from the spec's fields,
-// so the help cannot drift from what the option takes.
+// An option's help from its entry in the option table: the range and the default are said from the
+// option's fields, so the help cannot drift from what the option takes.
 #include <string>
 
 #include "cli/CliText.h"

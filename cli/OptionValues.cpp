@@ -14,15 +14,15 @@ namespace vagaris::cli {
 
 namespace {
 
-const OptionSpec& SpecOf(const ParsedArgs& args, const std::string& name) {
-    const OptionSpec* spec = args.spec(name);
-    if (!spec) throw std::logic_error("no option " + name);
-    return *spec;
+const OptionSpec& OptionOf(const ParsedArgs& args, const std::string& name) {
+    const OptionSpec* option = args.optionNamed(name);
+    if (!option) throw std::logic_error("no option " + name);
+    return *option;
 }
 
-const char* FallbackOf(const OptionSpec& spec) {
-    if (!spec.fallback) throw std::logic_error(std::string("no default for ") + spec.name);
-    return spec.fallback;
+const char* FallbackOf(const OptionSpec& option) {
+    if (!option.fallback) throw std::logic_error(std::string("no default for ") + option.name);
+    return option.fallback;
 }
 
 std::vector<std::string> Words(const char* choices) {
@@ -40,37 +40,37 @@ std::vector<std::string> Words(const char* choices) {
     return words;
 }
 
-void CheckRange(const OptionSpec& spec, double v, const std::string& text) {
-    if (spec.aboveMin && !(v > spec.min))
+void CheckRange(const OptionSpec& option, double v, const std::string& text) {
+    if (option.aboveMin && !(v > option.min))
         throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "%1 debe ser mayor que %2: '%3'"),
-                             {spec.name, RangeEndText(spec, spec.min), text}));
-    if (v < spec.min || v > spec.max)
-        throw UsageError(
-            Say(QT_TRANSLATE_NOOP("CoreText", "%1 fuera de rango (%2 a %3): '%4'"),
-                {spec.name, RangeEndText(spec, spec.min), RangeEndText(spec, spec.max), text}));
+                             {option.name, RangeEndText(option, option.min), text}));
+    if (v < option.min || v > option.max)
+        throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "%1 fuera de rango (%2 a %3): '%4'"),
+                             {option.name, RangeEndText(option, option.min),
+                              RangeEndText(option, option.max), text}));
 }
 
-int IntegerOf(const OptionSpec& spec, const std::string& text) {
+int IntegerOf(const OptionSpec& option, const std::string& text) {
     int v;
     try {
         v = ParseInt(text);
     } catch (const EConvertError&) {
         throw UsageError(Say(QT_TRANSLATE_NOOP("CoreText", "%1 espera un número entero: '%2'"),
-                             {spec.name, text}));
+                             {option.name, text}));
     }
-    CheckRange(spec, v, text);
+    CheckRange(option, v, text);
     return v;
 }
 
-double RealOf(const OptionSpec& spec, const std::string& text) {
+double RealOf(const OptionSpec& option, const std::string& text) {
     double v;
     try {
         v = ParseFloat(text);
     } catch (const EConvertError&) {
         throw UsageError(
-            Say(QT_TRANSLATE_NOOP("CoreText", "%1 espera un número: '%2'"), {spec.name, text}));
+            Say(QT_TRANSLATE_NOOP("CoreText", "%1 espera un número: '%2'"), {option.name, text}));
     }
-    CheckRange(spec, v, text);
+    CheckRange(option, v, text);
     return v;
 }
 
@@ -78,22 +78,22 @@ double RealOf(const OptionSpec& spec, const std::string& text) {
 
 std::optional<int> IntegerOption(const ParsedArgs& args, const std::string& name) {
     if (!args.has(name)) return std::nullopt;
-    return IntegerOf(SpecOf(args, name), args.value(name));
+    return IntegerOf(OptionOf(args, name), args.value(name));
 }
 
 int IntegerOrDefault(const ParsedArgs& args, const std::string& name) {
-    const OptionSpec& spec = SpecOf(args, name);
-    return IntegerOf(spec, args.has(name) ? args.value(name) : FallbackOf(spec));
+    const OptionSpec& option = OptionOf(args, name);
+    return IntegerOf(option, args.has(name) ? args.value(name) : FallbackOf(option));
 }
 
 std::optional<double> RealOption(const ParsedArgs& args, const std::string& name) {
     if (!args.has(name)) return std::nullopt;
-    return RealOf(SpecOf(args, name), args.value(name));
+    return RealOf(OptionOf(args, name), args.value(name));
 }
 
 double RealOrDefault(const ParsedArgs& args, const std::string& name) {
-    const OptionSpec& spec = SpecOf(args, name);
-    return RealOf(spec, args.has(name) ? args.value(name) : FallbackOf(spec));
+    const OptionSpec& option = OptionOf(args, name);
+    return RealOf(option, args.has(name) ? args.value(name) : FallbackOf(option));
 }
 
 std::size_t ChoiceIndex(const OptionSpec& option, const std::string& text) {
@@ -106,25 +106,25 @@ std::size_t ChoiceIndex(const OptionSpec& option, const std::string& text) {
 
 std::optional<std::size_t> ChoiceOption(const ParsedArgs& args, const std::string& name) {
     if (!args.has(name)) return std::nullopt;
-    return ChoiceIndex(SpecOf(args, name), args.value(name));
+    return ChoiceIndex(OptionOf(args, name), args.value(name));
 }
 
 std::size_t ChoiceOrDefault(const ParsedArgs& args, const std::string& name) {
-    const OptionSpec& spec = SpecOf(args, name);
-    return ChoiceIndex(spec, args.has(name) ? args.value(name) : FallbackOf(spec));
+    const OptionSpec& option = OptionOf(args, name);
+    return ChoiceIndex(option, args.has(name) ? args.value(name) : FallbackOf(option));
 }
 
 std::string TextOrDefault(const ParsedArgs& args, const std::string& name) {
     if (args.has(name)) return args.value(name);
-    const OptionSpec& spec = SpecOf(args, name);
-    return spec.fallback ? spec.fallback : "";
+    const OptionSpec& option = OptionOf(args, name);
+    return option.fallback ? option.fallback : "";
 }
 
 void RequireOption(const ParsedArgs& args, const std::string& name) {
     if (args.has(name)) return;
-    const OptionSpec& spec = SpecOf(args, name);
+    const OptionSpec& option = OptionOf(args, name);
     throw UsageError(
-        Say(QT_TRANSLATE_NOOP("CoreText", "falta %1 %2"), {spec.name, TrCoreUtf8(spec.value)}));
+        Say(QT_TRANSLATE_NOOP("CoreText", "falta %1 %2"), {option.name, TrCoreUtf8(option.value)}));
 }
 
 std::string RangeEndText(const OptionSpec& option, double end) {

@@ -96,7 +96,7 @@ constexpr vagaris::cli::OptionSpec kOwnOptions[] = {
      .defaultNote = vagaris::cli::kDefaultToStandardOutput},
 };
 
-// The unit's word in the spec's form: "días", "d", "h" and "m" are taken too.
+// The unit's word in the option's form: "días", "d", "h" and "m" are taken too.
 std::string UnitWord(const std::string& text) {
     if (text == "días" || text == "d") return "dias";
     if (text == "h") return "horas";
@@ -125,7 +125,8 @@ vagaris::EphemerisRangeTexts RangeOptions(const ParsedArgs& args) {
     constexpr vagaris::EphemerisStepUnit kUnits[] = {vagaris::EphemerisStepUnit::Days,
                                                      vagaris::EphemerisStepUnit::Hours,
                                                      vagaris::EphemerisStepUnit::Minutes};
-    texts.Unit = kUnits[ChoiceIndex(*args.spec("--unit"), UnitWord(TextOrDefault(args, "--unit")))];
+    texts.Unit =
+        kUnits[ChoiceIndex(*args.optionNamed("--unit"), UnitWord(TextOrDefault(args, "--unit")))];
     RealOrDefault(args, "--step");
     IntegerOrDefault(args, "--rows");
     return texts;

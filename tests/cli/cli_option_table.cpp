@@ -1,5 +1,5 @@
 // The option table against what the program does: for every subcommand and every option, the
-// help the user reads says the range and the default the spec holds, a number is refused past
+// help the user reads says the range and the default its entry holds, a number is refused past
 // either end of its range, a choice refuses a word outside its list, and a word no option
 // takes is refused alike everywhere.
 #include <gtest/gtest.h>
@@ -48,7 +48,7 @@ std::vector<std::string> With(std::vector<std::string> args, std::vector<std::st
     return args;
 }
 
-// A number as the spec's ends are written: its pattern, else the shortest decimal form.
+// A number as the option's ends are written: its pattern, else the shortest decimal form.
 std::string EndText(const OptionSpec& o, double v) {
     if (o.numberForm) return vagaris::FormatNumber(o.numberForm, v);
     char text[64];
@@ -116,12 +116,12 @@ TEST_F(CliOptionTable, EveryOptionsHelpSaysTheRangeAndTheDefaultOfItsSpec) {
     }
     ForEveryOption([&](const CommandSpec& command, const OptionSpec& o) {
         const std::string what = std::string(command.name) + " " + o.name;
-        const std::string spec = o.help;
-        // The range and the default are said from the spec's fields, never in the prose.
-        EXPECT_EQ(spec.find("%r") != std::string::npos, o.rangeNote != nullptr) << what;
-        EXPECT_EQ(spec.find("%d") != std::string::npos, o.defaultNote != nullptr) << what;
-        EXPECT_EQ(spec.find("por defecto"), std::string::npos) << what;
-        EXPECT_EQ(spec.find("Obligatoria"), std::string::npos) << what;
+        const std::string prose = o.help;
+        // The range and the default are said from the option's fields, never in the prose.
+        EXPECT_EQ(prose.find("%r") != std::string::npos, o.rangeNote != nullptr) << what;
+        EXPECT_EQ(prose.find("%d") != std::string::npos, o.defaultNote != nullptr) << what;
+        EXPECT_EQ(prose.find("por defecto"), std::string::npos) << what;
+        EXPECT_EQ(prose.find("Obligatoria"), std::string::npos) << what;
         EXPECT_EQ(o.value == nullptr, o.kind == OptionKind::Flag) << what;
         EXPECT_EQ(o.choices != nullptr, o.kind == OptionKind::Choice) << what;
         if (o.rangeNote) {
@@ -202,7 +202,7 @@ TEST_F(CliOptionTable, EveryChoiceRefusesAWordOutsideItsList) {
     });
 }
 
-// A default the spec says for a value some library also holds is that value.
+// A default the option table says for a value some library also holds is that value.
 TEST(CliOptionDefaults, AgreeWithTheValuesTheyDescribe) {
     std::map<std::string, const OptionSpec*> download, tonight;
     for (const auto& group : vagaris::cli::kDownloadCommand.options)
